@@ -1,0 +1,16 @@
+// CPoint: a point in client coordinates, in pixels.
+#pragma once
+
+#include "wintypes.h"
+
+struct POINT {
+    LONG x;
+    LONG y;
+};
+
+class CPoint : public POINT {
+public:
+    CPoint() : POINT{0, 0} {}
+    CPoint(int initX, int initY) : POINT{initX, initY} {}
+    friend bool operator==(const CPoint& a, const CPoint& b) { return a.x == b.x && a.y == b.y; }
+};

@@ -1,0 +1,177 @@
+#include "CWnd.h"
+
+#include "CDC.h"
+#include "CDataExchange.h"
+#include "ModalSeam.h"
+#include "private/ClientSurface.h"
+#include "private/DialogWindow.h"
+#include "private/QtConvert.h"
+
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QVariant>
+
+namespace {
+
+COLORREF windowColour()
+{
+    return toColorRef(QGuiApplication::palette().color(QPalette::Window));
+}
+
+} // namespace
+
+CWnd::~CWnd() = default;
+
+const AFX_MSGMAP* CWnd::GetThisMessageMap()
+{
+    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, AfxSig_end, {nullptr}}};
+    static const AFX_MSGMAP messageMap = {&CCmdTarget::GetThisMessageMap, &entries[0]};
+    return &messageMap;
+}
+
+const AFX_MSGMAP* CWnd::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
+
+int CWnd::GetDlgCtrlID() const
+{
+    return m_pWidget ? m_pWidget->property(kControlIdProperty).toInt() : 0;
+}
+
+CWnd* CWnd::GetDlgItem(int id) const
+{
+    if (!m_pWidget)
+        return nullptr;
+    auto cached = m_children.find(id);
+    if (cached != m_children.end())
+        return cached->second.get();
+    const QList<QWidget*> widgets = m_pWidget->findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        if (widget->property(kControlIdProperty).toInt() == id) {
+            auto child = std::make_unique<CWnd>();
+            child->m_pWidget = widget;
+            return m_children.emplace(id, std::move(child)).first->second.get();
+        }
+    }
+    return nullptr;
+}
+
+void CWnd::SetWindowText(LPCTSTR text)
+{
+    const QString value = QString::fromUtf16(text ? text : u"");
+    if (auto* dialog = qobject_cast<DialogWindow*>(m_pWidget))
+        dialog->setCaption(value);
+    else if (auto* button = qobject_cast<QAbstractButton*>(m_pWidget))
+        button->setText(value);
+    else if (auto* edit = qobject_cast<QLineEdit*>(m_pWidget))
+        edit->setText(value);
+    else if (auto* label = qobject_cast<QLabel*>(m_pWidget))
+        label->setText(value);
+}
+
+void CWnd::GetWindowText(CString& text) const
+{
+    QString value;
+    if (auto* dialog = qobject_cast<DialogWindow*>(m_pWidget))
+        value = dialog->caption();
+    else if (auto* button = qobject_cast<QAbstractButton*>(m_pWidget))
+        value = button->text();
+    else if (auto* edit = qobject_cast<QLineEdit*>(m_pWidget))
+        value = edit->text();
+    else if (auto* label = qobject_cast<QLabel*>(m_pWidget))
+        value = label->text();
+    text = toCString(value);
+}
+
+BOOL CWnd::UpdateData(BOOL saveAndValidate)
+{
+    CDataExchange dx(this, saveAndValidate);
+    DoDataExchange(&dx);
+    return TRUE;
+}
+
+void CWnd::DoDataExchange(CDataExchange*) {}
+
+int CWnd::MessageBox(LPCTSTR text, LPCTSTR caption, UINT type)
+{
+    // The framework's default caption is the application's title, "Error" when it has none.
+    return ModalSeam::Current().MessageBox(this, CString(text),
+                                           CString(caption ? caption : u"Error"), type);
+}
+
+void CWnd::GetClientRect(LPRECT rect) const
+{
+    const QWidget* client = m_pWidget;
+    if (auto* dialog = qobject_cast<DialogWindow*>(m_pWidget))
+        client = dialog->surface();
+    *rect = client ? RECT{0, 0, client->width(), client->height()} : RECT{0, 0, 0, 0};
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return WindowProc(message, wParam, lParam);
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (OnWndMsg(message, wParam, lParam, &result))
+        return result;
+    // Default processing.
+    const CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    switch (message) {
+    case WM_ERASEBKGND:
+        return OnEraseBkgnd(reinterpret_cast<CDC*>(wParam));
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(static_cast<UINT>(wParam), point);
+        break;
+    case WM_MOUSEMOVE:
+        OnMouseMove(static_cast<UINT>(wParam), point);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    const bool isCommand = message == WM_COMMAND;
+    const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(message, isCommand ? HIWORD(wParam) : 0,
+                                                     isCommand ? LOWORD(wParam) : 0);
+    if (!entry)
+        return FALSE;
+    const CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    switch (entry->nSig) {
+    case AfxSig_vv:
+        (this->*entry->handler.pfn_vv)();
+        *pResult = 0;
+        return TRUE;
+    case AfxSig_bD:
+        *pResult = (this->*entry->handler.pfn_bD)(reinterpret_cast<CDC*>(wParam));
+        return TRUE;
+    case AfxSig_vwp:
+        (this->*entry->handler.pfn_vwp)(static_cast<UINT>(wParam), point);
+        *pResult = 0;
+        return TRUE;
+    case AfxSig_end:
+        break;
+    }
+    return FALSE;
+}
+
+BOOL CWnd::OnEraseBkgnd(CDC* pDC)
+{
+    CRect client;
+    GetClientRect(client);
+    pDC->FillSolidRect(client, windowColour());
+    return TRUE;
+}
+
+// The system's default handling of the stylus does nothing visible on this platform.
+void CWnd::OnLButtonDown(UINT, CPoint) {}
+void CWnd::OnMouseMove(UINT, CPoint) {}

@@ -1,0 +1,61 @@
+// CWnd: a window of the framework, backed by a QWidget.
+#pragma once
+
+#include "CCmdTarget.h"
+#include "CPoint.h"
+#include "CRect.h"
+#include "CString.h"
+
+#include <map>
+#include <memory>
+
+class QWidget;
+class CDataExchange;
+class CDC;
+
+class CWnd : public CCmdTarget {
+public:
+    CWnd() = default;
+    ~CWnd() override;
+
+    // The Qt widget behind the window (the framework's window handle); null before the
+    // window is created.
+    QWidget* GetHandle() const { return m_pWidget; }
+    int GetDlgCtrlID() const;
+
+    // Returns the child control with that id, or null. The object belongs to this window.
+    CWnd* GetDlgItem(int id) const;
+    void SetWindowText(LPCTSTR text);
+    void GetWindowText(CString& text) const;
+
+    // Moves the bound display strings into the controls (FALSE) or back (TRUE).
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+
+    int MessageBox(LPCTSTR text, LPCTSTR caption = nullptr, UINT type = MB_OK);
+
+    // The client area in client coordinates: its origin is (0, 0).
+    void GetClientRect(LPRECT rect) const;
+
+    // Delivers a message through the class's message map, as the system would.
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // Default processing of the messages the program handles.
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnMouseMove(UINT flags, CPoint point);
+
+    static const AFX_MSGMAP* GetThisMessageMap();
+
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Dispatches through the message map; FALSE when no entry handled the message.
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    const AFX_MSGMAP* GetMessageMap() const override;
+
+    void AttachWidget(QWidget* widget) { m_pWidget = widget; }
+
+private:
+    QWidget* m_pWidget = nullptr;
+    mutable std::map<int, std::unique_ptr<CWnd>> m_children;
+};

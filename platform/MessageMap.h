@@ -1,0 +1,76 @@
+// Message maps: tables that bind window messages and button commands to member handlers,
+// each table chained to its base class's.
+#pragma once
+
+#include "wintypes.h"
+
+class CCmdTarget;
+class CWnd;
+class CDC;
+class CPoint;
+
+using AFX_PMSG = void (CCmdTarget::*)();
+
+// How a handler is called.
+enum AfxSig : UINT {
+    AfxSig_end = 0,
+    AfxSig_vv,  // void (void): commands
+    AfxSig_bD,  // BOOL (CDC*): WM_ERASEBKGND
+    AfxSig_vwp, // void (UINT, CPoint): mouse messages
+};
+
+// The handler, in the member that its signature names.
+union AFX_MSG_HANDLER {
+    AFX_PMSG pfn_vv;
+    BOOL (CWnd::*pfn_bD)(CDC*);
+    void (CWnd::*pfn_vwp)(UINT, CPoint);
+};
+
+struct AFX_MSGMAP_ENTRY {
+    UINT nMessage;
+    UINT nCode;
+    UINT nID;
+    AfxSig nSig;
+    AFX_MSG_HANDLER handler;
+};
+
+struct AFX_MSGMAP {
+    const AFX_MSGMAP* (*pfnGetBaseMap)();
+    const AFX_MSGMAP_ENTRY* lpEntries;
+};
+
+#define DECLARE_MESSAGE_MAP()                                                                      \
+protected:                                                                                         \
+    static const AFX_MSGMAP* GetThisMessageMap();                                                  \
+    const AFX_MSGMAP* GetMessageMap() const override;
+
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
+    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }              \
+    const AFX_MSGMAP* theClass::GetThisMessageMap()                                                \
+    {                                                                                              \
+        using ThisClass = theClass;                                                                \
+        using TheBaseClass = baseClass;                                                            \
+        static const AFX_MSGMAP_ENTRY entries[] = {
+
+#define END_MESSAGE_MAP()                                                                          \
+    {0, 0, 0, AfxSig_end, {nullptr}}                                                               \
+    }                                                                                              \
+    ;                                                                                              \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &entries[0]};          \
+    return &messageMap;                                                                            \
+    }
+
+#define ON_COMMAND(id, memberFxn)                                                                  \
+    {WM_COMMAND, BN_CLICKED, static_cast<UINT>(id), AfxSig_vv,                                     \
+     {.pfn_vv = static_cast<AFX_PMSG>(static_cast<void (ThisClass::*)()>(&memberFxn))}},
+#define ON_BN_CLICKED(id, memberFxn) ON_COMMAND(id, memberFxn)
+
+#define ON_WM_ERASEBKGND()                                                                         \
+    {WM_ERASEBKGND, 0, 0, AfxSig_bD,                                                               \
+     {.pfn_bD = static_cast<BOOL (CWnd::*)(CDC*)>(&ThisClass::OnEraseBkgnd)}},
+#define ON_WM_LBUTTONDOWN()                                                                        \
+    {WM_LBUTTONDOWN, 0, 0, AfxSig_vwp,                                                             \
+     {.pfn_vwp = static_cast<void (CWnd::*)(UINT, CPoint)>(&ThisClass::OnLButtonDown)}},
+#define ON_WM_MOUSEMOVE()                                                                          \
+    {WM_MOUSEMOVE, 0, 0, AfxSig_vwp,                                                               \
+     {.pfn_vwp = static_cast<void (CWnd::*)(UINT, CPoint)>(&ThisClass::OnMouseMove)}},

@@ -1,0 +1,20 @@
+#include "ModalSeam.h"
+
+#include "private/QtModalSeam.h"
+
+namespace {
+ModalSeam* installedSeam = nullptr;
+}
+
+ModalSeam& ModalSeam::Current()
+{
+    static QtModalSeam qtSeam;
+    return installedSeam ? *installedSeam : qtSeam;
+}
+
+ModalSeam* ModalSeam::Install(ModalSeam* seam)
+{
+    ModalSeam* previous = installedSeam;
+    installedSeam = seam;
+    return previous;
+}

@@ -1,0 +1,27 @@
+// The one place where the program waits for the user: message boxes, the open-file
+// dialog and sub-dialogs. By default they are Qt's; tests install a stand-in that
+// records what was asked and answers from a script.
+#pragma once
+
+#include "CString.h"
+
+class CWnd;
+class CDialog;
+
+class ModalSeam {
+public:
+    virtual ~ModalSeam() = default;
+
+    // Returns the id of the button that closed the box (IDOK).
+    virtual int MessageBox(CWnd* owner, const CString& text, const CString& caption,
+                           UINT type) = 0;
+    // filter is the framework's "name|pattern|...||" form. Returns false on cancel.
+    virtual bool GetOpenFileName(const CString& filter, const CString& defaultExt,
+                                 CString& path) = 0;
+    // Runs a dialog whose window exists until it ends; returns its result.
+    virtual INT_PTR RunModal(CDialog& dialog) = 0;
+
+    static ModalSeam& Current();
+    // Installs `seam` (nullptr: Qt's own) and returns the one it replaces.
+    static ModalSeam* Install(ModalSeam* seam);
+};

@@ -1,0 +1,54 @@
+#include "ClientSurface.h"
+
+#include "../CDC.h"
+#include "../CWnd.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ClientSurface::ClientSurface(CWnd* owner, QWidget* parent) : QWidget(parent), m_owner(owner)
+{
+    // The stylus handlers see moves with the button up as well.
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ClientSurface::eraseBackground()
+{
+    {
+        CDC dc(&m_image);
+        m_owner->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0);
+    }
+    update();
+}
+
+void ClientSurface::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_image, event->rect());
+}
+
+void ClientSurface::resizeEvent(QResizeEvent*)
+{
+    m_image = QImage(size(), QImage::Format_RGB32);
+    m_image.fill(Qt::white);
+    eraseBackground();
+}
+
+void ClientSurface::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        sendMouse(WM_LBUTTONDOWN, event);
+}
+
+void ClientSurface::mouseMoveEvent(QMouseEvent* event)
+{
+    sendMouse(WM_MOUSEMOVE, event);
+}
+
+void ClientSurface::sendMouse(UINT message, QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    const UINT flags = (event->buttons() & Qt::LeftButton) ? MK_LBUTTON : 0;
+    m_owner->SendMessage(message, flags, MAKELPARAM(point.x(), point.y()));
+}

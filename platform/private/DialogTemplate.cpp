@@ -1,0 +1,53 @@
+#include "DialogTemplate.h"
+
+#include "Resources.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+// Styles are written as hexadecimal strings, as in a resource script.
+DWORD styleValue(const QJsonValue& value)
+{
+    return value.isString() ? value.toString().toUInt(nullptr, 0)
+                            : static_cast<DWORD>(value.toInteger());
+}
+
+} // namespace
+
+std::optional<DialogTemplate> DialogTemplate::load(UINT id)
+{
+    QFile file(resourcePath(ResourceKind::Dialog, id));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    if (root.isEmpty())
+        return std::nullopt;
+
+    DialogTemplate result;
+    result.id = id;
+    result.style = styleValue(root.value("style"));
+    result.exStyle = styleValue(root.value("exStyle"));
+    result.cx = root.value("cx").toInt();
+    result.cy = root.value("cy").toInt();
+    result.caption = root.value("caption").toString();
+    result.fontFace = root.value("font").toObject().value("face").toString();
+    result.pointSize = root.value("font").toObject().value("pointSize").toInt(8);
+    for (const QJsonValue& item : root.value("controls").toArray()) {
+        const QJsonObject c = item.toObject();
+        DialogControl control;
+        control.id = c.value("id").toInt();
+        control.className = c.value("class").toString();
+        control.text = c.value("text").toString();
+        control.style = styleValue(c.value("style"));
+        control.x = c.value("x").toInt();
+        control.y = c.value("y").toInt();
+        control.cx = c.value("cx").toInt();
+        control.cy = c.value("cy").toInt();
+        result.controls.push_back(control);
+    }
+    return result;
+}

@@ -1,0 +1,31 @@
+// A dialog template read from the resources: the dialog's style, caption, font and
+// controls, with positions and sizes in dialog units.
+#pragma once
+
+#include "../wintypes.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+struct DialogControl {
+    int id = 0;
+    QString className; // "BUTTON", "EDIT" or "STATIC"
+    QString text;      // for an icon static: "#" followed by the icon's resource id
+    DWORD style = 0;
+    int x = 0, y = 0, cx = 0, cy = 0;
+};
+
+struct DialogTemplate {
+    UINT id = 0;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    int cx = 0, cy = 0;
+    QString caption;
+    QString fontFace;
+    int pointSize = 8;
+    std::vector<DialogControl> controls;
+
+    // Reads template `id` from the application's resources; nothing when there is none.
+    static std::optional<DialogTemplate> load(UINT id);
+};

@@ -1,0 +1,162 @@
+#include "DialogWindow.h"
+
+#include "../CWnd.h"
+#include "ClientSurface.h"
+#include "DialogTemplate.h"
+#include "Resources.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr DWORD BS_TYPEMASK = 0x000F;
+
+// Dialog units: a quarter of the dialog font's average character width across, an
+// eighth of its height down.
+struct DialogUnits {
+    explicit DialogUnits(const QFont& font)
+    {
+        const QFontMetrics metrics(font);
+        const int alphabetWidth = metrics.horizontalAdvance(
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        baseX = (alphabetWidth / 26 + 1) / 2;
+        baseY = metrics.height();
+    }
+    int x(int units) const { return units * baseX / 4; }
+    int y(int units) const { return units * baseY / 8; }
+    int baseX;
+    int baseY;
+};
+
+QFont dialogFont(const DialogTemplate& dialogTemplate)
+{
+    QFont font(dialogTemplate.fontFace);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(dialogTemplate.pointSize);
+    return font;
+}
+
+} // namespace
+
+DialogWindow::DialogWindow(CWnd* owner, const DialogTemplate& dialogTemplate, QWidget* parent)
+    : QDialog(parent), m_owner(owner)
+{
+    const QFont font = dialogFont(dialogTemplate);
+    setFont(font);
+    const DialogUnits units(font);
+
+    auto* captionBar = new QWidget(this);
+    captionBar->setObjectName(QStringLiteral("captionBar"));
+    m_captionLabel = new QLabel(captionBar);
+    QFont captionFont = font;
+    captionFont.setBold(true);
+    m_captionLabel->setFont(captionFont);
+    auto* okButton = new QPushButton(tr("OK"), captionBar);
+    okButton->setObjectName(QStringLiteral("captionOk"));
+    okButton->setAutoDefault(false);
+    okButton->setFocusPolicy(Qt::NoFocus);
+    okButton->setAccessibleName(tr("OK"));
+    connect(okButton, &QPushButton::clicked, this, [this] { sendCommand(IDOK); });
+    auto* captionLayout = new QHBoxLayout(captionBar);
+    captionLayout->setContentsMargins(4, 2, 2, 2);
+    captionLayout->addWidget(m_captionLabel, 1);
+    captionLayout->addWidget(okButton);
+
+    m_surface = new ClientSurface(owner, this);
+    m_surface->setFixedSize(units.x(dialogTemplate.cx), units.y(dialogTemplate.cy));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(captionBar);
+    layout->addWidget(m_surface);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setCaption(dialogTemplate.caption);
+    createControls(dialogTemplate);
+}
+
+void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
+{
+    const DialogUnits units(font());
+    for (const DialogControl& control : dialogTemplate.controls) {
+        QWidget* widget = nullptr;
+        const bool tabStop = control.style & WS_TABSTOP;
+        if (control.className == u"BUTTON" && (control.style & BS_TYPEMASK) == 0) {
+            auto* button = new QPushButton(control.text, m_surface);
+            // No button of these dialogs is a default button: Enter presses none of them.
+            button->setAutoDefault(false);
+            const int id = control.id;
+            connect(button, &QPushButton::clicked, this, [this, id] { sendCommand(id); });
+            widget = button;
+        } else if (control.className == u"EDIT") {
+            auto* edit = new QLineEdit(control.text, m_surface);
+            edit->setReadOnly(control.style & ES_READONLY);
+            edit->setFrame(control.style & WS_BORDER);
+            widget = edit;
+        } else if (control.className == u"STATIC" &&
+                   (control.style & SS_TYPEMASK) == SS_ICON) {
+            auto* label = new QLabel(m_surface);
+            const UINT iconId = control.text.mid(1).toUInt();
+            label->setPixmap(QIcon(resourcePath(ResourceKind::Icon, iconId)).pixmap(32, 32));
+            widget = label;
+        } else {
+            widget = new QLabel(control.text, m_surface);
+        }
+        widget->setProperty(kControlIdProperty, control.id);
+        widget->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+        if (qobject_cast<QLabel*>(widget))
+            widget->setFocusPolicy(Qt::NoFocus);
+        widget->setGeometry(units.x(control.x), units.y(control.y), units.x(control.cx),
+                            units.y(control.cy));
+        if (qobject_cast<QLabel*>(widget) && (control.style & SS_TYPEMASK) == SS_ICON)
+            widget->resize(32, 32);
+        widget->setVisible(control.style & WS_VISIBLE);
+    }
+}
+
+QString DialogWindow::caption() const
+{
+    return m_captionLabel->text();
+}
+
+void DialogWindow::setCaption(const QString& caption)
+{
+    m_captionLabel->setText(caption);
+    setWindowTitle(caption);
+}
+
+void DialogWindow::focusFirstTabStop()
+{
+    for (QWidget* widget : m_surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (widget->focusPolicy() == Qt::StrongFocus) {
+            widget->setFocus();
+            return;
+        }
+    }
+}
+
+void DialogWindow::sendCommand(int id)
+{
+    m_owner->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED), 0);
+}
+
+// Escape is the framework's cancel command.
+void DialogWindow::reject()
+{
+    sendCommand(IDCANCEL);
+}
+
+// Closing the window is the caption's OK, as on the handheld.
+void DialogWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    sendCommand(IDOK);
+}

@@ -1,0 +1,57 @@
+#include "QtModalSeam.h"
+
+#include "../CDialog.h"
+#include "QtConvert.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+// "Dictionary Files (*.dic)|*.dic|All Files (*.*)|*.*||" becomes Qt's
+// "Dictionary Files (*.dic);;All Files (*.*)": Qt shows the patterns in the names.
+QString qtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList names;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty())
+            break;
+        names << parts[i];
+    }
+    return names.join(QStringLiteral(";;"));
+}
+
+} // namespace
+
+int QtModalSeam::MessageBox(CWnd* owner, const CString& text, const CString& caption,
+                            UINT type)
+{
+    QWidget* parent = owner && owner->GetHandle() ? owner->GetHandle()->window() : nullptr;
+    QMessageBox box(type & MB_ICONSTOP ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    toQString(caption), toQString(text), QMessageBox::Ok, parent);
+    box.exec();
+    return IDOK;
+}
+
+bool QtModalSeam::GetOpenFileName(const CString& filter, const CString& defaultExt,
+                                  CString& path)
+{
+    QFileDialog dialog(QApplication::activeWindow(), QString(), QString(),
+                       qtFilter(toQString(filter)));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(toQString(defaultExt));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = toCString(dialog.selectedFiles().constFirst());
+    return true;
+}
+
+INT_PTR QtModalSeam::RunModal(CDialog& dialog)
+{
+    auto* window = static_cast<QDialog*>(dialog.GetHandle());
+    return window->exec();
+}

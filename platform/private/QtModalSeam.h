@@ -1,0 +1,13 @@
+// Message boxes, file dialogs and modal dialogs shown by Qt.
+#pragma once
+
+#include "../ModalSeam.h"
+
+class QtModalSeam : public ModalSeam {
+public:
+    int MessageBox(CWnd* owner, const CString& text, const CString& caption,
+                   UINT type) override;
+    bool GetOpenFileName(const CString& filter, const CString& defaultExt,
+                         CString& path) override;
+    INT_PTR RunModal(CDialog& dialog) override;
+};

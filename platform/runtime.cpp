@@ -1,0 +1,41 @@
+#include "runtime.h"
+
+#include "private/FormatPrintf.h"
+
+#include <QChar>
+#include <algorithm>
+#include <cstdarg>
+
+namespace {
+unsigned int randState = 1;
+}
+
+extern "C" int rand(void) noexcept
+{
+    randState = randState * 214013u + 2531011u;
+    return static_cast<int>((randState >> 16) & 0x7FFF);
+}
+
+extern "C" void srand(unsigned int seed) noexcept
+{
+    randState = seed;
+}
+
+int iswspace(WCHAR ch)
+{
+    return QChar(ch).isSpace() ? 1 : 0;
+}
+
+int wsprintfV(LPWSTR buffer, int capacity, LPCWSTR format, ...)
+{
+    if (capacity <= 0)
+        return 0;
+    va_list args;
+    va_start(args, format);
+    const QString text = formatPrintf(format, args);
+    va_end(args);
+    const int count = static_cast<int>(std::min<qsizetype>(text.size(), capacity - 1));
+    std::memcpy(buffer, text.utf16(), sizeof(WCHAR) * static_cast<size_t>(count));
+    buffer[count] = 0;
+    return count;
+}

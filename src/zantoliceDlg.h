@@ -1,0 +1,69 @@
+// CZantoliceDlg: the main quiz dialog, which holds the whole state of a drill.
+#pragma once
+
+#include "afxwin.h"
+#include "resource.h"
+
+#include <vector>
+
+class DicFile;
+
+constexpr int MAX_WORDS = 5200;      // entries a dictionary may hold
+constexpr int MIN_WORDS = 8;         // entries a dictionary needs to be usable
+constexpr int REVIEW_MIN_WORDS = 31; // entries from which missed words come back
+constexpr int REVIEW_RING_SIZE = 10;
+constexpr int LINE_BUFFER_SIZE = 1000; // units of one dictionary line, with its zero
+
+// Drill counters, shared by loading, drawing and judging.
+extern int g_nQuestionNo; // questions drawn since the last load
+extern int g_nRight;      // questions answered right at the first try
+extern int g_nWrong;      // questions with at least one wrong try
+extern int g_nTries;      // wrong tries on the question on screen
+extern int g_nSeed;       // the last seed given to the random generator
+extern CString g_strDicPath;
+
+class CZantoliceDlg : public CDialog {
+public:
+    explicit CZantoliceDlg(CWnd* pParent = nullptr);
+
+    enum { IDD = IDD_ZANTOLICE_DIALOG };
+
+    CString GetFileTitleFromPath(CString path);
+
+    // Quiz state. Integers are zero until the drill writes them.
+    int m_nAnswer = 0;    // slot 1..6 of the right choice
+    int m_nLastIndex = 0; // index of the last entry of the word table
+    int m_bLoaded = 0;    // a list fit for drills is loaded
+    CString m_strChoiceWord[6];
+    CString m_strChoiceMeaning[6];
+    int m_nChoiceIndex[6] = {};
+    CString m_strWord[MAX_WORDS];
+    CString m_strMeaning[MAX_WORDS];
+    int m_nReviewRing[REVIEW_RING_SIZE] = {}; // missed entries waiting to be asked again
+    int m_nReviewPending = 0;
+    int m_nReviewWrite = 0;
+    int m_nReviewRead = 0;
+    int m_bReviewEligible = 0; // the list is long enough for the review ring
+    int m_nQuestionIndex = 0;  // entry of the question's word
+    int m_bAnswerable = 0;     // a question is on screen and taps are judged
+
+    // Display strings of the question line, the six choice lines and the score line.
+    CString m_strChoiceText[6];
+    CString m_strQuestion;
+    CString m_strScore;
+
+protected:
+    HICON m_hIcon;
+
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    void OnOpen();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void LoadDictionary(const CString& path);
+    // Reads the entries of an open dictionary; TRUE when it held more than MAX_WORDS.
+    static BOOL ReadEntries(DicFile& dicFile, std::vector<CString>& words,
+                            std::vector<CString>& meanings);
+};

@@ -1,0 +1,23 @@
+#include "DialogDriver.h"
+
+#include <QAbstractButton>
+#include <stdexcept>
+
+void clickButton(CWnd& dialog, int id)
+{
+    CWnd* item = dialog.GetDlgItem(id);
+    auto* button = item ? qobject_cast<QAbstractButton*>(item->GetHandle()) : nullptr;
+    if (!button)
+        throw std::logic_error("no button " + std::to_string(id));
+    button->click();
+}
+
+std::u16string windowText(CWnd& dialog, int id)
+{
+    CWnd* window = id ? dialog.GetDlgItem(id) : &dialog;
+    if (!window)
+        throw std::logic_error("no control " + std::to_string(id));
+    CString text;
+    window->GetWindowText(text);
+    return std::u16string(text);
+}
