@@ -5,12 +5,27 @@
 #include "runtime.h"
 
 #include <cstdarg>
+#include <string>
 
-CString::CString(LPCTSTR psz) : m_str(psz ? QString::fromUtf16(psz) : QString()) {}
+namespace {
+
+// The units exactly as given: QString::fromUtf16 would also drop a leading byte-order
+// mark, and the dictionary reader's callers must see one.
+QString fromUnits(LPCTSTR psz)
+{
+    if (!psz)
+        return QString();
+    return QString(reinterpret_cast<const QChar*>(psz),
+                   static_cast<qsizetype>(std::char_traits<char16_t>::length(psz)));
+}
+
+} // namespace
+
+CString::CString(LPCTSTR psz) : m_str(fromUnits(psz)) {}
 
 CString& CString::operator=(LPCTSTR psz)
 {
-    m_str = psz ? QString::fromUtf16(psz) : QString();
+    m_str = fromUnits(psz);
     return *this;
 }
 

@@ -74,7 +74,7 @@ BOOL DicFile::FillBuffer()
     return m_nBufferEnd >= 2;
 }
 
-void DicFile::ReadLine(WCHAR* buffer, int capacity)
+int DicFile::ReadLine(WCHAR* buffer, int capacity)
 {
     const size_t limit = capacity > 0 ? static_cast<size_t>(capacity - 1) : 0;
     size_t stored = 0;
@@ -87,11 +87,11 @@ void DicFile::ReadLine(WCHAR* buffer, int capacity)
                 if (stored < limit)
                     buffer[stored++] = unit;
                 if (unit == kLF)
-                    return;
+                    return static_cast<int>(stored);
                 continue;
             }
             m_nPos = static_cast<LONGLONG>(m_nLength);
-            return;
+            return static_cast<int>(stored);
         }
         const BYTE* bytes = m_buffer.data() + m_nBufferPos;
         const size_t available = (m_nBufferEnd - m_nBufferPos) & ~size_t{1};
@@ -107,7 +107,7 @@ void DicFile::ReadLine(WCHAR* buffer, int capacity)
             // Only a CR right before the LF goes; a line ended by a bare LF keeps its text.
             if (stored >= 2 && buffer[stored - 1] == kLF && buffer[stored - 2] == kCR)
                 buffer[stored - 2] = kLF;
-            return;
+            return static_cast<int>(stored);
         }
     }
 }

@@ -15,9 +15,9 @@ public:
     // Reads the next line into `buffer`, which the caller has filled with zeros: its units
     // up to and including the LF, a CR right before the LF turned into a second LF. At
     // most capacity - 1 units are stored, so a terminating zero always remains; the rest
-    // of a longer line is skipped up to its line end. Throws CFileException* when the
-    // file cannot be read.
-    void ReadLine(WCHAR* buffer, int capacity);
+    // of a longer line is skipped up to its line end. Returns the number of units stored.
+    // Throws CFileException* when the file cannot be read.
+    int ReadLine(WCHAR* buffer, int capacity);
     ULONGLONG GetLength();
     BOOL IsEOF();
     BOOL Close();

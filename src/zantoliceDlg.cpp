@@ -3,7 +3,6 @@
 #include "DicFile.h"
 
 #include <algorithm>
-#include <cstring>
 
 int g_nQuestionNo = 0;
 int g_nRight = 0;
@@ -16,14 +15,17 @@ namespace {
 
 constexpr WCHAR kByteOrderMark = 0xFEFF;
 
-// Reads one line and trims its trailing white space. A byte-order mark at the very start
-// of the file is dropped, so a file saved with one pairs like the same file without.
+// Reads one line and trims its trailing white space. The buffer is all zeros before the
+// read and is left so after it: only the units the read stored are cleared again, which
+// is the same as filling the whole buffer before every read, at a fraction of the cost.
+// A byte-order mark at the very start of the file is dropped, so a file saved with one
+// pairs like the same file without.
 CString ReadTrimmedLine(DicFile& dicFile, WCHAR (&buffer)[LINE_BUFFER_SIZE])
 {
     const bool atStart = dicFile.m_nPos == 0;
-    std::memset(buffer, 0, sizeof buffer);
-    dicFile.ReadLine(buffer, LINE_BUFFER_SIZE);
+    const int stored = dicFile.ReadLine(buffer, LINE_BUFFER_SIZE);
     CString line(atStart && buffer[0] == kByteOrderMark ? buffer + 1 : buffer);
+    std::fill_n(buffer, stored, WCHAR{0});
     line.TrimRight();
     return line;
 }
@@ -81,8 +83,8 @@ void CZantoliceDlg::OnOpen()
 BOOL CZantoliceDlg::ReadEntries(DicFile& dicFile, std::vector<CString>& words,
                                 std::vector<CString>& meanings)
 {
-    WCHAR szWordLine[LINE_BUFFER_SIZE];
-    WCHAR szMeaningLine[LINE_BUFFER_SIZE];
+    WCHAR szWordLine[LINE_BUFFER_SIZE] = {};
+    WCHAR szMeaningLine[LINE_BUFFER_SIZE] = {};
     do {
         const CString word = ReadTrimmedLine(dicFile, szWordLine);
         if (!IsContentLine(word))

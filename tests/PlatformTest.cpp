@@ -34,6 +34,15 @@ TEST(CString, TrimRightReverseFindLeftRight)
     EXPECT_EQ(std::u16string(CString(_T("ab")) + _T("cd")), u"abcd");
 }
 
+TEST(CString, KeepsEveryUnitItIsGiven)
+{
+    // A leading byte-order mark is text like any other unit; lone surrogates stay too.
+    const CString text(_T("\uFEFF;x\xD800"));
+    EXPECT_EQ(text.GetLength(), 4);
+    EXPECT_EQ(text[0], 0xFEFF);
+    EXPECT_EQ(text[3], 0xD800);
+}
+
 TEST(Runtime, WsprintfNeverWritesPastTheBuffer)
 {
     WCHAR buffer[8];
