@@ -11,7 +11,8 @@
 #include <map>
 #include <memory>
 
-namespace {
+namespace
+{
 
 DictionaryWriter& files()
 {
@@ -81,13 +82,13 @@ void ReadWholeAndSplit(benchmark::State& state, const std::string& (*list)())
 
 BENCHMARK_CAPTURE(LoadThroughOpen, typical, typicalList)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadWholeAndSplit, typical, typicalList)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(LoadThroughOpen, longest_lines, longestLinesList)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(LoadThroughOpen, longest_lines, longestLinesList)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReadWholeAndSplit, longest_lines, longestLinesList)
     ->Unit(benchmark::kMillisecond);
 
 // Keeps each run's time per iteration, to print the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
+class RatioReporter : public benchmark::ConsoleReporter
+{
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {

@@ -3,7 +3,8 @@
 
 #include "MessageMap.h"
 
-class CCmdTarget {
+class CCmdTarget
+{
 public:
     CCmdTarget() = default;
     virtual ~CCmdTarget() = default;

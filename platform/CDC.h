@@ -9,7 +9,8 @@
 class QImage;
 class QPainter;
 
-class CDC {
+class CDC
+{
 public:
     CDC();
     // A context that draws into `target` (a window's client backing image).

@@ -9,9 +9,7 @@ ON_COMMAND(IDOK, CDialog::OnOK)
 ON_COMMAND(IDCANCEL, CDialog::OnCancel)
 END_MESSAGE_MAP()
 
-CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent)
-{
-}
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
 
 CDialog::~CDialog() = default;
 

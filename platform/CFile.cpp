@@ -6,7 +6,8 @@
 #include <QFileInfo>
 #include <cerrno>
 
-namespace {
+namespace
+{
 
 int causeFromErrno(int error)
 {
@@ -63,8 +64,7 @@ UINT CFile::Read(void* buffer, UINT count)
     const qint64 got = m_pFile->read(static_cast<char*>(buffer), count);
     if (got < 0) {
         const int error = errno;
-        AfxThrowFileException(causeFromErrno(error), error,
-                              toCString(m_pFile->fileName()));
+        AfxThrowFileException(causeFromErrno(error), error, toCString(m_pFile->fileName()));
     }
     return static_cast<UINT>(got);
 }

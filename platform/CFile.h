@@ -8,7 +8,8 @@
 
 class QFile;
 
-class CFile {
+class CFile
+{
 public:
     enum OpenFlags : UINT {
         modeRead = 0x0000,

@@ -3,8 +3,7 @@
 #include "ModalSeam.h"
 
 // Only the open dialog is offered; the flags and the parent are not needed here.
-CFileDialog::CFileDialog(BOOL, LPCTSTR defaultExt, LPCTSTR fileName, DWORD, LPCTSTR filter,
-                         CWnd*)
+CFileDialog::CFileDialog(BOOL, LPCTSTR defaultExt, LPCTSTR fileName, DWORD, LPCTSTR filter, CWnd*)
     : m_strDefaultExt(defaultExt), m_strFilter(filter), m_strPathName(fileName)
 {
 }

@@ -3,7 +3,8 @@
 
 #include "CString.h"
 
-class CFileException {
+class CFileException
+{
 public:
     enum Cause {
         none,

@@ -5,7 +5,8 @@
 
 #include <QString>
 
-class CString {
+class CString
+{
 public:
     CString() = default;
     CString(LPCTSTR psz);

@@ -5,7 +5,8 @@
 #include <QFile>
 #include <QIcon>
 
-namespace {
+namespace
+{
 CWinApp* currentApp = nullptr;
 }
 
@@ -23,6 +24,11 @@ CWinApp::~CWinApp()
 BOOL CWinApp::InitInstance()
 {
     return TRUE;
+}
+
+int CWinApp::ExitInstance()
+{
+    return 0;
 }
 
 HICON CWinApp::LoadIcon(UINT id)

@@ -6,11 +6,12 @@
 #include <map>
 #include <memory>
 
-class CWnd;
-class QIcon;
-using HICON = const QIcon*;
+#include "CString.h"
 
-class CWinApp {
+class CWnd;
+
+class CWinApp
+{
 public:
     explicit CWinApp(LPCTSTR appName = nullptr);
     virtual ~CWinApp();
@@ -18,10 +19,14 @@ public:
     CWinApp& operator=(const CWinApp&) = delete;
 
     virtual BOOL InitInstance();
+    // The exit code of the process.
+    virtual int ExitInstance();
     // The icon resource with that id, or null. The application keeps it.
     HICON LoadIcon(UINT id);
 
     CWnd* m_pMainWnd = nullptr;
+    // The file named on the command line, if any.
+    CString m_lpCmdLine;
 
 private:
     std::map<UINT, std::unique_ptr<QIcon>> m_icons;

@@ -12,9 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QScreen>
 #include <QVariant>
 
-namespace {
+namespace
+{
 
 COLORREF windowColour()
 {
@@ -111,6 +113,60 @@ void CWnd::GetClientRect(LPRECT rect) const
     *rect = client ? RECT{0, 0, client->width(), client->height()} : RECT{0, 0, 0, 0};
 }
 
+void CWnd::InvalidateRect(LPCRECT, BOOL erase)
+{
+    if (auto* dialog = qobject_cast<DialogWindow*>(m_pWidget))
+        dialog->surface()->invalidate(erase);
+    else if (m_pWidget)
+        m_pWidget->update();
+}
+
+void CWnd::UpdateWindow()
+{
+    if (auto* dialog = qobject_cast<DialogWindow*>(m_pWidget))
+        dialog->surface()->updateNow();
+    else if (m_pWidget)
+        m_pWidget->repaint();
+}
+
+void CWnd::SetIcon(HICON icon, BOOL)
+{
+    // Qt picks the size it needs from one icon; large and small are the same here.
+    if (m_pWidget && icon)
+        m_pWidget->setWindowIcon(*icon);
+}
+
+void CWnd::CenterWindow(CWnd* alternateOwner)
+{
+    if (!m_pWidget)
+        return;
+    QWidget* window = m_pWidget->window();
+    QWidget* owner = alternateOwner && alternateOwner->m_pWidget
+                         ? alternateOwner->m_pWidget->window()
+                         : window->parentWidget();
+    const QRect area = owner ? owner->frameGeometry() : window->screen()->availableGeometry();
+    window->adjustSize();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(area.center());
+    window->move(frame.topLeft());
+}
+
+void CWnd::DragAcceptFiles(BOOL accept)
+{
+    if (m_pWidget)
+        m_pWidget->window()->setAcceptDrops(accept);
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!m_pWidget)
+        return FALSE;
+    QMetaObject::invokeMethod(
+        m_pWidget, [this, message, wParam, lParam] { SendMessage(message, wParam, lParam); },
+        Qt::QueuedConnection);
+    return TRUE;
+}
+
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     return WindowProc(message, wParam, lParam);
@@ -141,8 +197,8 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     const bool isCommand = message == WM_COMMAND;
-    const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(message, isCommand ? HIWORD(wParam) : 0,
-                                                     isCommand ? LOWORD(wParam) : 0);
+    const AFX_MSGMAP_ENTRY* entry =
+        FindMessageEntry(message, isCommand ? HIWORD(wParam) : 0, isCommand ? LOWORD(wParam) : 0);
     if (!entry)
         return FALSE;
     const CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
@@ -156,6 +212,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         return TRUE;
     case AfxSig_vwp:
         (this->*entry->handler.pfn_vwp)(static_cast<UINT>(wParam), point);
+        *pResult = 0;
+        return TRUE;
+    case AfxSig_vD:
+        (this->*entry->handler.pfn_vD)(reinterpret_cast<HDROP>(wParam));
         *pResult = 0;
         return TRUE;
     case AfxSig_end:

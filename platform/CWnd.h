@@ -13,7 +13,8 @@ class QWidget;
 class CDataExchange;
 class CDC;
 
-class CWnd : public CCmdTarget {
+class CWnd : public CCmdTarget
+{
 public:
     CWnd() = default;
     ~CWnd() override;
@@ -35,9 +36,24 @@ public:
 
     // The client area in client coordinates: its origin is (0, 0).
     void GetClientRect(LPRECT rect) const;
+    // Marks the client area for repainting, with a background erase when `erase`. Any
+    // rectangle stands for the whole client area here.
+    void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
+    // Carries out a pending repaint at once.
+    void UpdateWindow();
+
+    void SetIcon(HICON icon, BOOL bigIcon);
+    // Centres the window on its owner or, without one, on the screen.
+    void CenterWindow(CWnd* alternateOwner = nullptr);
+    // The desktop is no window of the framework here, as on the handheld: null.
+    static CWnd* GetDesktopWindow() { return nullptr; }
+    // Lets files dropped onto the window arrive as WM_DROPFILES.
+    void DragAcceptFiles(BOOL accept = TRUE);
 
     // Delivers a message through the class's message map, as the system would.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Delivers it once the current message and those before it are handled.
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
     // Default processing of the messages the program handles.
     BOOL OnEraseBkgnd(CDC* pDC);

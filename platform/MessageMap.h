@@ -17,6 +17,7 @@ enum AfxSig : UINT {
     AfxSig_vv,  // void (void): commands
     AfxSig_bD,  // BOOL (CDC*): WM_ERASEBKGND
     AfxSig_vwp, // void (UINT, CPoint): mouse messages
+    AfxSig_vD,  // void (HDROP): WM_DROPFILES
 };
 
 // The handler, in the member that its signature names.
@@ -24,6 +25,7 @@ union AFX_MSG_HANDLER {
     AFX_PMSG pfn_vv;
     BOOL (CWnd::*pfn_bD)(CDC*);
     void (CWnd::*pfn_vwp)(UINT, CPoint);
+    void (CWnd::*pfn_vD)(HDROP);
 };
 
 struct AFX_MSGMAP_ENTRY {
@@ -45,7 +47,10 @@ protected:                                                                      
     const AFX_MSGMAP* GetMessageMap() const override;
 
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }              \
+    const AFX_MSGMAP* theClass::GetMessageMap() const                                              \
+    {                                                                                              \
+        return GetThisMessageMap();                                                                \
+    }                                                                                              \
     const AFX_MSGMAP* theClass::GetThisMessageMap()                                                \
     {                                                                                              \
         using ThisClass = theClass;                                                                \
@@ -53,7 +58,12 @@ protected:                                                                      
         static const AFX_MSGMAP_ENTRY entries[] = {
 
 #define END_MESSAGE_MAP()                                                                          \
-    {0, 0, 0, AfxSig_end, {nullptr}}                                                               \
+    {                                                                                              \
+        0, 0, 0, AfxSig_end,                                                                       \
+        {                                                                                          \
+            nullptr                                                                                \
+        }                                                                                          \
+    }                                                                                              \
     }                                                                                              \
     ;                                                                                              \
     static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &entries[0]};          \
@@ -61,16 +71,34 @@ protected:                                                                      
     }
 
 #define ON_COMMAND(id, memberFxn)                                                                  \
-    {WM_COMMAND, BN_CLICKED, static_cast<UINT>(id), AfxSig_vv,                                     \
+    {WM_COMMAND,                                                                                   \
+     BN_CLICKED,                                                                                   \
+     static_cast<UINT>(id),                                                                        \
+     AfxSig_vv,                                                                                    \
      {.pfn_vv = static_cast<AFX_PMSG>(static_cast<void (ThisClass::*)()>(&memberFxn))}},
 #define ON_BN_CLICKED(id, memberFxn) ON_COMMAND(id, memberFxn)
 
 #define ON_WM_ERASEBKGND()                                                                         \
-    {WM_ERASEBKGND, 0, 0, AfxSig_bD,                                                               \
+    {WM_ERASEBKGND,                                                                                \
+     0,                                                                                            \
+     0,                                                                                            \
+     AfxSig_bD,                                                                                    \
      {.pfn_bD = static_cast<BOOL (CWnd::*)(CDC*)>(&ThisClass::OnEraseBkgnd)}},
 #define ON_WM_LBUTTONDOWN()                                                                        \
-    {WM_LBUTTONDOWN, 0, 0, AfxSig_vwp,                                                             \
+    {WM_LBUTTONDOWN,                                                                               \
+     0,                                                                                            \
+     0,                                                                                            \
+     AfxSig_vwp,                                                                                   \
      {.pfn_vwp = static_cast<void (CWnd::*)(UINT, CPoint)>(&ThisClass::OnLButtonDown)}},
 #define ON_WM_MOUSEMOVE()                                                                          \
-    {WM_MOUSEMOVE, 0, 0, AfxSig_vwp,                                                               \
+    {WM_MOUSEMOVE,                                                                                 \
+     0,                                                                                            \
+     0,                                                                                            \
+     AfxSig_vwp,                                                                                   \
      {.pfn_vwp = static_cast<void (CWnd::*)(UINT, CPoint)>(&ThisClass::OnMouseMove)}},
+#define ON_WM_DROPFILES()                                                                          \
+    {WM_DROPFILES,                                                                                 \
+     0,                                                                                            \
+     0,                                                                                            \
+     AfxSig_vD,                                                                                    \
+     {.pfn_vD = static_cast<void (CWnd::*)(HDROP)>(&ThisClass::OnDropFiles)}},

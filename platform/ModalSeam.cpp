@@ -2,7 +2,8 @@
 
 #include "private/QtModalSeam.h"
 
-namespace {
+namespace
+{
 ModalSeam* installedSeam = nullptr;
 }
 

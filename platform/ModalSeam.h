@@ -8,13 +8,13 @@
 class CWnd;
 class CDialog;
 
-class ModalSeam {
+class ModalSeam
+{
 public:
     virtual ~ModalSeam() = default;
 
     // Returns the id of the button that closed the box (IDOK).
-    virtual int MessageBox(CWnd* owner, const CString& text, const CString& caption,
-                           UINT type) = 0;
+    virtual int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) = 0;
     // filter is the framework's "name|pattern|...||" form. Returns false on cancel.
     virtual bool GetOpenFileName(const CString& filter, const CString& defaultExt,
                                  CString& path) = 0;

@@ -15,4 +15,5 @@
 #include "CWnd.h"
 #include "MessageMap.h"
 #include "runtime.h"
+#include "shellapi.h"
 #include "wintypes.h"

@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <cstdarg>
 
-namespace {
+namespace
+{
 unsigned int randState = 1;
 }
 

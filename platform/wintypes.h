@@ -26,6 +26,14 @@ using LPTSTR = WCHAR*;
 using LPCTSTR = const WCHAR*;
 #define _T(x) u##x
 
+// An icon belongs to the application object that loaded it.
+class QIcon;
+using HICON = const QIcon*;
+
+// The files of a drop, handed to WM_DROPFILES; read with DragQueryFile.
+struct DropFiles;
+using HDROP = DropFiles*;
+
 #ifndef TRUE
 #define TRUE 1
 #endif
@@ -33,8 +41,14 @@ using LPCTSTR = const WCHAR*;
 #define FALSE 0
 #endif
 
-constexpr WORD LOWORD(WPARAM value) { return static_cast<WORD>(value & 0xFFFF); }
-constexpr WORD HIWORD(WPARAM value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
+constexpr WORD LOWORD(WPARAM value)
+{
+    return static_cast<WORD>(value & 0xFFFF);
+}
+constexpr WORD HIWORD(WPARAM value)
+{
+    return static_cast<WORD>((value >> 16) & 0xFFFF);
+}
 constexpr WPARAM MAKEWPARAM(WORD low, WORD high)
 {
     return static_cast<WPARAM>(low) | (static_cast<WPARAM>(high) << 16);
@@ -45,7 +59,10 @@ constexpr LPARAM MAKELPARAM(int low, int high)
                                ((static_cast<DWORD>(high) & 0xFFFF) << 16));
 }
 // Coordinates travel as signed 16-bit halves.
-constexpr int GET_X_LPARAM(LPARAM value) { return static_cast<std::int16_t>(value & 0xFFFF); }
+constexpr int GET_X_LPARAM(LPARAM value)
+{
+    return static_cast<std::int16_t>(value & 0xFFFF);
+}
 constexpr int GET_Y_LPARAM(LPARAM value)
 {
     return static_cast<std::int16_t>((value >> 16) & 0xFFFF);
@@ -56,15 +73,25 @@ constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b)
     return static_cast<COLORREF>(r) | (static_cast<COLORREF>(g) << 8) |
            (static_cast<COLORREF>(b) << 16);
 }
-constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
-constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
-constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
+constexpr BYTE GetRValue(COLORREF c)
+{
+    return static_cast<BYTE>(c & 0xFF);
+}
+constexpr BYTE GetGValue(COLORREF c)
+{
+    return static_cast<BYTE>((c >> 8) & 0xFF);
+}
+constexpr BYTE GetBValue(COLORREF c)
+{
+    return static_cast<BYTE>((c >> 16) & 0xFF);
+}
 
 // Window messages.
 constexpr UINT WM_ERASEBKGND = 0x0014;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
+constexpr UINT WM_DROPFILES = 0x0233;
 
 // Notification codes and mouse-key flags.
 constexpr UINT BN_CLICKED = 0;

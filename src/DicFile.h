@@ -5,7 +5,8 @@
 
 #include <vector>
 
-class DicFile {
+class DicFile
+{
 public:
     DicFile();
     virtual ~DicFile();

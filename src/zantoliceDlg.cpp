@@ -11,7 +11,8 @@ int g_nTries = 0;
 int g_nSeed = 1234;
 CString g_strDicPath;
 
-namespace {
+namespace
+{
 
 constexpr WCHAR kByteOrderMark = 0xFEFF;
 

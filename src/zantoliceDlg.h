@@ -22,7 +22,8 @@ extern int g_nTries;      // wrong tries on the question on screen
 extern int g_nSeed;       // the last seed given to the random generator
 extern CString g_strDicPath;
 
-class CZantoliceDlg : public CDialog {
+class CZantoliceDlg : public CDialog
+{
 public:
     explicit CZantoliceDlg(CWnd* pParent = nullptr);
 

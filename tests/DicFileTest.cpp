@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct ReaderRow {
     const char* name;
@@ -20,7 +21,8 @@ std::ostream& operator<<(std::ostream& os, const ReaderRow& row)
     return os << row.name;
 }
 
-class ReaderRows : public ::testing::TestWithParam<ReaderRow> {
+class ReaderRows : public ::testing::TestWithParam<ReaderRow>
+{
 protected:
     DictionaryWriter files;
 };
@@ -48,20 +50,26 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderRow{"EmptyFile", u"", {u""}, {0}, {TRUE}},
         ReaderRow{"LastLineWithoutEnd", u"ab\r\nxy", {u"ab\n\n", u"xy"}, {8, 12}, {FALSE, TRUE}},
         ReaderRow{"LastLineEnded", u"ab\r\nxy\r\n", {u"ab\n\n", u"xy\n\n"}, {8, 16}, {FALSE, TRUE}},
-        ReaderRow{"BareLineFeedKeepsLastCharacter", u"abx\nz", {u"abx\n", u"z"}, {8, 10},
-                  {FALSE, TRUE}},
+        ReaderRow{
+            "BareLineFeedKeepsLastCharacter", u"abx\nz", {u"abx\n", u"z"}, {8, 10}, {FALSE, TRUE}},
         ReaderRow{"LineFeedOnly", u"\n", {u"\n"}, {2}, {TRUE}},
         ReaderRow{"CarriageReturnLineFeedOnly", u"\r\n", {u"\n\n"}, {4}, {TRUE}},
         ReaderRow{"LoneCarriageReturnIsText", u"a\rb\r\n", {u"a\rb\n\n"}, {10}, {TRUE}},
         ReaderRow{"ByteOrderMarkIsFirstUnit", u"\uFEFF;x\r\n", {u"\uFEFF;x\n\n"}, {10}, {TRUE}},
-        ReaderRow{"NonLatinUnits", u"\u4E00\u0436\r\n\u05D0", {u"\u4E00\u0436\n\n", u"\u05D0"},
-                  {8, 10}, {FALSE, TRUE}},
+        ReaderRow{"NonLatinUnits",
+                  u"\u4E00\u0436\r\n\u05D0",
+                  {u"\u4E00\u0436\n\n", u"\u05D0"},
+                  {8, 10},
+                  {FALSE, TRUE}},
         // 0x0A00 is not a line feed, and 0x000A split across two units is none either.
-        ReaderRow{"LineFeedByteInOtherUnits", u"\u0A00\u0A0A\r\n", {u"\u0A00\u0A0A\n\n"}, {8},
-                  {TRUE}},
+        ReaderRow{
+            "LineFeedByteInOtherUnits", u"\u0A00\u0A0A\r\n", {u"\u0A00\u0A0A\n\n"}, {8}, {TRUE}},
         // 20 units before the line end: 15 are stored, the rest of the line is skipped.
-        ReaderRow{"LongLineIsCut", u"abcdefghijklmnopqrst\r\nnext\r\n",
-                  {u"abcdefghijklmno", u"next\n\n"}, {44, 56}, {FALSE, TRUE}}),
+        ReaderRow{"LongLineIsCut",
+                  u"abcdefghijklmnopqrst\r\nnext\r\n",
+                  {u"abcdefghijklmno", u"next\n\n"},
+                  {44, 56},
+                  {FALSE, TRUE}}),
     [](const ::testing::TestParamInfo<ReaderRow>& info) { return std::string(info.param.name); });
 
 TEST(DicFile, OddLengthEndsWithOneMoreUnit)

@@ -10,7 +10,8 @@
 #include <memory>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 const std::u16string kStartPrompt = u"Click \"START\" button to start !!";
 
@@ -29,7 +30,8 @@ std::u16string tooSmallMessage(int count)
 const std::u16string kTooLargeMessage =
     u"Too large dictionary. Words after 5200th will be ignored.";
 
-class Loading : public ::testing::Test {
+class Loading : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -78,9 +80,9 @@ TEST_F(Loading, FileDialogOffersDictionariesFirst)
 
 TEST_F(Loading, CommentsBlanksTrimmingAndPairing)
 {
-    open(files.write("example.dic", {u"; a remark", u"", u"abandon  ", u"; another remark",
-                                     u"to give up completely", u"  ability", u" ;skill",
-                                     u"capable"}));
+    open(files.write("example.dic",
+                     {u"; a remark", u"", u"abandon  ", u"; another remark",
+                      u"to give up completely", u"  ability", u" ;skill", u"capable"}));
     EXPECT_EQ(dlg->m_nLastIndex, 2);
     EXPECT_EQ(word(0), u"abandon");
     EXPECT_EQ(meaning(0), u"to give up completely");
@@ -96,8 +98,8 @@ TEST_F(Loading, CommentsBlanksTrimmingAndPairing)
 
 TEST_F(Loading, TrailingWhiteSpaceOfEveryKindIsTrimmed)
 {
-    open(files.write("spaces.dic", {u"one\t \u3000", u"\t;first\u00A0 ", u" \t ", u"two",
-                                    u"second\u2003"},
+    open(files.write("spaces.dic",
+                     {u"one\t \u3000", u"\t;first\u00A0 ", u" \t ", u"two", u"second\u2003"},
                      u"\r\n", false));
     EXPECT_EQ(word(0), u"one");
     EXPECT_EQ(meaning(0), u"\t;first");
@@ -119,7 +121,9 @@ std::ostream& operator<<(std::ostream& os, const SizeRow& row)
     return os << row.entries << " entries";
 }
 
-class LoadingSizes : public Loading, public ::testing::WithParamInterface<SizeRow> {};
+class LoadingSizes : public Loading, public ::testing::WithParamInterface<SizeRow>
+{
+};
 
 TEST_P(LoadingSizes, MessagesFlagsAndLastIndex)
 {
@@ -228,7 +232,8 @@ TEST_F(Loading, CaptionIsTheFileNameAfterTheLastSeparator)
     EXPECT_EQ(std::u16string(dlg->GetFileTitleFromPath(_T("/home/me/"))), u"");
 }
 
-class BadInput : public Loading {
+class BadInput : public Loading
+{
 protected:
     // Loads a good list first, opens a question on it, then tries `path`.
     void openAfterGoodList(const std::string& path)

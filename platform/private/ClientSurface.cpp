@@ -13,17 +13,36 @@ ClientSurface::ClientSurface(CWnd* owner, QWidget* parent) : QWidget(parent), m_
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void ClientSurface::sendEraseBackground()
+{
+    m_erasePending = false;
+    CDC dc(&m_image);
+    m_owner->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0);
+}
+
 void ClientSurface::eraseBackground()
 {
-    {
-        CDC dc(&m_image);
-        m_owner->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0);
-    }
+    sendEraseBackground();
     update();
+}
+
+void ClientSurface::invalidate(bool erase)
+{
+    m_erasePending = m_erasePending || erase;
+    update();
+}
+
+void ClientSurface::updateNow()
+{
+    if (m_erasePending)
+        sendEraseBackground();
+    repaint();
 }
 
 void ClientSurface::paintEvent(QPaintEvent* event)
 {
+    if (m_erasePending)
+        sendEraseBackground();
     QPainter painter(this);
     painter.drawImage(event->rect(), m_image, event->rect());
 }

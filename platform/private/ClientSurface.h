@@ -9,7 +9,8 @@
 
 class CWnd;
 
-class ClientSurface : public QWidget {
+class ClientSurface : public QWidget
+{
     Q_OBJECT
 
 public:
@@ -18,6 +19,10 @@ public:
     QImage& image() { return m_image; }
     // Sends WM_ERASEBKGND with a context on the backing image, then shows the result.
     void eraseBackground();
+    // Schedules a repaint, erasing the background first when `erase`.
+    void invalidate(bool erase);
+    // Carries out a scheduled repaint at once.
+    void updateNow();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,7 +32,9 @@ protected:
 
 private:
     void sendMouse(UINT message, QMouseEvent* event);
+    void sendEraseBackground();
 
     CWnd* m_owner;
     QImage m_image;
+    bool m_erasePending = false;
 };

@@ -7,7 +7,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace {
+namespace
+{
 
 // Styles are written as hexadecimal strings, as in a resource script.
 DWORD styleValue(const QJsonValue& value)
@@ -16,14 +17,31 @@ DWORD styleValue(const QJsonValue& value)
                             : static_cast<DWORD>(value.toInteger());
 }
 
+QJsonObject loadJson(ResourceKind kind, UINT id)
+{
+    QFile file(resourcePath(kind, id));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+std::vector<Accelerator> loadAccelerators(UINT id)
+{
+    std::vector<Accelerator> accelerators;
+    const QJsonArray table =
+        loadJson(ResourceKind::Accelerators, id).value("accelerators").toArray();
+    for (const QJsonValue& item : table) {
+        const QJsonObject entry = item.toObject();
+        accelerators.push_back({entry.value("key").toString(), entry.value("command").toInt()});
+    }
+    return accelerators;
+}
+
 } // namespace
 
 std::optional<DialogTemplate> DialogTemplate::load(UINT id)
 {
-    QFile file(resourcePath(ResourceKind::Dialog, id));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    const QJsonObject root = loadJson(ResourceKind::Dialog, id);
     if (root.isEmpty())
         return std::nullopt;
 
@@ -47,7 +65,11 @@ std::optional<DialogTemplate> DialogTemplate::load(UINT id)
         control.y = c.value("y").toInt();
         control.cx = c.value("cx").toInt();
         control.cy = c.value("cy").toInt();
+        control.accessibleName = c.value("accessibleName").toString();
+        control.toolTip = c.value("toolTip").toString();
+        control.buddy = c.value("buddy").toInt();
         result.controls.push_back(control);
     }
+    result.accelerators = loadAccelerators(id);
     return result;
 }

@@ -14,6 +14,17 @@ struct DialogControl {
     QString text;      // for an icon static: "#" followed by the icon's resource id
     DWORD style = 0;
     int x = 0, y = 0, cx = 0, cy = 0;
+    // Desktop additions: what a screen reader says and a tooltip shows, and the control
+    // whose text the accessible name goes on with (a choice button and its line).
+    QString accessibleName;
+    QString toolTip;
+    int buddy = 0;
+};
+
+// A key that sends a command, like a tap on the control with that id.
+struct Accelerator {
+    QString key; // in QKeySequence's portable form: "1", "Num+1", "Ctrl+O", "Return"
+    int command = 0;
 };
 
 struct DialogTemplate {
@@ -25,6 +36,8 @@ struct DialogTemplate {
     QString fontFace;
     int pointSize = 8;
     std::vector<DialogControl> controls;
+    // The accelerator table of the same id, if the resources have one.
+    std::vector<Accelerator> accelerators;
 
     // Reads template `id` from the application's resources; nothing when there is none.
     static std::optional<DialogTemplate> load(UINT id);

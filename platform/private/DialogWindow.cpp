@@ -1,20 +1,26 @@
 #include "DialogWindow.h"
 
+#include "../CWinApp.h"
 #include "../CWnd.h"
 #include "ClientSurface.h"
 #include "DialogTemplate.h"
+#include "DropFiles.h"
 #include "Resources.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 constexpr DWORD BS_TYPEMASK = 0x000F;
 
@@ -70,7 +76,7 @@ DialogWindow::DialogWindow(CWnd* owner, const DialogTemplate& dialogTemplate, QW
     captionLayout->addWidget(okButton);
 
     m_surface = new ClientSurface(owner, this);
-    m_surface->setFixedSize(units.x(dialogTemplate.cx), units.y(dialogTemplate.cy));
+    m_surface->setFixedSize(clientSize(dialogTemplate));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -81,8 +87,32 @@ DialogWindow::DialogWindow(CWnd* owner, const DialogTemplate& dialogTemplate, QW
 
     setCaption(dialogTemplate.caption);
     createControls(dialogTemplate);
+    createAccelerators(dialogTemplate);
 }
 
+// On the handheld every dialog fills the screen. Here the main window, sized from its
+// template, is the screen, and every other dialog takes its client size.
+QSize DialogWindow::clientSize(const DialogTemplate& dialogTemplate) const
+{
+    const CWinApp* app = AfxGetApp();
+    if (app && app->m_pMainWnd && app->m_pMainWnd != m_owner) {
+        if (auto* screen = qobject_cast<DialogWindow*>(app->m_pMainWnd->GetHandle()))
+            return screen->surface()->size();
+    }
+    const DialogUnits units(font());
+    return QSize(units.x(dialogTemplate.cx), units.y(dialogTemplate.cy));
+}
+
+void DialogWindow::createAccelerators(const DialogTemplate& dialogTemplate)
+{
+    for (const Accelerator& accelerator : dialogTemplate.accelerators) {
+        auto* shortcut = new QShortcut(QKeySequence(accelerator.key), this);
+        // A held key sends its command once.
+        shortcut->setAutoRepeat(false);
+        const int id = accelerator.command;
+        connect(shortcut, &QShortcut::activated, this, [this, id] { sendCommand(id); });
+    }
+}
 void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
 {
     const DialogUnits units(font());
@@ -100,9 +130,10 @@ void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
             auto* edit = new QLineEdit(control.text, m_surface);
             edit->setReadOnly(control.style & ES_READONLY);
             edit->setFrame(control.style & WS_BORDER);
+            // Shows the start of a line longer than the field, not its end.
+            connect(edit, &QLineEdit::textChanged, edit, [edit] { edit->setCursorPosition(0); });
             widget = edit;
-        } else if (control.className == u"STATIC" &&
-                   (control.style & SS_TYPEMASK) == SS_ICON) {
+        } else if (control.className == u"STATIC" && (control.style & SS_TYPEMASK) == SS_ICON) {
             auto* label = new QLabel(m_surface);
             const UINT iconId = control.text.mid(1).toUInt();
             label->setPixmap(QIcon(resourcePath(ResourceKind::Icon, iconId)).pixmap(32, 32));
@@ -111,15 +142,44 @@ void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
             widget = new QLabel(control.text, m_surface);
         }
         widget->setProperty(kControlIdProperty, control.id);
-        widget->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-        if (qobject_cast<QLabel*>(widget))
-            widget->setFocusPolicy(Qt::NoFocus);
+        // Read-only fields take no focus, so that the keys always reach the accelerators.
+        const bool focusable = !qobject_cast<QLabel*>(widget) &&
+                               !(control.className == u"EDIT" && (control.style & ES_READONLY));
+        widget->setFocusPolicy(!focusable ? Qt::NoFocus
+                               : tabStop  ? Qt::StrongFocus
+                                          : Qt::ClickFocus);
+        widget->setToolTip(control.toolTip);
+        if (!control.accessibleName.isEmpty())
+            widget->setAccessibleName(control.accessibleName);
         widget->setGeometry(units.x(control.x), units.y(control.y), units.x(control.cx),
                             units.y(control.cy));
         if (qobject_cast<QLabel*>(widget) && (control.style & SS_TYPEMASK) == SS_ICON)
             widget->resize(32, 32);
         widget->setVisible(control.style & WS_VISIBLE);
     }
+    // A screen reader names a button with the text of the line it answers for.
+    for (const DialogControl& control : dialogTemplate.controls) {
+        if (!control.buddy)
+            continue;
+        QWidget* widget = findControl(control.id);
+        auto* line = qobject_cast<QLineEdit*>(findControl(control.buddy));
+        if (!widget || !line)
+            continue;
+        const QString name = control.accessibleName;
+        connect(line, &QLineEdit::textChanged, widget, [widget, name](const QString& text) {
+            widget->setAccessibleName(
+                text.trimmed().isEmpty() ? name : name + QStringLiteral(": ") + text);
+        });
+    }
+}
+
+QWidget* DialogWindow::findControl(int id) const
+{
+    for (QWidget* widget : m_surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (widget->property(kControlIdProperty).toInt() == id)
+            return widget;
+    }
+    return nullptr;
 }
 
 QString DialogWindow::caption() const
@@ -152,6 +212,25 @@ void DialogWindow::sendCommand(int id)
 void DialogWindow::reject()
 {
     sendCommand(IDCANCEL);
+}
+
+void DialogWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void DialogWindow::dropEvent(QDropEvent* event)
+{
+    DropFiles drop;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            drop.paths << url.toLocalFile();
+    }
+    if (drop.paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    m_owner->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(&drop), 0);
 }
 
 // Closing the window is the caption's OK, as on the handheld.

@@ -14,7 +14,8 @@ struct DialogTemplate;
 // The property that holds a control's id.
 inline constexpr char kControlIdProperty[] = "controlId";
 
-class DialogWindow : public QDialog {
+class DialogWindow : public QDialog
+{
     Q_OBJECT
 
 public:
@@ -23,14 +24,19 @@ public:
     ClientSurface* surface() const { return m_surface; }
     QString caption() const;
     void setCaption(const QString& caption);
+    QWidget* findControl(int id) const;
     void focusFirstTabStop();
 
 protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    QSize clientSize(const DialogTemplate& dialogTemplate) const;
     void createControls(const DialogTemplate& dialogTemplate);
+    void createAccelerators(const DialogTemplate& dialogTemplate);
     void sendCommand(int id);
 
     CWnd* m_owner;

@@ -8,7 +8,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-namespace {
+namespace
+{
 
 // "Dictionary Files (*.dic)|*.dic|All Files (*.*)|*.*||" becomes Qt's
 // "Dictionary Files (*.dic);;All Files (*.*)": Qt shows the patterns in the names.
@@ -26,8 +27,7 @@ QString qtFilter(const QString& filter)
 
 } // namespace
 
-int QtModalSeam::MessageBox(CWnd* owner, const CString& text, const CString& caption,
-                            UINT type)
+int QtModalSeam::MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type)
 {
     QWidget* parent = owner && owner->GetHandle() ? owner->GetHandle()->window() : nullptr;
     QMessageBox box(type & MB_ICONSTOP ? QMessageBox::Critical : QMessageBox::NoIcon,
@@ -36,8 +36,7 @@ int QtModalSeam::MessageBox(CWnd* owner, const CString& text, const CString& cap
     return IDOK;
 }
 
-bool QtModalSeam::GetOpenFileName(const CString& filter, const CString& defaultExt,
-                                  CString& path)
+bool QtModalSeam::GetOpenFileName(const CString& filter, const CString& defaultExt, CString& path)
 {
     QFileDialog dialog(QApplication::activeWindow(), QString(), QString(),
                        qtFilter(toQString(filter)));

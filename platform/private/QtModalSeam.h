@@ -3,11 +3,10 @@
 
 #include "../ModalSeam.h"
 
-class QtModalSeam : public ModalSeam {
+class QtModalSeam : public ModalSeam
+{
 public:
-    int MessageBox(CWnd* owner, const CString& text, const CString& caption,
-                   UINT type) override;
-    bool GetOpenFileName(const CString& filter, const CString& defaultExt,
-                         CString& path) override;
+    int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) override;
+    bool GetOpenFileName(const CString& filter, const CString& defaultExt, CString& path) override;
     INT_PTR RunModal(CDialog& dialog) override;
 };

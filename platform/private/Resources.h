@@ -6,10 +6,12 @@
 
 #include <QString>
 
-enum class ResourceKind { Dialog, Bitmap, Icon };
+enum class ResourceKind { Dialog, Bitmap, Icon, Accelerators };
 
 inline QString resourcePath(ResourceKind kind, UINT id)
 {
-    static const char* const folders[] = {"dialog", "bitmap", "icon"};
-    return QStringLiteral(":/res/%1/%2").arg(QLatin1String(folders[static_cast<int>(kind)])).arg(id);
+    static const char* const folders[] = {"dialog", "bitmap", "icon", "accelerators"};
+    return QStringLiteral(":/res/%1/%2")
+        .arg(QLatin1String(folders[static_cast<int>(kind)]))
+        .arg(id);
 }

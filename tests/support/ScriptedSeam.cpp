@@ -27,8 +27,7 @@ int ScriptedSeam::MessageBox(CWnd*, const CString& text, const CString& caption,
     return IDOK;
 }
 
-bool ScriptedSeam::GetOpenFileName(const CString& filter, const CString& defaultExt,
-                                   CString& path)
+bool ScriptedSeam::GetOpenFileName(const CString& filter, const CString& defaultExt, CString& path)
 {
     filtersAsked.emplace_back(filter);
     defaultExtsAsked.emplace_back(defaultExt);

@@ -2,8 +2,8 @@
 // and sub-dialogs from a script. Installed for its lifetime.
 #pragma once
 
-#include "afxwin.h"
 #include "ModalSeam.h"
+#include "afxwin.h"
 
 #include <deque>
 #include <functional>
@@ -17,7 +17,8 @@ struct RecordedMessage {
     UINT type;
 };
 
-class ScriptedSeam : public ModalSeam {
+class ScriptedSeam : public ModalSeam
+{
 public:
     ScriptedSeam();
     ~ScriptedSeam() override;
@@ -26,10 +27,8 @@ public:
     void answerOpenFile(const std::string& path);
     void cancelOpenFile();
 
-    int MessageBox(CWnd* owner, const CString& text, const CString& caption,
-                   UINT type) override;
-    bool GetOpenFileName(const CString& filter, const CString& defaultExt,
-                         CString& path) override;
+    int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) override;
+    bool GetOpenFileName(const CString& filter, const CString& defaultExt, CString& path) override;
     INT_PTR RunModal(CDialog& dialog) override;
 
     std::vector<RecordedMessage> messages;

@@ -1,0 +1,12 @@
+// CZantoliceApp: the application; it runs the main quiz dialog and ends with it.
+#pragma once
+
+#include "afxwin.h"
+
+class CZantoliceApp : public CWinApp
+{
+public:
+    CZantoliceApp();
+
+    BOOL InitInstance() override;
+};
