@@ -113,6 +113,19 @@ int DicFile::ReadLine(WCHAR* buffer, int capacity)
     }
 }
 
+BOOL DicFile::LooksLikeUtf16LE()
+{
+    FillBuffer();
+    const BYTE* bytes = m_buffer.data() + m_nBufferPos;
+    const size_t size = m_nBufferEnd - m_nBufferPos;
+    const bool utf8Mark = size >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF;
+    const bool bigEndianMark = size >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF;
+    if (utf8Mark || bigEndianMark)
+        return FALSE;
+    const size_t units = size & ~size_t{1};
+    return !std::memchr(bytes, 0x0A, size) || FindLineFeed(bytes, units) < units;
+}
+
 ULONGLONG DicFile::GetLength()
 {
     return m_file.GetLength();

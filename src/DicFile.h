@@ -19,6 +19,10 @@ public:
     // of a longer line is skipped up to its line end. Returns the number of units stored.
     // Throws CFileException* when the file cannot be read.
     int ReadLine(WCHAR* buffer, int capacity);
+    // Whether the start of the file can be UTF-16LE text: it has no byte-order mark of
+    // another encoding, and no line feed byte outside a UTF-16LE line feed (as UTF-8 and
+    // other 8-bit text has). Reads the first block; the reading position stays.
+    BOOL LooksLikeUtf16LE();
     ULONGLONG GetLength();
     BOOL IsEOF();
     BOOL Close();

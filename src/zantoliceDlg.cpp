@@ -124,14 +124,26 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
     std::vector<CString> meanings;
     BOOL bTooLarge = FALSE;
     BOOL bReadWhole = TRUE;
+    BOOL bText = TRUE;
     try {
-        bTooLarge = ReadEntries(dicFile, words, meanings);
+        bText = dicFile.LooksLikeUtf16LE();
+        if (bText)
+            bTooLarge = ReadEntries(dicFile, words, meanings);
     } catch (CFileException* e) {
         e->Delete();
         bReadWhole = FALSE;
     }
     dicFile.Close();
     EndWaitCursor();
+    if (!bText) {
+        // A list saved as UTF-8 or another 8-bit encoding would load as one long line of
+        // nonsense; say what is wrong and keep what is loaded.
+        CString strMessage;
+        strMessage.Format(_T("\"%s\" is not a dictionary: dictionaries are UTF-16LE text."),
+                          GetFileTitleFromPath(g_strDicPath));
+        MessageBox(strMessage, _T("Open failed!"), MB_ICONSTOP);
+        return;
+    }
 
     WCHAR szMessage[100];
     if (bReadWhole) {

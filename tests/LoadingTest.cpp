@@ -305,6 +305,31 @@ TEST_F(BadInput, ReadErrorKeepsTheLoadedListAndClosesTheQuestion)
     EXPECT_EQ(windowText(*dlg, IDC_START), u"START");
 }
 
+TEST_F(BadInput, EightBitTextIsRefusedWithAClearMessage)
+{
+    struct Row {
+        const char* name;
+        std::string bytes;
+    };
+    const Row rows[] = {
+        {"utf8.dic", "cat\r\na small animal\r\ndog\r\na loyal animal\r\n"},
+        {"utf8-mark.dic", "\xEF\xBB\xBF"
+                          "cat"},
+        {"big-endian.dic", std::string("\xFE\xFF\0c\0a\0t", 8)},
+    };
+    for (const Row& row : rows) {
+        openAfterGoodList(files.writeBytes(row.name, row.bytes));
+        ASSERT_EQ(seam.messages.size(), 1u) << row.name;
+        EXPECT_EQ(seam.messages[0].type, MB_ICONSTOP) << row.name;
+        EXPECT_EQ(seam.messages[0].text, QString("\"%1\" is not a dictionary: dictionaries are "
+                                                 "UTF-16LE text.")
+                                             .arg(row.name)
+                                             .toStdU16String());
+        expectGoodListUntouched();
+        EXPECT_TRUE(dlg->m_bAnswerable) << row.name;
+    }
+}
+
 TEST_F(BadInput, OverlongLinesAreCutAndLaterLinesPairAsBefore)
 {
     const std::u16string huge(5000, u'x');
