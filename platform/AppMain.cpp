@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 #include <cstdio>
 
@@ -33,7 +34,14 @@ public:
                     static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
         std::fflush(stdout);
         qApp->removeEventFilter(this);
-        main->PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        // A message box may be up (a dictionary named on the command line reports its
+        // size): close it first, as a user would, then the main window.
+        QTimer::singleShot(0, main->GetHandle(), [main] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal != main->GetHandle())
+                modal->close();
+            main->PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
         return false;
     }
 };

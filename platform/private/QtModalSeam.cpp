@@ -43,6 +43,9 @@ bool QtModalSeam::GetOpenFileName(const CString& filter, const CString& defaultE
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(toQString(defaultExt));
+    // The desktop's own dialog may record the file in its recent-files list; the program
+    // leaves nothing behind.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     path = toCString(dialog.selectedFiles().constFirst());
