@@ -11,6 +11,7 @@
 #include "CPoint.h"
 #include "CRect.h"
 #include "CString.h"
+#include "CTime.h"
 #include "CWinApp.h"
 #include "CWnd.h"
 #include "MessageMap.h"

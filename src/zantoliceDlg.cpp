@@ -3,6 +3,7 @@
 #include "DicFile.h"
 
 #include <algorithm>
+#include <utility>
 
 int g_nQuestionNo = 0;
 int g_nRight = 0;
@@ -40,6 +41,13 @@ bool IsContentLine(const CString& line)
 
 BEGIN_MESSAGE_MAP(CZantoliceDlg, CDialog)
 ON_BN_CLICKED(IDC_OPEN, CZantoliceDlg::OnOpen)
+ON_BN_CLICKED(IDC_START, CZantoliceDlg::OnStart)
+ON_BN_CLICKED(IDC_CHOICE5, CZantoliceDlg::OnChoice5)
+ON_BN_CLICKED(IDC_CHOICE1, CZantoliceDlg::OnChoice1)
+ON_BN_CLICKED(IDC_CHOICE2, CZantoliceDlg::OnChoice2)
+ON_BN_CLICKED(IDC_CHOICE3, CZantoliceDlg::OnChoice3)
+ON_BN_CLICKED(IDC_CHOICE4, CZantoliceDlg::OnChoice4)
+ON_BN_CLICKED(IDC_CHOICE6, CZantoliceDlg::OnChoice6)
 END_MESSAGE_MAP()
 
 CZantoliceDlg::CZantoliceDlg(CWnd* pParent) : CDialog(CZantoliceDlg::IDD, pParent)
@@ -197,4 +205,162 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
     g_nRight = 0;
     g_nWrong = 0;
     m_bAnswerable = FALSE;
+}
+
+void CZantoliceDlg::OnStart()
+{
+    for (int k = 0; k < CHOICE_COUNT; ++k) {
+        m_strChoiceMeaning[k] = _T(" ");
+        m_strChoiceWord[k] = _T(" ");
+    }
+    if (!m_bLoaded) {
+        m_strQuestion = _T("Open a dictionary first.");
+        UpdateData(FALSE);
+        return;
+    }
+
+    m_bAnswerable = TRUE;
+    m_bCountedRight = FALSE;
+    g_nQuestionNo++;
+    g_nTries = 0;
+
+    // Only the second of the minute seeds the generator, as on the handheld: draws at
+    // the same second give the same question.
+    g_nSeed = CTime::GetCurrentTime().GetSecond();
+    srand(g_nSeed);
+
+    int nFirstDrawn = 0;
+    if (m_nReviewPending == REVIEW_DUE && m_bReviewEligible) {
+        m_nChoiceIndex[0] = m_nReviewRing[m_nReviewRead];
+        TakeReview();
+        nFirstDrawn = 1;
+    }
+    for (int k = nFirstDrawn; k < CHOICE_COUNT; ++k)
+        m_nChoiceIndex[k] = DrawEntryIndex(k);
+
+    BeginWaitCursor();
+    for (int k = 0; k < CHOICE_COUNT; ++k) {
+        m_strChoiceWord[k] = m_strWord[m_nChoiceIndex[k]];
+        m_strChoiceMeaning[k] = m_strMeaning[m_nChoiceIndex[k]];
+    }
+    EndWaitCursor();
+
+    // The entry drawn first is the right one; it moves to a slot that also depends on
+    // the right answers so far.
+    const long long nSum = static_cast<long long>(rand()) + rand() + rand() + g_nRight;
+    const int nAnswerPos = static_cast<int>(nSum % CHOICE_COUNT);
+    std::swap(m_strChoiceWord[0], m_strChoiceWord[nAnswerPos]);
+    std::swap(m_strChoiceMeaning[0], m_strChoiceMeaning[nAnswerPos]);
+    std::swap(m_nChoiceIndex[0], m_nChoiceIndex[nAnswerPos]);
+    m_nAnswer = nAnswerPos + 1;
+    m_nQuestionIndex = m_nChoiceIndex[nAnswerPos];
+
+    m_strQuestion.Format(_T("%s"), m_strChoiceWord[nAnswerPos]);
+    for (int k = 0; k < CHOICE_COUNT; ++k)
+        m_strChoiceText[k] = m_strChoiceMeaning[k];
+    GetDlgItem(IDC_START)->SetWindowText(_T("NEXT"));
+    UpdateData(FALSE);
+}
+
+// An entry index for slot position nSlotPos that differs from every earlier slot.
+int CZantoliceDlg::DrawEntryIndex(int nSlotPos) const
+{
+    const int nCount = m_nLastIndex + 1;
+    for (;;) {
+        long long nSum = 0;
+        for (int i = 0; i < 5; ++i)
+            nSum += rand();
+        const int nIndex = static_cast<int>(nSum % nCount);
+        if (std::find(m_nChoiceIndex, m_nChoiceIndex + nSlotPos, nIndex) ==
+            m_nChoiceIndex + nSlotPos)
+            return nIndex;
+    }
+}
+
+void CZantoliceDlg::TakeReview()
+{
+    if (!m_bReviewEligible)
+        return;
+    m_nReviewPending--;
+    m_nReviewRead = (m_nReviewRead + 1) % REVIEW_RING_SIZE;
+}
+
+void CZantoliceDlg::OnChoice1()
+{
+    OnChoice(1);
+}
+
+void CZantoliceDlg::OnChoice2()
+{
+    OnChoice(2);
+}
+
+void CZantoliceDlg::OnChoice3()
+{
+    OnChoice(3);
+}
+
+void CZantoliceDlg::OnChoice4()
+{
+    OnChoice(4);
+}
+
+void CZantoliceDlg::OnChoice5()
+{
+    OnChoice(5);
+}
+
+void CZantoliceDlg::OnChoice6()
+{
+    OnChoice(6);
+}
+
+void CZantoliceDlg::OnChoice(int nSlot)
+{
+    if (!m_bAnswerable)
+        return;
+    if (nSlot == m_nAnswer) {
+        if (g_nTries == 0 && !m_bCountedRight) {
+            g_nRight++;
+            m_bCountedRight = TRUE;
+        }
+        for (int k = 0; k < CHOICE_COUNT; ++k)
+            RevealChoice(k);
+        // The revealed lines are on screen while the message is up.
+        UpdateData(FALSE);
+        MessageBox(_T("OK~ RIGHT!"), _T("Right!"), MB_OK);
+        UpdateScore();
+    } else {
+        g_nTries++;
+        if (g_nTries < 2) {
+            g_nWrong++;
+            RecordMiss();
+        }
+        RevealChoice(nSlot - 1);
+        UpdateData(FALSE);
+    }
+}
+
+void CZantoliceDlg::RevealChoice(int nSlotPos)
+{
+    m_strChoiceText[nSlotPos].Format(_T("%s=%s"), m_strChoiceWord[nSlotPos],
+                                     m_strChoiceMeaning[nSlotPos]);
+}
+
+void CZantoliceDlg::RecordMiss()
+{
+    if (!m_bReviewEligible)
+        return;
+    m_nReviewPending++;
+    m_nReviewRing[m_nReviewWrite] = m_nQuestionIndex;
+    m_nReviewWrite = (m_nReviewWrite + 1) % REVIEW_RING_SIZE;
+}
+
+void CZantoliceDlg::UpdateScore()
+{
+    // Single precision, as the handheld computed it.
+    const float fScore = static_cast<float>(g_nRight) * 100.0f / static_cast<float>(g_nQuestionNo);
+    m_strScore.Format(_T("No.%d, R=%d, W=%d, Score=%5.2f"), g_nQuestionNo, g_nRight, g_nWrong,
+                      static_cast<double>(fScore));
+    UpdateData(FALSE);
 }

@@ -12,6 +12,8 @@ constexpr int MAX_WORDS = 5200;      // entries a dictionary may hold
 constexpr int MIN_WORDS = 8;         // entries a dictionary needs to be usable
 constexpr int REVIEW_MIN_WORDS = 31; // entries from which missed words come back
 constexpr int REVIEW_RING_SIZE = 10;
+constexpr int REVIEW_DUE = 9; // missed entries waiting when the oldest is asked again
+constexpr int CHOICE_COUNT = 6;
 constexpr int LINE_BUFFER_SIZE = 1000; // units of one dictionary line, with its zero
 
 // Drill counters, shared by loading, drawing and judging.
@@ -59,6 +61,17 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
     void OnOpen();
+    void OnStart();
+    void OnChoice1();
+    void OnChoice2();
+    void OnChoice3();
+    void OnChoice4();
+    void OnChoice5();
+    void OnChoice6();
+
+    void TakeReview();
+    void RecordMiss();
+    void UpdateScore();
 
     DECLARE_MESSAGE_MAP()
 
@@ -67,4 +80,10 @@ private:
     // Reads the entries of an open dictionary; TRUE when it held more than MAX_WORDS.
     static BOOL ReadEntries(DicFile& dicFile, std::vector<CString>& words,
                             std::vector<CString>& meanings);
+
+    int DrawEntryIndex(int nSlotPos) const;
+    void OnChoice(int nSlot);
+    void RevealChoice(int nSlotPos);
+
+    int m_bCountedRight = 0; // the question on screen has added to g_nRight
 };

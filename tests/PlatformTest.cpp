@@ -53,6 +53,44 @@ TEST(Runtime, WsprintfNeverWritesPastTheBuffer)
     EXPECT_EQ(std::u16string(buffer), u"5200 wo");
 }
 
+// The handheld's generator; the values were worked out by hand from its recurrence.
+TEST(Runtime, RandRepeatsTheHandheldSequence)
+{
+    const int fromSeed1[] = {41, 18467, 6334, 26500, 19169};
+    const int fromSeed17[] = {94, 26602, 30017, 18297, 20363, 13015, 28509, 15290};
+    for (int round = 0; round < 2; ++round) {
+        srand(1);
+        for (int expected : fromSeed1)
+            EXPECT_EQ(rand(), expected);
+        srand(17);
+        for (int expected : fromSeed17)
+            EXPECT_EQ(rand(), expected);
+    }
+    srand(0);
+    for (int i = 0; i < 100000; ++i) {
+        const int value = rand();
+        ASSERT_GE(value, 0);
+        ASSERT_LE(value, HANDHELD_RAND_MAX);
+    }
+}
+
+TEST(CTime, SecondOfLocalTimeAndAClockTestsCanFix)
+{
+    EXPECT_EQ(CTime(2024, 2, 29, 23, 59, 58).GetSecond(), 58);
+    EXPECT_EQ(CTime(2031, 12, 1, 0, 0, 0).GetSecond(), 0);
+
+    const CTime fixed(2024, 5, 17, 9, 41, 37);
+    EXPECT_FALSE(CTime::SetClock(fixed).has_value());
+    EXPECT_EQ(CTime::GetCurrentTime().GetTime(), fixed.GetTime());
+    EXPECT_EQ(CTime::GetCurrentTime().GetSecond(), 37);
+    EXPECT_EQ(CTime::SetClock(std::nullopt)->GetTime(), fixed.GetTime());
+
+    const std::time_t before = std::time(nullptr);
+    const std::time_t now = CTime::GetCurrentTime().GetTime();
+    EXPECT_GE(now, before);
+    EXPECT_LE(now, std::time(nullptr));
+}
+
 TEST(Runtime, WhiteSpaceIsUnicodeWhiteSpace)
 {
     for (WCHAR ch : {u' ', u'\t', u'\r', u'\n', u'\v', u'\f', u'\u00A0', u'\u2003', u'\u3000'})

@@ -1,0 +1,467 @@
+// Drills through the dialog's buttons: drawing questions with START/NEXT, judging taps on
+// the six number buttons, the review ring and the score line. The clock is fixed, so
+// every draw is known in advance.
+#include "DialogDriver.h"
+#include "DictionaryWriter.h"
+#include "FixedClock.h"
+#include "QuizInvariants.h"
+#include "ScriptedSeam.h"
+#include "zantoliceDlg.h"
+
+#include <QString>
+#include <algorithm>
+#include <array>
+#include <gtest/gtest.h>
+#include <memory>
+#include <set>
+
+namespace
+{
+
+constexpr std::array<int, 6> kChoiceButtons = {IDC_CHOICE1, IDC_CHOICE2, IDC_CHOICE3,
+                                               IDC_CHOICE4, IDC_CHOICE5, IDC_CHOICE6};
+constexpr std::array<int, 6> kChoiceLines = {IDC_CHOICE_TEXT1, IDC_CHOICE_TEXT2, IDC_CHOICE_TEXT3,
+                                             IDC_CHOICE_TEXT4, IDC_CHOICE_TEXT5, IDC_CHOICE_TEXT6};
+const std::u16string kOpenFirst = u"Open a dictionary first.";
+
+// The texts of the list DictionaryWriter::writeEntries writes.
+std::u16string word(int i)
+{
+    return QString("word%1").arg(i).toStdU16String();
+}
+
+std::u16string meaning(int i)
+{
+    return QString("meaning %1").arg(i).toStdU16String();
+}
+
+std::u16string revealed(int i)
+{
+    return word(i) + u"=" + meaning(i);
+}
+
+class Drill : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // The counters are process globals; each test starts as a fresh run would.
+        g_nQuestionNo = g_nRight = g_nWrong = g_nTries = 0;
+        g_nSeed = 1234;
+        dlg = std::make_unique<CZantoliceDlg>();
+        ASSERT_TRUE(dlg->Create(IDD_ZANTOLICE_DIALOG));
+    }
+
+    void open(int entries)
+    {
+        seam.answerOpenFile(files.writeEntries("list" + std::to_string(entries) + ".dic", entries));
+        clickButton(*dlg, IDC_OPEN);
+        seam.messages.clear();
+    }
+
+    void next(int second, int minute = 41)
+    {
+        clock.set(second, minute);
+        clickButton(*dlg, IDC_START);
+    }
+
+    void tap(int slot) { clickButton(*dlg, kChoiceButtons[slot - 1]); }
+
+    std::u16string line(int slot) { return windowText(*dlg, kChoiceLines[slot - 1]); }
+
+    std::vector<std::u16string> lines()
+    {
+        std::vector<std::u16string> texts;
+        for (int slot = 1; slot <= 6; ++slot)
+            texts.push_back(line(slot));
+        return texts;
+    }
+
+    // The entry whose word the question line shows.
+    int questionEntry()
+    {
+        const QString question = QString::fromStdU16String(windowText(*dlg, IDC_QUESTION));
+        EXPECT_TRUE(question.startsWith("word")) << question.toStdString();
+        return question.mid(4).toInt();
+    }
+
+    // The slot whose line shows the meaning of the question's word, as a user would find it.
+    int rightSlot()
+    {
+        const int entry = questionEntry();
+        for (int slot = 1; slot <= 6; ++slot)
+            if (line(slot) == meaning(entry) || line(slot) == revealed(entry))
+                return slot;
+        ADD_FAILURE() << "no line holds the meaning of word" << entry;
+        return 1;
+    }
+
+    int wrongSlot(int nth = 1) { return (rightSlot() + nth - 1) % 6 + 1; }
+
+    std::u16string score() { return windowText(*dlg, IDC_SCORE); }
+
+    FixedClock clock;
+    ScriptedSeam seam;
+    DictionaryWriter files;
+    std::unique_ptr<CZantoliceDlg> dlg;
+};
+
+TEST_F(Drill, StartWithoutAUsableListOnlyAsksForOne)
+{
+    next(5);
+    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), kOpenFirst);
+    EXPECT_EQ(lines(), std::vector<std::u16string>(6, u""));
+    EXPECT_EQ(windowText(*dlg, IDC_START), u"START");
+    EXPECT_EQ(g_nQuestionNo, 0);
+    EXPECT_EQ(g_nSeed, 1234) << "no draw, no seed";
+    EXPECT_TRUE(seam.messages.empty());
+
+    open(7);
+    next(5);
+    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), kOpenFirst);
+    EXPECT_EQ(lines(), std::vector<std::u16string>(6, u" "));
+    EXPECT_EQ(windowText(*dlg, IDC_START), u"START");
+    EXPECT_EQ(g_nQuestionNo, 0);
+    EXPECT_FALSE(dlg->m_bAnswerable);
+    EXPECT_TRUE(seam.messages.empty());
+}
+
+TEST_F(Drill, TapsWithNoQuestionOpenDoNothing)
+{
+    for (int slot = 1; slot <= 6; ++slot)
+        tap(slot);
+    EXPECT_EQ(lines(), std::vector<std::u16string>(6, u""));
+
+    open(40);
+    for (int slot = 1; slot <= 6; ++slot)
+        tap(slot);
+    EXPECT_TRUE(seam.messages.empty());
+    EXPECT_EQ(lines(), std::vector<std::u16string>(6, u" "));
+    EXPECT_EQ(score(), u" ");
+    EXPECT_EQ(g_nRight, 0);
+    EXPECT_EQ(g_nWrong, 0);
+    EXPECT_EQ(dlg->m_nReviewPending, 0);
+}
+
+// Draws worked out by hand from the generator's sequence for the seed.
+struct DrawRow {
+    int entries;
+    int rightBefore; // questions answered right before this draw
+    int second;
+    std::array<int, 6> lineEntries;
+    int answerSlot;
+    const char* name;
+};
+
+std::ostream& operator<<(std::ostream& os, const DrawRow& row)
+{
+    return os << row.name;
+}
+
+class Draws : public Drill, public ::testing::WithParamInterface<DrawRow>
+{
+};
+
+TEST_P(Draws, QuestionAndChoicesFollowTheSeed)
+{
+    const DrawRow& row = GetParam();
+    open(row.entries);
+    for (int i = 0; i < row.rightBefore; ++i) {
+        next(0);
+        tap(rightSlot());
+    }
+    ASSERT_EQ(g_nRight, row.rightBefore);
+    next(row.second);
+
+    EXPECT_EQ(g_nSeed, row.second);
+    EXPECT_EQ(g_nQuestionNo, row.rightBefore + 1);
+    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), word(row.lineEntries[row.answerSlot - 1]));
+    for (int slot = 1; slot <= 6; ++slot)
+        EXPECT_EQ(line(slot), meaning(row.lineEntries[slot - 1])) << "line " << slot;
+    EXPECT_EQ(dlg->m_nAnswer, row.answerSlot);
+    EXPECT_EQ(windowText(*dlg, IDC_START), u"NEXT");
+    EXPECT_TRUE(quizInvariantsHold(*dlg));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drill, Draws,
+    ::testing::Values(DrawRow{40, 0, 17, {15, 16, 13, 22, 35, 4}, 3, "FirstEntryMovesToSlot3"},
+                      DrawRow{40, 1, 17, {22, 16, 15, 13, 35, 4}, 4, "OneRightAnswerMovesIt"},
+                      DrawRow{40, 2, 17, {35, 16, 15, 22, 13, 4}, 5, "TwoRightAnswersMoveIt"},
+                      DrawRow{40, 0, 14, {31, 28, 14, 12, 26, 39}, 1, "AnswerInSlot1"},
+                      DrawRow{40, 0, 23, {8, 4, 38, 2, 12, 24}, 3, "TwoRepeatsRedrawn"},
+                      DrawRow{8, 0, 45, {2, 0, 5, 3, 4, 7}, 3, "FourteenRepeatsRedrawn"},
+                      DrawRow{8, 0, 7, {3, 5, 0, 7, 2, 4}, 1, "EightEntriesAnswerInSlot1"}),
+    [](const ::testing::TestParamInfo<DrawRow>& info) { return std::string(info.param.name); });
+
+TEST_F(Drill, SameSecondGivesTheSameQuestion)
+{
+    open(40);
+    next(33, 10);
+    const std::u16string question = windowText(*dlg, IDC_QUESTION);
+    const std::vector<std::u16string> choices = lines();
+    tap(wrongSlot());
+
+    next(33, 12);
+    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), question);
+    EXPECT_EQ(lines(), choices);
+    EXPECT_EQ(g_nQuestionNo, 2);
+
+    next(34, 12);
+    EXPECT_NE(lines(), choices);
+}
+
+TEST_F(Drill, EveryDrawHoldsSixDistinctEntries)
+{
+    for (int entries : {8, 9, 40}) {
+        open(entries);
+        for (int second = 0; second < 60; ++second) {
+            next(second);
+            ASSERT_TRUE(quizInvariantsHold(*dlg)) << entries << " entries, second " << second;
+            const std::vector<std::u16string> choices = lines();
+            EXPECT_EQ(std::set<std::u16string>(choices.begin(), choices.end()).size(), 6u)
+                << entries << " entries, second " << second;
+            EXPECT_EQ(std::count(choices.begin(), choices.end(), meaning(questionEntry())), 1)
+                << "the right meaning stands once; " << entries << " entries, second " << second;
+        }
+    }
+}
+
+TEST_F(Drill, EveryButtonJudgesItsOwnLine)
+{
+    open(40);
+    std::set<int> rightSlotsSeen;
+    for (int second = 0; second < 60 && rightSlotsSeen.size() < 6; ++second) {
+        next(second);
+        const int right = rightSlot();
+        const int entry = questionEntry();
+        rightSlotsSeen.insert(right);
+        std::vector<std::u16string> expected = lines();
+        for (int slot = 1; slot <= 6; ++slot) {
+            if (slot == right)
+                continue;
+            const QString shown = QString::fromStdU16String(line(slot));
+            expected[slot - 1] = revealed(shown.mid(shown.indexOf(' ') + 1).toInt());
+            tap(slot);
+            ASSERT_EQ(lines(), expected) << "button " << slot << ", second " << second;
+        }
+        EXPECT_TRUE(seam.messages.empty());
+        tap(right);
+        ASSERT_EQ(seam.messages.size(), 1u) << "button " << right;
+        EXPECT_EQ(line(right), revealed(entry));
+        seam.messages.clear();
+    }
+    EXPECT_EQ(rightSlotsSeen.size(), 6u);
+}
+
+TEST_F(Drill, RightTapRevealsEveryLineBeforeTheMessage)
+{
+    open(40);
+    next(17);
+    std::vector<std::u16string> linesWhileShown;
+    std::u16string scoreWhileShown;
+    seam.onMessage = [&](const RecordedMessage&) {
+        linesWhileShown = lines();
+        scoreWhileShown = score();
+    };
+    tap(3);
+
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, u"OK~ RIGHT!");
+    EXPECT_EQ(seam.messages[0].caption, u"Right!");
+    EXPECT_EQ(seam.messages[0].type, MB_OK);
+    const std::vector<std::u16string> all = {revealed(15), revealed(16), revealed(13),
+                                             revealed(22), revealed(35), revealed(4)};
+    EXPECT_EQ(linesWhileShown, all);
+    EXPECT_EQ(scoreWhileShown, u" ") << "the score follows the message";
+    EXPECT_EQ(lines(), all);
+    EXPECT_EQ(score(), u"No.1, R=1, W=0, Score=100.00");
+    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), word(13));
+}
+
+TEST_F(Drill, WrongTapsRevealTheirLinesAndTheFirstRecordsTheMiss)
+{
+    open(40);
+    next(17);
+    tap(5);
+    EXPECT_TRUE(seam.messages.empty());
+    EXPECT_EQ(lines(), (std::vector<std::u16string>{meaning(15), meaning(16), meaning(13),
+                                                    meaning(22), revealed(35), meaning(4)}));
+    EXPECT_EQ(score(), u" ") << "a wrong tap leaves the score line";
+    EXPECT_EQ(g_nWrong, 1);
+    EXPECT_EQ(g_nTries, 1);
+    EXPECT_EQ(dlg->m_nReviewPending, 1);
+    EXPECT_EQ(dlg->m_nReviewRing[0], 13) << "the question's entry, not the tapped one";
+    EXPECT_TRUE(quizInvariantsHold(*dlg));
+
+    tap(1);
+    EXPECT_EQ(lines(), (std::vector<std::u16string>{revealed(15), meaning(16), meaning(13),
+                                                    meaning(22), revealed(35), meaning(4)}));
+    EXPECT_EQ(g_nTries, 2);
+    EXPECT_EQ(g_nWrong, 1) << "only the first wrong try counts";
+    EXPECT_EQ(dlg->m_nReviewPending, 1);
+}
+
+// Taps on each question in turn: 'R' the right button, 'W' a wrong one, 'w' another wrong one.
+struct ScoreRow {
+    const char* name;
+    std::vector<std::string> questions;
+    std::u16string score;
+    int right;
+    int wrong;
+    int tries;
+    int pending;
+    int messages;
+};
+
+std::ostream& operator<<(std::ostream& os, const ScoreRow& row)
+{
+    return os << row.name;
+}
+
+class Scores : public Drill, public ::testing::WithParamInterface<ScoreRow>
+{
+};
+
+TEST_P(Scores, CountersAndScoreLine)
+{
+    const ScoreRow& row = GetParam();
+    open(40);
+    int second = 0;
+    for (const std::string& taps : row.questions) {
+        next(second);
+        second += 7;
+        for (char t : taps) {
+            tap(t == 'R' ? rightSlot() : wrongSlot(t == 'W' ? 1 : 2));
+            ASSERT_TRUE(quizInvariantsHold(*dlg)) << "after " << t;
+        }
+    }
+    EXPECT_EQ(score(), row.score);
+    EXPECT_EQ(g_nRight, row.right);
+    EXPECT_EQ(g_nWrong, row.wrong);
+    EXPECT_EQ(g_nTries, row.tries);
+    EXPECT_EQ(dlg->m_nReviewPending, row.pending);
+    EXPECT_EQ(static_cast<int>(seam.messages.size()), row.messages);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drill, Scores,
+    ::testing::Values(
+        ScoreRow{"FirstRight", {"R"}, u"No.1, R=1, W=0, Score=100.00", 1, 0, 0, 0, 1},
+        ScoreRow{"WrongThenRight", {"WR"}, u"No.1, R=0, W=1, Score= 0.00", 0, 1, 1, 1, 1},
+        ScoreRow{"ThreeQuestions", {"R", "WR", "R"}, u"No.3, R=2, W=1, Score=66.67", 2, 1, 0, 1, 3},
+        ScoreRow{"RightTwice", {"RR"}, u"No.1, R=1, W=0, Score=100.00", 1, 0, 0, 0, 2},
+        ScoreRow{"TwoWrongButtons", {"Ww"}, u" ", 0, 1, 2, 1, 0},
+        ScoreRow{"SameWrongButtonTwice", {"WW"}, u" ", 0, 1, 2, 1, 0},
+        ScoreRow{"WrongAfterRight", {"RW"}, u"No.1, R=1, W=0, Score=100.00", 1, 1, 1, 1, 1},
+        ScoreRow{"UnansweredQuestionCounts",
+                 {"R", "", "R"},
+                 u"No.3, R=2, W=0, Score=66.67",
+                 2,
+                 0,
+                 0,
+                 0,
+                 2},
+        ScoreRow{"RightAfterTwoWrongTries",
+                 {"WwR", "R"},
+                 u"No.2, R=1, W=1, Score=50.00",
+                 1,
+                 1,
+                 0,
+                 1,
+                 2}),
+    [](const ::testing::TestParamInfo<ScoreRow>& info) { return std::string(info.param.name); });
+
+struct RingRow {
+    int entries;
+    bool usesRing;
+};
+
+std::ostream& operator<<(std::ostream& os, const RingRow& row)
+{
+    return os << row.entries << " entries";
+}
+
+class ReviewRing : public Drill, public ::testing::WithParamInterface<RingRow>
+{
+};
+
+// Every question is missed at the first tap, so the ring fills and then hands back the
+// oldest miss at every draw.
+TEST_P(ReviewRing, MissedWordsComeBackAfterNineMisses)
+{
+    const RingRow& row = GetParam();
+    open(row.entries);
+    std::vector<int> asked;
+    for (int q = 0; q < 19; ++q) {
+        const int readBefore = dlg->m_nReviewRead;
+        const int pendingBefore = dlg->m_nReviewPending;
+        next(q * 13 % 60);
+        ASSERT_TRUE(quizInvariantsHold(*dlg)) << "draw " << q + 1;
+        asked.push_back(questionEntry());
+        if (!row.usesRing) {
+            EXPECT_EQ(dlg->m_nReviewPending, 0);
+        } else if (q >= 9) {
+            EXPECT_EQ(asked[q], asked[q - 9]) << "question " << q + 1;
+            EXPECT_EQ(pendingBefore, 9);
+            EXPECT_EQ(dlg->m_nReviewPending, 8);
+            EXPECT_EQ(dlg->m_nReviewRead, (readBefore + 1) % 10);
+        } else {
+            EXPECT_EQ(dlg->m_nReviewPending, q) << "no review below nine waiting";
+        }
+        if (q == 18 && row.usesRing) {
+            EXPECT_EQ(readBefore, 9) << "the read position wraps";
+        }
+
+        tap(wrongSlot());
+        ASSERT_TRUE(quizInvariantsHold(*dlg)) << "miss " << q + 1;
+        if (q == 9 && row.usesRing) {
+            EXPECT_EQ(dlg->m_nReviewRing[9], asked[q]);
+            EXPECT_EQ(dlg->m_nReviewWrite, 0) << "the tenth miss wraps the write position";
+        }
+    }
+    EXPECT_EQ(g_nWrong, 19);
+    EXPECT_EQ(dlg->m_nReviewPending, row.usesRing ? 9 : 0);
+    EXPECT_EQ(dlg->m_nReviewWrite, row.usesRing ? 9 : 0);
+    EXPECT_EQ(dlg->m_nReviewRead, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Drill, ReviewRing,
+                         ::testing::Values(RingRow{30, false}, RingRow{31, true}),
+                         [](const ::testing::TestParamInfo<RingRow>& info) {
+                             return "Entries" + std::to_string(info.param.entries);
+                         });
+
+// A whole drill: twenty questions answered in five ways in turn, every rule checked after
+// every tap.
+TEST_F(Drill, TwentyQuestionsKeepEveryRule)
+{
+    const std::array<std::string, 5> answers = {"R", "WR", "WwR", "RW", ""};
+    open(40);
+    ASSERT_TRUE(quizInvariantsHold(*dlg));
+    std::u16string scoreAfterQuestion19;
+    for (int q = 0; q < 20; ++q) {
+        next(q * 13 % 60);
+        ASSERT_TRUE(quizInvariantsHold(*dlg)) << "draw " << q + 1;
+        for (char t : answers[q % 5]) {
+            tap(t == 'R' ? rightSlot() : wrongSlot(t == 'W' ? 1 : 2));
+            ASSERT_TRUE(quizInvariantsHold(*dlg)) << "question " << q + 1 << ", tap " << t;
+        }
+        if (q == 18)
+            scoreAfterQuestion19 = score();
+    }
+    EXPECT_EQ(scoreAfterQuestion19, u"No.19, R=8, W=11, Score=42.11");
+    EXPECT_EQ(score(), scoreAfterQuestion19) << "no right answer since";
+    EXPECT_EQ(g_nQuestionNo, 20);
+    EXPECT_EQ(g_nRight, 8);
+    EXPECT_EQ(g_nWrong, 12);
+    EXPECT_EQ(seam.messages.size(), 16u);
+
+    open(40);
+    EXPECT_TRUE(quizInvariantsHold(*dlg));
+    EXPECT_EQ(windowText(*dlg, IDC_START), u"START");
+    tap(1);
+    EXPECT_EQ(g_nWrong, 0) << "a load closes the question";
+}
+
+} // namespace
