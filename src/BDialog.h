@@ -8,7 +8,7 @@ public:
     // How the background bitmap covers the client area.
     enum { BKDRAW_TILE = 0, BKDRAW_CENTER = 1, BKDRAW_STRETCH = 2 };
 
-    BDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    explicit BDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     ~BDialog() override;
 
     // Any other value than the three modes is ignored. Takes effect at the next erase.
