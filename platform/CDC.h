@@ -1,11 +1,14 @@
 // CDC: a device context, drawing into an image with QPainter.
 #pragma once
 
+#include "CPoint.h"
 #include "CRect.h"
 #include "wintypes.h"
 
 #include <memory>
 
+class CBitmap;
+class CPen;
 class QImage;
 class QPainter;
 
@@ -19,13 +22,37 @@ public:
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 
+    // Makes this a memory context that holds no bitmap yet. All images here share one
+    // format, so any context is compatible with any other.
+    BOOL CreateCompatibleDC(CDC* pDC);
+    // Puts a bitmap into a memory context and returns the one it held before. A fresh
+    // memory context returns null here (the system's holds a 1 x 1 stock bitmap); null
+    // selected back leaves the context empty. A window's context takes no bitmap.
+    CBitmap* SelectObject(CBitmap* pBitmap);
+    // Returns the pen used before; null stands for the default 1-pixel black pen and
+    // selects it back.
+    CPen* SelectObject(CPen* pPen);
+
     void FillSolidRect(LPCRECT rect, COLORREF colour);
+    // Only SRCCOPY is done; another raster operation returns FALSE and draws nothing.
+    BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                DWORD dwRop);
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                    int nSrcWidth, int nSrcHeight, DWORD dwRop);
+    // Both return the position they replace and draw with the selected pen.
+    CPoint MoveTo(int x, int y);
+    BOOL LineTo(int x, int y);
 
 protected:
     void AttachImage(QImage* target);
-    QPainter* Painter() const { return m_pPainter.get(); }
 
 private:
+    const QImage* SourceImage() const;
+
     QImage* m_pImage = nullptr;
     std::unique_ptr<QPainter> m_pPainter;
+    bool m_bMemory = false;
+    CBitmap* m_pBitmap = nullptr;
+    CPen* m_pPen = nullptr;
+    CPoint m_ptCurrent;
 };

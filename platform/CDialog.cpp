@@ -1,5 +1,6 @@
 #include "CDialog.h"
 
+#include "CWinApp.h"
 #include "ModalSeam.h"
 #include "private/DialogTemplate.h"
 #include "private/DialogWindow.h"
@@ -13,12 +14,12 @@ CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_p
 
 CDialog::~CDialog() = default;
 
-BOOL CDialog::CreateWindowFromTemplate()
+BOOL CDialog::CreateWindowFromTemplate(CWnd* owner)
 {
     const std::optional<DialogTemplate> dialogTemplate = DialogTemplate::load(m_nIDTemplate);
     if (!dialogTemplate)
         return FALSE;
-    QWidget* parent = m_pParentWnd ? m_pParentWnd->GetHandle() : nullptr;
+    QWidget* parent = owner ? owner->GetHandle() : nullptr;
     m_pWindow = std::make_unique<DialogWindow>(this, *dialogTemplate, parent);
     AttachWidget(m_pWindow.get());
     m_nModalResult = -1;
@@ -30,7 +31,12 @@ BOOL CDialog::CreateWindowFromTemplate()
 
 INT_PTR CDialog::DoModal()
 {
-    if (!CreateWindowFromTemplate())
+    // As in the framework, a modal dialog without a parent belongs to the main window,
+    // so it opens over it.
+    CWnd* owner = m_pParentWnd;
+    if (!owner && AfxGetApp() && AfxGetApp()->m_pMainWnd != this)
+        owner = AfxGetApp()->m_pMainWnd;
+    if (!CreateWindowFromTemplate(owner))
         return -1;
     const INT_PTR result = ModalSeam::Current().RunModal(*this);
     AttachWidget(nullptr);
@@ -42,7 +48,7 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
 {
     m_nIDTemplate = templateId;
     m_pParentWnd = parent;
-    if (!CreateWindowFromTemplate())
+    if (!CreateWindowFromTemplate(parent))
         return FALSE;
     m_pWindow->show();
     return TRUE;

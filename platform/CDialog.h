@@ -28,7 +28,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    BOOL CreateWindowFromTemplate();
+    BOOL CreateWindowFromTemplate(CWnd* owner);
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;

@@ -1,6 +1,8 @@
 // The framework as the program sees it: one header for all of it.
 #pragma once
 
+#include "CBitmap.h"
+#include "CClientDC.h"
 #include "CCmdTarget.h"
 #include "CDC.h"
 #include "CDataExchange.h"
@@ -8,6 +10,7 @@
 #include "CFile.h"
 #include "CFileDialog.h"
 #include "CFileException.h"
+#include "CPen.h"
 #include "CPoint.h"
 #include "CRect.h"
 #include "CString.h"

@@ -115,3 +115,7 @@ constexpr DWORD WS_GROUP = 0x00020000;
 constexpr DWORD ES_READONLY = 0x0800;
 constexpr DWORD SS_TYPEMASK = 0x001F;
 constexpr DWORD SS_ICON = 0x0003;
+
+// Drawing: the one raster operation and the one pen style the program uses.
+constexpr DWORD SRCCOPY = 0x00CC0020;
+constexpr int PS_SOLID = 0;

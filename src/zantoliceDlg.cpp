@@ -39,7 +39,19 @@ bool IsContentLine(const CString& line)
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(CZantoliceDlg, CDialog)
+BEGIN_MESSAGE_MAP(CAboutDlg, BDialog)
+END_MESSAGE_MAP()
+
+CAboutDlg::CAboutDlg() : BDialog(CAboutDlg::IDD, nullptr)
+{
+    SetBkDrawMode(BKDRAW_TILE);
+    SetBkBitmap(IDB_ABOUT_BACK);
+}
+
+CAboutDlg::~CAboutDlg() = default;
+
+BEGIN_MESSAGE_MAP(CZantoliceDlg, BDialog)
+ON_BN_CLICKED(IDC_ABOUT, CZantoliceDlg::OnAbout)
 ON_BN_CLICKED(IDC_OPEN, CZantoliceDlg::OnOpen)
 ON_BN_CLICKED(IDC_START, CZantoliceDlg::OnStart)
 ON_BN_CLICKED(IDC_CHOICE5, CZantoliceDlg::OnChoice5)
@@ -50,7 +62,7 @@ ON_BN_CLICKED(IDC_CHOICE4, CZantoliceDlg::OnChoice4)
 ON_BN_CLICKED(IDC_CHOICE6, CZantoliceDlg::OnChoice6)
 END_MESSAGE_MAP()
 
-CZantoliceDlg::CZantoliceDlg(CWnd* pParent) : CDialog(CZantoliceDlg::IDD, pParent)
+CZantoliceDlg::CZantoliceDlg(CWnd* pParent) : BDialog(CZantoliceDlg::IDD, pParent)
 {
     for (CString& text : m_strChoiceText)
         text = _T("");
@@ -77,6 +89,13 @@ CString CZantoliceDlg::GetFileTitleFromPath(CString path)
     // Paths here use "/"; the handheld's used backslashes, and both still appear.
     const int separator = std::max(path.ReverseFind('/'), path.ReverseFind('\\'));
     return path.Right(path.GetLength() - separator - 1);
+}
+
+// A fresh box each time: it loads its background anew and frees it when it closes.
+void CZantoliceDlg::OnAbout()
+{
+    CAboutDlg dlgAbout;
+    dlgAbout.DoModal();
 }
 
 void CZantoliceDlg::OnOpen()

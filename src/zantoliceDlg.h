@@ -1,6 +1,7 @@
 // CZantoliceDlg: the main quiz dialog, which holds the whole state of a drill.
 #pragma once
 
+#include "BDialog.h"
 #include "afxwin.h"
 #include "resource.h"
 
@@ -24,7 +25,19 @@ extern int g_nTries;      // wrong tries on the question on screen
 extern int g_nSeed;       // the last seed given to the random generator
 extern CString g_strDicPath;
 
-class CZantoliceDlg : public CDialog
+// The About box: the application's icon and name over a tiled background.
+class CAboutDlg : public BDialog {
+public:
+    CAboutDlg();
+    ~CAboutDlg() override;
+
+    enum { IDD = IDD_ABOUTBOX };
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+class CZantoliceDlg : public BDialog
 {
 public:
     explicit CZantoliceDlg(CWnd* pParent = nullptr);
@@ -60,6 +73,7 @@ protected:
 
     void DoDataExchange(CDataExchange* pDX) override;
 
+    void OnAbout();
     void OnOpen();
     void OnStart();
     void OnChoice1();

@@ -1,6 +1,7 @@
 #include "ScriptedSeam.h"
 
 #include <QString>
+#include <QWidget>
 
 ScriptedSeam::ScriptedSeam() : m_previous(ModalSeam::Install(this)) {}
 
@@ -44,5 +45,7 @@ bool ScriptedSeam::GetOpenFileName(const CString& filter, const CString& default
 
 INT_PTR ScriptedSeam::RunModal(CDialog& dialog)
 {
+    // Shown as a modal run shows it, so its first erase has painted it.
+    dialog.GetHandle()->show();
     return onModal(dialog);
 }

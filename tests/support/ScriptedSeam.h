@@ -34,7 +34,7 @@ public:
     std::vector<RecordedMessage> messages;
     std::vector<std::u16string> filtersAsked;
     std::vector<std::u16string> defaultExtsAsked;
-    // Called with each modal sub-dialog while its window exists; its result ends it.
+    // Called with each modal sub-dialog while its window is shown; its result ends it.
     std::function<INT_PTR(CDialog&)> onModal = [](CDialog&) -> INT_PTR { return IDOK; };
     // Called while a message box is up, before it is answered.
     std::function<void(const RecordedMessage&)> onMessage;
