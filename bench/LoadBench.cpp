@@ -11,8 +11,7 @@
 #include <map>
 #include <memory>
 
-namespace
-{
+namespace {
 
 DictionaryWriter& files()
 {
@@ -87,8 +86,7 @@ BENCHMARK_CAPTURE(ReadWholeAndSplit, longest_lines, longestLinesList)
     ->Unit(benchmark::kMillisecond);
 
 // Keeps each run's time per iteration, to print the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter
-{
+class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {

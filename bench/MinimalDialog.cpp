@@ -9,11 +9,9 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
-namespace
-{
+namespace {
 
-class MinimalDialog : public QDialog
-{
+class MinimalDialog : public QDialog {
 protected:
     bool event(QEvent* event) override
     {

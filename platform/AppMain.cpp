@@ -15,13 +15,11 @@
 #include <QWidget>
 #include <cstdio>
 
-namespace
-{
+namespace {
 
 // `--exit-after-first-paint`: for start-up measurements and tests, print the time of the
 // main window's first paint and end the program as its OK button would.
-class FirstPaintWatch : public QObject
-{
+class FirstPaintWatch : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {

@@ -3,8 +3,7 @@
 
 #include "MessageMap.h"
 
-class CCmdTarget
-{
+class CCmdTarget {
 public:
     CCmdTarget() = default;
     virtual ~CCmdTarget() = default;

@@ -12,8 +12,7 @@ class CPen;
 class QImage;
 class QPainter;
 
-class CDC
-{
+class CDC {
 public:
     CDC();
     // A context that draws into `target` (a window's client backing image).

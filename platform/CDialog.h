@@ -7,8 +7,7 @@
 
 class DialogWindow;
 
-class CDialog : public CWnd
-{
+class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
     ~CDialog() override;

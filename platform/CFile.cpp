@@ -6,8 +6,7 @@
 #include <QFileInfo>
 #include <cerrno>
 
-namespace
-{
+namespace {
 
 int causeFromErrno(int error)
 {

@@ -8,8 +8,7 @@
 
 class QFile;
 
-class CFile
-{
+class CFile {
 public:
     enum OpenFlags : UINT {
         modeRead = 0x0000,

@@ -5,8 +5,7 @@
 
 class CWnd;
 
-class CFileDialog
-{
+class CFileDialog {
 public:
     CFileDialog(BOOL openFileDialog, LPCTSTR defaultExt = nullptr, LPCTSTR fileName = nullptr,
                 DWORD flags = 0, LPCTSTR filter = nullptr, CWnd* parent = nullptr);

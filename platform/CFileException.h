@@ -3,8 +3,7 @@
 
 #include "CString.h"
 
-class CFileException
-{
+class CFileException {
 public:
     enum Cause {
         none,

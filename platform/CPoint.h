@@ -8,8 +8,7 @@ struct POINT {
     LONG y;
 };
 
-class CPoint : public POINT
-{
+class CPoint : public POINT {
 public:
     CPoint() : POINT{0, 0} {}
     CPoint(int initX, int initY) : POINT{initX, initY} {}

@@ -12,8 +12,7 @@ struct RECT {
 using LPRECT = RECT*;
 using LPCRECT = const RECT*;
 
-class CRect : public RECT
-{
+class CRect : public RECT {
 public:
     CRect() : RECT{0, 0, 0, 0} {}
     CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}

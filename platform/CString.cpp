@@ -7,8 +7,7 @@
 #include <cstdarg>
 #include <string>
 
-namespace
-{
+namespace {
 
 // The units exactly as given: QString::fromUtf16 would also drop a leading byte-order
 // mark, and the dictionary reader's callers must see one.

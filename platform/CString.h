@@ -5,8 +5,7 @@
 
 #include <QString>
 
-class CString
-{
+class CString {
 public:
     CString() = default;
     CString(LPCTSTR psz);

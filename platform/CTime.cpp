@@ -2,8 +2,7 @@
 
 #include <QDateTime>
 
-namespace
-{
+namespace {
 std::optional<CTime> fixedClock;
 }
 

@@ -4,8 +4,7 @@
 #include <ctime>
 #include <optional>
 
-class CTime
-{
+class CTime {
 public:
     explicit CTime(std::time_t time = 0) : m_time(time) {}
     // A local time.

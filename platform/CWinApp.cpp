@@ -5,8 +5,7 @@
 #include <QFile>
 #include <QIcon>
 
-namespace
-{
+namespace {
 CWinApp* currentApp = nullptr;
 }
 

@@ -10,8 +10,7 @@
 
 class CWnd;
 
-class CWinApp
-{
+class CWinApp {
 public:
     explicit CWinApp(LPCTSTR appName = nullptr);
     virtual ~CWinApp();

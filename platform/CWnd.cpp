@@ -15,8 +15,7 @@
 #include <QScreen>
 #include <QVariant>
 
-namespace
-{
+namespace {
 
 COLORREF windowColour()
 {

@@ -13,8 +13,7 @@ class QWidget;
 class CDataExchange;
 class CDC;
 
-class CWnd : public CCmdTarget
-{
+class CWnd : public CCmdTarget {
 public:
     CWnd() = default;
     ~CWnd() override;

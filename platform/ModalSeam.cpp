@@ -2,8 +2,7 @@
 
 #include "private/QtModalSeam.h"
 
-namespace
-{
+namespace {
 ModalSeam* installedSeam = nullptr;
 }
 

@@ -8,8 +8,7 @@
 class CWnd;
 class CDialog;
 
-class ModalSeam
-{
+class ModalSeam {
 public:
     virtual ~ModalSeam() = default;
 

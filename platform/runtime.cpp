@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <cstdarg>
 
-namespace
-{
+namespace {
 unsigned int randState = 1;
 }
 

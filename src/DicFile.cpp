@@ -4,8 +4,7 @@
 #include <bit>
 #include <cstring>
 
-namespace
-{
+namespace {
 
 constexpr size_t kBlockSize = 64 * 1024;
 constexpr WCHAR kLF = 10;

@@ -5,8 +5,7 @@
 
 #include <vector>
 
-class DicFile
-{
+class DicFile {
 public:
     DicFile();
     virtual ~DicFile();

@@ -3,8 +3,7 @@
 
 #include "afxwin.h"
 
-class CZantoliceApp : public CWinApp
-{
+class CZantoliceApp : public CWinApp {
 public:
     CZantoliceApp();
 

@@ -12,8 +12,7 @@ int g_nTries = 0;
 int g_nSeed = 1234;
 CString g_strDicPath;
 
-namespace
-{
+namespace {
 
 constexpr WCHAR kByteOrderMark = 0xFEFF;
 

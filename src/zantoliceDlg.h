@@ -37,8 +37,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-class CZantoliceDlg : public BDialog
-{
+class CZantoliceDlg : public BDialog {
 public:
     explicit CZantoliceDlg(CWnd* pParent = nullptr);
 

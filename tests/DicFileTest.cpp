@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 struct ReaderRow {
     const char* name;
@@ -21,8 +20,7 @@ std::ostream& operator<<(std::ostream& os, const ReaderRow& row)
     return os << row.name;
 }
 
-class ReaderRows : public ::testing::TestWithParam<ReaderRow>
-{
+class ReaderRows : public ::testing::TestWithParam<ReaderRow> {
 protected:
     DictionaryWriter files;
 };

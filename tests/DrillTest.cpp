@@ -15,8 +15,7 @@
 #include <memory>
 #include <set>
 
-namespace
-{
+namespace {
 
 constexpr std::array<int, 6> kChoiceButtons = {IDC_CHOICE1, IDC_CHOICE2, IDC_CHOICE3,
                                                IDC_CHOICE4, IDC_CHOICE5, IDC_CHOICE6};
@@ -40,8 +39,7 @@ std::u16string revealed(int i)
     return word(i) + u"=" + meaning(i);
 }
 
-class Drill : public ::testing::Test
-{
+class Drill : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -158,9 +156,7 @@ std::ostream& operator<<(std::ostream& os, const DrawRow& row)
     return os << row.name;
 }
 
-class Draws : public Drill, public ::testing::WithParamInterface<DrawRow>
-{
-};
+class Draws : public Drill, public ::testing::WithParamInterface<DrawRow> {};
 
 TEST_P(Draws, QuestionAndChoicesFollowTheSeed)
 {
@@ -319,9 +315,7 @@ std::ostream& operator<<(std::ostream& os, const ScoreRow& row)
     return os << row.name;
 }
 
-class Scores : public Drill, public ::testing::WithParamInterface<ScoreRow>
-{
-};
+class Scores : public Drill, public ::testing::WithParamInterface<ScoreRow> {};
 
 TEST_P(Scores, CountersAndScoreLine)
 {
@@ -382,9 +376,7 @@ std::ostream& operator<<(std::ostream& os, const RingRow& row)
     return os << row.entries << " entries";
 }
 
-class ReviewRing : public Drill, public ::testing::WithParamInterface<RingRow>
-{
-};
+class ReviewRing : public Drill, public ::testing::WithParamInterface<RingRow> {};
 
 // Every question is missed at the first tap, so the ring fills and then hands back the
 // oldest miss at every draw.

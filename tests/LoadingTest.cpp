@@ -10,8 +10,7 @@
 #include <memory>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 const std::u16string kStartPrompt = u"Click \"START\" button to start !!";
 
@@ -30,8 +29,7 @@ std::u16string tooSmallMessage(int count)
 const std::u16string kTooLargeMessage =
     u"Too large dictionary. Words after 5200th will be ignored.";
 
-class Loading : public ::testing::Test
-{
+class Loading : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -121,9 +119,7 @@ std::ostream& operator<<(std::ostream& os, const SizeRow& row)
     return os << row.entries << " entries";
 }
 
-class LoadingSizes : public Loading, public ::testing::WithParamInterface<SizeRow>
-{
-};
+class LoadingSizes : public Loading, public ::testing::WithParamInterface<SizeRow> {};
 
 TEST_P(LoadingSizes, MessagesFlagsAndLastIndex)
 {
@@ -232,8 +228,7 @@ TEST_F(Loading, CaptionIsTheFileNameAfterTheLastSeparator)
     EXPECT_EQ(std::u16string(dlg->GetFileTitleFromPath(_T("/home/me/"))), u"");
 }
 
-class BadInput : public Loading
-{
+class BadInput : public Loading {
 protected:
     // Loads a good list first, opens a question on it, then tries `path`.
     void openAfterGoodList(const std::string& path)

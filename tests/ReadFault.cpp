@@ -8,8 +8,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 std::string faultFileName;
 size_t faultAfter = 0;

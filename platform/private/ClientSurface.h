@@ -9,8 +9,7 @@
 
 class CWnd;
 
-class ClientSurface : public QWidget
-{
+class ClientSurface : public QWidget {
     Q_OBJECT
 
 public:

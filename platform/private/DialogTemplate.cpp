@@ -7,8 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace
-{
+namespace {
 
 // Styles are written as hexadecimal strings, as in a resource script.
 DWORD styleValue(const QJsonValue& value)

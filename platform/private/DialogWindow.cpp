@@ -19,8 +19,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
 
 constexpr DWORD BS_TYPEMASK = 0x000F;
 

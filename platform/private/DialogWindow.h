@@ -14,8 +14,7 @@ struct DialogTemplate;
 // The property that holds a control's id.
 inline constexpr char kControlIdProperty[] = "controlId";
 
-class DialogWindow : public QDialog
-{
+class DialogWindow : public QDialog {
     Q_OBJECT
 
 public:

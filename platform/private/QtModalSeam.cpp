@@ -8,8 +8,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-namespace
-{
+namespace {
 
 // "Dictionary Files (*.dic)|*.dic|All Files (*.*)|*.*||" becomes Qt's
 // "Dictionary Files (*.dic);;All Files (*.*)": Qt shows the patterns in the names.

@@ -3,8 +3,7 @@
 
 #include "../ModalSeam.h"
 
-class QtModalSeam : public ModalSeam
-{
+class QtModalSeam : public ModalSeam {
 public:
     int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) override;
     bool GetOpenFileName(const CString& filter, const CString& defaultExt, CString& path) override;

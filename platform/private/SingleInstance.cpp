@@ -6,8 +6,7 @@
 #include <QStandardPaths>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 constexpr int kConnectTimeoutMs = 1000;
 

@@ -6,8 +6,7 @@
 #include <QObject>
 #include <functional>
 
-class SingleInstance : public QObject
-{
+class SingleInstance : public QObject {
     Q_OBJECT
 
 public:

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-class DictionaryWriter
-{
+class DictionaryWriter {
 public:
     // Lines joined by `lineEnd` (and ended by it when `endLast`), as UTF-16LE.
     std::string write(const std::string& name, const std::vector<std::u16string>& lines,

@@ -5,8 +5,7 @@
 
 #include <optional>
 
-class FixedClock
-{
+class FixedClock {
 public:
     FixedClock();
     ~FixedClock();

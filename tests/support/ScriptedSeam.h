@@ -17,8 +17,7 @@ struct RecordedMessage {
     UINT type;
 };
 
-class ScriptedSeam : public ModalSeam
-{
+class ScriptedSeam : public ModalSeam {
 public:
     ScriptedSeam();
     ~ScriptedSeam() override;
