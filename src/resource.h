@@ -25,3 +25,6 @@
 #define IDC_SCORE 1030
 #define IDC_ABOUT 1040
 #define IDC_CLEAR 1042
+
+// Commands that no control sends.
+#define ID_FILE_OPEN_COMMAND_LINE 32771

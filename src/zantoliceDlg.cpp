@@ -11,6 +11,8 @@ int g_nWrong = 0;
 int g_nTries = 0;
 int g_nSeed = 1234;
 CString g_strDicPath;
+int g_nLastX = 0;
+int g_nLastY = 0;
 
 namespace {
 
@@ -59,6 +61,11 @@ ON_BN_CLICKED(IDC_CHOICE2, CZantoliceDlg::OnChoice2)
 ON_BN_CLICKED(IDC_CHOICE3, CZantoliceDlg::OnChoice3)
 ON_BN_CLICKED(IDC_CHOICE4, CZantoliceDlg::OnChoice4)
 ON_BN_CLICKED(IDC_CHOICE6, CZantoliceDlg::OnChoice6)
+ON_BN_CLICKED(IDC_CLEAR, CZantoliceDlg::OnClear)
+ON_WM_LBUTTONDOWN()
+ON_WM_MOUSEMOVE()
+ON_WM_DROPFILES()
+ON_COMMAND(ID_FILE_OPEN_COMMAND_LINE, CZantoliceDlg::OnOpenCommandLine)
 END_MESSAGE_MAP()
 
 CZantoliceDlg::CZantoliceDlg(CWnd* pParent) : BDialog(CZantoliceDlg::IDD, pParent)
@@ -81,6 +88,70 @@ void CZantoliceDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_CHOICE_TEXT6, m_strChoiceText[5]);
     DDX_Text(pDX, IDC_QUESTION, m_strQuestion);
     DDX_Text(pDX, IDC_SCORE, m_strScore);
+}
+
+BOOL CZantoliceDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetBkDrawMode(BKDRAW_TILE);
+    SetBkBitmap(IDB_MAIN_BACK);
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+    m_bAnswerable = FALSE;
+    m_bLoaded = FALSE;
+    CenterWindow(GetDesktopWindow());
+
+    DragAcceptFiles();
+    // The window is shown before the named dictionary loads, so its messages have an owner
+    // on screen.
+    if (!AfxGetApp()->m_lpCmdLine.IsEmpty())
+        PostMessage(WM_COMMAND, MAKEWPARAM(ID_FILE_OPEN_COMMAND_LINE, BN_CLICKED), 0);
+    return TRUE;
+}
+
+void CZantoliceDlg::OnClear()
+{
+    InvalidateRect(nullptr, TRUE);
+    UpdateWindow();
+}
+
+void CZantoliceDlg::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    g_nLastX = point.x;
+    g_nLastY = point.y;
+    CWnd::OnLButtonDown(nFlags, point);
+}
+
+void CZantoliceDlg::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (nFlags & MK_LBUTTON) {
+        CClientDC dc(this);
+        CPen pen;
+        pen.CreatePen(PS_SOLID, 3, RGB(0, 0, 0));
+        CPen* pOldPen = dc.SelectObject(&pen);
+        dc.MoveTo(g_nLastX, g_nLastY);
+        dc.LineTo(point.x, point.y);
+        g_nLastX = point.x;
+        g_nLastY = point.y;
+        dc.SelectObject(pOldPen);
+    }
+    CWnd::OnMouseMove(nFlags, point);
+}
+
+void CZantoliceDlg::OnDropFiles(HDROP hDropInfo)
+{
+    const UINT nLength = DragQueryFile(hDropInfo, 0, nullptr, 0);
+    std::vector<WCHAR> path(nLength + 1);
+    DragQueryFile(hDropInfo, 0, path.data(), nLength + 1);
+    DragFinish(hDropInfo);
+    UpdateData(TRUE);
+    LoadDictionary(path.data());
+}
+
+void CZantoliceDlg::OnOpenCommandLine()
+{
+    UpdateData(TRUE);
+    LoadDictionary(AfxGetApp()->m_lpCmdLine);
 }
 
 CString CZantoliceDlg::GetFileTitleFromPath(CString path)

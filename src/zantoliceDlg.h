@@ -25,6 +25,10 @@ extern int g_nTries;      // wrong tries on the question on screen
 extern int g_nSeed;       // the last seed given to the random generator
 extern CString g_strDicPath;
 
+// The last stylus point of the scribble pad, in client coordinates.
+extern int g_nLastX;
+extern int g_nLastY;
+
 // The About box: the application's icon and name over a tiled background.
 class CAboutDlg : public BDialog {
 public:
@@ -71,6 +75,7 @@ protected:
     HICON m_hIcon;
 
     void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
 
     void OnAbout();
     void OnOpen();
@@ -81,6 +86,13 @@ protected:
     void OnChoice4();
     void OnChoice5();
     void OnChoice6();
+    void OnClear();
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnMouseMove(UINT nFlags, CPoint point);
+    // Desktop additions: a dictionary dropped onto the window or named on the command
+    // line opens as if it had been chosen with OPEN.
+    void OnDropFiles(HDROP hDropInfo);
+    void OnOpenCommandLine();
 
     void TakeReview();
     void RecordMiss();

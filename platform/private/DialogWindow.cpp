@@ -7,6 +7,7 @@
 #include "DropFiles.h"
 #include "Resources.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QFontMetrics>
@@ -57,10 +58,12 @@ DialogWindow::DialogWindow(CWnd* owner, const DialogTemplate& dialogTemplate, QW
     setFont(font);
     const DialogUnits units(font);
 
+    // The caption bar is the shell's, in the system font: alike in every dialog.
     auto* captionBar = new QWidget(this);
     captionBar->setObjectName(QStringLiteral("captionBar"));
+    captionBar->setFont(QApplication::font());
     m_captionLabel = new QLabel(captionBar);
-    QFont captionFont = font;
+    QFont captionFont = QApplication::font();
     captionFont.setBold(true);
     m_captionLabel->setFont(captionFont);
     auto* okButton = new QPushButton(tr("OK"), captionBar);
@@ -90,14 +93,19 @@ DialogWindow::DialogWindow(CWnd* owner, const DialogTemplate& dialogTemplate, QW
 }
 
 // On the handheld every dialog fills the screen. Here the main window, sized from its
-// template, is the screen, and every other dialog takes its client size.
-QSize DialogWindow::clientSize(const DialogTemplate& dialogTemplate) const
+// template, is the screen, and every other dialog takes its place and client size.
+DialogWindow* DialogWindow::screenWindow() const
 {
     const CWinApp* app = AfxGetApp();
-    if (app && app->m_pMainWnd && app->m_pMainWnd != m_owner) {
-        if (auto* screen = qobject_cast<DialogWindow*>(app->m_pMainWnd->GetHandle()))
-            return screen->surface()->size();
-    }
+    if (!app || !app->m_pMainWnd || app->m_pMainWnd == m_owner)
+        return nullptr;
+    return qobject_cast<DialogWindow*>(app->m_pMainWnd->GetHandle());
+}
+
+QSize DialogWindow::clientSize(const DialogTemplate& dialogTemplate) const
+{
+    if (const DialogWindow* screen = screenWindow())
+        return screen->surface()->size();
     const DialogUnits units(font());
     return QSize(units.x(dialogTemplate.cx), units.y(dialogTemplate.cy));
 }
@@ -211,6 +219,13 @@ void DialogWindow::sendCommand(int id)
 void DialogWindow::reject()
 {
     sendCommand(IDCANCEL);
+}
+
+void DialogWindow::showEvent(QShowEvent* event)
+{
+    if (const DialogWindow* screen = screenWindow())
+        move(screen->pos());
+    QDialog::showEvent(event);
 }
 
 void DialogWindow::dragEnterEvent(QDragEnterEvent* event)

@@ -29,10 +29,12 @@ public:
 protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    DialogWindow* screenWindow() const;
     QSize clientSize(const DialogTemplate& dialogTemplate) const;
     void createControls(const DialogTemplate& dialogTemplate);
     void createAccelerators(const DialogTemplate& dialogTemplate);
