@@ -1,0 +1,305 @@
+// The main window as a person meets it on the desktop: its start state, a drill by mouse
+// and by keys, the scribble pad, dictionaries dropped or named on the command line, and
+// what a screen reader is told.
+#include "DialogDriver.h"
+#include "DictionaryWriter.h"
+#include "FixedClock.h"
+#include "Pixels.h"
+#include "QuizInvariants.h"
+#include "ScriptedSeam.h"
+#include "private/ClientSurface.h"
+#include "zantoliceDlg.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+constexpr int kChoiceButtons[6] = {IDC_CHOICE1, IDC_CHOICE2, IDC_CHOICE3,
+                                   IDC_CHOICE4, IDC_CHOICE5, IDC_CHOICE6};
+constexpr int kChoiceLines[6] = {IDC_CHOICE_TEXT1, IDC_CHOICE_TEXT2, IDC_CHOICE_TEXT3,
+                                 IDC_CHOICE_TEXT4, IDC_CHOICE_TEXT5, IDC_CHOICE_TEXT6};
+constexpr QRgb kBlack = 0xFF000000;
+
+class MainDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        clock.set(17);
+        dlg = std::make_unique<CZantoliceDlg>();
+        ASSERT_TRUE(dlg->Create(IDD_ZANTOLICE_DIALOG));
+        window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+    }
+
+    QWidget* window() const { return dlg->GetHandle(); }
+    QWidget* control(int id) const { return dlg->GetDlgItem(id)->GetHandle(); }
+    ClientSurface* surface() const { return window()->findChild<ClientSurface*>(); }
+
+    void openList(int entries)
+    {
+        seam.answerOpenFile(files.writeEntries("list.dic", entries));
+        clickButton(*dlg, IDC_OPEN);
+        seam.messages.clear();
+    }
+
+    // The line that shows the question's meaning, found as a reader would: by the text.
+    int rightLine() const
+    {
+        const std::u16string question = windowText(*dlg, IDC_QUESTION);
+        const std::u16string meaning = u"meaning " + question.substr(4);
+        for (int k = 0; k < 6; ++k) {
+            if (windowText(*dlg, kChoiceLines[k]) == meaning)
+                return k;
+        }
+        return -1;
+    }
+
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(window(), key, modifiers);
+    }
+
+    // Counts the black pixels of the client image inside `rect`.
+    int blackPixels(const QRect& rect)
+    {
+        const QImage& image = clientImage(*dlg);
+        int count = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                count += image.pixel(x, y) == kBlack;
+        return count;
+    }
+
+    // A point on the free band below the score line, where only the pad is.
+    QPoint freeBand(int dx, int dy) const
+    {
+        const QRect score = control(IDC_SCORE)->geometry();
+        return QPoint(10 + dx, score.bottom() + 30 + dy);
+    }
+
+    ScriptedSeam seam;
+    DictionaryWriter files;
+    FixedClock clock;
+    std::unique_ptr<CZantoliceDlg> dlg;
+};
+
+TEST_F(MainDialog, StartsEmptyWithTheFocusOnTheFirstChoice)
+{
+    EXPECT_EQ(windowText(*dlg), u"ZANTOLI 1.7 for CE");
+    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), u"");
+    for (int line : kChoiceLines)
+        EXPECT_EQ(windowText(*dlg, line), u"") << line;
+    EXPECT_EQ(windowText(*dlg, IDC_SCORE), u"");
+    EXPECT_EQ(windowText(*dlg, IDC_START), u"START");
+    EXPECT_EQ(QApplication::focusWidget(), control(IDC_CHOICE1));
+    EXPECT_FALSE(dlg->m_bLoaded);
+    EXPECT_FALSE(dlg->m_bAnswerable);
+    EXPECT_EQ(g_nLastX, 0);
+    EXPECT_EQ(g_nLastY, 0);
+    EXPECT_TRUE(
+        pixelsAre(clientImage(*dlg).copy(0, 0, 48, 48), tiled(bitmapResource(IDB_MAIN_BACK))))
+        << "the background is bitmap 135, tiled";
+}
+
+TEST_F(MainDialog, DrillByClickingTheButtons)
+{
+    openList(40);
+    clickButton(*dlg, IDC_START);
+    EXPECT_EQ(windowText(*dlg, IDC_START), u"NEXT");
+    const int right = rightLine();
+    ASSERT_GE(right, 0);
+    const int wrong = (right + 1) % 6;
+    const std::u16string wrongMeaning = windowText(*dlg, kChoiceLines[wrong]);
+
+    clickButton(*dlg, kChoiceButtons[wrong]);
+    const std::u16string revealed = windowText(*dlg, kChoiceLines[wrong]);
+    EXPECT_NE(revealed.find(u"=" + wrongMeaning), std::u16string::npos) << "word=meaning";
+    EXPECT_TRUE(seam.messages.empty());
+
+    clickButton(*dlg, kChoiceButtons[right]);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, u"OK~ RIGHT!");
+    EXPECT_EQ(windowText(*dlg, kChoiceLines[right]), windowText(*dlg, IDC_QUESTION) + u"=meaning " +
+                                                         windowText(*dlg, IDC_QUESTION).substr(4));
+    EXPECT_EQ(windowText(*dlg, IDC_SCORE), u"No.1, R=0, W=1, Score= 0.00");
+
+    clock.set(18);
+    clickButton(*dlg, IDC_START);
+    EXPECT_GE(rightLine(), 0) << "a fresh question with unrevealed lines";
+    EXPECT_TRUE(quizInvariantsHold(*dlg));
+}
+
+TEST_F(MainDialog, KeysSendTheButtonsCommands)
+{
+    seam.answerOpenFile(files.writeEntries("keys.dic", 40));
+    press(Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(seam.messages.size(), 1u) << "Ctrl+O opens";
+    EXPECT_EQ(dlg->m_nLastIndex, 39);
+
+    press(Qt::Key_N);
+    EXPECT_EQ(g_nQuestionNo, 1) << "N draws";
+    press(Qt::Key_Return);
+    EXPECT_EQ(g_nQuestionNo, 2) << "Enter draws and does not end the program";
+    EXPECT_TRUE(window()->isVisible());
+
+    const int right = rightLine();
+    const int wrong = (right + 1) % 6;
+    QTest::keyClick(window(), Qt::Key(Qt::Key_1 + wrong), Qt::KeypadModifier);
+    EXPECT_EQ(g_nWrong, 1) << "keypad digits answer";
+    EXPECT_NE(windowText(*dlg, kChoiceLines[wrong]).find(u"="), std::u16string::npos);
+    press(Qt::Key(Qt::Key_1 + right));
+    EXPECT_EQ(seam.messages.back().text, u"OK~ RIGHT!") << "top-row digits answer";
+
+    int aboutBoxes = 0;
+    seam.onModal = [&](CDialog&) -> INT_PTR {
+        ++aboutBoxes;
+        return IDOK;
+    };
+    press(Qt::Key_F1);
+    EXPECT_EQ(aboutBoxes, 1) << "F1 shows the About box";
+}
+
+TEST_F(MainDialog, AHeldKeyAnswersOnce)
+{
+    openList(40);
+    clickButton(*dlg, IDC_START);
+    const int wrong = (rightLine() + 1) % 6;
+    const auto key = Qt::Key(Qt::Key_1 + wrong);
+    const QString text = QString::number(wrong + 1);
+    QTest::simulateEvent(window(), true, key, Qt::NoModifier, text, false);
+    for (int repeat = 0; repeat < 5; ++repeat) {
+        QTest::simulateEvent(window(), false, key, Qt::NoModifier, text, true);
+        QTest::simulateEvent(window(), true, key, Qt::NoModifier, text, true);
+    }
+    QTest::simulateEvent(window(), false, key, Qt::NoModifier, text, false);
+    EXPECT_EQ(g_nTries, 1) << "auto-repeat is not a second answer";
+}
+
+TEST_F(MainDialog, ButtonsFiveAndSixReachTheirOwnLines)
+{
+    openList(40);
+    for (int k : {4, 5}) {
+        clock.set(20 + k);
+        clickButton(*dlg, IDC_START);
+        if (rightLine() == k)
+            continue;
+        clickButton(*dlg, kChoiceButtons[k]);
+        for (int line = 0; line < 6; ++line)
+            EXPECT_EQ(windowText(*dlg, kChoiceLines[line]).find(u"=") != std::u16string::npos,
+                      line == k)
+                << "button " << k + 1 << ", line " << line + 1;
+    }
+}
+
+TEST_F(MainDialog, DraggingDrawsOnTheFreeBandAndCWipesIt)
+{
+    openList(40);
+    clickButton(*dlg, IDC_START);
+    const QRect band(freeBand(0, -10), freeBand(120, 10));
+    ASSERT_EQ(blackPixels(band), 0);
+
+    QTest::mouseMove(surface(), freeBand(0, 0));
+    QTest::mouseMove(surface(), freeBand(60, 0));
+    EXPECT_EQ(blackPixels(band), 0) << "moves with the button up draw nothing";
+
+    QTest::mousePress(surface(), Qt::LeftButton, {}, freeBand(0, 0));
+    EXPECT_EQ(blackPixels(band), 0) << "a tap draws nothing";
+    QTest::mouseMove(surface(), freeBand(50, 0));
+    QTest::mouseMove(surface(), freeBand(100, 5));
+    QTest::mouseRelease(surface(), Qt::LeftButton, {}, freeBand(100, 5));
+    EXPECT_EQ(clientImage(*dlg).pixel(freeBand(25, 0)), kBlack);
+    EXPECT_EQ(clientImage(*dlg).pixel(freeBand(75, 2)), kBlack);
+    EXPECT_EQ(g_nLastX, freeBand(100, 5).x());
+    EXPECT_EQ(g_nLastY, freeBand(100, 5).y());
+
+    // The next stroke starts where the stylus goes down again, not where the last ended.
+    QTest::mousePress(surface(), Qt::LeftButton, {}, freeBand(0, -10));
+    QTest::mouseMove(surface(), freeBand(10, -10));
+    QTest::mouseRelease(surface(), Qt::LeftButton, {}, freeBand(10, -10));
+    EXPECT_EQ(clientImage(*dlg).pixel(freeBand(5, -10)), kBlack);
+    EXPECT_NE(clientImage(*dlg).pixel(freeBand(55, -3)), kBlack);
+
+    const std::u16string question = windowText(*dlg, IDC_QUESTION);
+    const std::u16string line3 = windowText(*dlg, IDC_CHOICE_TEXT3);
+    clickButton(*dlg, IDC_CLEAR);
+    EXPECT_EQ(blackPixels(band), 0);
+    EXPECT_TRUE(pixelsAre(clientImage(*dlg), tiled(bitmapResource(IDB_MAIN_BACK))));
+    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), question);
+    EXPECT_EQ(windowText(*dlg, IDC_CHOICE_TEXT3), line3);
+    EXPECT_EQ(windowText(*dlg, IDC_START), u"NEXT");
+
+    QTest::mousePress(surface(), Qt::LeftButton, {}, freeBand(0, 0));
+    QTest::mouseMove(surface(), freeBand(40, 0));
+    QTest::mouseRelease(surface(), Qt::LeftButton, {}, freeBand(40, 0));
+    press(Qt::Key_Delete);
+    EXPECT_EQ(blackPixels(band), 0) << "Delete wipes the pad like C";
+}
+
+TEST_F(MainDialog, ScreenshotOfADrill)
+{
+    openList(40);
+    clickButton(*dlg, IDC_START);
+    clickButton(*dlg, kChoiceButtons[(rightLine() + 2) % 6]);
+    QTest::mousePress(surface(), Qt::LeftButton, {}, freeBand(0, 0));
+    QTest::mouseMove(surface(), freeBand(60, 10));
+    QTest::mouseRelease(surface(), Qt::LeftButton, {}, freeBand(60, 10));
+    const QString path = QDir::current().filePath(QStringLiteral("main-dialog.png"));
+    ASSERT_TRUE(window()->grab().save(path)) << path.toStdString();
+    const QImage shot(path);
+    EXPECT_EQ(shot.size(), window()->size() * window()->devicePixelRatio());
+}
+
+TEST_F(MainDialog, DroppedDictionaryOpensLikeOpen)
+{
+    const std::string path = files.writeEntries("dropped.dic", 12);
+    EXPECT_TRUE(window()->acceptDrops());
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window(), &drop);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, u"This dictionary contains 12 words.");
+    EXPECT_EQ(windowText(*dlg), u"dropped.dic ");
+    EXPECT_EQ(std::u16string(g_strDicPath), std::u16string(frameworkPath(path)));
+}
+
+TEST_F(MainDialog, ScreenReadersHearWhatEachControlIs)
+{
+    openList(40);
+    clickButton(*dlg, IDC_START);
+    const QString line1 = control(IDC_CHOICE_TEXT1)->property("text").toString();
+    EXPECT_EQ(control(IDC_CHOICE1)->accessibleName(), QStringLiteral("Choice 1: ") + line1);
+    for (int id : {IDC_OPEN, IDC_START, IDC_ABOUT, IDC_CLEAR, IDC_QUESTION, IDC_SCORE,
+                   IDC_CHOICE_TEXT1, IDC_CHOICE_TEXT6})
+        EXPECT_FALSE(control(id)->accessibleName().isEmpty()) << id;
+    EXPECT_TRUE(control(IDC_CHOICE3)->toolTip().contains(QStringLiteral("key 3")));
+}
+
+TEST(MainDialogCommandLine, NamedDictionaryOpensOnceTheWindowIsUp)
+{
+    ScriptedSeam seam;
+    DictionaryWriter files;
+    CWinApp* app = AfxGetApp();
+    app->m_lpCmdLine = frameworkPath(files.writeEntries("named.dic", 9));
+    auto dlg = std::make_unique<CZantoliceDlg>();
+    ASSERT_TRUE(dlg->Create(IDD_ZANTOLICE_DIALOG));
+    EXPECT_TRUE(seam.messages.empty()) << "nothing is read before the window is up";
+    QTest::qWait(50);
+    app->m_lpCmdLine.Empty();
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, u"This dictionary contains 9 words.");
+    EXPECT_TRUE(dlg->m_bLoaded);
+    EXPECT_EQ(windowText(*dlg), u"named.dic ");
+}
+
+} // namespace
