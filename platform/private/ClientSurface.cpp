@@ -44,12 +44,17 @@ void ClientSurface::paintEvent(QPaintEvent* event)
     if (m_erasePending)
         sendEraseBackground();
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_image, event->rect());
+    painter.setClipRegion(event->region());
+    painter.drawImage(QPoint(0, 0), m_image);
 }
 
 void ClientSurface::resizeEvent(QResizeEvent*)
 {
-    m_image = QImage(size(), QImage::Format_RGB32);
+    // Device pixels, so that strokes and bitmaps stay sharp on high-density screens;
+    // drawing into it is in client coordinates all the same.
+    const qreal ratio = devicePixelRatioF();
+    m_image = QImage(size() * ratio, QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(ratio);
     m_image.fill(Qt::white);
     eraseBackground();
 }
