@@ -1,0 +1,279 @@
+// Files that are no good dictionary, opened through OPEN: what the user is told and what
+// stays loaded. Each file that once broke loading has its test here.
+#include "LoadingFixture.h"
+#include "ReadFault.h"
+
+#include <QFile>
+#include <QString>
+#include <optional>
+#include <sys/fsuid.h>
+#include <unistd.h>
+
+namespace {
+
+class BadInput : public Loading {
+protected:
+    // Loads a good list and opens a question on it, as the bad file finds them.
+    void loadGoodListWithQuestion()
+    {
+        open(files.writeEntries("good.dic", 40));
+        fakeOpenQuestion();
+        seam.messages.clear();
+    }
+
+    void openAfterGoodList(const std::string& path)
+    {
+        loadGoodListWithQuestion();
+        open(path);
+    }
+
+    void expectGoodListUntouched()
+    {
+        EXPECT_TRUE(dlg->m_bLoaded);
+        EXPECT_EQ(dlg->m_nLastIndex, 39);
+        EXPECT_EQ(word(39), u"word39");
+        EXPECT_EQ(meaning(39), u"meaning 39");
+        EXPECT_EQ(windowText(*dlg), u"good.dic ");
+    }
+
+    // A completed load of a list too small to drill on: its one box and the reset drill.
+    void expectTooSmallList(int entries, const std::u16string& caption)
+    {
+        ASSERT_EQ(seam.messages.size(), 1u);
+        EXPECT_EQ(seam.messages[0].text, tooSmallMessage(entries));
+        EXPECT_EQ(seam.messages[0].caption, u"Errors in Dictionary.");
+        EXPECT_EQ(seam.messages[0].type, MB_ICONSTOP);
+        EXPECT_FALSE(dlg->m_bLoaded);
+        EXPECT_FALSE(dlg->m_bAnswerable);
+        EXPECT_EQ(dlg->m_nLastIndex, entries - 1);
+        EXPECT_EQ(windowText(*dlg), caption);
+        EXPECT_EQ(windowText(*dlg, IDC_QUESTION), kStartPrompt);
+        EXPECT_EQ(windowText(*dlg, IDC_START), u"START");
+    }
+};
+
+// Makes file access use the rights of user and group "nobody" for its lifetime, on this
+// thread: the superuser may read any file, so only this way is a file unreadable to it too.
+class FileAccessAsNobody {
+public:
+    FileAccessAsNobody()
+        : m_previousUser(static_cast<uid_t>(::setfsuid(kNobody))),
+          m_previousGroup(static_cast<gid_t>(::setfsgid(kNobody)))
+    {
+        // Each call answers the setting it replaces, so asking again tells whether it took.
+        m_changed = static_cast<uid_t>(::setfsuid(kNobody)) == kNobody &&
+                    static_cast<gid_t>(::setfsgid(kNobody)) == kNobody;
+    }
+    ~FileAccessAsNobody()
+    {
+        ::setfsgid(m_previousGroup);
+        ::setfsuid(m_previousUser);
+    }
+    FileAccessAsNobody(const FileAccessAsNobody&) = delete;
+    FileAccessAsNobody& operator=(const FileAccessAsNobody&) = delete;
+
+    bool changed() const { return m_changed; }
+
+private:
+    static constexpr unsigned kNobody = 65534;
+    uid_t m_previousUser;
+    gid_t m_previousGroup;
+    bool m_changed = false;
+};
+
+TEST_F(BadInput, MissingFileLeavesEverythingAsItWas)
+{
+    openAfterGoodList(files.path("missing.dic"));
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].type, MB_ICONSTOP);
+    EXPECT_NE(seam.messages[0].text.find(u"missing.dic"), std::u16string::npos);
+    EXPECT_NE(seam.messages[0].text.find(u"Cannot open"), std::u16string::npos);
+    expectGoodListUntouched();
+    EXPECT_TRUE(dlg->m_bAnswerable);
+    EXPECT_EQ(dlg->m_nReviewPending, 3);
+    EXPECT_EQ(g_nQuestionNo, 4);
+    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), u"word3");
+}
+
+TEST_F(BadInput, FolderIsRefusedLikeAMissingFile)
+{
+    openAfterGoodList(files.path(""));
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].type, MB_ICONSTOP);
+    EXPECT_NE(seam.messages[0].text.find(u"Cannot open"), std::u16string::npos);
+    expectGoodListUntouched();
+    EXPECT_TRUE(dlg->m_bAnswerable);
+}
+
+TEST_F(BadInput, UnreadableFileIsRefused)
+{
+    const std::string path = files.writeEntries("locked.dic", 10);
+    QFile::setPermissions(QString::fromStdString(path), QFileDevice::WriteOwner);
+    // Only the file may stand in the way, not its folder.
+    const QString folder = QString::fromStdString(files.path(""));
+    QFile::setPermissions(folder, QFile::permissions(folder) | QFileDevice::ExeGroup |
+                                      QFileDevice::ExeOther);
+    loadGoodListWithQuestion();
+    {
+        std::optional<FileAccessAsNobody> nobody;
+        if (::geteuid() == 0) {
+            nobody.emplace();
+            if (!nobody->changed())
+                GTEST_SKIP() << "the superuser cannot take another user's file rights here";
+        }
+        open(path);
+    }
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].type, MB_ICONSTOP);
+    EXPECT_EQ(seam.messages[0].caption, u"Open failed!");
+    EXPECT_NE(seam.messages[0].text.find(u"Cannot open"), std::u16string::npos);
+    expectGoodListUntouched();
+    EXPECT_TRUE(dlg->m_bAnswerable);
+}
+
+TEST_F(BadInput, ReadErrorKeepsTheLoadedListAndClosesTheQuestion)
+{
+    const std::string path = files.writeEntries("failing.dic", 9000);
+    armReadFault("failing.dic", 100000);
+    openAfterGoodList(path);
+    disarmReadFault();
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].type, MB_ICONSTOP);
+    EXPECT_NE(seam.messages[0].text.find(u"Cannot read"), std::u16string::npos);
+    expectGoodListUntouched();
+    EXPECT_FALSE(dlg->m_bAnswerable);
+    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), kStartPrompt);
+    EXPECT_EQ(windowText(*dlg, IDC_START), u"START");
+}
+
+TEST_F(BadInput, EightBitTextIsRefusedWithAClearMessage)
+{
+    struct Row {
+        const char* name;
+        std::string bytes;
+    };
+    const Row rows[] = {
+        {"utf8.dic", "cat\r\na small animal\r\ndog\r\na loyal animal\r\n"},
+        {"utf8-mark.dic", "\xEF\xBB\xBF"
+                          "cat"},
+        {"big-endian.dic", std::string("\xFE\xFF\0c\0a\0t", 8)},
+    };
+    for (const Row& row : rows) {
+        openAfterGoodList(files.writeBytes(row.name, row.bytes));
+        ASSERT_EQ(seam.messages.size(), 1u) << row.name;
+        EXPECT_EQ(seam.messages[0].type, MB_ICONSTOP) << row.name;
+        EXPECT_EQ(seam.messages[0].text, QString("\"%1\" is not a dictionary: dictionaries are "
+                                                 "UTF-16LE text.")
+                                             .arg(row.name)
+                                             .toStdU16String());
+        expectGoodListUntouched();
+        EXPECT_TRUE(dlg->m_bAnswerable) << row.name;
+    }
+}
+
+TEST_F(BadInput, OverlongLinesAreCutAndLaterLinesPairAsBefore)
+{
+    const std::u16string huge(5000, u'x');
+    const std::u16string exact(997, u'y');
+    open(files.write("long.dic", {u"first", huge, exact, u"third meaning"}));
+    EXPECT_EQ(dlg->m_nLastIndex, 1);
+    EXPECT_EQ(meaning(0), huge.substr(0, 999));
+    EXPECT_EQ(word(1), exact) << "a line of 997 characters and CR LF is read whole";
+    EXPECT_EQ(meaning(1), u"third meaning");
+}
+
+TEST_F(BadInput, UnixLineEndsLoadWhole)
+{
+    open(files.write("unix.dic", {u"cat", u"a small animal", u"dog", u"a loyal animal"}, u"\n"));
+    EXPECT_EQ(word(0), u"cat");
+    EXPECT_EQ(meaning(0), u"a small animal");
+    EXPECT_EQ(word(1), u"dog");
+    EXPECT_EQ(meaning(1), u"a loyal animal");
+}
+
+TEST_F(BadInput, ByteOrderMarkIsDropped)
+{
+    open(files.write("bom.dic", {u"\uFEFF; comment", u"cat", u"a small animal"}));
+    EXPECT_EQ(dlg->m_nLastIndex, 0);
+    EXPECT_EQ(word(0), u"cat");
+    EXPECT_EQ(meaning(0), u"a small animal");
+}
+
+TEST_F(BadInput, OddLengthFileLoads)
+{
+    open(files.writeBytes("odd.dic", utf16le(u"cat\r\nanimal\r\n") + "Z"));
+    EXPECT_EQ(word(0), u"cat");
+    EXPECT_EQ(meaning(0), u"animal");
+    EXPECT_EQ(word(1), u"Z");
+    EXPECT_EQ(dlg->m_nLastIndex, 1);
+}
+
+TEST_F(BadInput, ZeroLengthFileIsAnEmptyList)
+{
+    openAfterGoodList(files.writeBytes("empty.dic", ""));
+    expectTooSmallList(0, u"empty.dic ");
+}
+
+TEST_F(BadInput, FileOfOnlyNulUnitsIsAnEmptyList)
+{
+    openAfterGoodList(files.writeBytes("nul.dic", std::string(8192, '\0')));
+    expectTooSmallList(0, u"nul.dic ");
+}
+
+TEST_F(BadInput, HundredThousandBlankLinesAreAnEmptyList)
+{
+    openAfterGoodList(files.write("blank.dic", std::vector<std::u16string>(100000)));
+    expectTooSmallList(0, u"blank.dic ");
+}
+
+TEST_F(BadInput, HundredThousandBlankLinesBetweenAWordAndItsMeaning)
+{
+    std::vector<std::u16string> lines{u"first"};
+    lines.resize(100001);
+    lines.emplace_back(u"its meaning");
+    for (int i = 1; i < MIN_WORDS; ++i) {
+        lines.emplace_back(u"word");
+        lines.emplace_back(u"meaning");
+    }
+    open(files.write("spread.dic", lines));
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, containsMessage(MIN_WORDS));
+    EXPECT_EQ(word(0), u"first");
+    EXPECT_EQ(meaning(0), u"its meaning");
+    EXPECT_TRUE(dlg->m_bLoaded);
+}
+
+TEST_F(BadInput, LineOfAMillionUnitsWithoutLineEndIsCut)
+{
+    const std::u16string line(1000000, u'x');
+    openAfterGoodList(files.write("million.dic", {line}, u"\r\n", false));
+    expectTooSmallList(1, u"million.dic ");
+    EXPECT_EQ(word(0), line.substr(0, LINE_BUFFER_SIZE - 1));
+}
+
+TEST_F(BadInput, BinaryFileWithLineFeedBytesIsRefused)
+{
+    // The start of a PNG image: its signature holds CR LF as single bytes.
+    const std::string png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x06\0\0\0", 29);
+    openAfterGoodList(files.writeBytes("image.png", png));
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text,
+              u"\"image.png\" is not a dictionary: dictionaries are UTF-16LE text.");
+    EXPECT_EQ(seam.messages[0].type, MB_ICONSTOP);
+    expectGoodListUntouched();
+    EXPECT_TRUE(dlg->m_bAnswerable);
+}
+
+TEST_F(BadInput, BinaryFileWithoutLineFeedsIsOneLineOfNonsense)
+{
+    // The start of an ELF executable: no byte 0A anywhere, so it reads as one line, which
+    // its first zero unit ends.
+    const std::string elf("\x7f"
+                          "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x3e\0\x01\0\0\0\x40\x10\x40\0",
+                          28);
+    openAfterGoodList(files.writeBytes("program", elf));
+    expectTooSmallList(1, u"program ");
+    EXPECT_EQ(word(0), u"\u457F\u464C\u0102\u0001");
+}
+
+} // namespace
