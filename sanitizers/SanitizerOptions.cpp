@@ -1,0 +1,20 @@
+// Run-time options that every instrumented program of ours starts with, however it is
+// started (ctest, the fuzzer, a benchmark, by hand); the *SAN_OPTIONS variables still add
+// to them. Each report already ends the program: the code is built without recovery.
+
+// The sanitizer run-time looks these functions up by name.
+extern "C" const char* __asan_default_options()
+{
+    return "detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:"
+           "strict_init_order=1:strict_string_checks=1";
+}
+
+extern "C" const char* __ubsan_default_options()
+{
+    return "print_stacktrace=1";
+}
+
+extern "C" const char* __lsan_default_options()
+{
+    return "suppressions=" ZANTOLI_LSAN_SUPPRESSIONS;
+}
