@@ -1,0 +1,125 @@
+// Opens arbitrary bytes as a dictionary through OPEN and, when they make a usable list,
+// drills on it, checking the quiz state after every command. The input's last bytes steer
+// the drill; the rest is the file.
+#include "ScriptedSeam.h"
+#include "zantoliceDlg.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <fuzzer/FuzzedDataProvider.h>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kQuestions = 16;
+constexpr int kChoiceIds[6] = {IDC_CHOICE1, IDC_CHOICE2, IDC_CHOICE3,
+                               IDC_CHOICE4, IDC_CHOICE5, IDC_CHOICE6};
+
+// Every input is written to this one file.
+std::string dictionaryPath;
+
+void check(bool holds, const char* rule)
+{
+    if (holds)
+        return;
+    std::fprintf(stderr, "quiz state broken: %s\n", rule);
+    std::abort();
+}
+
+// Only a load writes the word table.
+void checkWordTable(const CZantoliceDlg& dlg)
+{
+    check(dlg.m_nLastIndex >= -1 && dlg.m_nLastIndex < MAX_WORDS, "at most MAX_WORDS entries");
+    for (int i = 0; i < MAX_WORDS; ++i) {
+        check(dlg.m_strWord[i].GetLength() < LINE_BUFFER_SIZE, "a word fits the line buffer");
+        check(dlg.m_strMeaning[i].GetLength() < LINE_BUFFER_SIZE, "a meaning fits the line buffer");
+    }
+}
+
+void checkQuizState(const CZantoliceDlg& dlg)
+{
+    const int last = dlg.m_nLastIndex;
+    check(!dlg.m_bLoaded || (last >= MIN_WORDS - 1 && last < MAX_WORDS),
+          "a loaded list has from MIN_WORDS to MAX_WORDS entries");
+
+    const int pending = dlg.m_nReviewPending;
+    const int write = dlg.m_nReviewWrite;
+    const int read = dlg.m_nReviewRead;
+    check(pending >= 0 && pending < REVIEW_RING_SIZE, "review count in range");
+    check(write >= 0 && write < REVIEW_RING_SIZE, "review write position in range");
+    check(read >= 0 && read < REVIEW_RING_SIZE, "review read position in range");
+    check(write == (read + pending) % REVIEW_RING_SIZE, "the review ring never overwrites");
+
+    if (!dlg.m_bAnswerable)
+        return;
+    check(dlg.m_bLoaded, "a question needs a loaded list");
+    check(dlg.m_nAnswer >= 1 && dlg.m_nAnswer <= 6, "the answer is a slot");
+    std::set<int> distinct;
+    for (int index : dlg.m_nChoiceIndex) {
+        check(index >= 0 && index <= last, "every choice is an entry");
+        distinct.insert(index);
+    }
+    check(distinct.size() == 6, "the six choices differ");
+    check(dlg.m_nQuestionIndex == dlg.m_nChoiceIndex[dlg.m_nAnswer - 1],
+          "the question's entry is the right choice");
+}
+
+void command(CZantoliceDlg& dlg, int id)
+{
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    checkQuizState(dlg);
+}
+
+void writeFile(const std::vector<uint8_t>& bytes)
+{
+    std::ofstream file(dictionaryPath, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    check(file.good(), "the dictionary file can be written");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // They live as long as the process; every input is opened in a dialog of its own, so
+    // that a finding does not depend on the inputs before it.
+    static QApplication app(*argc, *argv);
+    static CWinApp winApp;
+    static QTemporaryDir workDir;
+    dictionaryPath = workDir.filePath("input.dic").toStdString();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    // Each tap byte names the slots of two taps on one question.
+    std::vector<uint8_t> taps;
+    for (int i = 0; i < kQuestions; ++i)
+        taps.push_back(input.ConsumeIntegral<uint8_t>());
+    writeFile(input.ConsumeRemainingBytes<uint8_t>());
+
+    ScriptedSeam seam;
+    auto dlg = std::make_unique<CZantoliceDlg>();
+    check(dlg->Create(IDD_ZANTOLICE_DIALOG), "the dialog is created");
+    seam.answerOpenFile(dictionaryPath);
+    command(*dlg, IDC_OPEN);
+    checkWordTable(*dlg);
+    // Without a list, START and the choices must change nothing; one round shows it.
+    const int rounds = dlg->m_bLoaded ? kQuestions : 1;
+    for (int i = 0; i < rounds; ++i) {
+        command(*dlg, IDC_START);
+        command(*dlg, kChoiceIds[taps[i] % 6]);
+        command(*dlg, kChoiceIds[taps[i] / 6 % 6]);
+    }
+    return 0;
+}
