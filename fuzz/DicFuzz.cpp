@@ -1,6 +1,8 @@
 // Opens arbitrary bytes as a dictionary through OPEN and, when they make a usable list,
-// drills on it, checking the quiz state after every command. The input's last bytes steer
-// the drill; the rest is the file.
+// drills on it, checking the quiz state after every command. The input's last bytes set
+// the clock that seeds the draws and pick the taps; the rest is the file.
+#include "FixedClock.h"
+#include "QuizInvariants.h"
 #include "ScriptedSeam.h"
 #include "zantoliceDlg.h"
 
@@ -12,15 +14,14 @@
 #include <fstream>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr int kQuestions = 16;
-constexpr int kChoiceIds[6] = {IDC_CHOICE1, IDC_CHOICE2, IDC_CHOICE3,
-                               IDC_CHOICE4, IDC_CHOICE5, IDC_CHOICE6};
+constexpr int kChoiceIds[CHOICE_COUNT] = {IDC_CHOICE1, IDC_CHOICE2, IDC_CHOICE3,
+                                          IDC_CHOICE4, IDC_CHOICE5, IDC_CHOICE6};
 
 // Every input is written to this one file.
 std::string dictionaryPath;
@@ -43,38 +44,11 @@ void checkWordTable(const CZantoliceDlg& dlg)
     }
 }
 
-void checkQuizState(const CZantoliceDlg& dlg)
-{
-    const int last = dlg.m_nLastIndex;
-    check(!dlg.m_bLoaded || (last >= MIN_WORDS - 1 && last < MAX_WORDS),
-          "a loaded list has from MIN_WORDS to MAX_WORDS entries");
-
-    const int pending = dlg.m_nReviewPending;
-    const int write = dlg.m_nReviewWrite;
-    const int read = dlg.m_nReviewRead;
-    check(pending >= 0 && pending < REVIEW_RING_SIZE, "review count in range");
-    check(write >= 0 && write < REVIEW_RING_SIZE, "review write position in range");
-    check(read >= 0 && read < REVIEW_RING_SIZE, "review read position in range");
-    check(write == (read + pending) % REVIEW_RING_SIZE, "the review ring never overwrites");
-
-    if (!dlg.m_bAnswerable)
-        return;
-    check(dlg.m_bLoaded, "a question needs a loaded list");
-    check(dlg.m_nAnswer >= 1 && dlg.m_nAnswer <= 6, "the answer is a slot");
-    std::set<int> distinct;
-    for (int index : dlg.m_nChoiceIndex) {
-        check(index >= 0 && index <= last, "every choice is an entry");
-        distinct.insert(index);
-    }
-    check(distinct.size() == 6, "the six choices differ");
-    check(dlg.m_nQuestionIndex == dlg.m_nChoiceIndex[dlg.m_nAnswer - 1],
-          "the question's entry is the right choice");
-}
-
 void command(CZantoliceDlg& dlg, int id)
 {
     dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-    checkQuizState(dlg);
+    const ::testing::AssertionResult rules = quizInvariantsHold(dlg);
+    check(static_cast<bool>(rules), rules.message());
 }
 
 void writeFile(const std::vector<uint8_t>& bytes)
@@ -102,24 +76,28 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
+    FixedClock clock;
+    clock.set(input.ConsumeIntegralInRange(0, 59));
     // Each tap byte names the slots of two taps on one question.
     std::vector<uint8_t> taps;
     for (int i = 0; i < kQuestions; ++i)
         taps.push_back(input.ConsumeIntegral<uint8_t>());
     writeFile(input.ConsumeRemainingBytes<uint8_t>());
 
+    // The counters that a refused file leaves alone start as they start the program.
+    g_nQuestionNo = g_nRight = g_nWrong = g_nTries = 0;
     ScriptedSeam seam;
     auto dlg = std::make_unique<CZantoliceDlg>();
     check(dlg->Create(IDD_ZANTOLICE_DIALOG), "the dialog is created");
     seam.answerOpenFile(dictionaryPath);
     command(*dlg, IDC_OPEN);
     checkWordTable(*dlg);
-    // Without a list, START and the choices must change nothing; one round shows it.
+    // Without a usable list one round is enough: START asks for a list, taps are not judged.
     const int rounds = dlg->m_bLoaded ? kQuestions : 1;
     for (int i = 0; i < rounds; ++i) {
         command(*dlg, IDC_START);
-        command(*dlg, kChoiceIds[taps[i] % 6]);
-        command(*dlg, kChoiceIds[taps[i] / 6 % 6]);
+        command(*dlg, kChoiceIds[taps[i] % CHOICE_COUNT]);
+        command(*dlg, kChoiceIds[taps[i] / CHOICE_COUNT % CHOICE_COUNT]);
     }
     return 0;
 }

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Writes the fuzzer's seed corpus into the folder given: the sample dictionaries and the
-# kinds of file the tests load, good and bad. Each seed ends with the 16 bytes that steer
-# the drill (the fuzz target takes them from the end), so the file part is whole.
+# kinds of file the tests load, good and bad. Each seed ends with the 17 bytes that steer
+# the drill (the fuzz target takes them from the end: the clock's second, then a byte for
+# each question's taps), so the file part is whole.
 # Usage: fuzz/make-seeds.sh OUTPUT_DIR
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$1
 mkdir -p "$out"
 
-taps() { printf '\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c\x0d\x0e\x0f'; }
+taps() { printf '\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c\x0d\x0e\x0f\x17'; }
 utf16() { iconv -f UTF-8 -t UTF-16LE; }
 # seed NAME: the file's bytes on stdin.
 seed() { { cat; taps; } > "$out/$1"; }
