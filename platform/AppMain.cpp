@@ -24,9 +24,9 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         CWinApp* app = AfxGetApp();
-        CWnd* main = app ? app->m_pMainWnd : nullptr;
-        if (event->type() != QEvent::Paint || !main || !main->GetHandle() ||
-            !main->GetHandle()->isAncestorOf(qobject_cast<QWidget*>(watched)))
+        CWnd* mainWnd = app ? app->m_pMainWnd : nullptr;
+        if (event->type() != QEvent::Paint || !mainWnd || !mainWnd->GetHandle() ||
+            !mainWnd->GetHandle()->isAncestorOf(qobject_cast<QWidget*>(watched)))
             return false;
         std::printf("first-paint-epoch-ms %lld\n",
                     static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
@@ -34,11 +34,11 @@ public:
         qApp->removeEventFilter(this);
         // A message box may be up (a dictionary named on the command line reports its
         // size): close it first, as a user would, then the main window.
-        QTimer::singleShot(0, main->GetHandle(), [main] {
+        QTimer::singleShot(0, mainWnd->GetHandle(), [mainWnd] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal && modal != main->GetHandle())
+            if (modal && modal != mainWnd->GetHandle())
                 modal->close();
-            main->PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            mainWnd->PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         });
         return false;
     }
@@ -60,7 +60,7 @@ int main(int argc, char** argv)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
 
     FirstPaintWatch firstPaintWatch;
-    const QStringList arguments = application.arguments().mid(1);
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
     for (const QString& argument : arguments) {
         if (argument == QLatin1String("--exit-after-first-paint"))
             application.installEventFilter(&firstPaintWatch);

@@ -7,8 +7,9 @@ class CWnd;
 
 class CFileDialog {
 public:
-    CFileDialog(BOOL openFileDialog, LPCTSTR defaultExt = nullptr, LPCTSTR fileName = nullptr,
-                DWORD flags = 0, LPCTSTR filter = nullptr, CWnd* parent = nullptr);
+    explicit CFileDialog(BOOL openFileDialog, LPCTSTR defaultExt = nullptr,
+                         LPCTSTR fileName = nullptr, DWORD flags = 0, LPCTSTR filter = nullptr,
+                         CWnd* parent = nullptr);
     virtual ~CFileDialog() = default;
 
     // IDOK when a file was chosen, IDCANCEL when the user cancelled.

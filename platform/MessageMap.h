@@ -70,12 +70,15 @@ protected:                                                                      
     return &messageMap;                                                                            \
     }
 
+// A pointer to member cannot be formed from a parenthesised name.
+// NOLINTBEGIN(bugprone-macro-parentheses)
 #define ON_COMMAND(id, memberFxn)                                                                  \
     {WM_COMMAND,                                                                                   \
      BN_CLICKED,                                                                                   \
      static_cast<UINT>(id),                                                                        \
      AfxSig_vv,                                                                                    \
      {.pfn_vv = static_cast<AFX_PMSG>(static_cast<void (ThisClass::*)()>(&memberFxn))}},
+// NOLINTEND(bugprone-macro-parentheses)
 #define ON_BN_CLICKED(id, memberFxn) ON_COMMAND(id, memberFxn)
 
 #define ON_WM_ERASEBKGND()                                                                         \

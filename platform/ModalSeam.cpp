@@ -9,7 +9,9 @@ ModalSeam* installedSeam = nullptr;
 ModalSeam& ModalSeam::Current()
 {
     static QtModalSeam qtSeam;
-    return installedSeam ? *installedSeam : qtSeam;
+    if (installedSeam)
+        return *installedSeam;
+    return qtSeam;
 }
 
 ModalSeam* ModalSeam::Install(ModalSeam* seam)

@@ -4,10 +4,7 @@ BEGIN_MESSAGE_MAP(BDialog, CDialog)
 ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
-BDialog::BDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : CDialog(nIDTemplate, pParentWnd), m_nBkDrawMode(BKDRAW_TILE)
-{
-}
+BDialog::BDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(nIDTemplate, pParentWnd) {}
 
 BDialog::~BDialog() = default;
 
@@ -38,22 +35,20 @@ BOOL BDialog::OnEraseBkgnd(CDC* pDC)
     CDC dcMem;
     dcMem.CreateCompatibleDC(pDC);
     CBitmap* pOldBitmap = dcMem.SelectObject(&m_bmpBack);
-    BITMAP bm;
+    BITMAP bm = {};
     m_bmpBack.GetBitmap(&bm);
 
-    int x = 0;
-    int y = 0;
     // Each copy spans the whole client area; the tiles after it paint over its excess.
     if (m_nBkDrawMode == BKDRAW_TILE) {
-        for (y = 0; y < nHeight; y += bm.bmHeight) {
-            for (x = 0; x < nWidth; x += bm.bmWidth)
+        for (int y = 0; y < nHeight; y += bm.bmHeight) {
+            for (int x = 0; x < nWidth; x += bm.bmWidth)
                 pDC->BitBlt(x, y, nWidth, nHeight, &dcMem, 0, 0, SRCCOPY);
         }
     }
     // A bitmap as large as the client area or larger starts at its edge and is cut.
     if (m_nBkDrawMode == BKDRAW_CENTER) {
-        x = bm.bmWidth < nWidth ? (nWidth - bm.bmWidth) / 2 : 0;
-        y = bm.bmHeight < nHeight ? (nHeight - bm.bmHeight) / 2 : 0;
+        const int x = bm.bmWidth < nWidth ? (nWidth - bm.bmWidth) / 2 : 0;
+        const int y = bm.bmHeight < nHeight ? (nHeight - bm.bmHeight) / 2 : 0;
         pDC->BitBlt(x, y, nWidth, nHeight, &dcMem, 0, 0, SRCCOPY);
     }
     if (m_nBkDrawMode == BKDRAW_STRETCH)

@@ -19,7 +19,7 @@ public:
 
 protected:
     CBitmap m_bmpBack;
-    int m_nBkDrawMode;
+    int m_nBkDrawMode = BKDRAW_TILE;
 
     BOOL OnEraseBkgnd(CDC* pDC);
 

@@ -29,7 +29,7 @@ std::vector<Accelerator> loadAccelerators(UINT id)
     std::vector<Accelerator> accelerators;
     const QJsonArray table =
         loadJson(ResourceKind::Accelerators, id).value("accelerators").toArray();
-    for (const QJsonValue& item : table) {
+    for (const auto& item : table) {
         const QJsonObject entry = item.toObject();
         accelerators.push_back({entry.value("key").toString(), entry.value("command").toInt()});
     }
@@ -53,7 +53,7 @@ std::optional<DialogTemplate> DialogTemplate::load(UINT id)
     result.caption = root.value("caption").toString();
     result.fontFace = root.value("font").toObject().value("face").toString();
     result.pointSize = root.value("font").toObject().value("pointSize").toInt(8);
-    for (const QJsonValue& item : root.value("controls").toArray()) {
+    for (const auto& item : root.value("controls").toArray()) {
         const QJsonObject c = item.toObject();
         DialogControl control;
         control.id = c.value("id").toInt();

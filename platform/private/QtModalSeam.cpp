@@ -29,7 +29,7 @@ QString qtFilter(const QString& filter)
 int QtModalSeam::MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type)
 {
     QWidget* parent = owner && owner->GetHandle() ? owner->GetHandle()->window() : nullptr;
-    QMessageBox box(type & MB_ICONSTOP ? QMessageBox::Critical : QMessageBox::NoIcon,
+    QMessageBox box((type & MB_ICONSTOP) != 0 ? QMessageBox::Critical : QMessageBox::NoIcon,
                     toQString(caption), toQString(text), QMessageBox::Ok, parent);
     box.exec();
     return IDOK;

@@ -5,6 +5,7 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -43,7 +44,7 @@ void SingleInstance::listen(std::function<void()> raise)
     QLocalServer::removeServer(m_serverName);
     if (!m_server.listen(m_serverName))
         return;
-    connect(&m_server, &QLocalServer::newConnection, this, [this, raise] {
+    connect(&m_server, &QLocalServer::newConnection, this, [this, raise = std::move(raise)] {
         while (QLocalSocket* socket = m_server.nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             raise();
