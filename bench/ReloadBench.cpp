@@ -3,11 +3,11 @@
 // the peak memory of the process after the first hundred loads and after all of them;
 // the goal is no growth. Built with the sanitizers, LeakSanitizer checks at the end that
 // nothing leaked.
+#include "BenchApp.h"
 #include "DictionaryWriter.h"
 #include "ScriptedSeam.h"
 #include "zantoliceDlg.h"
 
-#include <QApplication>
 #include <QFile>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -111,9 +111,7 @@ BENCHMARK(ReloadThousandFiles)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    CWinApp benchApp;
+    BenchApp app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,0 +1,23 @@
+// What a benchmark program sets up before it runs: a Qt application on the offscreen
+// platform (no display needed, and the same for every run) and the application object
+// that the program's dialogs expect.
+#pragma once
+
+#include "afxwin.h"
+
+#include <QApplication>
+
+class BenchApp {
+public:
+    BenchApp(int& argc, char** argv) : m_app(offscreen(argc), argv) {}
+
+private:
+    static int& offscreen(int& argc)
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return argc;
+    }
+
+    QApplication m_app;
+    CWinApp m_winApp;
+};
