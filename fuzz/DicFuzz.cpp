@@ -95,7 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         seam.answerOpenFile(dictionaryPath);
         command(*dlg, IDC_OPEN);
         checkWordTable(*dlg);
-        // Without a usable list one round is enough: START asks for a list, taps go unjudged.
+        // One round after the second load, and on a list too small to drill on: there START
+        // asks for a list and taps go unjudged.
         const int rounds = dlg->m_bLoaded && load == 0 ? kQuestions : 1;
         for (int i = 0; i < rounds; ++i) {
             command(*dlg, IDC_START);
