@@ -39,7 +39,8 @@ BOOL BDialog::OnEraseBkgnd(CDC* pDC)
     m_bmpBack.GetBitmap(&bm);
 
     // Each copy spans the whole client area; the tiles after it paint over its excess.
-    if (m_nBkDrawMode == BKDRAW_TILE) {
+    // An empty bitmap would never advance the loops.
+    if (m_nBkDrawMode == BKDRAW_TILE && bm.bmWidth > 0 && bm.bmHeight > 0) {
         for (int y = 0; y < nHeight; y += bm.bmHeight) {
             for (int x = 0; x < nWidth; x += bm.bmWidth)
                 pDC->BitBlt(x, y, nWidth, nHeight, &dcMem, 0, 0, SRCCOPY);

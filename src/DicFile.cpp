@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -122,7 +123,14 @@ BOOL DicFile::LooksLikeUtf16LE()
     if (utf8Mark || bigEndianMark)
         return FALSE;
     const size_t units = size & ~size_t{1};
-    return !std::memchr(bytes, 0x0A, size) || FindLineFeed(bytes, units) < units;
+    const std::string_view sample(reinterpret_cast<const char*>(bytes), size);
+    if (sample.find('\n') == std::string_view::npos || FindLineFeed(bytes, units) < units)
+        return TRUE;
+    // Line feed bytes but no UTF-16LE line feed: 8-bit text has no zero bytes, and a binary
+    // file may carry 8-bit line ends. A line of other scripts can hold 0x0A bytes too, but
+    // any space or Latin letter in it brings zero bytes.
+    return sample.find('\0') != std::string_view::npos &&
+           sample.find("\r\n") == std::string_view::npos;
 }
 
 ULONGLONG DicFile::GetLength()

@@ -19,8 +19,9 @@ public:
     // Throws CFileException* when the file cannot be read.
     int ReadLine(WCHAR* buffer, int capacity);
     // Whether the start of the file can be UTF-16LE text: it has no byte-order mark of
-    // another encoding, and no line feed byte outside a UTF-16LE line feed (as UTF-8 and
-    // other 8-bit text has). Reads the first block; the reading position stays.
+    // another encoding, and it does not have the line feed bytes of 8-bit text (UTF-8 and
+    // the like) without a UTF-16LE line feed. Reads the first block; the reading position
+    // stays.
     BOOL LooksLikeUtf16LE();
     ULONGLONG GetLength();
     BOOL IsEOF();

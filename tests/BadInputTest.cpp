@@ -171,6 +171,15 @@ TEST_F(BadInput, EightBitTextIsRefusedWithAClearMessage)
     }
 }
 
+TEST_F(BadInput, UnitsHoldingALineFeedByteAreStillText)
+{
+    // U+4E0A and U+0A15 hold a 0x0A byte; neither file is 8-bit text.
+    open(files.write("one-line.dic", {u"\u4E0A\u4E0A \u0A15"}, u"\r\n", false));
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, u"Sorry. This dictionary is to small(1) to use.");
+    EXPECT_EQ(word(0), u"\u4E0A\u4E0A \u0A15");
+}
+
 TEST_F(BadInput, OverlongLinesAreCutAndLaterLinesPairAsBefore)
 {
     const std::u16string huge(5000, u'x');
