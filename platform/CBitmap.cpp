@@ -3,6 +3,7 @@
 #include "private/Resources.h"
 
 #include <QImage>
+#include <QImageReader>
 
 CBitmap::CBitmap() = default;
 
@@ -10,7 +11,10 @@ CBitmap::~CBitmap() = default;
 
 BOOL CBitmap::LoadBitmap(UINT id)
 {
-    QImage image(resourcePath(ResourceKind::Bitmap, id));
+    // Read as BMP and nothing else: left to guess, Qt would try every image plugin first.
+    QImageReader reader(resourcePath(ResourceKind::Bitmap, id), "bmp");
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
     if (image.isNull())
         return FALSE;
     // The system converts a loaded bitmap to the screen's format; a palette image could

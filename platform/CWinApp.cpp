@@ -1,5 +1,6 @@
 #include "CWinApp.h"
 
+#include "private/ResourceIconEngine.h"
 #include "private/Resources.h"
 
 #include <QFile>
@@ -35,10 +36,10 @@ HICON CWinApp::LoadIcon(UINT id)
     auto cached = m_icons.find(id);
     if (cached != m_icons.end())
         return cached->second.get();
-    const QString path = resourcePath(ResourceKind::Icon, id);
-    if (!QFile::exists(path))
+    if (!QFile::exists(resourcePath(ResourceKind::Icon, id)))
         return nullptr;
-    return m_icons.emplace(id, std::make_unique<QIcon>(path)).first->second.get();
+    auto icon = std::make_unique<QIcon>(new ResourceIconEngine(id));
+    return m_icons.emplace(id, std::move(icon)).first->second.get();
 }
 
 CWinApp* AfxGetApp()

@@ -78,7 +78,7 @@ TEST_F(AboutBox, ShowsIconAndNameOverATiledBackground)
     EXPECT_EQ(box.caption, u"");
     EXPECT_EQ(box.texts, QStringList{QStringLiteral("ZANTOLI 1.7 for CE")});
     EXPECT_EQ(box.icon.size(), QSize(32, 32));
-    EXPECT_EQ(box.icon, QIcon(QStringLiteral(":/res/icon/128")).pixmap(32, 32).toImage());
+    EXPECT_EQ(box.icon, QIcon(QStringLiteral(":/res/icon128.ico")).pixmap(32, 32).toImage());
     EXPECT_TRUE(pixelsAre(box.background, tiled(bitmapResource(IDB_ABOUT_BACK))));
     EXPECT_TRUE(box.closedByOk);
 }

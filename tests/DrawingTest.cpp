@@ -80,7 +80,7 @@ TEST(Resources, ImagesHaveTheirSizesAndDepths)
     };
     for (const BmpRow& row :
          {BmpRow{IDB_ABOUT_BACK, 64, 8, true}, BmpRow{IDB_MAIN_BACK, 48, 24, false}}) {
-        QFile file(QStringLiteral(":/res/bitmap/%1").arg(row.id));
+        QFile file(QStringLiteral(":/res/bitmap%1.bmp").arg(row.id));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << row.id;
         const QByteArray bmp = file.readAll();
         ASSERT_GE(bmp.size(), 54) << row.id;
@@ -92,7 +92,7 @@ TEST(Resources, ImagesHaveTheirSizesAndDepths)
         EXPECT_EQ(dword(bmp, 10) > 54, row.colourTable) << row.id;
     }
 
-    QFile file(QStringLiteral(":/res/icon/%1").arg(IDR_MAINFRAME));
+    QFile file(QStringLiteral(":/res/icon%1.ico").arg(IDR_MAINFRAME));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray ico = file.readAll();
     ASSERT_GE(ico.size(), 6 + 2 * 16);

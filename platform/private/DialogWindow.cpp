@@ -143,7 +143,7 @@ void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
         } else if (control.className == u"STATIC" && (control.style & SS_TYPEMASK) == SS_ICON) {
             auto* label = new QLabel(m_surface);
             const UINT iconId = control.text.mid(1).toUInt();
-            label->setPixmap(QIcon(resourcePath(ResourceKind::Icon, iconId)).pixmap(32, 32));
+            label->setPixmap(iconResource(iconId).pixmap(32, 32));
             widget = label;
         } else {
             widget = new QLabel(control.text, m_surface);

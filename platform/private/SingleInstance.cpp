@@ -1,53 +1,66 @@
 #include "SingleInstance.h"
 
 #include <QCryptographicHash>
+#include <QFile>
 #include <QGuiApplication>
-#include <QLocalSocket>
 #include <QStandardPaths>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
-namespace {
-
-constexpr int kConnectTimeoutMs = 1000;
-
-} // namespace
-
 SingleInstance::SingleInstance(const QString& programName)
 {
-    // The socket lives in the user's private runtime folder; the name tells users,
-    // displays and platforms apart.
+    // The name tells users, displays and platforms apart.
     const QByteArray session = qgetenv("WAYLAND_DISPLAY") + '|' + qgetenv("DISPLAY") + '|' +
                                QGuiApplication::platformName().toUtf8();
     const QString sessionHash = QString::fromLatin1(
         QCryptographicHash::hash(session, QCryptographicHash::Sha1).toHex().left(12));
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    m_serverName =
-        QStringLiteral("%1/%2-%3-%4").arg(folder, programName).arg(::getuid()).arg(sessionHash);
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    m_path = QFile::encodeName(
+        QStringLiteral("%1/%2-%3-%4").arg(folder, programName).arg(::getuid()).arg(sessionHash));
+}
+
+SingleInstance::~SingleInstance()
+{
+    if (m_readFd < 0)
+        return;
+    m_notifier.reset();
+    ::close(m_keepOpenFd);
+    ::close(m_readFd);
+    ::unlink(m_path.constData());
 }
 
 bool SingleInstance::activateRunningInstance()
 {
-    QLocalSocket socket;
-    socket.connectToServer(m_serverName);
-    if (!socket.waitForConnected(kConnectTimeoutMs))
+    // Opening a pipe for writing without waiting succeeds only while someone reads it.
+    const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    socket.write("raise\n");
-    socket.waitForBytesWritten(kConnectTimeoutMs);
-    return true;
+    const bool asked = ::write(fd, "raise\n", 6) == 6;
+    ::close(fd);
+    return asked;
 }
 
 void SingleInstance::listen(std::function<void()> raise)
 {
-    // A socket left by an instance that crashed would block the name.
-    QLocalServer::removeServer(m_serverName);
-    if (!m_server.listen(m_serverName))
+    // A pipe left by an instance that crashed has no reader; it is replaced.
+    ::unlink(m_path.constData());
+    if (::mkfifo(m_path.constData(), S_IRUSR | S_IWUSR) != 0)
         return;
-    connect(&m_server, &QLocalServer::newConnection, this, [this, raise = std::move(raise)] {
-        while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    m_readFd = ::open(m_path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (m_readFd < 0) {
+        ::unlink(m_path.constData());
+        return;
+    }
+    m_keepOpenFd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    m_notifier = std::make_unique<QSocketNotifier>(m_readFd, QSocketNotifier::Read);
+    connect(m_notifier.get(), &QSocketNotifier::activated, this, [this, raise = std::move(raise)] {
+        char buffer[256];
+        bool asked = false;
+        while (::read(m_readFd, buffer, sizeof buffer) > 0)
+            asked = true;
+        if (asked)
             raise();
-        }
     });
 }

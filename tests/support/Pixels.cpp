@@ -9,7 +9,8 @@
 
 QImage bitmapResource(UINT id)
 {
-    return QImage(QStringLiteral(":/res/bitmap/%1").arg(id)).convertToFormat(QImage::Format_RGB32);
+    return QImage(QStringLiteral(":/res/bitmap%1.bmp").arg(id))
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 QRgb windowColour()
