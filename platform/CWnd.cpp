@@ -38,11 +38,6 @@ const AFX_MSGMAP* CWnd::GetMessageMap() const
     return GetThisMessageMap();
 }
 
-int CWnd::GetDlgCtrlID() const
-{
-    return m_pWidget ? m_pWidget->property(kControlIdProperty).toInt() : 0;
-}
-
 CWnd* CWnd::GetDlgItem(int id) const
 {
     if (!m_pWidget)

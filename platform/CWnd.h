@@ -21,7 +21,6 @@ public:
     // The Qt widget behind the window (the framework's window handle); null before the
     // window is created.
     QWidget* GetHandle() const { return m_pWidget; }
-    int GetDlgCtrlID() const;
 
     // Returns the child control with that id, or null. The object belongs to this window.
     CWnd* GetDlgItem(int id) const;
