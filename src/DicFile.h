@@ -18,10 +18,10 @@ public:
     // of a longer line is skipped up to its line end. Returns the number of units stored.
     // Throws CFileException* when the file cannot be read.
     int ReadLine(WCHAR* buffer, int capacity);
-    // Whether the start of the file can be UTF-16LE text: it has no byte-order mark of
-    // another encoding, and it does not have the line feed bytes of 8-bit text (UTF-8 and
-    // the like) without a UTF-16LE line feed. Reads the first block; the reading position
-    // stays.
+    // Whether the start of the file can be UTF-16LE text: it starts with the UTF-16LE mark
+    // or no mark at all, it is not an XML document, and it has a UTF-16LE line feed or,
+    // short of one, the zero high bytes of UTF-16LE and no 8-bit line end. An empty file
+    // counts as UTF-16LE. Reads the first block; the reading position stays.
     BOOL LooksLikeUtf16LE();
     ULONGLONG GetLength();
     BOOL IsEOF();

@@ -1,6 +1,7 @@
 #include "zantoliceDlg.h"
 
 #include "DicFile.h"
+#include "WordList.h"
 
 #include <algorithm>
 #include <utility>
@@ -172,7 +173,10 @@ void CZantoliceDlg::OnOpen()
 {
     UpdateData(TRUE);
     CFileDialog dlgFile(TRUE, _T("dic"), nullptr, 0,
-                        _T("Dictionary Files (*.dic)|*.dic|All Files (*.*)|*.*||"), nullptr);
+                        _T("Word lists (*.dic *.txt *.tsv *.csv *.kvtml)|")
+                        _T("*.dic;*.txt;*.tsv;*.csv;*.kvtml|")
+                        _T("Dictionary Files (*.dic)|*.dic|All Files (*.*)|*.*||"),
+                        nullptr);
     if (dlgFile.DoModal() == IDCANCEL)
         return;
     LoadDictionary(dlgFile.GetPathName());
@@ -204,6 +208,24 @@ BOOL CZantoliceDlg::ReadEntries(DicFile& dicFile, std::vector<CString>& words,
     return FALSE;
 }
 
+CString CZantoliceDlg::ReadWordList(std::vector<CString>& words, std::vector<CString>& meanings,
+                                    BOOL& bTooLarge)
+{
+    formats::WordList list = formats::readWordList(std::u16string(g_strDicPath), MAX_WORDS);
+    if (!list.problem.empty())
+        return list.problem.c_str();
+    bTooLarge = list.entries.size() > static_cast<size_t>(MAX_WORDS);
+    if (bTooLarge)
+        list.entries.resize(MAX_WORDS);
+    words.reserve(list.entries.size());
+    meanings.reserve(list.entries.size());
+    for (const formats::WordEntry& entry : list.entries) {
+        words.emplace_back(entry.word.c_str());
+        meanings.emplace_back(entry.meaning.c_str());
+    }
+    return _T("");
+}
+
 void CZantoliceDlg::LoadDictionary(const CString& path)
 {
     g_strDicPath = path;
@@ -221,23 +243,28 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
     std::vector<CString> meanings;
     BOOL bTooLarge = FALSE;
     BOOL bReadWhole = TRUE;
-    BOOL bText = TRUE;
+    CString strProblem;
     try {
-        bText = dicFile.LooksLikeUtf16LE();
-        if (bText)
+        // UTF-16LE text is a dictionary whatever its name; every other list, and an empty
+        // file named as one, goes to the readers of other programs' formats.
+        const BOOL bDictionary = dicFile.LooksLikeUtf16LE() &&
+                                 !(dicFile.GetLength() == 0 &&
+                                   formats::hasWordListExtension(std::u16string(g_strDicPath)));
+        if (bDictionary)
             bTooLarge = ReadEntries(dicFile, words, meanings);
+        else
+            strProblem = ReadWordList(words, meanings, bTooLarge);
     } catch (CFileException* e) {
         e->Delete();
         bReadWhole = FALSE;
     }
     dicFile.Close();
     EndWaitCursor();
-    if (!bText) {
-        // A list saved as UTF-8 or another 8-bit encoding would load as one long line of
-        // nonsense; say what is wrong and keep what is loaded.
+    if (!strProblem.IsEmpty()) {
+        // A file that is no word list leaves the loaded list and the drill as they were.
         CString strMessage;
-        strMessage.Format(_T("\"%s\" is not a dictionary: dictionaries are UTF-16LE text."),
-                          GetFileTitleFromPath(g_strDicPath));
+        strMessage.Format(_T("Cannot open \"%s\": %s"), GetFileTitleFromPath(g_strDicPath),
+                          strProblem);
         MessageBox(strMessage, _T("Open failed!"), MB_ICONSTOP);
         return;
     }
@@ -247,9 +274,9 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
         // Entries are read aside first, so a failed read leaves the loaded list whole.
         // An unpaired last word keeps the meaning its slot held before.
         for (size_t i = 0; i < words.size(); ++i)
-            m_strWord[i] = words[i];
+            m_strWord[i] = std::move(words[i]);
         for (size_t i = 0; i < meanings.size(); ++i)
-            m_strMeaning[i] = meanings[i];
+            m_strMeaning[i] = std::move(meanings[i]);
         m_nLastIndex = static_cast<int>(words.size()) - 1;
         m_bLoaded = TRUE;
 

@@ -105,6 +105,9 @@ private:
     // Reads the entries of an open dictionary; TRUE when it held more than MAX_WORDS.
     static BOOL ReadEntries(DicFile& dicFile, std::vector<CString>& words,
                             std::vector<CString>& meanings);
+    // Reads a word list of another program's format; the reason it cannot, or "".
+    static CString ReadWordList(std::vector<CString>& words, std::vector<CString>& meanings,
+                                BOOL& bTooLarge);
 
     int DrawEntryIndex(int nSlotPos) const;
     void OnChoice(int nSlot);

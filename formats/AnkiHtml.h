@@ -1,0 +1,12 @@
+// The plain text of a field that Anki exported with its HTML.
+#pragma once
+
+#include <QString>
+
+namespace formats {
+
+// Tags are dropped, a line break or a block (<br>, <div>, <p>, <li>) becomes a space, and
+// character references are decoded. Unknown named references stay as they are written.
+QString plainTextFromHtml(QStringView html);
+
+} // namespace formats

@@ -1,0 +1,186 @@
+#include "DelimitedReader.h"
+
+#include "AnkiHtml.h"
+
+namespace formats {
+
+namespace {
+
+// Anki's names for its separators; any other value is the separator itself.
+QChar namedSeparator(QStringView value)
+{
+    static const struct {
+        QStringView name;
+        char16_t separator;
+    } names[] = {{u"tab", u'\t'}, {u"comma", u','}, {u"semicolon", u';'},
+                 {u"pipe", u'|'}, {u"space", u' '}, {u"colon", u':'}};
+    for (const auto& named : names) {
+        if (value.compare(named.name, Qt::CaseInsensitive) == 0)
+            return named.separator;
+    }
+    return value.size() == 1 ? value.front() : QChar();
+}
+
+bool isLineEnd(QChar c)
+{
+    return c == u'\n' || c == u'\r';
+}
+
+} // namespace
+
+DelimitedReader::DelimitedReader(QStringView text, Kind kind)
+    : m_text(text), m_separator(kind == Kind::TabSeparated ? u'\t' : u',')
+{
+    readHeaders();
+    if (kind == Kind::CommaSeparated && !m_separatorGiven)
+        m_separator = guessSeparator();
+}
+
+void DelimitedReader::readHeaders()
+{
+    // "#key:value" lines at the top; Anki writes more of them than matter here.
+    while (m_pos < m_text.size() && m_text[m_pos] == u'#') {
+        qsizetype end = m_pos;
+        while (end < m_text.size() && !isLineEnd(m_text[end]))
+            ++end;
+        const QStringView line = m_text.sliced(m_pos + 1, end - m_pos - 1);
+        const qsizetype colon = line.indexOf(u':');
+        if (colon > 0)
+            applyHeader(line.first(colon).trimmed(), line.sliced(colon + 1).trimmed());
+        m_pos = end;
+        if (m_pos < m_text.size() && m_text[m_pos] == u'\r')
+            ++m_pos;
+        if (m_pos < m_text.size() && m_text[m_pos] == u'\n')
+            ++m_pos;
+    }
+}
+
+void DelimitedReader::applyHeader(QStringView key, QStringView value)
+{
+    if (key == u"separator") {
+        const QChar separator = namedSeparator(value);
+        if (!separator.isNull() && !isLineEnd(separator) && separator != u'"') {
+            m_separator = separator;
+            m_separatorGiven = true;
+        }
+    } else if (key == u"html") {
+        m_html = value == u"true";
+    } else if (key == u"guid column" || key == u"notetype column" || key == u"deck column" ||
+               key == u"tags column") {
+        bool ok = false;
+        const int column = value.toInt(&ok);
+        if (ok && column > 0)
+            m_noteColumns.append(column - 1);
+    }
+}
+
+int DelimitedReader::lineNumberAt(qsizetype pos) const
+{
+    const QStringView before = m_text.first(pos);
+    const qsizetype lineFeeds = before.count(u'\n');
+    // Old Mac files end their lines with a lone CR.
+    return 1 + static_cast<int>(lineFeeds > 0 ? lineFeeds : before.count(u'\r'));
+}
+
+QChar DelimitedReader::guessSeparator() const
+{
+    // Spreadsheets in locales whose decimal mark is a comma write semicolons.
+    bool quoted = false;
+    bool semicolons = false;
+    for (qsizetype i = m_pos; i < m_text.size(); ++i) {
+        const QChar c = m_text[i];
+        if (c == u'"')
+            quoted = !quoted;
+        else if (!quoted && isLineEnd(c))
+            break;
+        else if (!quoted && c == u',')
+            return u',';
+        else if (!quoted && c == u';')
+            semicolons = true;
+    }
+    return semicolons ? u';' : u',';
+}
+
+QString DelimitedReader::nextField(bool& endOfRecord)
+{
+    QString field;
+    bool quoted = false;
+    if (m_pos < m_text.size() && m_text[m_pos] == u'"') {
+        quoted = true;
+        const qsizetype opening = m_pos;
+        ++m_pos;
+        for (;;) {
+            const qsizetype quote = m_text.indexOf(u'"', m_pos);
+            if (quote < 0) {
+                m_unclosedQuote = opening;
+                m_pos = m_text.size();
+                endOfRecord = true;
+                return {};
+            }
+            field += m_text.sliced(m_pos, quote - m_pos);
+            m_pos = quote + 1;
+            if (m_pos < m_text.size() && m_text[m_pos] == u'"') {
+                field += u'"';
+                ++m_pos;
+                continue;
+            }
+            break;
+        }
+    }
+    // Unquoted text, or what follows a closing quote up to the separator.
+    const qsizetype start = m_pos;
+    while (m_pos < m_text.size() && m_text[m_pos] != m_separator && !isLineEnd(m_text[m_pos]))
+        ++m_pos;
+    if (quoted)
+        field += m_text.sliced(start, m_pos - start);
+    else
+        field = m_text.sliced(start, m_pos - start).toString();
+
+    endOfRecord = m_pos >= m_text.size() || isLineEnd(m_text[m_pos]);
+    if (m_pos < m_text.size() && m_text[m_pos] == u'\r')
+        ++m_pos;
+    if (m_pos < m_text.size() && (m_text[m_pos] == u'\n' || m_text[m_pos] == m_separator))
+        ++m_pos;
+    return field;
+}
+
+bool DelimitedReader::nextRecord(QList<QString>& fields)
+{
+    fields.clear();
+    if (m_pos >= m_text.size())
+        return false;
+    bool endOfRecord = false;
+    while (!endOfRecord)
+        fields.append(nextField(endOfRecord));
+    return m_unclosedQuote < 0;
+}
+
+QString DelimitedReader::read(EntryCollector& entries)
+{
+    QList<QString> fields;
+    bool twoColumns = false;
+    bool anyRecord = false;
+    while (!entries.full() && nextRecord(fields)) {
+        QList<QString> columns;
+        for (int i = 0; i < fields.size() && columns.size() < 2; ++i) {
+            if (!m_noteColumns.contains(i))
+                columns.append(m_html ? plainTextFromHtml(fields[i]) : fields[i]);
+        }
+        const bool blank =
+            columns.size() < 2 && (columns.isEmpty() || columns[0].trimmed().isEmpty());
+        anyRecord = anyRecord || !blank;
+        twoColumns = twoColumns || columns.size() == 2;
+        if (columns.size() == 2)
+            entries.add(columns[0], columns[1]);
+    }
+    if (m_unclosedQuote >= 0)
+        return QStringLiteral("a field that starts with a quotation mark on line %1 never ends; "
+                              "its closing \" is missing.")
+            .arg(lineNumberAt(m_unclosedQuote));
+    if (anyRecord && !twoColumns)
+        return QStringLiteral("it has only one column. A word list needs the word in the "
+                              "first column and its meaning in the second.");
+    return {};
+}
+
+} // namespace formats

@@ -1,0 +1,37 @@
+#include "EntryCollector.h"
+
+namespace formats {
+
+namespace {
+
+std::u16string fieldText(QStringView text)
+{
+    text = text.trimmed();
+    if (static_cast<std::size_t>(text.size()) > kMaxFieldLength) {
+        // A pair of surrogates is one character: it is kept whole or not at all.
+        qsizetype length = kMaxFieldLength;
+        if (text[length - 1].isHighSurrogate())
+            --length;
+        text = text.first(length).trimmed();
+    }
+    return std::u16string(text.utf16(), static_cast<std::size_t>(text.size()));
+}
+
+} // namespace
+
+EntryCollector::EntryCollector(std::vector<WordEntry>& entries, std::size_t maxEntries)
+    : m_entries(entries), m_maxEntries(maxEntries)
+{
+}
+
+void EntryCollector::add(QStringView word, QStringView meaning)
+{
+    if (full())
+        return;
+    WordEntry entry{fieldText(word), fieldText(meaning)};
+    if (entry.word.empty() || entry.meaning.empty())
+        return;
+    m_entries.push_back(std::move(entry));
+}
+
+} // namespace formats
