@@ -164,7 +164,7 @@ QString DelimitedReader::read(EntryCollector& entries)
         QList<QString> columns;
         for (int i = 0; i < fields.size() && columns.size() < 2; ++i) {
             if (!m_noteColumns.contains(i))
-                columns.append(m_html ? plainTextFromHtml(fields[i]) : fields[i]);
+                columns.append(m_html ? plainTextFromHtml(fields[i]).simplified() : fields[i]);
         }
         const bool blank =
             columns.size() < 2 && (columns.isEmpty() || columns[0].trimmed().isEmpty());

@@ -1,12 +1,23 @@
 #include "EntryCollector.h"
 
+#include <QString>
+
 namespace formats {
 
 namespace {
 
-std::u16string fieldText(QStringView text)
+std::u16string fieldText(QStringView field)
 {
-    text = text.trimmed();
+    // A quoted field or an XML text may hold line breaks; a word is shown on one line.
+    QString joined;
+    QStringView text = field.trimmed();
+    if (text.contains(u'\n') || text.contains(u'\r')) {
+        joined = text.toString();
+        joined.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        joined.replace(u'\r', u' ');
+        joined.replace(u'\n', u' ');
+        text = joined;
+    }
     if (static_cast<std::size_t>(text.size()) > kMaxFieldLength) {
         // A pair of surrogates is one character: it is kept whole or not at all.
         qsizetype length = kMaxFieldLength;

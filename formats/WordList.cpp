@@ -23,7 +23,7 @@ Extension extensionOf(const QString& path)
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == u"txt")
         return Extension::Text;
-    if (suffix == u"tsv" || suffix == u"tab")
+    if (suffix == u"tsv")
         return Extension::TabSeparated;
     if (suffix == u"csv")
         return Extension::CommaSeparated;

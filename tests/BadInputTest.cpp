@@ -229,6 +229,31 @@ TEST_F(BadInput, LineOfAMillionUnitsWithoutLineEndIsCut)
     EXPECT_EQ(word(0), line.substr(0, LINE_BUFFER_SIZE - 1));
 }
 
+std::string repeated(const std::string& text, int times)
+{
+    std::string result;
+    for (int i = 0; i < times; ++i)
+        result += text;
+    return result;
+}
+
+std::string kvtml(const std::string& entries)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\"><entries>" + entries;
+}
+
+std::string entityBomb()
+{
+    std::string entities = "<!ENTITY e0 \"laugh\">";
+    for (int i = 1; i < 10; ++i)
+        entities += "<!ENTITY e" + std::to_string(i) + " \"" +
+                    repeated("&e" + std::to_string(i - 1) + ";", 10) + "\">";
+    return "<?xml version=\"1.0\"?>\n<!DOCTYPE kvtml [" + entities +
+           "]>\n<kvtml version=\"2.0\"><entries><entry><translation id=\"0\"><text>&e9;"
+           "</text></translation><translation id=\"1\"><text>x</text></translation></entry>"
+           "</entries></kvtml>";
+}
+
 TEST_F(BadInput, FilesThatAreNoWordListAreRefusedWithTheListKept)
 {
     struct Row {
@@ -259,6 +284,28 @@ TEST_F(BadInput, FilesThatAreNoWordListAreRefusedWithTheListKept)
          u"it holds zero bytes, so it is not a text file."},
         {"lines.txt", std::string(10'000'000, '\n'),
          u"it holds no words. Each entry needs a word and its meaning."},
+        {"empty.csv", "", u"the file is empty."},
+        {"one-column.csv", "cat\ndog\nbird\n",
+         u"it has only one column. A word list needs the word in the first column and its "
+         u"meaning in the second."},
+        {"unclosed.csv", "cat,chat\ndog,\"chien\nbird,oiseau\n",
+         u"a field that starts with a quotation mark on line 2 never ends; its closing \" is "
+         u"missing."},
+        {"cut-short.kvtml", kvtml("<entry><translation id=\"0\"><text>cat</text>"),
+         u"it ends too early; the file is cut short or incomplete."},
+        {"no-entries.kvtml", kvtml("</entries></kvtml>"),
+         u"it holds no words. Each entry needs a word and its meaning."},
+        {"text.kvtml", "cat\nchat\n", u"it is not a KVTML file: KVTML word lists are XML."},
+        {"page.xml", "<html><body>cat</body></html>",
+         u"it is an XML file, but not a KVTML word list."},
+        {"old.kvtml", "<?xml version=\"1.0\"?>\n<kvtml><e><o>cat</o><t>chat</t></e></kvtml>",
+         u"it is saved in KVTML version 1; only KVTML 2.0 can be opened."},
+        {"deep.kvtml", kvtml(repeated("<entry>", 1'000'000)),
+         u"its elements are nested far too deeply for a word list."},
+        // Each entity ten of the one before: a billion characters if all were expanded.
+        {"laughs.kvtml", entityBomb(),
+         u"its XML is broken at line 3 (Entity expands to more characters than the entity "
+         u"expansion limit.)."},
     };
     for (const Row& row : rows) {
         openAfterGoodList(files.writeBytes(row.name, row.bytes));

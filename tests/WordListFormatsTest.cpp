@@ -1,0 +1,182 @@
+// Word lists saved by other programs and editors, opened through OPEN as a user would:
+// what each format reads as, and that the load then follows the dictionary's rules.
+#include "LoadingFixture.h"
+
+#include <QString>
+#include <utility>
+
+namespace {
+
+using Entries = std::vector<std::pair<std::u16string, std::u16string>>;
+
+std::string replaced(std::string text, const std::string& from, const std::string& to)
+{
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+std::string utf16be(const std::u16string& text)
+{
+    std::string bytes = "\xFE\xFF";
+    for (char16_t unit : text) {
+        bytes += static_cast<char>(unit >> 8);
+        bytes += static_cast<char>(unit & 0xFF);
+    }
+    return bytes;
+}
+
+// A file of `head`, the entries given, `count` plain entries "word<i>" / "meaning <i>"
+// written with `entry` ("{w}" and "{m}" stand for them), then `tail`.
+struct ListLayout {
+    std::string head;
+    std::string entry;
+    std::string tail;
+
+    std::string bytes(int count, const std::string& before = "") const
+    {
+        std::string text = head + before;
+        for (int i = 0; i < count; ++i) {
+            const std::string n = std::to_string(i);
+            text += replaced(replaced(entry, "{w}", "word" + n), "{m}", "meaning " + n);
+        }
+        return text + tail;
+    }
+};
+
+const ListLayout kKvtml{"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE kvtml PUBLIC "
+                        "\"kvtml2.dtd\" \"http://edu.kde.org/kvtml/kvtml2.dtd\">\n<kvtml "
+                        "version=\"2.0\">\n<information><title>Test</title></information>\n"
+                        "<entries>\n",
+                        "<entry id=\"1\"><inactive>false</inactive><translation id=\"0\"><text>"
+                        "{w}</text></translation><translation id=\"1\"><text>{m}</text><grade>"
+                        "<currentgrade>2</currentgrade></grade></translation></entry>\n",
+                        "</entries>\n</kvtml>\n"};
+const ListLayout kCsv{"", "{w},{m}\r\n", ""};
+const ListLayout kTsv{"", "{w}\t{m}\n", ""};
+const ListLayout kLinePairs{"; words\n", "{w}\n{m}\n", ""};
+
+class WordListFormats : public Loading {};
+
+TEST_F(WordListFormats, EachFormatOpensAsItsProgramSavedIt)
+{
+    struct Row {
+        const char* name;
+        std::string bytes;
+        Entries first; // the entries before the eight plain ones
+    };
+    const std::string million(1000000, 'x');
+    const Row rows[] = {
+        {"utf8.txt", kLinePairs.bytes(8), {}},
+        {"marked-utf8.dic",
+         "\xEF\xBB\xBF" +
+             kLinePairs.bytes(8, "\r\n  caf\xC3\xA9 \t\r\n; between\r\n\r\ncoffee  \r\n") +
+             "unpaired\r\n",
+         {{u"caf\u00E9", u"coffee"}}},
+        {"old-mac.txt", replaced(kLinePairs.bytes(8), "\n", "\r"), {}},
+        {"big-endian.txt",
+         utf16be(u"\u03B1\r\n\u03B1\u03BB\u03C6\u03B1\r\n" +
+                 QString::fromStdString(kLinePairs.bytes(8)).toStdU16String()),
+         {{u"\u03B1", u"\u03B1\u03BB\u03C6\u03B1"}}},
+        {"columns.tsv",
+         kTsv.bytes(8, "dog\tchien\tnoun\textra\n") + "lonely\n",
+         {{u"dog", u"chien"}}},
+        {"tabs.txt",
+         kTsv.bytes(8, "; tab-separated after all\ndog\tchien\n"),
+         {{u"dog", u"chien"}}},
+        {"anki.txt",
+         "#separator:tab\n#html:true\n#guid column:1\n#notetype column:2\n#deck column:3\n"
+         "#tags column:6\n"
+         "Gx1\tBasic\tFrench\t<b>cat</b>\tchat<br>minou &amp; &lt;f&gt;&nbsp;&#233;\tanimals\n"
+         "Gx2\tBasic\tFrench\t\"a\ttab, \"\"quoted\"\"\"\tun<br/>onglet\t\n" +
+             replaced(kTsv.bytes(8), "word", "g\tBasic\tFrench\tword"),
+         {{u"cat", u"chat minou & <f> \u00E9"}, {u"a tab, \"quoted\"", u"un onglet"}}},
+        {"pipes.txt",
+         "#separator:Pipe\n#html:false\nsun|<b>soleil</b>\n" + replaced(kTsv.bytes(8), "\t", "|"),
+         {{u"sun", u"<b>soleil</b>"}}},
+        {"sheet.csv",
+         kCsv.bytes(8, "\"big, large\",\"tall \"\"and\"\" wide\r\nenough\"\r\none,\"" + million +
+                           "\"\r\n"),
+         {{u"big, large", u"tall \"and\" wide enough"}, {u"one", std::u16string(999, u'x')}}},
+        {"semicolons.csv",
+         replaced(kCsv.bytes(8, "Haus,\"house; home\"\n"), ",", ";"),
+         {{u"Haus", u"house; home"}}},
+        {"vocabulary.kvtml",
+         kKvtml.bytes(8, "<entry id=\"0\"><translation id=\"0\"><text>  R&amp;D </text>"
+                         "</translation><translation id=\"1\"><comment>c</comment><text>"
+                         "research</text></translation></entry>\n<entry id=\"9\"><inactive>"
+                         "true</inactive><translation id=\"0\"><text>off</text></translation>"
+                         "<translation id=\"1\"><text>skipped</text></translation></entry>\n"
+                         "<entry id=\"8\"><translation id=\"0\"><text>half</text>"
+                         "</translation></entry>\n"),
+         {{u"R&D", u"research"}}},
+        {"utf16.kvtml",
+         utf16le(
+             u"\uFEFF" +
+             QString::fromStdString(replaced(kKvtml.bytes(8), "UTF-8", "UTF-16")).toStdU16String()),
+         {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        seam.messages.clear();
+        open(files.writeBytes(row.name, row.bytes));
+        const int count = static_cast<int>(row.first.size()) + 8;
+        ASSERT_EQ(seam.messages.size(), 1u);
+        EXPECT_EQ(seam.messages[0].text, containsMessage(count));
+        EXPECT_EQ(seam.messages[0].caption, u"Open succeeded!");
+        EXPECT_EQ(windowText(*dlg), QString(row.name).append(' ').toStdU16String());
+        EXPECT_TRUE(dlg->m_bLoaded);
+        EXPECT_EQ(dlg->m_nLastIndex, count - 1);
+        for (size_t i = 0; i < row.first.size(); ++i) {
+            EXPECT_EQ(word(static_cast<int>(i)), row.first[i].first) << "entry " << i;
+            EXPECT_EQ(meaning(static_cast<int>(i)), row.first[i].second) << "entry " << i;
+        }
+        EXPECT_EQ(word(static_cast<int>(row.first.size())), u"word0");
+        EXPECT_EQ(meaning(count - 1), u"meaning 7");
+    }
+}
+
+TEST_F(WordListFormats, SizesFollowTheDictionarysRules)
+{
+    struct Row {
+        const char* name;
+        const ListLayout& layout;
+        int entries;
+        std::vector<std::u16string> messages;
+        bool loaded;
+        bool reviewEligible;
+    };
+    const Row rows[] = {
+        {"seven.csv", kCsv, 7, {tooSmallMessage(7)}, false, false},
+        {"thirty.tsv", kTsv, 30, {containsMessage(30)}, true, false},
+        {"thirty-one.kvtml", kKvtml, 31, {containsMessage(31)}, true, true},
+        {"large.txt",
+         kLinePairs,
+         MAX_WORDS + 1,
+         {kTooLargeMessage, containsMessage(MAX_WORDS)},
+         true,
+         true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        open(files.writeEntries("good.dic", 40));
+        fakeOpenQuestion();
+        seam.messages.clear();
+        open(files.writeBytes(row.name, row.layout.bytes(row.entries)));
+        ASSERT_EQ(seam.messages.size(), row.messages.size());
+        for (size_t i = 0; i < row.messages.size(); ++i)
+            EXPECT_EQ(seam.messages[i].text, row.messages[i]);
+        const int kept = std::min(row.entries, MAX_WORDS);
+        EXPECT_EQ(dlg->m_nLastIndex, kept - 1);
+        EXPECT_EQ(word(kept - 1), u"word" + QString::number(kept - 1).toStdU16String());
+        EXPECT_EQ(dlg->m_bLoaded, row.loaded);
+        EXPECT_EQ(dlg->m_bReviewEligible, row.reviewEligible);
+        EXPECT_EQ(dlg->m_nReviewPending, 0);
+        EXPECT_FALSE(dlg->m_bAnswerable);
+        EXPECT_EQ(g_nQuestionNo, 0);
+        EXPECT_EQ(windowText(*dlg), QString(row.name).append(' ').toStdU16String());
+        EXPECT_EQ(windowText(*dlg, IDC_QUESTION), kStartPrompt);
+    }
+}
+
+} // namespace
