@@ -1,6 +1,14 @@
 // The framework pieces the program relies on: strings, formatting and data exchange.
 #include "afxwin.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -96,6 +104,71 @@ TEST(Runtime, WhiteSpaceIsUnicodeWhiteSpace)
         EXPECT_TRUE(iswspace(ch)) << int(ch);
     for (WCHAR ch : {u'a', u';', u'\0', u'\u4E00', u'\uFEFF'})
         EXPECT_FALSE(iswspace(ch)) << int(ch);
+}
+
+} // namespace
+
+namespace {
+
+// Shows Qt's file dialog over the current folder, picks each file type in turn, and
+// records the type names and, for each, the files listed once they are what `expected`
+// says (the folder is read and filtered in the background) or a few seconds have passed.
+struct FileDialogView {
+    std::vector<std::string> typeNames;
+    std::string firstSelected;
+    std::vector<std::string> listed;
+};
+
+FileDialogView showFileDialog(const CString& filter, const std::vector<std::string>& expected)
+{
+    FileDialogView view;
+    QTimer::singleShot(0, [&view, &expected] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        auto* files = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        const auto listing = [files] {
+            QStringList names;
+            for (int row = 0; row < files->model()->rowCount(files->rootIndex()); ++row)
+                names << files->model()->index(row, 0, files->rootIndex()).data().toString();
+            names.sort();
+            return names.join(u' ').toStdString();
+        };
+        view.firstSelected = types->currentText().toStdString();
+        for (int i = 0; i < types->count(); ++i) {
+            view.typeNames.push_back(types->itemText(i).toStdString());
+            types->setCurrentIndex(i);
+            emit types->activated(i);
+            const std::string wanted = i < static_cast<int>(expected.size()) ? expected[i] : "";
+            (void)QTest::qWaitFor([&] { return listing() == wanted; });
+            view.listed.push_back(listing());
+        }
+        dialog->reject();
+    });
+    CFileDialog dialog(TRUE, _T("dic"), nullptr, 0, filter);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    return view;
+}
+
+TEST(CFileDialog, ShowsTheFilterNamesAndAllFilesListsEveryFile)
+{
+    QTemporaryDir folder;
+    for (const char* name : {"README", "words.dic", "list.csv"})
+        QFile(folder.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    const std::vector<std::string> listings{"list.csv words.dic", "words.dic",
+                                            "README list.csv words.dic"};
+    const FileDialogView view =
+        showFileDialog(_T("Word lists (*.dic *.csv)|*.dic;*.csv|Dictionary Files (*.dic)|*.dic|")
+                       _T("All Files (*.*)|*.*||"),
+                       listings);
+    QDir::setCurrent(previous);
+
+    const std::vector<std::string> names{"Word lists (*.dic *.csv)", "Dictionary Files (*.dic)",
+                                         "All Files (*.*)"};
+    EXPECT_EQ(view.typeNames, names);
+    EXPECT_EQ(view.firstSelected, names[0]);
+    EXPECT_EQ(view.listed, listings);
 }
 
 } // namespace

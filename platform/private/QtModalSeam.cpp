@@ -11,17 +11,24 @@
 namespace {
 
 // "Dictionary Files (*.dic)|*.dic|All Files (*.*)|*.*||" becomes Qt's
-// "Dictionary Files (*.dic);;All Files (*.*)": Qt shows the patterns in the names.
+// "Dictionary Files (*.dic) (*.dic);;All Files (*.*) (*)": Qt takes the patterns from the
+// last parentheses, and the dialog hides them, so the names show as they are written.
+// On the handheld "*.*" matched every file; in Qt it would hide names without a dot.
 QString qtFilter(const QString& filter)
 {
     const QStringList parts = filter.split(u'|');
-    QStringList names;
+    QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         if (parts[i].isEmpty())
             break;
-        names << parts[i];
+        QStringList patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            if (pattern == u"*.*")
+                pattern = u'*';
+        }
+        filters << parts[i] + QStringLiteral(" (") + patterns.join(u' ') + u')';
     }
-    return names.join(QStringLiteral(";;"));
+    return filters.join(QStringLiteral(";;"));
 }
 
 } // namespace
@@ -42,6 +49,7 @@ bool QtModalSeam::GetOpenFileName(const CString& filter, const CString& defaultE
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(toQString(defaultExt));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     // The desktop's own dialog may record the file in its recent-files list; the program
     // leaves nothing behind.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
