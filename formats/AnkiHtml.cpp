@@ -52,8 +52,14 @@ QString plainTextFromHtml(QStringView html)
     text.reserve(html.size());
     qsizetype pos = 0;
     while (pos < html.size()) {
-        const QChar c = html[pos];
-        if (c == u'<') {
+        qsizetype markup = pos;
+        while (markup < html.size() && html[markup] != u'<' && html[markup] != u'&')
+            ++markup;
+        text += html.sliced(pos, markup - pos);
+        pos = markup;
+        if (pos == html.size())
+            break;
+        if (html[pos] == u'<') {
             const qsizetype close = html.indexOf(u'>', pos + 1);
             if (close < 0) {
                 text += html.sliced(pos);
@@ -62,23 +68,20 @@ QString plainTextFromHtml(QStringView html)
             if (breaksLine(html.sliced(pos + 1, close - pos - 1)))
                 text += u' ';
             pos = close + 1;
-        } else if (c == u'&') {
-            const qsizetype semicolon = html.indexOf(u';', pos + 1);
-            const char32_t character =
-                semicolon > pos && semicolon - pos <= 10
-                    ? referencedCharacter(html.sliced(pos + 1, semicolon - pos - 1))
-                    : 0;
-            if (character == 0) {
-                text += c;
-                ++pos;
-                continue;
-            }
-            text += QString::fromUcs4(&character, 1);
-            pos = semicolon + 1;
-        } else {
-            text += c;
-            ++pos;
+            continue;
         }
+        const qsizetype semicolon = html.indexOf(u';', pos + 1);
+        const char32_t character =
+            semicolon > pos && semicolon - pos <= 10
+                ? referencedCharacter(html.sliced(pos + 1, semicolon - pos - 1))
+                : 0;
+        if (character == 0) {
+            text += u'&';
+            ++pos;
+            continue;
+        }
+        text += QString::fromUcs4(&character, 1);
+        pos = semicolon + 1;
     }
     return text;
 }

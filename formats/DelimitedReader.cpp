@@ -101,14 +101,15 @@ QChar DelimitedReader::guessSeparator() const
     return semicolons ? u';' : u',';
 }
 
-QString DelimitedReader::nextField(bool& endOfRecord)
+QStringView DelimitedReader::nextField(bool& endOfRecord)
 {
-    QString field;
-    bool quoted = false;
-    if (m_pos < m_text.size() && m_text[m_pos] == u'"') {
-        quoted = true;
-        const qsizetype opening = m_pos;
-        ++m_pos;
+    // A quoted field is a stretch of the text, unless doubled quotes or text after its
+    // closing quote make it a string of its own.
+    QStringView field;
+    QString* joined = nullptr;
+    const bool quoted = m_pos < m_text.size() && m_text[m_pos] == u'"';
+    if (quoted) {
+        const qsizetype opening = m_pos++;
         for (;;) {
             const qsizetype quote = m_text.indexOf(u'"', m_pos);
             if (quote < 0) {
@@ -117,24 +118,34 @@ QString DelimitedReader::nextField(bool& endOfRecord)
                 endOfRecord = true;
                 return {};
             }
-            field += m_text.sliced(m_pos, quote - m_pos);
+            const QStringView part = m_text.sliced(m_pos, quote - m_pos);
+            if (joined)
+                *joined += part;
+            else
+                field = part;
             m_pos = quote + 1;
-            if (m_pos < m_text.size() && m_text[m_pos] == u'"') {
-                field += u'"';
-                ++m_pos;
-                continue;
-            }
-            break;
+            if (m_pos >= m_text.size() || m_text[m_pos] != u'"')
+                break;
+            if (!joined)
+                joined = &m_decodedFields.emplace_back(field.toString());
+            *joined += u'"';
+            ++m_pos;
         }
     }
     // Unquoted text, or what follows a closing quote up to the separator.
     const qsizetype start = m_pos;
     while (m_pos < m_text.size() && m_text[m_pos] != m_separator && !isLineEnd(m_text[m_pos]))
         ++m_pos;
-    if (quoted)
-        field += m_text.sliced(start, m_pos - start);
-    else
-        field = m_text.sliced(start, m_pos - start).toString();
+    const QStringView rest = m_text.sliced(start, m_pos - start);
+    if (!quoted) {
+        field = rest;
+    } else if (!rest.isEmpty()) {
+        if (!joined)
+            joined = &m_decodedFields.emplace_back(field.toString());
+        *joined += rest;
+    }
+    if (joined)
+        field = *joined;
 
     endOfRecord = m_pos >= m_text.size() || isLineEnd(m_text[m_pos]);
     if (m_pos < m_text.size() && m_text[m_pos] == u'\r')
@@ -144,9 +155,10 @@ QString DelimitedReader::nextField(bool& endOfRecord)
     return field;
 }
 
-bool DelimitedReader::nextRecord(QList<QString>& fields)
+bool DelimitedReader::nextRecord(QList<QStringView>& fields)
 {
     fields.clear();
+    m_decodedFields.clear();
     if (m_pos >= m_text.size())
         return false;
     bool endOfRecord = false;
@@ -157,20 +169,27 @@ bool DelimitedReader::nextRecord(QList<QString>& fields)
 
 QString DelimitedReader::read(EntryCollector& entries)
 {
-    QList<QString> fields;
+    QList<QStringView> fields;
     bool twoColumns = false;
     bool anyRecord = false;
     while (!entries.full() && nextRecord(fields)) {
-        QList<QString> columns;
-        for (int i = 0; i < fields.size() && columns.size() < 2; ++i) {
-            if (!m_noteColumns.contains(i))
-                columns.append(m_html ? plainTextFromHtml(fields[i]).simplified() : fields[i]);
+        QStringView columns[2];
+        QString plainTexts[2];
+        int count = 0;
+        for (int i = 0; i < fields.size() && count < 2; ++i) {
+            if (m_noteColumns.contains(i))
+                continue;
+            if (m_html) {
+                plainTexts[count] = plainTextFromHtml(fields[i]).simplified();
+                columns[count] = plainTexts[count];
+            } else {
+                columns[count] = fields[i];
+            }
+            ++count;
         }
-        const bool blank =
-            columns.size() < 2 && (columns.isEmpty() || columns[0].trimmed().isEmpty());
-        anyRecord = anyRecord || !blank;
-        twoColumns = twoColumns || columns.size() == 2;
-        if (columns.size() == 2)
+        anyRecord = anyRecord || count == 2 || (count == 1 && !columns[0].trimmed().isEmpty());
+        twoColumns = twoColumns || count == 2;
+        if (count == 2)
             entries.add(columns[0], columns[1]);
     }
     if (m_unclosedQuote >= 0)

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <list>
 
 namespace formats {
 
@@ -23,8 +24,8 @@ private:
     void applyHeader(QStringView key, QStringView value);
     QChar guessSeparator() const;
     // The fields of the next record; false at the end of the text or on an unclosed quote.
-    bool nextRecord(QList<QString>& fields);
-    QString nextField(bool& endOfRecord);
+    bool nextRecord(QList<QStringView>& fields);
+    QStringView nextField(bool& endOfRecord);
     int lineNumberAt(qsizetype pos) const;
 
     QStringView m_text;
@@ -34,7 +35,10 @@ private:
     bool m_html = false;
     // Columns that hold Anki's note data rather than the word or its meaning (0-based).
     QList<int> m_noteColumns;
-    qsizetype m_unclosedQuote = -1; // where the field without its closing quote starts
+    qsizetype m_unclosedQuote = -1;
+    // The fields of the current record that are not a stretch of the text as it stands
+    // (a quoted field with doubled quotes); the record's views point into them.
+    std::list<QString> m_decodedFields; // where the field without its closing quote starts
 };
 
 } // namespace formats
