@@ -1,7 +1,7 @@
-// Opens arbitrary bytes as a dictionary through OPEN and, when they make a usable list,
+// Opens arbitrary bytes as a word list through OPEN and, when they make a usable list,
 // drills on it and opens them again, checking the quiz state after every command. The
-// input's last bytes set the clock that seeds the draws and pick the taps; the rest is
-// the file.
+// input's last bytes set the clock that seeds the draws, pick the taps and the file's
+// extension (which picks a reader when the content does not); the rest is the file.
 #include "FixedClock.h"
 #include "QuizInvariants.h"
 #include "ScriptedSeam.h"
@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <memory>
 #include <string>
@@ -24,8 +25,10 @@ constexpr int kQuestions = 16;
 constexpr int kChoiceIds[CHOICE_COUNT] = {IDC_CHOICE1, IDC_CHOICE2, IDC_CHOICE3,
                                           IDC_CHOICE4, IDC_CHOICE5, IDC_CHOICE6};
 
-// Every input is written to this one file.
-std::string dictionaryPath;
+// Every input is written to one of these files, named as each reader's lists are.
+constexpr const char* kFileNames[] = {"input.dic", "input.txt", "input.tsv", "input.csv",
+                                      "input.kvtml"};
+std::string workFolder;
 
 void check(bool holds, const char* rule)
 {
@@ -52,9 +55,9 @@ void command(CZantoliceDlg& dlg, int id)
     check(static_cast<bool>(rules), rules.message());
 }
 
-void writeFile(const std::vector<uint8_t>& bytes)
+void writeFile(const std::string& path, const std::vector<uint8_t>& bytes)
 {
-    std::ofstream file(dictionaryPath, std::ios::binary | std::ios::trunc);
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
     check(file.good(), "the dictionary file can be written");
@@ -70,7 +73,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     static QApplication app(*argc, *argv);
     static CWinApp winApp;
     static QTemporaryDir workDir;
-    dictionaryPath = workDir.filePath("input.dic").toStdString();
+    workFolder = workDir.path().toStdString();
     return 0;
 }
 
@@ -83,7 +86,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::vector<uint8_t> taps;
     for (int i = 0; i < kQuestions; ++i)
         taps.push_back(input.ConsumeIntegral<uint8_t>());
-    writeFile(input.ConsumeRemainingBytes<uint8_t>());
+    const std::string dictionaryPath =
+        workFolder + "/" + kFileNames[input.ConsumeIntegral<uint8_t>() % std::size(kFileNames)];
+    writeFile(dictionaryPath, input.ConsumeRemainingBytes<uint8_t>());
 
     // The counters that a refused file leaves alone start as they start the program.
     g_nQuestionNo = g_nRight = g_nWrong = g_nTries = 0;
