@@ -14,7 +14,7 @@ bool breaksLine(QStringView tag)
         ++end;
     const QStringView name = tag.first(end);
     for (QStringView block : {u"br", u"div", u"p", u"li", u"tr"}) {
-        if (name.compare(block, Qt::CaseInsensitive) == 0)
+        if (name.size() == block.size() && name.compare(block, Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;
@@ -82,6 +82,12 @@ QString plainTextFromHtml(QStringView html)
         }
         text += QString::fromUcs4(&character, 1);
         pos = semicolon + 1;
+    }
+    // HTML shows a run of white space as one space; most fields have none.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isSpace() &&
+            (text[i] != u' ' || (i + 1 < text.size() && text[i + 1].isSpace())))
+            return text.simplified();
     }
     return text;
 }

@@ -7,7 +7,7 @@ namespace formats {
 
 // Tags are dropped, a line break or a block (<br>, <div>, <p>, <li>) becomes a space, and
 // character references are decoded. Unknown named references stay as they are written.
-// White space is left as it is: HTML shows each run of it as one space.
+// Each run of white space becomes one space, as HTML shows it.
 QString plainTextFromHtml(QStringView html);
 
 } // namespace formats

@@ -134,7 +134,10 @@ QStringView DelimitedReader::nextField(bool& endOfRecord)
     }
     // Unquoted text, or what follows a closing quote up to the separator.
     const qsizetype start = m_pos;
-    while (m_pos < m_text.size() && m_text[m_pos] != m_separator && !isLineEnd(m_text[m_pos]))
+    const char16_t* units = m_text.utf16();
+    const char16_t separator = m_separator.unicode();
+    while (m_pos < m_text.size() && units[m_pos] != separator && units[m_pos] != u'\n' &&
+           units[m_pos] != u'\r')
         ++m_pos;
     const QStringView rest = m_text.sliced(start, m_pos - start);
     if (!quoted) {
@@ -180,7 +183,7 @@ QString DelimitedReader::read(EntryCollector& entries)
             if (m_noteColumns.contains(i))
                 continue;
             if (m_html) {
-                plainTexts[count] = plainTextFromHtml(fields[i]).simplified();
+                plainTexts[count] = plainTextFromHtml(fields[i]);
                 columns[count] = plainTexts[count];
             } else {
                 columns[count] = fields[i];

@@ -1,6 +1,7 @@
 #include "EntryCollector.h"
 
 #include <QString>
+#include <algorithm>
 
 namespace formats {
 
@@ -11,7 +12,7 @@ std::u16string fieldText(QStringView field)
     // A quoted field or an XML text may hold line breaks; a word is shown on one line.
     QString joined;
     QStringView text = field.trimmed();
-    if (text.contains(u'\n') || text.contains(u'\r')) {
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c == u'\n' || c == u'\r'; })) {
         joined = text.toString();
         joined.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
         joined.replace(u'\r', u' ');
