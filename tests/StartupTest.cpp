@@ -192,6 +192,10 @@ TEST_F(StartChannel, IsPrivateToTheUserAndCarriesAnyPathWhole)
         EXPECT_EQ(received[i], paths[i]) << "row " << i;
     EXPECT_FALSE(sender.handOver("/" + QByteArray(SingleInstance::kMaxPathSize, 'a')))
         << "a path longer than one message is not cut";
+    sender.listen([](const QByteArray&) {});
+    EXPECT_TRUE(sender.handOver("/still.dic"))
+        << "a start that runs on its own leaves the running instance its channel";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == std::ssize(paths) + 1; }));
 }
 
 TEST_F(StartChannel, IgnoresMalformedMessages)

@@ -64,7 +64,14 @@ bool SingleInstance::handOver(const QByteArray& path)
 
 void SingleInstance::listen(std::function<void(const QByteArray& path)> received)
 {
-    // A pipe left by an instance that crashed has no reader; it is replaced.
+    // A pipe left by an instance that crashed has no reader and is replaced. One that is
+    // read belongs to an instance that could not take this start's file (its path was too
+    // long, or the instance hangs): it stays, and this start runs on its own.
+    const int reader = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (reader >= 0) {
+        ::close(reader);
+        return;
+    }
     ::unlink(m_path.constData());
     if (::mkfifo(m_path.constData(), S_IRUSR | S_IWUSR) != 0)
         return;

@@ -27,7 +27,8 @@ public:
     // instance; true when one was there to take it.
     bool handOver(const QByteArray& path);
     // Listens for later starts, calling `received` with the path each one hands over.
-    // Messages that are not well formed are dropped unread.
+    // Messages that are not well formed are dropped unread. Does nothing while another
+    // instance listens.
     void listen(std::function<void(const QByteArray& path)> received);
 
 private:
