@@ -4,16 +4,22 @@
 #include "CWinApp.h"
 #include "CWnd.h"
 #include "private/QtConvert.h"
+#include "private/SecondStart.h"
 #include "private/SingleInstance.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QEvent>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -44,14 +50,81 @@ public:
     }
 };
 
+struct Options {
+    bool exitAfterFirstPaint = false;
+    // The file named, as the file system's bytes.
+    QByteArray file;
+};
+
+// Reads the options as GNU programs do. Returns the exit status when they end the program
+// at once: --help, --version or an option it does not know.
+std::optional<int> readOptions(int argc, char** argv, Options& options)
+{
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        const bool isOption = !optionsEnded && argument[0] == '-' && argument[1] != '\0';
+        if (!isOption) {
+            if (options.file.isEmpty())
+                options.file = argument;
+        } else if (std::strcmp(argument, "--") == 0) {
+            optionsEnded = true;
+        } else if (std::strcmp(argument, "--help") == 0) {
+            std::printf("Usage: %s [OPTION]... [FILE]\n"
+                        "Start %s, opening FILE if one is named. While %s runs, its window\n"
+                        "comes to the front instead and opens FILE.\n\n"
+                        "      --help      display this help and exit\n"
+                        "      --version   output version information and exit\n"
+                        "      --exit-after-first-paint\n"
+                        "                  print the time of the first paint and quit\n",
+                        APP_NAME, APP_NAME, APP_NAME);
+            return EXIT_SUCCESS;
+        } else if (std::strcmp(argument, "--version") == 0) {
+            std::printf("%s %s\n", APP_NAME, APP_VERSION);
+            return EXIT_SUCCESS;
+        } else if (std::strcmp(argument, "--exit-after-first-paint") == 0) {
+            options.exitAfterFirstPaint = true;
+        } else {
+            std::fprintf(stderr, "%s: unknown option '%s' (try '%s --help')\n", APP_NAME, argument,
+                         APP_NAME);
+            return 2;
+        }
+    }
+    return std::nullopt;
+}
+
+// The file named, as a path that means the same in another working folder.
+QByteArray absolutePath(const QByteArray& file)
+{
+    if (file.isEmpty() || file.startsWith('/'))
+        return file;
+    char* folder = ::getcwd(nullptr, 0);
+    if (!folder)
+        return file;
+    QByteArray path = QByteArray(folder) + '/' + file;
+    std::free(folder);
+    return path;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // Before Qt starts, so that --help and --version need no display.
+    Options options;
+    if (const std::optional<int> status = readOptions(argc, argv, options))
+        return *status;
+
     QApplication application(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(APP_VERSION));
     CWinApp* app = AfxGetApp();
     if (!app)
         return 1;
+
+    SingleInstance instance(QCoreApplication::applicationName());
+    if (instance.handOver(absolutePath(options.file)))
+        return 0;
+    instance.listen(answerSecondStart);
 
     // The program keeps nothing between runs: whatever Qt would store (the file dialog
     // remembers its folders) goes to a folder that is removed at exit.
@@ -60,25 +133,9 @@ int main(int argc, char** argv)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
 
     FirstPaintWatch firstPaintWatch;
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    for (const QString& argument : arguments) {
-        if (argument == QLatin1String("--exit-after-first-paint"))
-            application.installEventFilter(&firstPaintWatch);
-        else if (app->m_lpCmdLine.IsEmpty())
-            app->m_lpCmdLine = toCString(argument);
-    }
-
-    SingleInstance instance(QCoreApplication::applicationName());
-    if (instance.activateRunningInstance())
-        return 0;
-    instance.listen([app] {
-        if (app->m_pMainWnd && app->m_pMainWnd->GetHandle()) {
-            QWidget* window = app->m_pMainWnd->GetHandle()->window();
-            window->showNormal();
-            window->raise();
-            window->activateWindow();
-        }
-    });
+    if (options.exitAfterFirstPaint)
+        application.installEventFilter(&firstPaintWatch);
+    app->m_lpCmdLine = toCString(QFile::decodeName(options.file));
 
     if (app->InitInstance())
         return QApplication::exec();

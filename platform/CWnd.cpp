@@ -5,6 +5,7 @@
 #include "ModalSeam.h"
 #include "private/ClientSurface.h"
 #include "private/DialogWindow.h"
+#include "private/MessageNesting.h"
 #include "private/QtConvert.h"
 
 #include <QAbstractButton>
@@ -163,6 +164,7 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    const MessageNesting handlingMessage;
     return WindowProc(message, wParam, lParam);
 }
 

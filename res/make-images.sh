@@ -4,7 +4,6 @@
 #   bitmap134.bmp  64x64 BMP3, 8 bpp with palette: About box background tile
 #   bitmap135.bmp  48x48 BMP3, 24 bpp truecolour: quiz window background tile
 #   icon128.ico    application icon, 32x32 and 16x16, 16 colours (4 bpp) each
-#   zantoli.png    256x256 PNG of the same icon, for Linux desktop menus
 # Usage: ./make-images.sh   (run from anywhere; writes next to this script)
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -36,8 +35,8 @@ convert -seed 135 -size 48x48 xc: -colorspace sRGB -fx \
   -alpha off -type TrueColor -depth 8 -compress None BMP3:bitmap135.bmp
 
 # --- The icon: an open blue book, text lines on the left page and a green
-# check mark on the right. Designed on a 32x32 grid; drawn at 32 px and,
-# scaled by an affine transform, at 256 px.
+# check mark on the right. Designed on a 32x32 grid (the menu icons are drawn
+# from the same design in packaging/zantoli.svg).
 book32() {  # $1 = scale factor
   local s=$1
   convert -size $((32 * s))x$((32 * s)) xc:none -draw "
@@ -59,8 +58,6 @@ book32() {  # $1 = scale factor
   " "$2"
 }
 book32 1 "$tmp/i32.png"
-book32 8 "$tmp/i256.png"
-convert "$tmp/i256.png" -depth 8 -define png:exclude-chunks=date,time PNG32:zantoli.png
 
 # 16 px: the same design as pixel art (an XPM; "." is transparent).
 cat > "$tmp/i16.xpm" <<'XPM'

@@ -1,11 +1,26 @@
 // The built program, started as a person starts it: it comes up on a sample dictionary
-// and quits cleanly, leaves no file behind, and a second start defers to the first.
+// and quits cleanly, leaves no file behind, answers its options without a window, and a
+// second start hands its file to the first.
+#include "DialogDriver.h"
+#include "DictionaryWriter.h"
+#include "ScriptedSeam.h"
+#include "private/SecondStart.h"
+#include "private/SingleInstance.h"
+#include "zantoliceDlg.h"
+
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <memory>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -34,6 +49,21 @@ protected:
 
     QTemporaryDir home;
     QTemporaryDir runtime;
+};
+
+// The user's runtime folder, for channels opened in this process.
+class RuntimeFolder {
+public:
+    explicit RuntimeFolder(const QString& path) : m_saved(qgetenv("XDG_RUNTIME_DIR"))
+    {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path));
+    }
+    ~RuntimeFolder() { qputenv("XDG_RUNTIME_DIR", m_saved); }
+    RuntimeFolder(const RuntimeFolder&) = delete;
+    RuntimeFolder& operator=(const RuntimeFolder&) = delete;
+
+private:
+    QByteArray m_saved;
 };
 
 TEST_F(Startup, ComesUpOnASampleDictionaryAndQuitsCleanly)
@@ -76,6 +106,215 @@ TEST_F(Startup, SecondStartDefersToTheRunningOne)
 
     first.terminate();
     first.waitForFinished(10000);
+}
+
+TEST_F(Startup, OptionsAreAnsweredWithoutAWindow)
+{
+    struct Row {
+        const char* option;
+        int status;
+        const char* out;
+        const char* err;
+    };
+    const Row rows[] = {
+        {"--help", 0, "Usage: zantoli [OPTION]... [FILE]\n", ""},
+        {"--version", 0, "zantoli 1.7\n", ""},
+        {"--bogus", 2, "", "zantoli: unknown option '--bogus' (try 'zantoli --help')\n"},
+        {"-x", 2, "", "zantoli: unknown option '-x' (try 'zantoli --help')\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.option);
+        QProcess program;
+        QProcessEnvironment env = environment();
+        // Without a display a window could not open at all.
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(name);
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(ZANTOLI_EXECUTABLE), {QString::fromLatin1(row.option)});
+        ASSERT_TRUE(program.waitForFinished(10000));
+        EXPECT_EQ(program.exitCode(), row.status);
+        const QByteArray out = program.readAllStandardOutput();
+        EXPECT_TRUE(*row.out ? out.startsWith(row.out) : out.isEmpty()) << out.toStdString();
+        EXPECT_EQ(program.readAllStandardError().toStdString(), row.err);
+    }
+}
+
+// The channel between starts, both ends in this process.
+class StartChannel : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        receiver = std::make_unique<SingleInstance>(QStringLiteral("channel-test"));
+        receiver->listen([this](const QByteArray& path) { received << path; });
+        const QStringList entries = QDir(runtime.path()).entryList(QDir::System);
+        ASSERT_EQ(entries.size(), 1);
+        pipePath = QFile::encodeName(QDir(runtime.path()).filePath(entries.first()));
+    }
+
+    // Waits until the receiver has read everything written so far.
+    bool drained() const
+    {
+        const int fd = ::open(pipePath.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        const bool empty = QTest::qWaitFor([fd] {
+            int waiting = 0;
+            return ::ioctl(fd, FIONREAD, &waiting) == 0 && waiting == 0;
+        });
+        ::close(fd);
+        return empty;
+    }
+
+    QTemporaryDir runtime;
+    RuntimeFolder runtimeFolder{runtime.path()};
+    std::unique_ptr<SingleInstance> receiver;
+    QByteArray pipePath;
+    QList<QByteArray> received;
+};
+
+TEST_F(StartChannel, IsPrivateToTheUserAndCarriesAnyPathWhole)
+{
+    struct stat status = {};
+    ASSERT_EQ(::stat(pipePath.constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+
+    const QByteArray paths[] = {
+        "",
+        "/lists/two words.dic",
+        "/lists/two\nlines.dic",
+        "/lists/latin-1 \xe9t\xe9.dic",
+        "/" + QByteArray(SingleInstance::kMaxPathSize - 1, 'a'),
+    };
+    SingleInstance sender(QStringLiteral("channel-test"));
+    for (const QByteArray& path : paths)
+        EXPECT_TRUE(sender.handOver(path)) << path.left(40).toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == std::ssize(paths); }));
+    for (qsizetype i = 0; i < std::ssize(paths); ++i)
+        EXPECT_EQ(received[i], paths[i]) << "row " << i;
+    EXPECT_FALSE(sender.handOver("/" + QByteArray(SingleInstance::kMaxPathSize, 'a')))
+        << "a path longer than one message is not cut";
+    sender.listen([](const QByteArray&) {});
+    EXPECT_TRUE(sender.handOver("/still.dic"))
+        << "a start that runs on its own leaves the running instance its channel";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == std::ssize(paths) + 1; }));
+}
+
+TEST_F(StartChannel, IgnoresMalformedMessages)
+{
+    const QByteArray rows[] = {
+        "raise\n",
+        QByteArray("XXXX\0\0\0\0", 8),
+        QByteArray("Zho1\x10\0\0\0", 8) + "short",
+        QByteArray("Zho1\x01\x10\0\0", 8) + QByteArray(0x1001, 'a'),
+        QByteArray("Zho1", 4),
+    };
+    SingleInstance sender(QStringLiteral("channel-test"));
+    const int fd = ::open(pipePath.constData(), O_WRONLY | O_CLOEXEC);
+    for (const QByteArray& row : rows) {
+        SCOPED_TRACE(row.left(12).toStdString());
+        ASSERT_EQ(::write(fd, row.constData(), row.size()), row.size());
+        ASSERT_TRUE(drained());
+        EXPECT_TRUE(received.isEmpty());
+        ASSERT_TRUE(sender.handOver("/after.dic"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !received.isEmpty(); }));
+        EXPECT_EQ(received.takeFirst(), "/after.dic") << "the channel still works";
+    }
+    ::close(fd);
+}
+
+// The trainer running in this process; the built program is the second start.
+class SecondStart : public Startup {
+protected:
+    void SetUp() override
+    {
+        running = std::make_unique<SingleInstance>(QStringLiteral("zantoli"));
+        running->listen(answerSecondStart);
+        ASSERT_TRUE(dlg.Create(IDD_ZANTOLICE_DIALOG));
+        AfxGetApp()->m_pMainWnd = &dlg;
+        elsewhere.show();
+    }
+    void TearDown() override { AfxGetApp()->m_pMainWnd = nullptr; }
+
+    // Starts the program in `folder` and waits until the running window has come forward.
+    void startSecond(const QString& folder, const QStringList& arguments)
+    {
+        elsewhere.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+        QProcess second;
+        second.setWorkingDirectory(folder);
+        start(second, arguments);
+        ASSERT_TRUE(second.waitForFinished(10000));
+        EXPECT_EQ(second.exitCode(), 0);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return dlg.GetHandle()->isActiveWindow(); }))
+            << "the running window comes forward";
+    }
+
+    RuntimeFolder runtimeFolder{runtime.path()};
+    std::unique_ptr<SingleInstance> running;
+    ScriptedSeam seam;
+    DictionaryWriter files;
+    CZantoliceDlg dlg;
+    QWidget elsewhere;
+};
+
+TEST_F(SecondStart, OpensTheNamedFileAsOpenWould)
+{
+    struct Row {
+        const char* file; // null: none named
+        bool relative;
+        bool exists;
+    };
+    const Row rows[] = {
+        {"list.dic", true, true},
+        {"two words\nand a line.dic", false, true},
+        {"missing.dic", true, false},
+        {nullptr, false, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file ? row.file : "no file");
+        seam.messages.clear();
+        const std::u16string captionBefore = windowText(dlg);
+        if (!row.file) {
+            startSecond(home.path(), {});
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(seam.messages.empty()) << "without a file the window only comes forward";
+            EXPECT_EQ(windowText(dlg), captionBefore);
+            continue;
+        }
+        const QFileInfo file(QString::fromStdString(row.exists ? files.writeEntries(row.file, 12)
+                                                               : files.path(row.file)));
+        startSecond(file.absolutePath(),
+                    {row.relative ? file.fileName() : file.absoluteFilePath()});
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !seam.messages.empty(); }));
+        if (row.exists) {
+            EXPECT_EQ(seam.messages[0].text, u"This dictionary contains 12 words.");
+            EXPECT_EQ(windowText(dlg), file.fileName().toStdU16String() + u" ");
+        } else {
+            EXPECT_EQ(seam.messages[0].text, u"Cannot open the file \"" +
+                                                 file.absoluteFilePath().toStdU16String() + u"\".");
+            EXPECT_EQ(windowText(dlg), captionBefore);
+        }
+    }
+}
+
+TEST_F(SecondStart, WaitsForTheMessageBoxToClose)
+{
+    seam.answerOpenFile(files.writeEntries("first.dic", 10));
+    const QString second = QString::fromStdString(files.writeEntries("second.dic", 9));
+    bool handedOver = false;
+    seam.onMessage = [&](const RecordedMessage&) {
+        if (handedOver)
+            return;
+        handedOver = true;
+        startSecond(home.path(), {second});
+        QCoreApplication::processEvents();
+        EXPECT_EQ(seam.messages.size(), 1u) << "nothing opens while the box is up";
+    };
+    clickButton(dlg, IDC_OPEN);
+    ASSERT_TRUE(handedOver);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return seam.messages.size() == 2; }))
+        << "the file opens once the box is closed";
+    EXPECT_EQ(seam.messages[1].text, u"This dictionary contains 9 words.");
+    EXPECT_EQ(windowText(dlg), u"second.dic ");
 }
 
 } // namespace
