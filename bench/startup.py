@@ -3,7 +3,8 @@
 
 Each program is started several times on the same Qt platform (offscreen unless
 QT_QPA_PLATFORM says otherwise) and ends by itself after its first paint. Prints the
-medians and the ratios; the goal is at most 1.3 for both.
+medians and the ratios; the goal is at most 1.3 for both, and at most 1.5 for the time to
+the first paint when the trainer starts on a 5200-entry KVTML word list.
 
 Usage: bench/startup.py BUILD_DIR [RUNS]
 """
@@ -11,6 +12,7 @@ import os
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 
@@ -28,12 +30,26 @@ def run_once(command, env):
     return paint_ms - start_ms, peak_kib
 
 
+def write_kvtml(path, entries):
+    """A KVTML 2.0 word list laid out as vocabulary trainers save it."""
+    with open(path, "w", encoding="utf-8") as out:
+        out.write('<?xml version="1.0" encoding="UTF-8"?>\n<kvtml version="2.0">\n <entries>\n')
+        for i in range(entries):
+            out.write(f'  <entry id="{i}">\n   <translation id="0">\n    <text>vocabulary{i}'
+                      f'</text>\n   </translation>\n   <translation id="1">\n    <text>a word '
+                      f'that belongs to the list {i}</text>\n   </translation>\n  </entry>\n')
+        out.write(" </entries>\n</kvtml>\n")
+
+
 def main():
     build = sys.argv[1] if len(sys.argv) > 1 else "build/release"
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 7
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     env = dict(os.environ)
     env.setdefault("QT_QPA_PLATFORM", "offscreen")
+    work = tempfile.TemporaryDirectory()
+    kvtml = os.path.join(work.name, "large.kvtml")
+    write_kvtml(kvtml, 5200)
     programs = {
         "minimal dialog": [os.path.join(build, "bench", "minimal_dialog")],
         "zantoli": [os.path.join(build, "zantoli"), "--exit-after-first-paint"],
@@ -41,6 +57,7 @@ def main():
         # message box to come up: shown for information, not held to the goal.
         "zantoli + list": [os.path.join(build, "zantoli"), "--exit-after-first-paint",
                            os.path.join(root, "examples", "english-vocabulary.dic")],
+        "zantoli + kvtml": [os.path.join(build, "zantoli"), "--exit-after-first-paint", kvtml],
     }
     results = {}
     for name, command in programs.items():
@@ -52,6 +69,8 @@ def main():
     base, ours = results["minimal dialog"], results["zantoli"]
     print(f"ratio time   {ours[0] / base[0]:.2f} (goal: at most 1.3)")
     print(f"ratio memory {ours[1] / base[1]:.2f} (goal: at most 1.3)")
+    large = results["zantoli + kvtml"]
+    print(f"ratio time, 5200-entry KVTML list {large[0] / base[0]:.2f} (goal: at most 1.5)")
 
 
 if __name__ == "__main__":

@@ -3,6 +3,7 @@
 // start-up does.
 #include "CWinApp.h"
 #include "CWnd.h"
+#include "private/MessageNesting.h"
 #include "private/QtConvert.h"
 #include "private/SecondStart.h"
 #include "private/SingleInstance.h"
@@ -24,30 +25,37 @@
 namespace {
 
 // `--exit-after-first-paint`: for start-up measurements and tests, print the time of the
-// main window's first paint and end the program as its OK button would.
+// main window's first paint and end the program as its OK button would. The work the
+// window posted itself runs after its first paint (a dictionary named on the command line),
+// and every message box it puts up is closed as a user would close it.
 class FirstPaintWatch : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         CWinApp* app = AfxGetApp();
         CWnd* mainWnd = app ? app->m_pMainWnd : nullptr;
-        if (event->type() != QEvent::Paint || !mainWnd || !mainWnd->GetHandle() ||
-            !mainWnd->GetHandle()->isAncestorOf(qobject_cast<QWidget*>(watched)))
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!mainWnd || !mainWnd->GetHandle() || !widget)
             return false;
+        if (m_painted && event->type() == QEvent::Show && widget->isWindow() && widget->isModal() &&
+            widget != mainWnd->GetHandle())
+            QTimer::singleShot(0, widget, &QWidget::close);
+        if (m_painted || event->type() != QEvent::Paint ||
+            !mainWnd->GetHandle()->isAncestorOf(widget))
+            return false;
+        m_painted = true;
         std::printf("first-paint-epoch-ms %lld\n",
                     static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
         std::fflush(stdout);
-        qApp->removeEventFilter(this);
-        // A message box may be up (a dictionary named on the command line reports its
-        // size): close it first, as a user would, then the main window.
         QTimer::singleShot(0, mainWnd->GetHandle(), [mainWnd] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal && modal != mainWnd->GetHandle())
-                modal->close();
-            mainWnd->PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            MessageNesting::whenIdle(
+                [mainWnd] { mainWnd->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
         });
         return false;
     }
+
+private:
+    bool m_painted = false;
 };
 
 struct Options {

@@ -5,6 +5,7 @@
 #include "ModalSeam.h"
 #include "private/ClientSurface.h"
 #include "private/DialogWindow.h"
+#include "private/FirstPaintGate.h"
 #include "private/MessageNesting.h"
 #include "private/QtConvert.h"
 
@@ -156,9 +157,8 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (!m_pWidget)
         return FALSE;
-    QMetaObject::invokeMethod(
-        m_pWidget, [this, message, wParam, lParam] { SendMessage(message, wParam, lParam); },
-        Qt::QueuedConnection);
+    FirstPaintGate::post(m_pWidget->window(),
+                         [this, message, wParam, lParam] { SendMessage(message, wParam, lParam); });
     return TRUE;
 }
 

@@ -18,6 +18,7 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -285,19 +286,36 @@ TEST_F(MainDialog, ScreenReadersHearWhatEachControlIs)
     EXPECT_TRUE(control(IDC_CHOICE3)->toolTip().contains(QStringLiteral("key 3")));
 }
 
-TEST(MainDialogCommandLine, NamedDictionaryOpensOnceTheWindowIsUp)
+// Counts the paint events a window gets.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* window) { window->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+    int paints = 0;
+};
+
+TEST(MainDialogCommandLine, NamedDictionaryOpensOnceTheWindowIsOnScreen)
 {
     ScriptedSeam seam;
     DictionaryWriter files;
     CWinApp* app = AfxGetApp();
     app->m_lpCmdLine = frameworkPath(files.writeEntries("named.dic", 9));
     auto dlg = std::make_unique<CZantoliceDlg>();
+    std::optional<PaintCounter> counter;
+    int paintsBeforeTheBox = -1;
+    seam.onMessage = [&](const RecordedMessage&) { paintsBeforeTheBox = counter->paints; };
     ASSERT_TRUE(dlg->Create(IDD_ZANTOLICE_DIALOG));
+    counter.emplace(dlg->GetHandle()->window());
     EXPECT_TRUE(seam.messages.empty()) << "nothing is read before the window is up";
-    QTest::qWait(50);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !seam.messages.empty(); }));
     app->m_lpCmdLine.Empty();
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].text, u"This dictionary contains 9 words.");
+    EXPECT_GT(paintsBeforeTheBox, 0) << "the window is painted before the list is read";
     EXPECT_TRUE(dlg->m_bLoaded);
     EXPECT_EQ(windowText(*dlg), u"named.dic ");
 }

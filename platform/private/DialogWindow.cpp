@@ -5,6 +5,7 @@
 #include "ClientSurface.h"
 #include "DialogTemplate.h"
 #include "DropFiles.h"
+#include "FirstPaintGate.h"
 #include "Resources.h"
 
 #include <QApplication>
@@ -54,6 +55,7 @@ QFont dialogFont(const DialogTemplate& dialogTemplate)
 DialogWindow::DialogWindow(CWnd* owner, const DialogTemplate& dialogTemplate, QWidget* parent)
     : QDialog(parent), m_owner(owner)
 {
+    new FirstPaintGate(this);
     const QFont font = dialogFont(dialogTemplate);
     setFont(font);
     const DialogUnits units(font);
