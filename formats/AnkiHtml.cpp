@@ -1,5 +1,7 @@
 #include "AnkiHtml.h"
 
+#include <algorithm>
+
 namespace formats {
 
 namespace {
@@ -13,11 +15,10 @@ bool breaksLine(QStringView tag)
     while (end < tag.size() && tag[end].isLetterOrNumber())
         ++end;
     const QStringView name = tag.first(end);
-    for (QStringView block : {u"br", u"div", u"p", u"li", u"tr"}) {
-        if (name.size() == block.size() && name.compare(block, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+    static constexpr QStringView blocks[] = {u"br", u"div", u"p", u"li", u"tr"};
+    return std::ranges::any_of(blocks, [name](QStringView block) {
+        return name.size() == block.size() && name.compare(block, Qt::CaseInsensitive) == 0;
+    });
 }
 
 // The character a reference such as "amp", "#233" or "#xE9" stands for, or 0.
@@ -25,7 +26,7 @@ char32_t referencedCharacter(QStringView name)
 {
     static const struct {
         QStringView name;
-        char32_t character;
+        char32_t character = 0;
     } named[] = {{u"amp", U'&'},    {u"lt", U'<'},        {u"gt", U'>'},    {u"quot", U'"'},
                  {u"apos", U'\''},  {u"nbsp", U'\u00A0'}, {u"ndash", U'–'}, {u"mdash", U'—'},
                  {u"hellip", U'…'}, {u"laquo", U'«'},     {u"raquo", U'»'}, {u"shy", U'\u00AD'}};

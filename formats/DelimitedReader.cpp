@@ -11,7 +11,7 @@ QChar namedSeparator(QStringView value)
 {
     static const struct {
         QStringView name;
-        char16_t separator;
+        char16_t separator = 0;
     } names[] = {{u"tab", u'\t'}, {u"comma", u','}, {u"semicolon", u';'},
                  {u"pipe", u'|'}, {u"space", u' '}, {u"colon", u':'}};
     for (const auto& named : names) {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace formats {
 
@@ -89,12 +90,11 @@ QString decodeText(const QByteArray& bytes, QString& problem)
 // Anki's plain-text export starts with header lines such as "#separator:tab".
 bool hasAnkiHeader(QStringView text)
 {
-    for (QStringView header : {u"#separator:", u"#html:", u"#columns:", u"#notetype", u"#deck",
-                               u"#tags", u"#guid column:"}) {
-        if (text.startsWith(header))
-            return true;
-    }
-    return false;
+    static constexpr QStringView headers[] = {u"#separator:",  u"#html:", u"#columns:",
+                                              u"#notetype",    u"#deck",  u"#tags",
+                                              u"#guid column:"};
+    return std::ranges::any_of(headers,
+                               [text](QStringView header) { return text.startsWith(header); });
 }
 
 // Whether the first line that is neither blank nor a ";" remark holds a tab.

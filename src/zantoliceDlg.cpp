@@ -213,7 +213,7 @@ CString CZantoliceDlg::ReadWordList(std::vector<CString>& words, std::vector<CSt
 {
     formats::WordList list = formats::readWordList(std::u16string(g_strDicPath), MAX_WORDS);
     if (!list.problem.empty())
-        return list.problem.c_str();
+        return CString(list.problem.c_str());
     bTooLarge = list.entries.size() > static_cast<size_t>(MAX_WORDS);
     if (bTooLarge)
         list.entries.resize(MAX_WORDS);
@@ -223,7 +223,7 @@ CString CZantoliceDlg::ReadWordList(std::vector<CString>& words, std::vector<CSt
         words.emplace_back(entry.word.c_str());
         meanings.emplace_back(entry.meaning.c_str());
     }
-    return _T("");
+    return CString();
 }
 
 void CZantoliceDlg::LoadDictionary(const CString& path)
