@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """One drill on the real desktop stack, driven as a screen reader drives it.
 
-The program runs on an X server (Xvfb) in a private session bus with the accessibility
-bus of at-spi2-core. The script finds the controls through AT-SPI by their accessible
+The program runs on an X server (Xvfb), with a private session bus and at-spi2-core's
+accessibility bus. The script finds the controls through AT-SPI by their accessible
 names, opens a sample dictionary through OPEN and the file dialog, answers one question
 right, reads the score line back and quits with the caption's OK.
 
@@ -125,7 +125,7 @@ def run_outside(program, examples):
     exit_on_signals()
     with tempfile.TemporaryDirectory(prefix="zantoli-drill-") as scratch:
         # A home and runtime folder of its own, so that no desktop, instance or setting
-        # of the user's takes part.
+        # of the user's takes part; the accessibility bus keeps its settings in memory.
         home = os.path.join(scratch, "home")
         runtime = os.path.join(scratch, "runtime")
         os.mkdir(home)
@@ -286,8 +286,8 @@ class ScreenReader:
 
     def expect_text(self, field, expected):
         try:
-            wait_for(f"{field.get_name()!r} to read {expected!r}",
-                     lambda: self.text(field) == expected)
+            self.wait(f"{field.get_name()!r} to read {expected!r}",
+                      lambda: self.text(field) == expected)
         except DrillFailure as failure:
             raise DrillFailure(f"{failure}; it reads {self.text(field)!r}") from None
 
@@ -332,7 +332,8 @@ def drill(reader, examples):
 
     prompt = reader.text(question)
     reader.press(reader.button("Start or next question", main))
-    word = wait_for("a question", lambda: reader.text(question) != prompt and reader.text(question))
+    word = reader.wait("a question",
+                       lambda: reader.text(question) != prompt and reader.text(question))
     choices = [reader.text(line) for line in lines]
     meanings = read_sample(os.path.join(examples, SAMPLE + ".txt"))
     if word not in meanings:
