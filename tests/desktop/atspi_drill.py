@@ -211,20 +211,20 @@ def read_sample(path):
 class ScreenReader:
     """What a screen reader sees of one application: controls found by role and name."""
 
-    def __init__(self, pid):
+    def __init__(self, program):
         Atspi.init()
         Atspi.set_timeout(CALL_MILLISECONDS, WAIT_SECONDS * 1000)
         desktop = Atspi.get_desktop(0)
         # Every question goes to the program itself, never to a copy that may be stale.
         desktop.set_cache_mask(Atspi.Cache.NONE)
         self.desktop = desktop
-        self.pid = pid
-        self.application = wait_for("the program on the accessibility bus", self._application)
+        self.program = program
+        self.application = self.wait("the program on the accessibility bus", self._application)
 
     def _application(self):
         for index in range(self.desktop.get_child_count()):
             candidate = self.desktop.get_child_at_index(index)
-            if candidate and candidate.get_process_id() == self.pid:
+            if candidate and candidate.get_process_id() == self.program.pid:
                 return candidate
         return None
 
@@ -250,11 +250,13 @@ class ScreenReader:
                 return node
         return None
 
-    @staticmethod
-    def wait(what, probe):
+    def wait(self, what, probe):
         """wait_for, where a window that closes while it is looked at counts as "not yet"."""
 
         def tolerant_probe():
+            status = self.program.poll()
+            if status is not None:
+                raise DrillFailure(f"the program exited with status {status} while waiting for {what}")
             try:
                 return probe()
             except GLib.Error:
@@ -375,7 +377,7 @@ def run_inside(program, examples):
         # Started in the empty home, the file dialog opens on a folder with nothing in it.
         trainer = subprocess.Popen([program], env=env, cwd=os.environ["HOME"])
         started.append(trainer)
-        drill(ScreenReader(trainer.pid), examples)
+        drill(ScreenReader(trainer), examples)
         status = trainer.wait(WAIT_SECONDS)
         if status != 0:
             raise DrillFailure(f"the program exited with status {status}")
