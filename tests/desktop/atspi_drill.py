@@ -256,7 +256,8 @@ class ScreenReader:
         def tolerant_probe():
             status = self.program.poll()
             if status is not None:
-                raise DrillFailure(f"the program exited with status {status} while waiting for {what}")
+                raise DrillFailure(f"the program exited with status {status} "
+                                   f"while the drill waited for {what}")
             try:
                 return probe()
             except GLib.Error:
