@@ -6,7 +6,7 @@
 extern "C" const char* __asan_default_options()
 {
     return "detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:"
-           "strict_init_order=1:strict_string_checks=1";
+           "strict_init_order=1:strict_string_checks=1:suppressions=" ZANTOLI_ASAN_SUPPRESSIONS;
 }
 
 extern "C" const char* __ubsan_default_options()
