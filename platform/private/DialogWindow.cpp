@@ -75,10 +75,10 @@ QRect scaled(const QRect& rect, qreal scale)
                  scaled(rect.top() + rect.height(), scale) - top);
 }
 
-// Zooming goes by a quarter of the dialog's own size.
+// Zooming goes to the next quarter of the dialog's own size that is at least a
+// twentieth larger or smaller, so that no step is too small to see.
 constexpr qreal kZoomStep = 0.25;
-// Tolerates the rounding of scales that were computed from a size.
-constexpr qreal kScaleSlack = 1e-6;
+constexpr qreal kLeastZoom = 1.05;
 
 } // namespace
 
@@ -163,11 +163,10 @@ void DialogWindow::setScale(qreal scale)
 
 void DialogWindow::zoom(UINT commandId)
 {
-    const qreal steps = m_scale / kZoomStep;
     if (commandId == ID_VIEW_ZOOM_IN)
-        setScale((std::floor(steps + kScaleSlack) + 1) * kZoomStep);
+        setScale(std::ceil(m_scale * kLeastZoom / kZoomStep) * kZoomStep);
     else if (commandId == ID_VIEW_ZOOM_OUT)
-        setScale((std::ceil(steps - kScaleSlack) - 1) * kZoomStep);
+        setScale(std::floor(m_scale / kLeastZoom / kZoomStep) * kZoomStep);
     else if (commandId == ID_VIEW_ZOOM_RESET)
         setScale(m_openingScale);
 }
