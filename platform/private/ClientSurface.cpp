@@ -55,10 +55,28 @@ void ClientSurface::updateNow()
 
 void ClientSurface::drawRecorded(const QPicture& drawing)
 {
-    m_drawn.push_back(drawing);
     QPainter painter(&m_image);
     painter.drawPicture(0, 0, drawing);
+    painter.end();
     update();
+    keepRecorded(drawing);
+}
+
+// A recording on its own costs about a kilobyte, which a stroke of the pen pays for each
+// of its segments; gathered in runs, a segment costs a few dozen bytes.
+void ClientSurface::keepRecorded(const QPicture& drawing)
+{
+    constexpr uint kRunBytes = 4096;
+    if (m_drawn.empty() || m_drawn.back().size() >= kRunBytes) {
+        m_drawn.push_back(drawing);
+        return;
+    }
+    QPicture run;
+    QPainter painter(&run);
+    painter.drawPicture(0, 0, m_drawn.back());
+    painter.drawPicture(0, 0, drawing);
+    painter.end();
+    m_drawn.back() = run;
 }
 
 void ClientSurface::paintEvent(QPaintEvent* event)

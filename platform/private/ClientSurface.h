@@ -20,7 +20,6 @@ public:
     // The client area as the program sees it: its own size, in its own coordinates, however
     // large it is shown.
     QSize clientSize() const { return m_clientSize; }
-    qreal scale() const { return m_scale; }
     // Shows a client area of `clientSize` at `scale` times that size. The program's drawing
     // is scaled with it, and the mouse reaches it in client coordinates.
     void setClientSize(const QSize& clientSize, qreal scale);
@@ -47,6 +46,7 @@ private:
     void sendMouse(UINT message, QMouseEvent* event);
     void sendEraseBackground();
     void paintBackground();
+    void keepRecorded(const QPicture& drawing);
 
     CWnd* m_owner;
     QSize m_clientSize;
