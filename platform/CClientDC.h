@@ -1,10 +1,13 @@
-// CClientDC: a device context on a window's client area, drawing at once.
+// CClientDC: a device context on a window's client area.
 #pragma once
 
 #include "CDC.h"
 
+#include <memory>
+
 class CWnd;
 class ClientSurface;
+class QPicture;
 
 class CClientDC : public CDC {
 public:
@@ -14,4 +17,7 @@ public:
 
 private:
     ClientSurface* m_pSurface = nullptr;
+    // What is drawn goes onto the client area when the context is released, and is kept
+    // there to be drawn again when the window changes its scale.
+    std::unique_ptr<QPicture> m_pDrawing;
 };

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 
 CDC::CDC() = default;
 
@@ -18,11 +19,22 @@ CDC::~CDC() = default;
 
 void CDC::AttachImage(QImage* target)
 {
-    m_pPainter.reset();
     m_pImage = target;
-    if (!m_pImage || m_pImage->isNull())
+    BeginPainting(target && !target->isNull() ? target : nullptr);
+}
+
+void CDC::AttachPicture(QPicture* target)
+{
+    m_pImage = nullptr;
+    BeginPainting(target);
+}
+
+void CDC::BeginPainting(QPaintDevice* target)
+{
+    m_pPainter.reset();
+    if (!target)
         return;
-    m_pPainter = std::make_unique<QPainter>(m_pImage);
+    m_pPainter = std::make_unique<QPainter>(target);
     // Drawing replaces pixels, as on the handheld's screen.
     m_pPainter->setCompositionMode(QPainter::CompositionMode_Source);
     if (m_pPen && m_pPen->GetSafeHandle())

@@ -10,7 +10,9 @@
 class CBitmap;
 class CPen;
 class QImage;
+class QPaintDevice;
 class QPainter;
+class QPicture;
 
 class CDC {
 public:
@@ -43,9 +45,14 @@ public:
     BOOL LineTo(int x, int y);
 
 protected:
+    // Draws into `target`, which is also what the context's bitmap reads from; null ends
+    // the drawing.
     void AttachImage(QImage* target);
+    // Records what is drawn, to be drawn onto an image later.
+    void AttachPicture(QPicture* target);
 
 private:
+    void BeginPainting(QPaintDevice* target);
     const QImage* SourceImage() const;
 
     QImage* m_pImage = nullptr;

@@ -2,12 +2,16 @@
 
 #include "CWinApp.h"
 #include "ModalSeam.h"
+#include "afxres.h"
 #include "private/DialogTemplate.h"
 #include "private/DialogWindow.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_COMMAND(IDOK, CDialog::OnOK)
 ON_COMMAND(IDCANCEL, CDialog::OnCancel)
+ON_COMMAND(ID_VIEW_ZOOM_IN, CDialog::OnViewZoomIn)
+ON_COMMAND(ID_VIEW_ZOOM_OUT, CDialog::OnViewZoomOut)
+ON_COMMAND(ID_VIEW_ZOOM_RESET, CDialog::OnViewZoomReset)
 END_MESSAGE_MAP()
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
@@ -76,4 +80,22 @@ void CDialog::OnOK()
 void CDialog::OnCancel()
 {
     EndDialog(IDCANCEL);
+}
+
+void CDialog::OnViewZoomIn()
+{
+    if (m_pWindow)
+        m_pWindow->zoom(ID_VIEW_ZOOM_IN);
+}
+
+void CDialog::OnViewZoomOut()
+{
+    if (m_pWindow)
+        m_pWindow->zoom(ID_VIEW_ZOOM_OUT);
+}
+
+void CDialog::OnViewZoomReset()
+{
+    if (m_pWindow)
+        m_pWindow->zoom(ID_VIEW_ZOOM_RESET);
 }

@@ -23,6 +23,11 @@ public:
 protected:
     virtual void OnOK();
     virtual void OnCancel();
+    // The standard zoom commands: every dialog scales its whole window without a handler
+    // of its own.
+    void OnViewZoomIn();
+    void OnViewZoomOut();
+    void OnViewZoomReset();
 
     DECLARE_MESSAGE_MAP()
 

@@ -103,10 +103,10 @@ int CWnd::MessageBox(LPCTSTR text, LPCTSTR caption, UINT type)
 
 void CWnd::GetClientRect(LPRECT rect) const
 {
-    const QWidget* client = m_pWidget;
+    QSize size = m_pWidget ? m_pWidget->size() : QSize(0, 0);
     if (auto* dialog = qobject_cast<DialogWindow*>(m_pWidget))
-        client = dialog->surface();
-    *rect = client ? RECT{0, 0, client->width(), client->height()} : RECT{0, 0, 0, 0};
+        size = dialog->surface()->clientSize();
+    *rect = RECT{0, 0, size.width(), size.height()};
 }
 
 void CWnd::InvalidateRect(LPCRECT, BOOL erase)

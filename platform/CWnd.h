@@ -32,7 +32,8 @@ public:
 
     int MessageBox(LPCTSTR text, LPCTSTR caption = nullptr, UINT type = MB_OK);
 
-    // The client area in client coordinates: its origin is (0, 0).
+    // The client area in client coordinates: its origin is (0, 0). A dialog's is its own
+    // size, however large the window shows it.
     void GetClientRect(LPRECT rect) const;
     // Marks the client area for repainting, with a background erase when `erase`. Any
     // rectangle stands for the whole client area here.

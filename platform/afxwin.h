@@ -18,6 +18,7 @@
 #include "CWinApp.h"
 #include "CWnd.h"
 #include "MessageMap.h"
+#include "afxres.h"
 #include "runtime.h"
 #include "shellapi.h"
 #include "wintypes.h"

@@ -33,6 +33,7 @@ protected:
     {
         dlg = std::make_unique<CZantoliceDlg>();
         ASSERT_TRUE(dlg->Create(IDD_ZANTOLICE_DIALOG));
+        zoomToOwnSize(*dlg);
         AfxGetApp()->m_pMainWnd = dlg.get();
         seam.onModal = [this](CDialog& box) { return look(box); };
     }

@@ -1,5 +1,6 @@
 // The bitmap background of a dialog, read pixel by pixel from its client area.
 #include "BDialog.h"
+#include "DialogDriver.h"
 #include "Pixels.h"
 #include "resource.h"
 
@@ -15,6 +16,7 @@ protected:
     const QImage& create()
     {
         EXPECT_TRUE(dlg.Create(IDD_ABOUTBOX));
+        zoomToOwnSize(dlg);
         return clientImage(dlg);
     }
 
@@ -22,7 +24,7 @@ protected:
     const QImage& erase(int width, int height)
     {
         auto* surface = dlg.GetHandle()->findChild<ClientSurface*>();
-        surface->setFixedSize(width, height);
+        surface->setClientSize(QSize(width, height), 1);
         surface->eraseBackground();
         EXPECT_EQ(surface->image().size(), QSize(width, height));
         return surface->image();

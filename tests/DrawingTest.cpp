@@ -1,4 +1,5 @@
 // Device contexts, bitmaps and pens, checked by the pixels they leave.
+#include "DialogDriver.h"
 #include "Pixels.h"
 #include "resource.h"
 
@@ -183,6 +184,7 @@ TEST(CClientDC, PenLinesDrawOnTheClientArea)
 {
     CDialog dlg(IDD_ABOUTBOX);
     ASSERT_TRUE(dlg.Create(IDD_ABOUTBOX));
+    zoomToOwnSize(dlg);
     CPen pen;
     ASSERT_TRUE(pen.CreatePen(PS_SOLID, 3, RGB(0, 0, 0)));
     CPen unmade;

@@ -35,6 +35,7 @@ protected:
         clock.set(17);
         dlg = std::make_unique<CZantoliceDlg>();
         ASSERT_TRUE(dlg->Create(IDD_ZANTOLICE_DIALOG));
+        zoomToOwnSize(*dlg);
         window()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
     }

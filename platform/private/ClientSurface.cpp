@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 ClientSurface::ClientSurface(CWnd* owner, QWidget* parent) : QWidget(parent), m_owner(owner)
 {
@@ -13,11 +14,24 @@ ClientSurface::ClientSurface(CWnd* owner, QWidget* parent) : QWidget(parent), m_
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void ClientSurface::setClientSize(const QSize& clientSize, qreal scale)
+{
+    m_clientSize = clientSize;
+    m_scale = scale;
+    setFixedSize(qRound(clientSize.width() * scale), qRound(clientSize.height() * scale));
+}
+
+void ClientSurface::paintBackground()
+{
+    CDC dc(&m_image);
+    m_owner->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0);
+}
+
 void ClientSurface::sendEraseBackground()
 {
     m_erasePending = false;
-    CDC dc(&m_image);
-    m_owner->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0);
+    m_drawn.clear();
+    paintBackground();
 }
 
 void ClientSurface::eraseBackground()
@@ -39,24 +53,58 @@ void ClientSurface::updateNow()
     repaint();
 }
 
+void ClientSurface::drawRecorded(const QPicture& drawing)
+{
+    QPainter painter(&m_image);
+    painter.drawPicture(0, 0, drawing);
+    painter.end();
+    update();
+    keepRecorded(drawing);
+}
+
+// A recording on its own costs about a kilobyte, which a stroke of the pen pays for each
+// of its segments; gathered in runs, a segment costs a few dozen bytes.
+void ClientSurface::keepRecorded(const QPicture& drawing)
+{
+    constexpr uint kRunBytes = 4096;
+    if (m_drawn.empty() || m_drawn.back().size() >= kRunBytes) {
+        m_drawn.push_back(drawing);
+        return;
+    }
+    QPicture run;
+    QPainter painter(&run);
+    painter.drawPicture(0, 0, m_drawn.back());
+    painter.drawPicture(0, 0, drawing);
+    painter.end();
+    m_drawn.back() = run;
+}
+
 void ClientSurface::paintEvent(QPaintEvent* event)
 {
     if (m_erasePending)
         sendEraseBackground();
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.drawImage(QPoint(0, 0), m_image);
+    // One image pixel to one device pixel: the image is as large as the widget.
+    painter.drawImage(rect(), m_image, m_image.rect());
 }
 
 void ClientSurface::resizeEvent(QResizeEvent*)
 {
-    // Device pixels, so that strokes and bitmaps stay sharp on high-density screens;
-    // drawing into it is in client coordinates all the same.
+    // Device pixels at the scale shown, so that strokes and bitmaps stay sharp on large
+    // windows and high-density screens; drawing into it is in client coordinates all the
+    // same.
     const qreal ratio = devicePixelRatioF();
     m_image = QImage(size() * ratio, QImage::Format_RGB32);
-    m_image.setDevicePixelRatio(ratio);
+    m_image.setDevicePixelRatio(ratio * m_scale);
     m_image.fill(Qt::white);
-    eraseBackground();
+    // What was drawn since the last erase stays, drawn again at the new scale.
+    paintBackground();
+    QPainter painter(&m_image);
+    for (const QPicture& drawing : m_drawn)
+        painter.drawPicture(0, 0, drawing);
+    painter.end();
+    update();
 }
 
 void ClientSurface::mousePressEvent(QMouseEvent* event)
@@ -72,7 +120,10 @@ void ClientSurface::mouseMoveEvent(QMouseEvent* event)
 
 void ClientSurface::sendMouse(UINT message, QMouseEvent* event)
 {
-    const QPoint point = event->position().toPoint();
+    // The client pixel under the pointer.
+    const QPointF position = event->position() / m_scale;
+    const int x = static_cast<int>(std::floor(position.x()));
+    const int y = static_cast<int>(std::floor(position.y()));
     const UINT flags = (event->buttons() & Qt::LeftButton) ? MK_LBUTTON : 0;
-    m_owner->SendMessage(message, flags, MAKELPARAM(point.x(), point.y()));
+    m_owner->SendMessage(message, flags, MAKELPARAM(x, y));
 }

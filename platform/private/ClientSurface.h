@@ -5,7 +5,9 @@
 #include "../wintypes.h"
 
 #include <QImage>
+#include <QPicture>
 #include <QWidget>
+#include <vector>
 
 class CWnd;
 
@@ -15,6 +17,14 @@ class ClientSurface : public QWidget {
 public:
     ClientSurface(CWnd* owner, QWidget* parent);
 
+    // The client area as the program sees it: its own size, in its own coordinates, however
+    // large it is shown.
+    QSize clientSize() const { return m_clientSize; }
+    // Shows a client area of `clientSize` at `scale` times that size. The program's drawing
+    // is scaled with it, and the mouse reaches it in client coordinates.
+    void setClientSize(const QSize& clientSize, qreal scale);
+
+    // Device pixels: client coordinates times the scale and the screen's pixel ratio.
     QImage& image() { return m_image; }
     // Sends WM_ERASEBKGND with a context on the backing image, then shows the result.
     void eraseBackground();
@@ -22,6 +32,9 @@ public:
     void invalidate(bool erase);
     // Carries out a scheduled repaint at once.
     void updateNow();
+    // Puts what a client context drew onto the image. It is kept until the next erase, so
+    // that it can be drawn again at another scale.
+    void drawRecorded(const QPicture& drawing);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,8 +45,13 @@ protected:
 private:
     void sendMouse(UINT message, QMouseEvent* event);
     void sendEraseBackground();
+    void paintBackground();
+    void keepRecorded(const QPicture& drawing);
 
     CWnd* m_owner;
+    QSize m_clientSize;
+    qreal m_scale = 1;
     QImage m_image;
+    std::vector<QPicture> m_drawn;
     bool m_erasePending = false;
 };

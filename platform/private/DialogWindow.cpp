@@ -2,6 +2,7 @@
 
 #include "../CWinApp.h"
 #include "../CWnd.h"
+#include "../afxres.h"
 #include "ClientSurface.h"
 #include "DialogTemplate.h"
 #include "DropFiles.h"
@@ -18,8 +19,10 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QShortcut>
-#include <QVBoxLayout>
+#include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -50,52 +53,75 @@ QFont dialogFont(const DialogTemplate& dialogTemplate)
     return font;
 }
 
+QFont scaledFont(QFont font, qreal scale)
+{
+    if (font.pixelSize() > 0)
+        font.setPixelSize(qRound(font.pixelSize() * scale));
+    else
+        font.setPointSizeF(font.pointSizeF() * scale);
+    return font;
+}
+
+int scaled(int length, qreal scale)
+{
+    return qRound(length * scale);
+}
+
+// Edges are scaled, not sizes, so that controls that meet still meet.
+QRect scaled(const QRect& rect, qreal scale)
+{
+    const int left = scaled(rect.left(), scale);
+    const int top = scaled(rect.top(), scale);
+    return QRect(left, top, scaled(rect.left() + rect.width(), scale) - left,
+                 scaled(rect.top() + rect.height(), scale) - top);
+}
+
+// Zooming goes to the next quarter of the dialog's own size that is at least a
+// twentieth larger or smaller, so that no step is too small to see.
+constexpr qreal kZoomStep = 0.25;
+constexpr qreal kLeastZoom = 1.05;
+
 } // namespace
 
 DialogWindow::DialogWindow(CWnd* owner, const DialogTemplate& dialogTemplate, QWidget* parent)
-    : QDialog(parent), m_owner(owner)
+    : QDialog(parent), m_owner(owner), m_dialogFont(dialogFont(dialogTemplate))
 {
     new FirstPaintGate(this);
-    const QFont font = dialogFont(dialogTemplate);
-    setFont(font);
-    const DialogUnits units(font);
-
     // The caption bar is the shell's, in the system font: alike in every dialog.
-    auto* captionBar = new QWidget(this);
-    captionBar->setObjectName(QStringLiteral("captionBar"));
-    captionBar->setFont(QApplication::font());
-    m_captionLabel = new QLabel(captionBar);
-    QFont captionFont = QApplication::font();
-    captionFont.setBold(true);
-    m_captionLabel->setFont(captionFont);
-    auto* okButton = new QPushButton(tr("OK"), captionBar);
+    m_captionBar = new QWidget(this);
+    m_captionBar->setObjectName(QStringLiteral("captionBar"));
+    m_captionLabel = new QLabel(m_captionBar);
+    auto* okButton = new QPushButton(tr("OK"), m_captionBar);
     okButton->setObjectName(QStringLiteral("captionOk"));
     okButton->setAutoDefault(false);
     okButton->setFocusPolicy(Qt::NoFocus);
     okButton->setAccessibleName(tr("OK"));
     connect(okButton, &QPushButton::clicked, this, [this] { sendCommand(IDOK); });
-    auto* captionLayout = new QHBoxLayout(captionBar);
-    captionLayout->setContentsMargins(4, 2, 2, 2);
-    captionLayout->addWidget(m_captionLabel, 1);
-    captionLayout->addWidget(okButton);
+    m_captionLayout = new QHBoxLayout(m_captionBar);
+    m_captionLayout->addWidget(m_captionLabel, 1);
+    m_captionLayout->addWidget(okButton);
 
     m_surface = new ClientSurface(owner, this);
-    m_surface->setFixedSize(clientSize(dialogTemplate));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(captionBar);
-    layout->addWidget(m_surface);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
+    // On the handheld every dialog fills the screen. Here the main window, sized from its
+    // template, is the screen, and every other dialog takes its place, client size and
+    // scale.
+    const DialogWindow* screen = screenWindow();
+    const DialogUnits units(m_dialogFont);
+    m_clientSize = screen ? screen->m_clientSize
+                          : QSize(units.x(dialogTemplate.cx), units.y(dialogTemplate.cy));
     setCaption(dialogTemplate.caption);
     createControls(dialogTemplate);
     createAccelerators(dialogTemplate);
+    createZoomKeys();
+
+    scaleCaptionBar();
+    m_captionHeight = m_captionBar->sizeHint().height();
+    setMinimumSize(scaledSize(1));
+    m_openingScale = screen ? screen->m_scale : openingScale();
+    setScale(m_openingScale);
 }
 
-// On the handheld every dialog fills the screen. Here the main window, sized from its
-// template, is the screen, and every other dialog takes its place and client size.
 DialogWindow* DialogWindow::screenWindow() const
 {
     const CWinApp* app = AfxGetApp();
@@ -104,12 +130,93 @@ DialogWindow* DialogWindow::screenWindow() const
     return qobject_cast<DialogWindow*>(app->m_pMainWnd->GetHandle());
 }
 
-QSize DialogWindow::clientSize(const DialogTemplate& dialogTemplate) const
+QSize DialogWindow::scaledSize(qreal scale) const
 {
-    if (const DialogWindow* screen = screenWindow())
-        return screen->surface()->size();
-    const DialogUnits units(font());
-    return QSize(units.x(dialogTemplate.cx), units.y(dialogTemplate.cy));
+    return QSize(scaled(m_clientSize.width(), scale),
+                 scaled(m_captionHeight, scale) + scaled(m_clientSize.height(), scale));
+}
+
+QSize DialogWindow::sizeHint() const
+{
+    return scaledSize(m_scale);
+}
+
+qreal DialogWindow::largestScale() const
+{
+    const QSize ownSize = scaledSize(1);
+    const QSize frame = frameGeometry().size() - size();
+    const QSize available = screen()->availableGeometry().size() - frame;
+    return qMax(1.0, qMin(qreal(available.width()) / ownSize.width(),
+                          qreal(available.height()) / ownSize.height()));
+}
+
+qreal DialogWindow::openingScale() const
+{
+    const qreal halfHeight = screen()->availableGeometry().height() / 2.0;
+    return qMin(qMax(1.0, halfHeight / scaledSize(1).height()), largestScale());
+}
+
+void DialogWindow::setScale(qreal scale)
+{
+    m_scale = qBound(1.0, scale, largestScale());
+    layOut();
+    resize(scaledSize(m_scale));
+}
+
+void DialogWindow::zoom(UINT commandId)
+{
+    if (commandId == ID_VIEW_ZOOM_IN)
+        setScale(std::ceil(m_scale * kLeastZoom / kZoomStep) * kZoomStep);
+    else if (commandId == ID_VIEW_ZOOM_OUT)
+        setScale(std::floor(m_scale / kLeastZoom / kZoomStep) * kZoomStep);
+    else if (commandId == ID_VIEW_ZOOM_RESET)
+        setScale(m_openingScale);
+}
+
+void DialogWindow::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    // Dragging an edge rescales the dialog and keeps its proportions: the scale follows
+    // the side that moved the most.
+    if (size() != scaledSize(m_scale) && event->oldSize().isValid()) {
+        const QSize ownSize = scaledSize(1);
+        const qreal widthScale = qreal(width()) / ownSize.width();
+        const qreal heightScale = qreal(height()) / ownSize.height();
+        const QSize old = event->oldSize();
+        const bool widthMoved = std::abs(width() - old.width()) * ownSize.height() >=
+                                std::abs(height() - old.height()) * ownSize.width();
+        m_scale = qBound(1.0, widthMoved ? widthScale : heightScale, largestScale());
+        if (size() != scaledSize(m_scale))
+            resize(scaledSize(m_scale));
+    }
+    layOut();
+}
+
+void DialogWindow::scaleCaptionBar()
+{
+    const QFont systemFont = scaledFont(QApplication::font(), m_scale);
+    QFont captionFont = systemFont;
+    captionFont.setBold(true);
+    m_captionBar->setFont(systemFont);
+    m_captionLabel->setFont(captionFont);
+    m_captionLayout->setContentsMargins(scaled(4, m_scale), scaled(2, m_scale), scaled(2, m_scale),
+                                        scaled(2, m_scale));
+}
+
+void DialogWindow::layOut()
+{
+    const QSize content = scaledSize(m_scale);
+    const QPoint origin(qMax(0, (width() - content.width()) / 2),
+                        qMax(0, (height() - content.height()) / 2));
+    scaleCaptionBar();
+    const int captionHeight = scaled(m_captionHeight, m_scale);
+    m_captionBar->setGeometry(origin.x(), origin.y(), content.width(), captionHeight);
+
+    m_surface->setFont(scaledFont(m_dialogFont, m_scale));
+    m_surface->setClientSize(m_clientSize, m_scale);
+    m_surface->move(origin.x(), origin.y() + captionHeight);
+    for (const auto& [widget, geometry] : m_controlGeometry)
+        widget->setGeometry(scaled(geometry, m_scale));
 }
 
 void DialogWindow::createAccelerators(const DialogTemplate& dialogTemplate)
@@ -122,9 +229,25 @@ void DialogWindow::createAccelerators(const DialogTemplate& dialogTemplate)
         connect(shortcut, &QShortcut::activated, this, [this, id] { sendCommand(id); });
     }
 }
+
+// The zoom keys send the standard zoom commands, as a menu would.
+void DialogWindow::createZoomKeys()
+{
+    const std::pair<const char*, UINT> keys[] = {
+        {"Ctrl++", ID_VIEW_ZOOM_IN},       {"Ctrl+=", ID_VIEW_ZOOM_IN},
+        {"Ctrl+Num++", ID_VIEW_ZOOM_IN},   {"Ctrl+-", ID_VIEW_ZOOM_OUT},
+        {"Ctrl+Num+-", ID_VIEW_ZOOM_OUT},  {"Ctrl+0", ID_VIEW_ZOOM_RESET},
+        {"Ctrl+Num+0", ID_VIEW_ZOOM_RESET}};
+    for (const auto& [key, command] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(key)), this);
+        const int id = static_cast<int>(command);
+        connect(shortcut, &QShortcut::activated, this, [this, id] { sendCommand(id); });
+    }
+}
+
 void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
 {
-    const DialogUnits units(font());
+    const DialogUnits units(m_dialogFont);
     for (const DialogControl& control : dialogTemplate.controls) {
         QWidget* widget = nullptr;
         const bool tabStop = control.style & WS_TABSTOP;
@@ -146,6 +269,8 @@ void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
             auto* label = new QLabel(m_surface);
             const UINT iconId = control.text.mid(1).toUInt();
             label->setPixmap(iconResource(iconId).pixmap(32, 32));
+            // The icon grows with the dialog.
+            label->setScaledContents(true);
             widget = label;
         } else {
             widget = new QLabel(control.text, m_surface);
@@ -160,10 +285,11 @@ void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
         widget->setToolTip(control.toolTip);
         if (!control.accessibleName.isEmpty())
             widget->setAccessibleName(control.accessibleName);
-        widget->setGeometry(units.x(control.x), units.y(control.y), units.x(control.cx),
-                            units.y(control.cy));
+        QRect geometry(units.x(control.x), units.y(control.y), units.x(control.cx),
+                       units.y(control.cy));
         if (qobject_cast<QLabel*>(widget) && (control.style & SS_TYPEMASK) == SS_ICON)
-            widget->resize(32, 32);
+            geometry.setSize(QSize(32, 32));
+        m_controlGeometry.emplace_back(widget, geometry);
         widget->setVisible(control.style & WS_VISIBLE);
     }
     // A screen reader names a button with the text of the line it answers for.

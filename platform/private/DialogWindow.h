@@ -5,9 +5,12 @@
 #include "../wintypes.h"
 
 #include <QDialog>
+#include <utility>
+#include <vector>
 
 class CWnd;
 class ClientSurface;
+class QHBoxLayout;
 class QLabel;
 struct DialogTemplate;
 
@@ -26,21 +29,52 @@ public:
     QWidget* findControl(int id) const;
     void focusFirstTabStop();
 
+    // The whole dialog (caption area, controls, fonts and client area) is shown at this
+    // many times its own size, as one.
+    qreal scale() const { return m_scale; }
+    // Carries out ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT or ID_VIEW_ZOOM_RESET.
+    void zoom(UINT commandId);
+    QSize sizeHint() const override;
+
 protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     DialogWindow* screenWindow() const;
-    QSize clientSize(const DialogTemplate& dialogTemplate) const;
     void createControls(const DialogTemplate& dialogTemplate);
     void createAccelerators(const DialogTemplate& dialogTemplate);
+    void createZoomKeys();
     void sendCommand(int id);
 
+    // The window's size at `scale`.
+    QSize scaledSize(qreal scale) const;
+    // The largest scale at which the window fits the available part of its screen; never
+    // less than 1.
+    qreal largestScale() const;
+    // The scale the window opens at: about half the available screen height.
+    qreal openingScale() const;
+    // Shows the dialog at `scale` (bounded) and gives the window its size at that scale.
+    void setScale(qreal scale);
+    // Gives the caption bar its fonts and margins at the current scale.
+    void scaleCaptionBar();
+    // Places and sizes everything at the current scale, centred in the window.
+    void layOut();
+
     CWnd* m_owner;
+    QFont m_dialogFont;
+    QWidget* m_captionBar;
+    QHBoxLayout* m_captionLayout;
     QLabel* m_captionLabel;
     ClientSurface* m_surface;
+    // Sizes and places at scale 1, in client pixels.
+    QSize m_clientSize;
+    int m_captionHeight = 0;
+    std::vector<std::pair<QWidget*, QRect>> m_controlGeometry;
+    qreal m_openingScale = 1;
+    qreal m_scale = 1;
 };

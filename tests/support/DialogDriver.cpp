@@ -1,6 +1,7 @@
 #include "DialogDriver.h"
 
 #include <QAbstractButton>
+#include <QWidget>
 #include <stdexcept>
 
 void clickButton(CWnd& dialog, int id)
@@ -20,4 +21,17 @@ std::u16string windowText(CWnd& dialog, int id)
     CString text;
     window->GetWindowText(text);
     return std::u16string(text);
+}
+
+void sendCommand(CWnd& dialog, UINT id)
+{
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED), 0);
+}
+
+void zoomToOwnSize(CWnd& dialog)
+{
+    for (QSize before; before != dialog.GetHandle()->size();) {
+        before = dialog.GetHandle()->size();
+        sendCommand(dialog, ID_VIEW_ZOOM_OUT);
+    }
 }

@@ -9,3 +9,8 @@
 void clickButton(CWnd& dialog, int id);
 // The text a control (or, with no id, the dialog's caption) shows.
 std::u16string windowText(CWnd& dialog, int id = 0);
+// Sends a standard command (ID_VIEW_ZOOM_IN, ...) as the zoom keys or a menu would.
+void sendCommand(CWnd& dialog, UINT id);
+// Zooms the window out as far as it goes, to its own size, where its client image holds
+// one pixel per client pixel (on a screen of pixel ratio 1).
+void zoomToOwnSize(CWnd& dialog);
