@@ -3,6 +3,7 @@
 #include "CDC.h"
 #include "CDataExchange.h"
 #include "ModalSeam.h"
+#include "clipboard.h"
 #include "private/ClientSurface.h"
 #include "private/DialogWindow.h"
 #include "private/QtConvert.h"
@@ -20,6 +21,15 @@ namespace {
 COLORREF windowColour()
 {
     return toColorRef(QGuiApplication::palette().color(QPalette::Window));
+}
+
+// The widget whose origin is the window's client origin: a dialog's client surface,
+// below its caption bar.
+const QWidget* clientWidget(const QWidget* widget)
+{
+    if (auto* dialog = qobject_cast<const DialogWindow*>(widget))
+        return dialog->surface();
+    return widget;
 }
 
 } // namespace
@@ -101,10 +111,18 @@ int CWnd::MessageBox(LPCTSTR text, LPCTSTR caption, UINT type)
 
 void CWnd::GetClientRect(LPRECT rect) const
 {
-    const QWidget* client = m_pWidget;
-    if (auto* dialog = qobject_cast<DialogWindow*>(m_pWidget))
-        client = dialog->surface();
+    const QWidget* client = clientWidget(m_pWidget);
     *rect = client ? RECT{0, 0, client->width(), client->height()} : RECT{0, 0, 0, 0};
+}
+
+void CWnd::ClientToScreen(LPPOINT point) const
+{
+    const QWidget* client = clientWidget(m_pWidget);
+    if (!client)
+        return;
+    const QPoint screen = client->mapToGlobal(QPoint(point->x, point->y));
+    point->x = screen.x();
+    point->y = screen.y();
 }
 
 void CWnd::InvalidateRect(LPCRECT, BOOL erase)
@@ -149,6 +167,17 @@ void CWnd::DragAcceptFiles(BOOL accept)
 {
     if (m_pWidget)
         m_pWidget->window()->setAcceptDrops(accept);
+}
+
+void CWnd::SetAccessibleDescription(LPCTSTR text)
+{
+    if (m_pWidget)
+        m_pWidget->setAccessibleDescription(QString::fromUtf16(text ? text : u""));
+}
+
+BOOL CWnd::OpenClipboard()
+{
+    return ::OpenClipboard(this);
 }
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -210,6 +239,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         return TRUE;
     case AfxSig_vD:
         (this->*entry->handler.pfn_vD)(reinterpret_cast<HDROP>(wParam));
+        *pResult = 0;
+        return TRUE;
+    case AfxSig_vWp:
+        (this->*entry->handler.pfn_vWp)(reinterpret_cast<CWnd*>(wParam), point);
         *pResult = 0;
         return TRUE;
     case AfxSig_end:

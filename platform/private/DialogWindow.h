@@ -29,6 +29,7 @@ public:
 protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -39,6 +40,7 @@ private:
     void createControls(const DialogTemplate& dialogTemplate);
     void createAccelerators(const DialogTemplate& dialogTemplate);
     void sendCommand(int id);
+    void sendContextMenu(const QPoint& screenPoint);
 
     CWnd* m_owner;
     QLabel* m_captionLabel;
