@@ -27,7 +27,7 @@ COLORREF windowColour()
 // below its caption bar.
 const QWidget* clientWidget(const QWidget* widget)
 {
-    if (auto* dialog = qobject_cast<const DialogWindow*>(widget))
+    if (const auto* dialog = qobject_cast<const DialogWindow*>(widget))
         return dialog->surface();
     return widget;
 }

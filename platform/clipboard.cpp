@@ -3,10 +3,13 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 const CWnd* clipboardOwner = nullptr;
-}
+// The memory of the data last set; Qt shows other programs its own copy of the text.
+std::unique_ptr<void, decltype(&std::free)> clipboardData(nullptr, &std::free);
+} // namespace
 
 BOOL OpenClipboard(CWnd* pWndNewOwner)
 {
@@ -21,17 +24,17 @@ BOOL EmptyClipboard()
     if (!clipboardOwner)
         return FALSE;
     QGuiApplication::clipboard()->clear();
+    clipboardData.reset();
     return TRUE;
 }
 
-// Qt keeps its own copy of the text (and offers it to other programs as UTF-8), so the
-// memory is freed at once rather than when the clipboard is next emptied.
+// Qt offers the text to other programs as UTF-8.
 HANDLE SetClipboardData(UINT uFormat, HANDLE hMem)
 {
     if (!clipboardOwner || uFormat != CF_UNICODETEXT || !hMem)
         return nullptr;
     QGuiApplication::clipboard()->setText(QString::fromUtf16(static_cast<const char16_t*>(hMem)));
-    LocalFree(hMem);
+    clipboardData.reset(hMem);
     return hMem;
 }
 

@@ -13,8 +13,8 @@ BOOL OpenClipboard(CWnd* pWndNewOwner);
 // Drops what the clipboard holds; FALSE when it is not open.
 BOOL EmptyClipboard();
 // Only CF_UNICODETEXT: `hMem` holds zero-ended UTF-16 text from LocalAlloc. On success the
-// system owns (and has freed) `hMem`, and the result is not null; on failure the caller
-// still owns it.
+// system owns `hMem` until the clipboard is next emptied, and returns it; on failure it
+// returns null and the caller still owns `hMem`.
 HANDLE SetClipboardData(UINT uFormat, HANDLE hMem);
 // FALSE when the clipboard is not open.
 BOOL CloseClipboard();

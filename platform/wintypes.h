@@ -113,11 +113,9 @@ constexpr UINT MB_ICONSTOP = 0x00000010;
 
 // Menu items and pop-up menus.
 constexpr UINT MF_STRING = 0x0000;
-constexpr UINT MF_BYCOMMAND = 0x0000;
 constexpr UINT MF_UNCHECKED = 0x0000;
 constexpr UINT MF_CHECKED = 0x0008;
 constexpr UINT MF_SEPARATOR = 0x0800;
-constexpr UINT TPM_LEFTALIGN = 0x0000;
 constexpr UINT TPM_RIGHTBUTTON = 0x0002;
 
 // Clipboard formats and local memory.

@@ -191,8 +191,8 @@ void CZantoliceDlg::OnContextMenu(CWnd*, CPoint point)
     menu.CreatePopupMenu();
     for (const ContextMenuItem& item : kContextMenu)
         menu.AppendMenu(item.nFlags, item.nID, item.lpszText);
-    menu.CheckMenuItem(ID_DRILL_REVERSE, MF_BYCOMMAND | (m_bReverse ? MF_CHECKED : MF_UNCHECKED));
-    menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, this);
+    menu.CheckMenuItem(ID_DRILL_REVERSE, m_bReverse ? MF_CHECKED : MF_UNCHECKED);
+    menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
 }
 
 // The direction holds across loads, and a switch restarts the drill on the loaded list
