@@ -1,4 +1,4 @@
-// CPoint: a point in client coordinates, in pixels.
+// CPoint: a point in client (or, where said, screen) coordinates, in pixels.
 #pragma once
 
 #include "wintypes.h"
@@ -7,6 +7,7 @@ struct POINT {
     LONG x;
     LONG y;
 };
+using LPPOINT = POINT*;
 
 class CPoint : public POINT {
 public:

@@ -3,6 +3,7 @@
 #include "CDC.h"
 #include "CDataExchange.h"
 #include "ModalSeam.h"
+#include "clipboard.h"
 #include "private/ClientSurface.h"
 #include "private/DialogWindow.h"
 #include "private/FirstPaintGate.h"
@@ -22,6 +23,15 @@ namespace {
 COLORREF windowColour()
 {
     return toColorRef(QGuiApplication::palette().color(QPalette::Window));
+}
+
+// The widget whose origin is the window's client origin: a dialog's client surface,
+// below its caption bar.
+const QWidget* clientWidget(const QWidget* widget)
+{
+    if (const auto* dialog = qobject_cast<const DialogWindow*>(widget))
+        return dialog->surface();
+    return widget;
 }
 
 } // namespace
@@ -109,6 +119,19 @@ void CWnd::GetClientRect(LPRECT rect) const
     *rect = RECT{0, 0, size.width(), size.height()};
 }
 
+void CWnd::ClientToScreen(LPPOINT point) const
+{
+    const QWidget* client = clientWidget(m_pWidget);
+    if (!client)
+        return;
+    // The program's client coordinates are the handheld's; the surface shows them scaled.
+    const auto* surface = qobject_cast<const ClientSurface*>(client);
+    const qreal scale = surface ? surface->scale() : 1;
+    const QPoint screen = client->mapToGlobal((QPointF(point->x, point->y) * scale).toPoint());
+    point->x = screen.x();
+    point->y = screen.y();
+}
+
 void CWnd::InvalidateRect(LPCRECT, BOOL erase)
 {
     if (auto* dialog = qobject_cast<DialogWindow*>(m_pWidget))
@@ -151,6 +174,17 @@ void CWnd::DragAcceptFiles(BOOL accept)
 {
     if (m_pWidget)
         m_pWidget->window()->setAcceptDrops(accept);
+}
+
+void CWnd::SetAccessibleDescription(LPCTSTR text)
+{
+    if (m_pWidget)
+        m_pWidget->setAccessibleDescription(QString::fromUtf16(text ? text : u""));
+}
+
+BOOL CWnd::OpenClipboard()
+{
+    return ::OpenClipboard(this);
 }
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -212,6 +246,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         return TRUE;
     case AfxSig_vD:
         (this->*entry->handler.pfn_vD)(reinterpret_cast<HDROP>(wParam));
+        *pResult = 0;
+        return TRUE;
+    case AfxSig_vWp:
+        (this->*entry->handler.pfn_vWp)(reinterpret_cast<CWnd*>(wParam), point);
         *pResult = 0;
         return TRUE;
     case AfxSig_end:

@@ -35,6 +35,7 @@ public:
     // The client area in client coordinates: its origin is (0, 0). A dialog's is its own
     // size, however large the window shows it.
     void GetClientRect(LPRECT rect) const;
+    void ClientToScreen(LPPOINT point) const;
     // Marks the client area for repainting, with a background erase when `erase`. Any
     // rectangle stands for the whole client area here.
     void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
@@ -48,6 +49,12 @@ public:
     static CWnd* GetDesktopWindow() { return nullptr; }
     // Lets files dropped onto the window arrive as WM_DROPFILES.
     void DragAcceptFiles(BOOL accept = TRUE);
+    // Desktop addition: what a screen reader tells of the window besides its name. The
+    // handheld had no screen reader.
+    void SetAccessibleDescription(LPCTSTR text);
+    // Makes the window the clipboard's owner until CloseClipboard; FALSE when the
+    // clipboard is open already.
+    BOOL OpenClipboard();
 
     // Delivers a message through the class's message map, as the system would.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -18,6 +18,7 @@ enum AfxSig : UINT {
     AfxSig_bD,  // BOOL (CDC*): WM_ERASEBKGND
     AfxSig_vwp, // void (UINT, CPoint): mouse messages
     AfxSig_vD,  // void (HDROP): WM_DROPFILES
+    AfxSig_vWp, // void (CWnd*, CPoint): WM_CONTEXTMENU
 };
 
 // The handler, in the member that its signature names.
@@ -26,6 +27,7 @@ union AFX_MSG_HANDLER {
     BOOL (CWnd::*pfn_bD)(CDC*);
     void (CWnd::*pfn_vwp)(UINT, CPoint);
     void (CWnd::*pfn_vD)(HDROP);
+    void (CWnd::*pfn_vWp)(CWnd*, CPoint);
 };
 
 struct AFX_MSGMAP_ENTRY {
@@ -105,3 +107,9 @@ protected:                                                                      
      0,                                                                                            \
      AfxSig_vD,                                                                                    \
      {.pfn_vD = static_cast<void (CWnd::*)(HDROP)>(&ThisClass::OnDropFiles)}},
+#define ON_WM_CONTEXTMENU()                                                                        \
+    {WM_CONTEXTMENU,                                                                               \
+     0,                                                                                            \
+     0,                                                                                            \
+     AfxSig_vWp,                                                                                   \
+     {.pfn_vWp = static_cast<void (CWnd::*)(CWnd*, CPoint)>(&ThisClass::OnContextMenu)}},

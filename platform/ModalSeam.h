@@ -1,12 +1,14 @@
 // The one place where the program waits for the user: message boxes, the open-file
-// dialog and sub-dialogs. By default they are Qt's; tests install a stand-in that
-// records what was asked and answers from a script.
+// dialog, sub-dialogs and pop-up menus. By default they are Qt's; tests install a
+// stand-in that records what was asked and answers from a script.
 #pragma once
 
+#include "CPoint.h"
 #include "CString.h"
 
 class CWnd;
 class CDialog;
+class CMenu;
 
 class ModalSeam {
 public:
@@ -19,6 +21,9 @@ public:
                                  CString& path) = 0;
     // Runs a dialog whose window exists until it ends; returns its result.
     virtual INT_PTR RunModal(CDialog& dialog) = 0;
+    // Shows `menu` at `point` (screen coordinates); returns the command of the item
+    // chosen, 0 when the menu was closed without a choice.
+    virtual UINT TrackPopupMenu(CWnd* owner, const CMenu& menu, CPoint point) = 0;
 
     static ModalSeam& Current();
     // Installs `seam` (nullptr: Qt's own) and returns the one it replaces.

@@ -15,6 +15,7 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using INT_PTR = std::intptr_t;
+using UINT_PTR = std::uintptr_t;
 using COLORREF = DWORD;
 
 // Text is UTF-16 throughout, as on the handheld; wchar_t is 32 bits on Linux.
@@ -25,6 +26,10 @@ using LPCWSTR = const WCHAR*;
 using LPTSTR = WCHAR*;
 using LPCTSTR = const WCHAR*;
 #define _T(x) u##x
+
+// Memory handed to the system, as clipboard data is.
+using HANDLE = void*;
+using HLOCAL = HANDLE;
 
 // An icon belongs to the application object that loaded it.
 class QIcon;
@@ -88,6 +93,7 @@ constexpr BYTE GetBValue(COLORREF c)
 
 // Window messages.
 constexpr UINT WM_ERASEBKGND = 0x0014;
+constexpr UINT WM_CONTEXTMENU = 0x007B;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
@@ -104,6 +110,17 @@ constexpr int IDCANCEL = 2;
 // Message box types.
 constexpr UINT MB_OK = 0x00000000;
 constexpr UINT MB_ICONSTOP = 0x00000010;
+
+// Menu items and pop-up menus.
+constexpr UINT MF_STRING = 0x0000;
+constexpr UINT MF_UNCHECKED = 0x0000;
+constexpr UINT MF_CHECKED = 0x0008;
+constexpr UINT MF_SEPARATOR = 0x0800;
+constexpr UINT TPM_RIGHTBUTTON = 0x0002;
+
+// Clipboard formats and local memory.
+constexpr UINT CF_UNICODETEXT = 13;
+constexpr UINT LMEM_FIXED = 0x0000;
 
 // Window, button, edit and static styles used by the dialog templates.
 constexpr DWORD WS_POPUP = 0x80000000;

@@ -28,3 +28,5 @@
 
 // Commands that no control sends.
 #define ID_FILE_OPEN_COMMAND_LINE 32771
+#define ID_DRILL_REVERSE 32772
+#define ID_EDIT_COPY_MISSED 32773

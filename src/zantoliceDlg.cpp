@@ -4,6 +4,7 @@
 #include "WordList.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 int g_nQuestionNo = 0;
@@ -39,6 +40,25 @@ bool IsContentLine(const CString& line)
     return !line.IsEmpty() && line[0] != ';';
 }
 
+// The desktop's context menu, top to bottom. Each item sends the command of its button or
+// key, and shows that key after the tab.
+struct ContextMenuItem {
+    UINT nFlags;
+    UINT nID;
+    LPCTSTR lpszText;
+};
+const ContextMenuItem kContextMenu[] = {
+    {MF_STRING, IDC_OPEN, _T("&Open…\tCtrl+O")},
+    {MF_STRING, IDC_START, _T("&Next question\tN")},
+    {MF_STRING, IDC_ABOUT, _T("&About\tF1")},
+    {MF_STRING, IDC_CLEAR, _T("&Wipe the pad\tDel")},
+    {MF_SEPARATOR, 0, nullptr},
+    {MF_STRING, ID_DRILL_REVERSE, _T("&Drill the other way\tR")},
+    {MF_STRING, ID_EDIT_COPY_MISSED, _T("&Copy missed words\tCtrl+Shift+C")},
+    {MF_SEPARATOR, 0, nullptr},
+    {MF_STRING, IDOK, _T("&Quit\tCtrl+Q")},
+};
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CAboutDlg, BDialog)
@@ -67,6 +87,9 @@ ON_WM_LBUTTONDOWN()
 ON_WM_MOUSEMOVE()
 ON_WM_DROPFILES()
 ON_COMMAND(ID_FILE_OPEN_COMMAND_LINE, CZantoliceDlg::OnOpenCommandLine)
+ON_WM_CONTEXTMENU()
+ON_COMMAND(ID_DRILL_REVERSE, CZantoliceDlg::OnDrillReverse)
+ON_COMMAND(ID_EDIT_COPY_MISSED, CZantoliceDlg::OnCopyMissed)
 END_MESSAGE_MAP()
 
 CZantoliceDlg::CZantoliceDlg(CWnd* pParent) : BDialog(CZantoliceDlg::IDD, pParent)
@@ -103,6 +126,7 @@ BOOL CZantoliceDlg::OnInitDialog()
     CenterWindow(GetDesktopWindow());
 
     DragAcceptFiles();
+    DescribeDirection();
     // The window is shown before the named dictionary loads, so its messages have an owner
     // on screen.
     if (!AfxGetApp()->m_lpCmdLine.IsEmpty())
@@ -153,6 +177,85 @@ void CZantoliceDlg::OnOpenCommandLine()
 {
     UpdateData(TRUE);
     LoadDictionary(AfxGetApp()->m_lpCmdLine);
+}
+
+void CZantoliceDlg::OnContextMenu(CWnd*, CPoint point)
+{
+    // From the keyboard the menu has no point of its own: it opens over the window.
+    if (point.x == -1 && point.y == -1) {
+        CRect rect;
+        GetClientRect(rect);
+        point = CPoint(rect.Width() / 2, rect.Height() / 2);
+        ClientToScreen(&point);
+    }
+    CMenu menu;
+    menu.CreatePopupMenu();
+    for (const ContextMenuItem& item : kContextMenu)
+        menu.AppendMenu(item.nFlags, item.nID, item.lpszText);
+    menu.CheckMenuItem(ID_DRILL_REVERSE, m_bReverse ? MF_CHECKED : MF_UNCHECKED);
+    menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
+}
+
+// The direction holds across loads, and a switch restarts the drill on the loaded list
+// without reading it again.
+void CZantoliceDlg::OnDrillReverse()
+{
+    m_bReverse = !m_bReverse;
+    DescribeDirection();
+    // With no usable list there is no drill to restart.
+    if (m_bLoaded)
+        RestartDrill();
+}
+
+void CZantoliceDlg::DescribeDirection()
+{
+    GetDlgItem(IDC_QUESTION)
+        ->SetAccessibleDescription(
+            m_bReverse ? _T("Meaning to word: the question is a meaning, the lines offer words.")
+                       : _T("Word to meaning: the question is a word, the lines offer meanings."));
+}
+
+// Starts the drill afresh on the loaded list, as a completed load leaves it.
+void CZantoliceDlg::RestartDrill()
+{
+    m_nReviewPending = 0;
+    m_nReviewWrite = 0;
+    m_nReviewRead = 0;
+    m_nMissedEntries.clear();
+    m_strQuestion = _T("Click \"START\" button to start !!");
+    for (CString& text : m_strChoiceText)
+        text = _T(" ");
+    m_strScore = _T(" ");
+    GetDlgItem(IDC_START)->SetWindowText(_T("START"));
+    UpdateData(FALSE);
+    g_nQuestionNo = 0;
+    g_nRight = 0;
+    g_nWrong = 0;
+    m_bAnswerable = FALSE;
+}
+
+// The missed entries as tab-separated "word<TAB>meaning" lines, which other trainers import.
+void CZantoliceDlg::OnCopyMissed()
+{
+    if (m_nMissedEntries.empty()) {
+        MessageBox(_T("No word has been missed since the list was loaded."),
+                   _T("Copy missed words"), MB_OK);
+        return;
+    }
+    CString strText;
+    for (int nIndex : m_nMissedEntries)
+        strText += m_strWord[nIndex] + _T("\t") + m_strMeaning[nIndex] + _T("\n");
+    if (!OpenClipboard())
+        return;
+    EmptyClipboard();
+    const size_t nBytes = (strText.GetLength() + 1) * sizeof(WCHAR);
+    HLOCAL hText = LocalAlloc(LMEM_FIXED, nBytes);
+    if (hText) {
+        std::memcpy(hText, static_cast<LPCTSTR>(strText), nBytes);
+        if (!SetClipboardData(CF_UNICODETEXT, hText))
+            LocalFree(hText);
+    }
+    CloseClipboard();
 }
 
 CString CZantoliceDlg::GetFileTitleFromPath(CString path)
@@ -297,6 +400,7 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
     m_nReviewPending = 0;
     m_nReviewWrite = 0;
     m_nReviewRead = 0;
+    m_nMissedEntries.clear();
 
     if (bReadWhole) {
         if (m_nLastIndex >= MIN_WORDS - 1) {
@@ -371,9 +475,12 @@ void CZantoliceDlg::OnStart()
     m_nAnswer = nAnswerPos + 1;
     m_nQuestionIndex = m_nChoiceIndex[nAnswerPos];
 
-    m_strQuestion.Format(_T("%s"), m_strChoiceWord[nAnswerPos]);
+    // The other way round the question is a meaning and the lines offer words.
+    const CString* pAsked = m_bReverse ? m_strChoiceMeaning : m_strChoiceWord;
+    const CString* pOffered = m_bReverse ? m_strChoiceWord : m_strChoiceMeaning;
+    m_strQuestion.Format(_T("%s"), pAsked[nAnswerPos]);
     for (int k = 0; k < CHOICE_COUNT; ++k)
-        m_strChoiceText[k] = m_strChoiceMeaning[k];
+        m_strChoiceText[k] = pOffered[k];
     GetDlgItem(IDC_START)->SetWindowText(_T("NEXT"));
     UpdateData(FALSE);
 }
@@ -451,6 +558,7 @@ void CZantoliceDlg::OnChoice(int nSlot)
         if (g_nTries < 2) {
             g_nWrong++;
             RecordMiss();
+            RememberMiss();
         }
         RevealChoice(nSlot - 1);
         UpdateData(FALSE);
@@ -470,6 +578,15 @@ void CZantoliceDlg::RecordMiss()
     m_nReviewPending++;
     m_nReviewRing[m_nReviewWrite] = m_nQuestionIndex;
     m_nReviewWrite = (m_nReviewWrite + 1) % REVIEW_RING_SIZE;
+}
+
+// Kept apart from the review ring: every list has it, and an entry missed again, when it
+// comes back or is drawn anew, stays where it was first missed.
+void CZantoliceDlg::RememberMiss()
+{
+    if (std::find(m_nMissedEntries.begin(), m_nMissedEntries.end(), m_nQuestionIndex) ==
+        m_nMissedEntries.end())
+        m_nMissedEntries.push_back(m_nQuestionIndex);
 }
 
 void CZantoliceDlg::UpdateScore()

@@ -65,6 +65,10 @@ public:
     int m_bReviewEligible = 0; // the list is long enough for the review ring
     int m_nQuestionIndex = 0;  // entry of the question's word
     int m_bAnswerable = 0;     // a question is on screen and taps are judged
+    // Desktop additions: the question shows a meaning and the lines show words; and the
+    // entries missed since the load, in the order first missed, each once.
+    int m_bReverse = 0;
+    std::vector<int> m_nMissedEntries;
 
     // Display strings of the question line, the six choice lines and the score line.
     CString m_strChoiceText[6];
@@ -93,9 +97,14 @@ protected:
     // line opens as if it had been chosen with OPEN.
     void OnDropFiles(HDROP hDropInfo);
     void OnOpenCommandLine();
+    // The desktop's context menu, and the two commands that only it and their keys send.
+    void OnContextMenu(CWnd* pWnd, CPoint point);
+    void OnDrillReverse();
+    void OnCopyMissed();
 
     void TakeReview();
     void RecordMiss();
+    void RememberMiss();
     void UpdateScore();
 
     DECLARE_MESSAGE_MAP()
@@ -108,6 +117,9 @@ private:
     // Reads a word list of another program's format; the reason it cannot, or "".
     static CString ReadWordList(std::vector<CString>& words, std::vector<CString>& meanings,
                                 BOOL& bTooLarge);
+
+    void RestartDrill();
+    void DescribeDirection();
 
     int DrawEntryIndex(int nSlotPos) const;
     void OnChoice(int nSlot);

@@ -1,6 +1,6 @@
 // Drills through the dialog's buttons: drawing questions with START/NEXT, judging taps on
-// the six number buttons, the review ring and the score line. The clock is fixed, so
-// every draw is known in advance.
+// the six number buttons, the review ring and the score line; the drill the other way
+// and the missed words copied out. The clock is fixed, so every draw is known in advance.
 #include "DialogDriver.h"
 #include "DictionaryWriter.h"
 #include "FixedClock.h"
@@ -8,7 +8,12 @@
 #include "ScriptedSeam.h"
 #include "zantoliceDlg.h"
 
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QString>
+#include <QWidget>
 #include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
@@ -179,16 +184,20 @@ TEST_P(Draws, QuestionAndChoicesFollowTheSeed)
     EXPECT_TRUE(quizInvariantsHold(*dlg));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Drill, Draws,
-    ::testing::Values(DrawRow{40, 0, 17, {15, 16, 13, 22, 35, 4}, 3, "FirstEntryMovesToSlot3"},
-                      DrawRow{40, 1, 17, {22, 16, 15, 13, 35, 4}, 4, "OneRightAnswerMovesIt"},
-                      DrawRow{40, 2, 17, {35, 16, 15, 22, 13, 4}, 5, "TwoRightAnswersMoveIt"},
-                      DrawRow{40, 0, 14, {31, 28, 14, 12, 26, 39}, 1, "AnswerInSlot1"},
-                      DrawRow{40, 0, 23, {8, 4, 38, 2, 12, 24}, 3, "TwoRepeatsRedrawn"},
-                      DrawRow{8, 0, 45, {2, 0, 5, 3, 4, 7}, 3, "FourteenRepeatsRedrawn"},
-                      DrawRow{8, 0, 7, {3, 5, 0, 7, 2, 4}, 1, "EightEntriesAnswerInSlot1"}),
-    [](const ::testing::TestParamInfo<DrawRow>& info) { return std::string(info.param.name); });
+const DrawRow kDrawRows[] = {
+    {40, 0, 17, {15, 16, 13, 22, 35, 4}, 3, "FirstEntryMovesToSlot3"},
+    {40, 1, 17, {22, 16, 15, 13, 35, 4}, 4, "OneRightAnswerMovesIt"},
+    {40, 2, 17, {35, 16, 15, 22, 13, 4}, 5, "TwoRightAnswersMoveIt"},
+    {40, 0, 14, {31, 28, 14, 12, 26, 39}, 1, "AnswerInSlot1"},
+    {40, 0, 23, {8, 4, 38, 2, 12, 24}, 3, "TwoRepeatsRedrawn"},
+    {8, 0, 45, {2, 0, 5, 3, 4, 7}, 3, "FourteenRepeatsRedrawn"},
+    {8, 0, 7, {3, 5, 0, 7, 2, 4}, 1, "EightEntriesAnswerInSlot1"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Drill, Draws, ::testing::ValuesIn(kDrawRows),
+                         [](const ::testing::TestParamInfo<DrawRow>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(Drill, SameSecondGivesTheSameQuestion)
 {
@@ -454,6 +463,220 @@ TEST_F(Drill, TwentyQuestionsKeepEveryRule)
     EXPECT_EQ(windowText(*dlg, IDC_START), u"START");
     tap(1);
     EXPECT_EQ(g_nWrong, 0) << "a load closes the question";
+}
+
+// The desktop's commands, sent as their keys and menu items send them.
+class BothWays : public Drill {
+protected:
+    void command(UINT id) { dlg->SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+    // The slot whose line answers the question, either way round, found by the texts.
+    int answerSlot()
+    {
+        const QString question = QString::fromStdU16String(windowText(*dlg, IDC_QUESTION));
+        const bool wordAsked = question.startsWith("word");
+        const int entry = question.mid(wordAsked ? 4 : 8).toInt();
+        for (int slot = 1; slot <= 6; ++slot)
+            if (line(slot) == (wordAsked ? meaning(entry) : word(entry)) ||
+                line(slot) == revealed(entry))
+                return slot;
+        ADD_FAILURE() << "no line answers " << question.toStdString();
+        return 1;
+    }
+
+    std::u16string description()
+    {
+        return dlg->GetDlgItem(IDC_QUESTION)->GetHandle()->accessibleDescription().toStdU16String();
+    }
+
+    static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
+};
+
+class OtherWayDraws : public BothWays, public ::testing::WithParamInterface<DrawRow> {};
+
+// The same draw as word to meaning: only what the question and the lines show changes.
+TEST_P(OtherWayDraws, QuestionShowsTheMeaningAndTheLinesTheWords)
+{
+    const DrawRow& row = GetParam();
+    open(row.entries);
+    command(ID_DRILL_REVERSE);
+    for (int i = 0; i < row.rightBefore; ++i) {
+        next(0);
+        tap(answerSlot());
+    }
+    seam.messages.clear();
+    next(row.second);
+
+    const int answer = row.lineEntries[row.answerSlot - 1];
+    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), meaning(answer));
+    for (int slot = 1; slot <= 6; ++slot)
+        EXPECT_EQ(line(slot), word(row.lineEntries[slot - 1])) << "line " << slot;
+    EXPECT_TRUE(quizInvariantsHold(*dlg));
+
+    const int wrong = row.answerSlot % 6 + 1;
+    tap(wrong);
+    EXPECT_EQ(line(wrong), revealed(row.lineEntries[wrong - 1])) << "the reveal reads word=meaning";
+    EXPECT_EQ(g_nWrong, 1);
+    tap(row.answerSlot);
+    for (int slot = 1; slot <= 6; ++slot)
+        EXPECT_EQ(line(slot), revealed(row.lineEntries[slot - 1])) << "line " << slot;
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, u"OK~ RIGHT!");
+    EXPECT_EQ(score(), QString("No.%1, R=%2, W=1, Score=%3")
+                           .arg(row.rightBefore + 1)
+                           .arg(row.rightBefore)
+                           .arg(100.0 * row.rightBefore / (row.rightBefore + 1), 5, 'f', 2)
+                           .toStdU16String());
+}
+
+INSTANTIATE_TEST_SUITE_P(Drill, OtherWayDraws, ::testing::ValuesIn(kDrawRows),
+                         [](const ::testing::TestParamInfo<DrawRow>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST_F(BothWays, SwitchingRestartsTheDrillOnTheLoadedList)
+{
+    EXPECT_EQ(description(), u"Word to meaning: the question is a word, the lines offer meanings.");
+    command(ID_DRILL_REVERSE);
+    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), u"") << "no list, no drill to restart";
+    EXPECT_EQ(description(), u"Meaning to word: the question is a meaning, the lines offer words.");
+    command(ID_DRILL_REVERSE);
+
+    const std::string path = files.writeEntries("list.dic", 40);
+    seam.answerOpenFile(path);
+    clickButton(*dlg, IDC_OPEN);
+    seam.messages.clear();
+    next(17);
+    tap(5);
+    tap(3);
+    ASSERT_EQ(score(), u"No.1, R=0, W=1, Score= 0.00");
+    ASSERT_EQ(dlg->m_nReviewPending, 1);
+    seam.messages.clear();
+
+    // Gone from the disk: a switch that read the list again would fail.
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(path)));
+    command(ID_DRILL_REVERSE);
+    EXPECT_TRUE(seam.messages.empty());
+    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), u"Click \"START\" button to start !!");
+    EXPECT_EQ(lines(), std::vector<std::u16string>(6, u" "));
+    EXPECT_EQ(score(), u" ");
+    EXPECT_EQ(windowText(*dlg, IDC_START), u"START");
+    EXPECT_EQ(g_nQuestionNo, 0);
+    EXPECT_EQ(g_nRight, 0);
+    EXPECT_EQ(g_nWrong, 0);
+    EXPECT_EQ(dlg->m_nReviewPending, 0);
+    EXPECT_TRUE(quizInvariantsHold(*dlg));
+    tap(3);
+    EXPECT_EQ(g_nWrong + g_nRight, 0) << "no question is open";
+    command(ID_EDIT_COPY_MISSED);
+    ASSERT_EQ(seam.messages.size(), 1u) << "the switch forgets the misses";
+    EXPECT_EQ(seam.messages[0].text, u"No word has been missed since the list was loaded.");
+    EXPECT_EQ(description(), u"Meaning to word: the question is a meaning, the lines offer words.");
+
+    next(17);
+    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), meaning(13));
+    EXPECT_EQ(g_nQuestionNo, 1);
+
+    open(40);
+    next(17);
+    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), meaning(13)) << "the direction holds across loads";
+    command(ID_DRILL_REVERSE);
+    next(17);
+    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), word(13));
+}
+
+// Questions in turn, each drawn at its second and answered with taps: 'R' the right line,
+// 'W' a wrong one.
+struct MissRow {
+    const char* name;
+    int entries;
+    bool otherWay;
+    std::vector<std::pair<int, std::string>> questions;
+    std::vector<int> missed; // entries in the order first missed
+};
+
+std::ostream& operator<<(std::ostream& os, const MissRow& row)
+{
+    return os << row.name;
+}
+
+class CopyMisses : public BothWays, public ::testing::WithParamInterface<MissRow> {};
+
+TEST_P(CopyMisses, EveryEntryMissedSinceTheLoadOnceInTheOrderFirstMissed)
+{
+    const MissRow& row = GetParam();
+    open(row.entries);
+    if (row.otherWay)
+        command(ID_DRILL_REVERSE);
+    for (const auto& [second, taps] : row.questions) {
+        next(second);
+        for (char t : taps)
+            tap(t == 'R' ? answerSlot() : answerSlot() % 6 + 1);
+    }
+    QGuiApplication::clipboard()->setText("held before");
+    seam.messages.clear();
+    command(ID_EDIT_COPY_MISSED);
+
+    QString expected;
+    for (int entry : row.missed)
+        expected += QString::fromStdU16String(word(entry) + u"\t" + meaning(entry)) + "\n";
+    EXPECT_TRUE(seam.messages.empty());
+    EXPECT_EQ(clipboardText().toStdString(), expected.toStdString());
+
+    // A load, completed with the same list, forgets the misses; the clipboard keeps its text.
+    open(row.entries);
+    command(ID_EDIT_COPY_MISSED);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, u"No word has been missed since the list was loaded.");
+    EXPECT_EQ(seam.messages[0].type, MB_OK);
+    EXPECT_EQ(clipboardText().toStdString(), expected.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drill, CopyMisses,
+    ::testing::Values(
+        MissRow{"MissedAgainAtTheSameSecond",
+                40,
+                false,
+                {{17, "W"}, {14, "R"}, {23, "WR"}, {17, "W"}},
+                {13, 38}},
+        MissRow{"WrongAfterRight", 40, false, {{14, "RW"}}, {31}},
+        MissRow{"OtherWayStillWordTabMeaning",
+                40,
+                true,
+                {{17, "W"}, {14, "R"}, {23, "WR"}, {17, "W"}},
+                {13, 38}},
+        MissRow{"ShortListWithoutReviewRing", 8, false, {{45, "W"}, {7, "WW"}, {45, "W"}}, {5, 3}},
+        MissRow{"ReviewedEntriesMissedAgain",
+                40,
+                false,
+                {{0, "W"},
+                 {13, "W"},
+                 {26, "W"},
+                 {39, "W"},
+                 {52, "W"},
+                 {5, "W"},
+                 {18, "W"},
+                 {31, "W"},
+                 {44, "W"},
+                 {57, "W"},
+                 {10, "W"}},
+                {7, 13, 12, 10, 9, 31, 21, 20, 18}}),
+    [](const ::testing::TestParamInfo<MissRow>& info) { return std::string(info.param.name); });
+
+// Other programs read the clipboard's text as UTF-8.
+TEST_F(BothWays, CopiedTextIsUtf8)
+{
+    const std::vector<std::u16string> entries = {
+        u"null", u"нуль",   u"one",  u"ένα",  u"two", u"二",  u"three", u"drei",
+        u"four", u"четыре", u"five", u"五つ", u"six", u"ستة", u"seven", u"sieben"};
+    seam.answerOpenFile(files.write("scripts.dic", entries));
+    clickButton(*dlg, IDC_OPEN);
+    next(45); // entries 2, 0, 5, 3, 4, 7; the answer on line 3
+    tap(1);
+    command(ID_EDIT_COPY_MISSED);
+    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data("text/plain"),
+              QByteArray("five\t\xe4\xba\x94\xe3\x81\xa4\n"));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The main window as a person meets it on the desktop: its start state, a drill by mouse
-// and by keys, the scribble pad, dictionaries dropped or named on the command line, and
-// what a screen reader is told.
+// and by keys, the scribble pad, the context menu, dictionaries dropped or named on the
+// command line, and what a screen reader is told.
 #include "DialogDriver.h"
 #include "DictionaryWriter.h"
 #include "FixedClock.h"
@@ -12,10 +12,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QKeySequence>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -84,6 +87,13 @@ protected:
     {
         const QRect score = control(IDC_SCORE)->geometry();
         return QPoint(10 + dx, score.bottom() + 30 + dy);
+    }
+
+    // Through the window system, which turns the right button into a context menu request.
+    void rightClick(const QPoint& client)
+    {
+        QTest::mouseClick(window()->windowHandle(), Qt::RightButton, {},
+                          surface()->mapTo(window(), client));
     }
 
     ScriptedSeam seam;
@@ -320,5 +330,168 @@ TEST(MainDialogCommandLine, NamedDictionaryOpensOnceTheWindowIsOnScreen)
     EXPECT_TRUE(dlg->m_bLoaded);
     EXPECT_EQ(windowText(*dlg), u"named.dic ");
 }
+
+// The context menu, top to bottom: each item's label and the key shown beside it.
+const std::vector<RecordedMenuItem> kMenu = {
+    {u"Open…", u"Ctrl+O", false, false},
+    {u"Next question", u"N", false, false},
+    {u"About", u"F1", false, false},
+    {u"Wipe the pad", u"Del", false, false},
+    {u"", u"", true, false},
+    {u"Drill the other way", u"R", false, false},
+    {u"Copy missed words", u"Ctrl+Shift+C", false, false},
+    {u"", u"", true, false},
+    {u"Quit", u"Ctrl+Q", false, false},
+};
+
+TEST_F(MainDialog, ContextMenuOpensByTheRightButtonAndByTheKeyboard)
+{
+    openList(40);
+    const QPoint click = freeBand(20, 0);
+    rightClick(click);
+    ASSERT_EQ(seam.menus.size(), 1u);
+    EXPECT_EQ(seam.menus[0].items, kMenu);
+    EXPECT_EQ(QPoint(seam.menus[0].point.x, seam.menus[0].point.y), surface()->mapToGlobal(click));
+    EXPECT_EQ(blackPixels(QRect(freeBand(0, -10), freeBand(40, 10))), 0)
+        << "the right button does not draw";
+
+    press(Qt::Key_F10, Qt::ShiftModifier);
+    press(Qt::Key_Menu);
+    ASSERT_EQ(seam.menus.size(), 3u) << "one menu for each";
+    for (size_t i : {1u, 2u}) {
+        EXPECT_EQ(seam.menus[i].items, kMenu);
+        EXPECT_TRUE(window()->frameGeometry().contains(
+            QPoint(seam.menus[i].point.x, seam.menus[i].point.y)))
+            << "a menu from the keyboard opens over the window";
+    }
+
+    press(Qt::Key_R);
+    rightClick(click);
+    std::vector<RecordedMenuItem> otherWay = kMenu;
+    otherWay[5].checked = true;
+    EXPECT_EQ(seam.menus.back().items, otherWay) << "the check shows the direction";
+}
+
+// One way to give a command: through the menu, opened three ways, or with the key that the
+// menu shows beside the item.
+enum class Way { RightClick, ShiftF10, MenuKey, ItsKey };
+
+struct MenuCommandRow {
+    const char* name;
+    std::u16string label;
+    // Before each use; then, after the n-th use, whether the command ran n times.
+    std::function<void(class ContextMenu&)> arrange;
+    std::function<void(class ContextMenu&, int)> expectRan;
+};
+
+std::ostream& operator<<(std::ostream& os, const MenuCommandRow& row)
+{
+    return os << row.name;
+}
+
+class ContextMenu : public MainDialog, public ::testing::WithParamInterface<MenuCommandRow> {
+public:
+    static std::vector<MenuCommandRow> rows();
+
+protected:
+    void SetUp() override
+    {
+        MainDialog::SetUp();
+        seam.onModal = [this](CDialog&) -> INT_PTR {
+            ++aboutBoxes;
+            return IDOK;
+        };
+        openList(40);
+        seam.filtersAsked.clear();
+        clickButton(*dlg, IDC_START);
+    }
+
+    // The keys go to the active window; the About box or Quit took that away.
+    void use(Way way, const std::u16string& label)
+    {
+        window()->show();
+        window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+        if (way == Way::ItsKey) {
+            const RecordedMenuItem& item = *std::find_if(
+                kMenu.begin(), kMenu.end(), [&](const auto& i) { return i.label == label; });
+            QTest::keySequence(window(), QKeySequence(QString::fromStdU16String(item.key)));
+            return;
+        }
+        seam.chooseMenuItem(label);
+        if (way == Way::RightClick)
+            rightClick(freeBand(20, 0));
+        else if (way == Way::ShiftF10)
+            press(Qt::Key_F10, Qt::ShiftModifier);
+        else
+            press(Qt::Key_Menu);
+    }
+
+    void drawStroke()
+    {
+        QTest::mousePress(surface(), Qt::LeftButton, {}, freeBand(0, 0));
+        QTest::mouseMove(surface(), freeBand(60, 0));
+        QTest::mouseRelease(surface(), Qt::LeftButton, {}, freeBand(60, 0));
+        ASSERT_GT(blackPixels(band()), 0);
+    }
+
+    QRect band() const { return QRect(freeBand(0, -10), freeBand(120, 10)); }
+
+    int messagesSaying(const std::u16string& text) const
+    {
+        return static_cast<int>(std::count_if(seam.messages.begin(), seam.messages.end(),
+                                              [&](const auto& m) { return m.text == text; }));
+    }
+
+    int aboutBoxes = 0;
+};
+
+std::vector<MenuCommandRow> ContextMenu::rows()
+{
+    const auto nothing = [](ContextMenu&) {};
+    return {
+        {"Open", u"Open…", nothing,
+         [](ContextMenu& t, int n) {
+             EXPECT_EQ(static_cast<int>(t.seam.filtersAsked.size()), n) << "the file dialog";
+         }},
+        {"NextQuestion", u"Next question", nothing,
+         [](ContextMenu&, int n) { EXPECT_EQ(g_nQuestionNo, 1 + n); }},
+        {"About", u"About", nothing, [](ContextMenu& t, int n) { EXPECT_EQ(t.aboutBoxes, n); }},
+        {"WipeThePad", u"Wipe the pad", [](ContextMenu& t) { t.drawStroke(); },
+         [](ContextMenu& t, int) { EXPECT_EQ(t.blackPixels(t.band()), 0); }},
+        {"DrillTheOtherWay", u"Drill the other way", nothing,
+         [](ContextMenu& t, int n) {
+             EXPECT_EQ(t.dlg->m_bReverse, n % 2);
+             EXPECT_EQ(windowText(*t.dlg, IDC_QUESTION), u"Click \"START\" button to start !!");
+         }},
+        {"CopyMissedWords", u"Copy missed words", nothing,
+         [](ContextMenu& t, int n) {
+             EXPECT_EQ(t.messagesSaying(u"No word has been missed since the list was loaded."), n);
+         }},
+        {"Quit", u"Quit", nothing,
+         [](ContextMenu& t, int) {
+             EXPECT_FALSE(t.window()->isVisible());
+             EXPECT_EQ(qobject_cast<QDialog*>(t.window())->result(), IDOK) << "as the caption's OK";
+         }},
+    };
+}
+
+TEST_P(ContextMenu, EveryItemSendsTheCommandOfItsKey)
+{
+    const MenuCommandRow& row = GetParam();
+    int uses = 0;
+    for (Way way : {Way::RightClick, Way::ShiftF10, Way::MenuKey, Way::ItsKey}) {
+        SCOPED_TRACE(testing::Message() << "way " << static_cast<int>(way));
+        row.arrange(*this);
+        use(way, row.label);
+        row.expectRan(*this, ++uses);
+    }
+    EXPECT_EQ(seam.menus.size(), 3u);
+}
+
+INSTANTIATE_TEST_SUITE_P(MainDialog, ContextMenu, ::testing::ValuesIn(ContextMenu::rows()),
+                         [](const ::testing::TestParamInfo<MenuCommandRow>& info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace

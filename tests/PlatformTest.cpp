@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QListView>
@@ -92,10 +93,12 @@ TEST(CTime, SecondOfLocalTimeAndAClockTestsCanFix)
     EXPECT_EQ(CTime::GetCurrentTime().GetSecond(), 37);
     EXPECT_EQ(CTime::SetClock(std::nullopt)->GetTime(), fixed.GetTime());
 
-    const std::time_t before = std::time(nullptr);
-    const std::time_t now = CTime::GetCurrentTime().GetTime();
+    // Bracketed by the clock it reads: time() reads a coarser one, which may still show the
+    // last second for a moment after the precise clock has turned.
+    const qint64 before = QDateTime::currentSecsSinceEpoch();
+    const qint64 now = CTime::GetCurrentTime().GetTime();
     EXPECT_GE(now, before);
-    EXPECT_LE(now, std::time(nullptr));
+    EXPECT_LE(now, QDateTime::currentSecsSinceEpoch());
 }
 
 TEST(Runtime, WhiteSpaceIsUnicodeWhiteSpace)

@@ -23,6 +23,7 @@ public:
     // Shows a client area of `clientSize` at `scale` times that size. The program's drawing
     // is scaled with it, and the mouse reaches it in client coordinates.
     void setClientSize(const QSize& clientSize, qreal scale);
+    qreal scale() const { return m_scale; }
 
     // Device pixels: client coordinates times the scale and the screen's pixel ratio.
     QImage& image() { return m_image; }

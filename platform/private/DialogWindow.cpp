@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -228,6 +229,13 @@ void DialogWindow::createAccelerators(const DialogTemplate& dialogTemplate)
         const int id = accelerator.command;
         connect(shortcut, &QShortcut::activated, this, [this, id] { sendCommand(id); });
     }
+    // The system's own keys for the context menu of the window with the focus.
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto* shortcut = new QShortcut(key, this);
+        shortcut->setAutoRepeat(false);
+        connect(shortcut, &QShortcut::activated, this, [this] { sendContextMenu(QPoint(-1, -1)); });
+    }
 }
 
 // The zoom keys send the standard zoom commands, as a menu would.
@@ -341,6 +349,20 @@ void DialogWindow::focusFirstTabStop()
 void DialogWindow::sendCommand(int id)
 {
     m_owner->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED), 0);
+}
+
+// The window itself stands for every control that does not have a menu of its own.
+void DialogWindow::sendContextMenu(const QPoint& screenPoint)
+{
+    m_owner->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_owner),
+                         MAKELPARAM(screenPoint.x(), screenPoint.y()));
+}
+
+// A menu asked for from the keyboard comes with no point, (-1, -1), as the system sends it.
+void DialogWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    sendContextMenu(event->reason() == QContextMenuEvent::Keyboard ? QPoint(-1, -1)
+                                                                   : event->globalPos());
 }
 
 // Escape is the framework's cancel command.

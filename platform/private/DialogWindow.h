@@ -39,6 +39,7 @@ public:
 protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -50,6 +51,7 @@ private:
     void createAccelerators(const DialogTemplate& dialogTemplate);
     void createZoomKeys();
     void sendCommand(int id);
+    void sendContextMenu(const QPoint& screenPoint);
 
     // The window's size at `scale`.
     QSize scaledSize(qreal scale) const;

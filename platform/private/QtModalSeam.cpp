@@ -1,11 +1,13 @@
 #include "QtModalSeam.h"
 
 #include "../CDialog.h"
+#include "../CMenu.h"
 #include "QtConvert.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace {
@@ -63,4 +65,29 @@ INT_PTR QtModalSeam::RunModal(CDialog& dialog)
 {
     auto* window = static_cast<QDialog*>(dialog.GetHandle());
     return window->exec();
+}
+
+UINT QtModalSeam::TrackPopupMenu(CWnd* owner, const CMenu& menu, CPoint point)
+{
+    QWidget* parent = owner && owner->GetHandle() ? owner->GetHandle()->window() : nullptr;
+    QMenu popup(parent);
+    for (const CMenu::Item& item : menu.GetItems()) {
+        if (item.nFlags & MF_SEPARATOR) {
+            popup.addSeparator();
+            continue;
+        }
+        // The key after the tab becomes the action's shortcut, so that the menu shows it
+        // in its own column and screen readers announce it. A shortcut of an action that
+        // only a pop-up menu holds never fires; the window's accelerators send the command.
+        const QString text = toQString(item.strText);
+        const qsizetype tab = text.indexOf(u'\t');
+        QAction* action = popup.addAction(text.left(tab));
+        if (tab >= 0)
+            action->setShortcut(QKeySequence::fromString(text.mid(tab + 1)));
+        action->setCheckable(item.bCheckItem);
+        action->setChecked(item.nFlags & MF_CHECKED);
+        action->setData(item.nID);
+    }
+    const QAction* chosen = popup.exec(QPoint(point.x, point.y));
+    return chosen ? chosen->data().toUInt() : 0;
 }

@@ -1,4 +1,4 @@
-// Message boxes, file dialogs and modal dialogs shown by Qt.
+// Message boxes, file dialogs, modal dialogs and pop-up menus shown by Qt.
 #pragma once
 
 #include "../ModalSeam.h"
@@ -8,4 +8,5 @@ public:
     int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) override;
     bool GetOpenFileName(const CString& filter, const CString& defaultExt, CString& path) override;
     INT_PTR RunModal(CDialog& dialog) override;
+    UINT TrackPopupMenu(CWnd* owner, const CMenu& menu, CPoint point) override;
 };

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 ScriptedSeam::ScriptedSeam() : m_previous(ModalSeam::Install(this)) {}
 
@@ -18,6 +19,11 @@ void ScriptedSeam::answerOpenFile(const std::string& path)
 void ScriptedSeam::cancelOpenFile()
 {
     m_openAnswers.emplace_back(std::nullopt);
+}
+
+void ScriptedSeam::chooseMenuItem(const std::u16string& label)
+{
+    m_menuChoices.push_back(label);
 }
 
 int ScriptedSeam::MessageBox(CWnd*, const CString& text, const CString& caption, UINT type)
@@ -48,4 +54,27 @@ INT_PTR ScriptedSeam::RunModal(CDialog& dialog)
     // Shown as a modal run shows it, so its first erase has painted it.
     dialog.GetHandle()->show();
     return onModal(dialog);
+}
+
+UINT ScriptedSeam::TrackPopupMenu(CWnd*, const CMenu& menu, CPoint point)
+{
+    RecordedMenu shown{{}, point};
+    for (const CMenu::Item& item : menu.GetItems()) {
+        const QString text = QString::fromStdU16String(std::u16string(item.strText));
+        const qsizetype tab = text.indexOf(u'\t');
+        shown.items.push_back({QString(text.left(tab)).remove(u'&').toStdU16String(),
+                               tab < 0 ? u"" : text.mid(tab + 1).toStdU16String(),
+                               (item.nFlags & MF_SEPARATOR) != 0, (item.nFlags & MF_CHECKED) != 0});
+    }
+    menus.push_back(shown);
+    if (m_menuChoices.empty())
+        return 0;
+    const std::u16string choice = m_menuChoices.front();
+    m_menuChoices.pop_front();
+    for (size_t i = 0; i < shown.items.size(); ++i) {
+        if (!shown.items[i].separator && shown.items[i].label == choice)
+            return menu.GetItems()[i].nID;
+    }
+    ADD_FAILURE() << "the menu has no item " << QString::fromStdU16String(choice).toStdString();
+    return 0;
 }

@@ -1,5 +1,5 @@
-// A modal seam for tests: records every message box and answers the open-file dialog
-// and sub-dialogs from a script. Installed for its lifetime.
+// A modal seam for tests: records every message box and pop-up menu and answers the
+// open-file dialog, sub-dialogs and menus from a script. Installed for its lifetime.
 #pragma once
 
 #include "ModalSeam.h"
@@ -17,6 +17,21 @@ struct RecordedMessage {
     UINT type;
 };
 
+// A menu item as the user sees it: its label (without the mnemonic's "&") and the key
+// shown beside it; a separator has neither.
+struct RecordedMenuItem {
+    std::u16string label;
+    std::u16string key;
+    bool separator;
+    bool checked;
+    friend bool operator==(const RecordedMenuItem&, const RecordedMenuItem&) = default;
+};
+
+struct RecordedMenu {
+    std::vector<RecordedMenuItem> items;
+    CPoint point; // in screen coordinates
+};
+
 class ScriptedSeam : public ModalSeam {
 public:
     ScriptedSeam();
@@ -25,14 +40,18 @@ public:
     // The next open-file dialog returns this path; nothing queued means cancel.
     void answerOpenFile(const std::string& path);
     void cancelOpenFile();
+    // The next pop-up menu chooses the item with this label; nothing queued closes it.
+    void chooseMenuItem(const std::u16string& label);
 
     int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) override;
     bool GetOpenFileName(const CString& filter, const CString& defaultExt, CString& path) override;
     INT_PTR RunModal(CDialog& dialog) override;
+    UINT TrackPopupMenu(CWnd* owner, const CMenu& menu, CPoint point) override;
 
     std::vector<RecordedMessage> messages;
     std::vector<std::u16string> filtersAsked;
     std::vector<std::u16string> defaultExtsAsked;
+    std::vector<RecordedMenu> menus;
     // Called with each modal sub-dialog while its window is shown; its result ends it.
     std::function<INT_PTR(CDialog&)> onModal = [](CDialog&) -> INT_PTR { return IDOK; };
     // Called while a message box is up, before it is answered.
@@ -40,5 +59,6 @@ public:
 
 private:
     std::deque<std::optional<std::string>> m_openAnswers;
+    std::deque<std::u16string> m_menuChoices;
     ModalSeam* m_previous;
 };
