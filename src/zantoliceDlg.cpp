@@ -56,6 +56,10 @@ const ContextMenuItem kContextMenu[] = {
     {MF_STRING, ID_DRILL_REVERSE, _T("&Drill the other way\tR")},
     {MF_STRING, ID_EDIT_COPY_MISSED, _T("&Copy missed words\tCtrl+Shift+C")},
     {MF_SEPARATOR, 0, nullptr},
+    {MF_STRING, ID_VIEW_ZOOM_IN, _T("Zoom &in\tCtrl++")},
+    {MF_STRING, ID_VIEW_ZOOM_OUT, _T("Zoom o&ut\tCtrl+-")},
+    {MF_STRING, ID_VIEW_ZOOM_RESET, _T("Original &size\tCtrl+0")},
+    {MF_SEPARATOR, 0, nullptr},
     {MF_STRING, IDOK, _T("&Quit\tCtrl+Q")},
 };
 
@@ -203,8 +207,10 @@ void CZantoliceDlg::OnDrillReverse()
     m_bReverse = !m_bReverse;
     DescribeDirection();
     // With no usable list there is no drill to restart.
-    if (m_bLoaded)
-        RestartDrill();
+    if (m_bLoaded) {
+        ClearMisses();
+        ShowStartPrompt();
+    }
 }
 
 void CZantoliceDlg::DescribeDirection()
@@ -215,19 +221,26 @@ void CZantoliceDlg::DescribeDirection()
                        : _T("Word to meaning: the question is a word, the lines offer meanings."));
 }
 
-// Starts the drill afresh on the loaded list, as a completed load leaves it.
-void CZantoliceDlg::RestartDrill()
+// The review ring and the list of misses start empty; the ring's slots keep their values.
+void CZantoliceDlg::ClearMisses()
 {
     m_nReviewPending = 0;
     m_nReviewWrite = 0;
     m_nReviewRead = 0;
     m_nMissedEntries.clear();
+}
+
+// No question is on screen, the START button asks for the first, and the counters are zero:
+// the drill starts afresh on the loaded list.
+void CZantoliceDlg::ShowStartPrompt()
+{
     m_strQuestion = _T("Click \"START\" button to start !!");
     for (CString& text : m_strChoiceText)
         text = _T(" ");
     m_strScore = _T(" ");
     GetDlgItem(IDC_START)->SetWindowText(_T("START"));
     UpdateData(FALSE);
+
     g_nQuestionNo = 0;
     g_nRight = 0;
     g_nWrong = 0;
@@ -397,10 +410,7 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
     }
 
     m_bReviewEligible = m_nLastIndex >= REVIEW_MIN_WORDS - 1;
-    m_nReviewPending = 0;
-    m_nReviewWrite = 0;
-    m_nReviewRead = 0;
-    m_nMissedEntries.clear();
+    ClearMisses();
 
     if (bReadWhole) {
         if (m_nLastIndex >= MIN_WORDS - 1) {
@@ -414,17 +424,7 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
         }
     }
 
-    m_strQuestion = _T("Click \"START\" button to start !!");
-    for (CString& text : m_strChoiceText)
-        text = _T(" ");
-    m_strScore = _T(" ");
-    GetDlgItem(IDC_START)->SetWindowText(_T("START"));
-    UpdateData(FALSE);
-
-    g_nQuestionNo = 0;
-    g_nRight = 0;
-    g_nWrong = 0;
-    m_bAnswerable = FALSE;
+    ShowStartPrompt();
 }
 
 void CZantoliceDlg::OnStart()

@@ -118,7 +118,8 @@ private:
     static CString ReadWordList(std::vector<CString>& words, std::vector<CString>& meanings,
                                 BOOL& bTooLarge);
 
-    void RestartDrill();
+    void ClearMisses();
+    void ShowStartPrompt();
     void DescribeDirection();
 
     int DrawEntryIndex(int nSlotPos) const;

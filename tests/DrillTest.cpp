@@ -664,8 +664,9 @@ INSTANTIATE_TEST_SUITE_P(
                 {7, 13, 12, 10, 9, 31, 21, 20, 18}}),
     [](const ::testing::TestParamInfo<MissRow>& info) { return std::string(info.param.name); });
 
-// Other programs read the clipboard's text as UTF-8.
-TEST_F(BothWays, CopiedTextIsUtf8)
+// Other programs read the clipboard's text as UTF-8, and the trainer opens it again as a
+// tab-separated list.
+TEST_F(BothWays, CopiedTextIsUtf8AndOpensAgainAsAList)
 {
     const std::vector<std::u16string> entries = {
         u"null", u"нуль",   u"one",  u"ένα",  u"two", u"二",  u"three", u"drei",
@@ -675,8 +676,14 @@ TEST_F(BothWays, CopiedTextIsUtf8)
     next(45); // entries 2, 0, 5, 3, 4, 7; the answer on line 3
     tap(1);
     command(ID_EDIT_COPY_MISSED);
-    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data("text/plain"),
-              QByteArray("five\t\xe4\xba\x94\xe3\x81\xa4\n"));
+    const QByteArray copied = QGuiApplication::clipboard()->mimeData()->data("text/plain");
+    EXPECT_EQ(copied, QByteArray("five\t\xe4\xba\x94\xe3\x81\xa4\n"));
+
+    seam.answerOpenFile(files.writeBytes("missed.txt", copied.toStdString()));
+    clickButton(*dlg, IDC_OPEN);
+    EXPECT_EQ(dlg->m_nLastIndex, 0);
+    EXPECT_EQ(std::u16string(dlg->m_strWord[0]), u"five");
+    EXPECT_EQ(std::u16string(dlg->m_strMeaning[0]), u"五つ");
 }
 
 } // namespace

@@ -341,6 +341,10 @@ const std::vector<RecordedMenuItem> kMenu = {
     {u"Drill the other way", u"R", false, false},
     {u"Copy missed words", u"Ctrl+Shift+C", false, false},
     {u"", u"", true, false},
+    {u"Zoom in", u"Ctrl++", false, false},
+    {u"Zoom out", u"Ctrl+-", false, false},
+    {u"Original size", u"Ctrl+0", false, false},
+    {u"", u"", true, false},
     {u"Quit", u"Ctrl+Q", false, false},
 };
 
@@ -443,7 +447,19 @@ protected:
                                               [&](const auto& m) { return m.text == text; }));
     }
 
+    // Zooms by keys, starting from the opening size, and notes the height it comes to.
+    void zoomFromOpeningSize(int steps)
+    {
+        QTest::keySequence(window(), QKeySequence(QStringLiteral("Ctrl+0")));
+        openingHeight = window()->height();
+        for (int i = 0; i < steps; ++i)
+            QTest::keySequence(window(), QKeySequence(QStringLiteral("Ctrl++")));
+        heightBefore = window()->height();
+    }
+
     int aboutBoxes = 0;
+    int openingHeight = 0;
+    int heightBefore = 0;
 };
 
 std::vector<MenuCommandRow> ContextMenu::rows()
@@ -467,6 +483,15 @@ std::vector<MenuCommandRow> ContextMenu::rows()
         {"CopyMissedWords", u"Copy missed words", nothing,
          [](ContextMenu& t, int n) {
              EXPECT_EQ(t.messagesSaying(u"No word has been missed since the list was loaded."), n);
+         }},
+        {"ZoomIn", u"Zoom in", [](ContextMenu& t) { t.zoomFromOpeningSize(0); },
+         [](ContextMenu& t, int) { EXPECT_GT(t.window()->height(), t.heightBefore); }},
+        {"ZoomOut", u"Zoom out", [](ContextMenu& t) { t.zoomFromOpeningSize(1); },
+         [](ContextMenu& t, int) { EXPECT_LT(t.window()->height(), t.heightBefore); }},
+        {"OriginalSize", u"Original size", [](ContextMenu& t) { t.zoomFromOpeningSize(1); },
+         [](ContextMenu& t, int) {
+             EXPECT_LT(t.openingHeight, t.heightBefore);
+             EXPECT_EQ(t.window()->height(), t.openingHeight);
          }},
         {"Quit", u"Quit", nothing,
          [](ContextMenu& t, int) {
