@@ -304,17 +304,17 @@ BOOL CZantoliceDlg::ReadEntries(DicFile& dicFile, std::vector<CString>& words,
     WCHAR szWordLine[LINE_BUFFER_SIZE] = {};
     WCHAR szMeaningLine[LINE_BUFFER_SIZE] = {};
     do {
-        const CString word = ReadTrimmedLine(dicFile, szWordLine);
+        CString word = ReadTrimmedLine(dicFile, szWordLine);
         if (!IsContentLine(word))
             continue;
         if (static_cast<int>(words.size()) == MAX_WORDS)
             return TRUE;
-        words.push_back(word);
+        words.push_back(std::move(word));
         // Blank and comment lines may stand between a word and its meaning.
         for (;;) {
-            const CString meaning = ReadTrimmedLine(dicFile, szMeaningLine);
+            CString meaning = ReadTrimmedLine(dicFile, szMeaningLine);
             if (IsContentLine(meaning)) {
-                meanings.push_back(meaning);
+                meanings.push_back(std::move(meaning));
                 break;
             }
             if (dicFile.IsEOF())
