@@ -71,11 +71,11 @@ QString plainTextFromHtml(QStringView html)
             pos = close + 1;
             continue;
         }
-        const qsizetype semicolon = html.indexOf(u';', pos + 1);
+        // A reference is short: "&hellip;", "&#x1F600;".
+        const qsizetype semicolon =
+            html.first(std::min(html.size(), pos + 12)).indexOf(u';', pos + 1);
         const char32_t character =
-            semicolon > pos && semicolon - pos <= 10
-                ? referencedCharacter(html.sliced(pos + 1, semicolon - pos - 1))
-                : 0;
+            semicolon > pos ? referencedCharacter(html.sliced(pos + 1, semicolon - pos - 1)) : 0;
         if (character == 0) {
             text += u'&';
             ++pos;
@@ -85,9 +85,10 @@ QString plainTextFromHtml(QStringView html)
         pos = semicolon + 1;
     }
     // HTML shows a run of white space as one space; most fields have none.
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isSpace() &&
-            (text[i] != u' ' || (i + 1 < text.size() && text[i + 1].isSpace())))
+    const QStringView plain = text;
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        if (plain[i].isSpace() &&
+            (plain[i] != u' ' || (i + 1 < plain.size() && plain[i + 1].isSpace())))
             return text.simplified();
     }
     return text;

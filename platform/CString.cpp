@@ -23,6 +23,11 @@ QString fromUnits(LPCTSTR psz)
 
 CString::CString(LPCTSTR psz) : m_str(fromUnits(psz)) {}
 
+CString::CString(LPCTSTR lpch, int nLength)
+    : m_str(reinterpret_cast<const QChar*>(lpch), nLength > 0 ? nLength : 0)
+{
+}
+
 CString& CString::operator=(LPCTSTR psz)
 {
     m_str = fromUnits(psz);

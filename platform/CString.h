@@ -9,6 +9,8 @@ class CString {
 public:
     CString() = default;
     CString(LPCTSTR psz);
+    // The first `nLength` units of `lpch`, zeros included.
+    CString(LPCTSTR lpch, int nLength);
 
     CString& operator=(LPCTSTR psz);
 

@@ -336,8 +336,8 @@ CString CZantoliceDlg::ReadWordList(std::vector<CString>& words, std::vector<CSt
     words.reserve(list.entries.size());
     meanings.reserve(list.entries.size());
     for (const formats::WordEntry& entry : list.entries) {
-        words.emplace_back(entry.word.c_str());
-        meanings.emplace_back(entry.meaning.c_str());
+        words.emplace_back(entry.word.data(), static_cast<int>(entry.word.size()));
+        meanings.emplace_back(entry.meaning.data(), static_cast<int>(entry.meaning.size()));
     }
     return CString();
 }

@@ -50,6 +50,12 @@ TEST(CString, KeepsEveryUnitItIsGiven)
     EXPECT_EQ(text.GetLength(), 4);
     EXPECT_EQ(text[0], 0xFEFF);
     EXPECT_EQ(text[3], 0xD800);
+
+    // With a length, zeros are units too, and nothing past the length is read.
+    const CString counted(u"ab\0cdef", 5);
+    EXPECT_EQ(counted.GetLength(), 5);
+    EXPECT_EQ(counted[2], 0);
+    EXPECT_EQ(counted[4], u'd');
 }
 
 TEST(Runtime, WsprintfNeverWritesPastTheBuffer)
