@@ -133,6 +133,15 @@ TEST_F(WordListFormats, EachFormatOpensAsItsProgramSavedIt)
         }
         EXPECT_EQ(word(static_cast<int>(row.first.size())), u"word0");
         EXPECT_EQ(meaning(count - 1), u"meaning 7");
+
+        // A drill on it: the right line of the first question.
+        clickButton(*dlg, IDC_START);
+        ASSERT_TRUE(dlg->m_bAnswerable);
+        EXPECT_EQ(windowText(*dlg, IDC_QUESTION), word(dlg->m_nQuestionIndex));
+        const int choiceIds[] = {IDC_CHOICE1, IDC_CHOICE2, IDC_CHOICE3,
+                                 IDC_CHOICE4, IDC_CHOICE5, IDC_CHOICE6};
+        clickButton(*dlg, choiceIds[dlg->m_nAnswer - 1]);
+        EXPECT_EQ(windowText(*dlg, IDC_SCORE), u"No.1, R=1, W=0, Score=100.00");
     }
 }
 
