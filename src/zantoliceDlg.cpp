@@ -53,7 +53,7 @@ const ContextMenuItem kContextMenu[] = {
     {MF_STRING, IDC_ABOUT, _T("&About\tF1")},
     {MF_STRING, IDC_CLEAR, _T("&Wipe the pad\tDel")},
     {MF_SEPARATOR, 0, nullptr},
-    {MF_STRING, ID_DRILL_REVERSE, _T("&Drill the other way\tR")},
+    {MF_STRING, ID_DRILL_REVERSE, _T("&Drill the other way\tCtrl+R")},
     {MF_STRING, ID_EDIT_COPY_MISSED, _T("&Copy missed words\tCtrl+Shift+C")},
     {MF_SEPARATOR, 0, nullptr},
     {MF_STRING, ID_VIEW_ZOOM_IN, _T("Zoom &in\tCtrl++")},

@@ -338,7 +338,7 @@ const std::vector<RecordedMenuItem> kMenu = {
     {u"About", u"F1", false, false},
     {u"Wipe the pad", u"Del", false, false},
     {u"", u"", true, false},
-    {u"Drill the other way", u"R", false, false},
+    {u"Drill the other way", u"Ctrl+R", false, false},
     {u"Copy missed words", u"Ctrl+Shift+C", false, false},
     {u"", u"", true, false},
     {u"Zoom in", u"Ctrl++", false, false},
@@ -369,7 +369,10 @@ TEST_F(MainDialog, ContextMenuOpensByTheRightButtonAndByTheKeyboard)
             << "a menu from the keyboard opens over the window";
     }
 
+    // A stray R in the middle of a drill would throw its score away.
     press(Qt::Key_R);
+    EXPECT_FALSE(dlg->m_bReverse) << "R alone does nothing";
+    press(Qt::Key_R, Qt::ControlModifier);
     rightClick(click);
     std::vector<RecordedMenuItem> otherWay = kMenu;
     otherWay[5].checked = true;
