@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -178,6 +179,41 @@ TEST(CFileDialog, ShowsTheFilterNamesAndAllFilesListsEveryFile)
     EXPECT_EQ(view.typeNames, names);
     EXPECT_EQ(view.firstSelected, names[0]);
     EXPECT_EQ(view.listed, listings);
+}
+
+// A name typed into Qt's dialog gets the default extension only when no file has the name
+// as typed: "All Files" lists files without a dot, and they must open too.
+TEST(CFileDialog, TypedNameGetsTheDefaultExtensionOnlyWhenItIsNoFile)
+{
+    QTemporaryDir folder;
+    for (const char* name : {"vocab", "words.dic", "notes.txt"})
+        QFile(folder.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
+    const struct {
+        const char* typed;
+        const char* opened;
+    } rows[] = {{"vocab", "vocab"}, {"words", "words.dic"}, {"notes.txt", "notes.txt"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            dialog->setDirectory(folder.path());
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setText(QString::fromLatin1(row.typed));
+            // The name as typed counts, not a listed file the typing happened to select.
+            dialog->findChild<QListView*>(QStringLiteral("listView"))->clearSelection();
+            // Qt's "File not found" box would keep the dialog open.
+            QTimer::singleShot(2000, dialog, [dialog] {
+                if (QWidget* box = QApplication::activeModalWidget(); box != dialog)
+                    box->close();
+                dialog->reject();
+            });
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        CFileDialog dialog(TRUE, _T("dic"), nullptr, 0, _T("All Files (*.*)|*.*||"));
+        ASSERT_EQ(dialog.DoModal(), IDOK);
+        EXPECT_EQ(QString::fromStdU16String(std::u16string(dialog.GetPathName())),
+                  folder.filePath(QString::fromLatin1(row.opened)));
+    }
 }
 
 } // namespace

@@ -2,11 +2,11 @@
 
 #include "../CDialog.h"
 #include "../CMenu.h"
+#include "OpenFileDialog.h"
 #include "QtConvert.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -46,15 +46,8 @@ int QtModalSeam::MessageBox(CWnd* owner, const CString& text, const CString& cap
 
 bool QtModalSeam::GetOpenFileName(const CString& filter, const CString& defaultExt, CString& path)
 {
-    QFileDialog dialog(QApplication::activeWindow(), QString(), QString(),
-                       qtFilter(toQString(filter)));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(toQString(defaultExt));
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    // The desktop's own dialog may record the file in its recent-files list; the program
-    // leaves nothing behind.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    OpenFileDialog dialog(QApplication::activeWindow(), qtFilter(toQString(filter)),
+                          toQString(defaultExt));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     path = toCString(dialog.selectedFiles().constFirst());
