@@ -64,8 +64,43 @@ struct Options {
     QByteArray file;
 };
 
-// Reads the options as GNU programs do. Returns the exit status when they end the program
-// at once: --help, --version or an option it does not know.
+// Qt's own options, which QApplication takes out of the arguments when it starts: a
+// session manager restarts a program with "-session ID", and "-platform", "-style" or
+// "-display" are how users pick where and how it shows. They come with one dash or two,
+// and a value follows as the next argument or after "=".
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", true},        {"platformpluginpath", true},
+    {"platformtheme", true},   {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true},
+    {"qwindowtitle", true},    {"session", true},
+    {"display", true},         {"geometry", true},
+    {"style", true},           {"stylesheet", true},
+    {"qmljsdebugger", true},   {"reverse", false},
+    {"widgetcount", false},    {"nograb", false},
+    {"dograb", false},         {"sync", false},
+};
+
+// The Qt option that `argument` names, or null.
+const QtOption* qtOption(const char* argument)
+{
+    const char* name = argument + (argument[1] == '-' ? 2 : 1);
+    const size_t length = std::strcspn(name, "=");
+    for (const QtOption& option : kQtOptions) {
+        if (std::strlen(option.name) == length && std::strncmp(option.name, name, length) == 0 &&
+            (name[length] == '\0' || option.takesValue))
+            return &option;
+    }
+    return nullptr;
+}
+
+// Reads the options as GNU programs do, passing over Qt's own for QApplication to take.
+// Returns the exit status when they end the program at once: --help, --version or an
+// option neither the program nor Qt knows. All this happens before Qt starts, so that
+// none of it needs a display.
 std::optional<int> readOptions(int argc, char** argv, Options& options)
 {
     bool optionsEnded = false;
@@ -84,7 +119,9 @@ std::optional<int> readOptions(int argc, char** argv, Options& options)
                         "      --help      display this help and exit\n"
                         "      --version   output version information and exit\n"
                         "      --exit-after-first-paint\n"
-                        "                  print the time of the first paint and quit\n",
+                        "                  print the time of the first paint and quit\n\n"
+                        "Qt's own options, such as -platform, -style, -display and -session,\n"
+                        "are taken as every Qt program takes them.\n",
                         APP_NAME, APP_NAME, APP_NAME);
             return EXIT_SUCCESS;
         } else if (std::strcmp(argument, "--version") == 0) {
@@ -92,6 +129,9 @@ std::optional<int> readOptions(int argc, char** argv, Options& options)
             return EXIT_SUCCESS;
         } else if (std::strcmp(argument, "--exit-after-first-paint") == 0) {
             options.exitAfterFirstPaint = true;
+        } else if (const QtOption* option = qtOption(argument)) {
+            if (option->takesValue && !std::strchr(argument, '=') && i + 1 < argc)
+                ++i;
         } else {
             std::fprintf(stderr, "%s: unknown option '%s' (try '%s --help')\n", APP_NAME, argument,
                          APP_NAME);
@@ -118,11 +158,11 @@ QByteArray absolutePath(const QByteArray& file)
 
 int main(int argc, char** argv)
 {
-    // Before Qt starts, so that --help and --version need no display.
     Options options;
     if (const std::optional<int> status = readOptions(argc, argv, options))
         return *status;
 
+    // Takes Qt's own options out of the arguments.
     QApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(APP_VERSION));
     CWinApp* app = AfxGetApp();

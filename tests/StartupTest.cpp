@@ -139,6 +139,31 @@ TEST_F(Startup, OptionsAreAnsweredWithoutAWindow)
     }
 }
 
+// A session manager restarts the program with "-session ID", and users pick a platform or
+// a style the way every Qt program takes them: each start comes up as without them.
+TEST_F(Startup, TakesQtsOwnOptions)
+{
+    const QStringList rows[] = {
+        {"-platform", "offscreen"},
+        {"--platform", "offscreen", "-style", "Fusion"},
+        {"-platform", "offscreen", "-style=Fusion", "-reverse"},
+        {"-platform", "offscreen", "-session", "1234abcd", "-display", ":7"},
+    };
+    for (const QStringList& row : rows) {
+        SCOPED_TRACE(row.join(u' ').toStdString());
+        QProcess program;
+        QProcessEnvironment env = environment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(name);
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(ZANTOLI_EXECUTABLE),
+                      row + QStringList{QStringLiteral("--exit-after-first-paint")});
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+        EXPECT_TRUE(program.readAllStandardOutput().contains("first-paint-epoch-ms"));
+    }
+}
+
 // The channel between starts, both ends in this process.
 class StartChannel : public ::testing::Test {
 protected:
