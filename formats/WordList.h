@@ -32,4 +32,9 @@ WordList readWordList(const std::u16string& path, std::size_t maxEntries);
 // empty file of that name is not an empty dictionary.
 bool hasWordListExtension(const std::u16string& path);
 
+// The entries as tab-separated text, a "word<TAB>meaning" line each, that reads back as the
+// same entries here and in other trainers: a field that would read as something else (it
+// starts with a quotation mark, "#" or ";", or holds a tab or a line break) is quoted.
+std::u16string toTabSeparatedText(const std::vector<WordEntry>& entries);
+
 } // namespace formats

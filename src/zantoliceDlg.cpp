@@ -255,16 +255,17 @@ void CZantoliceDlg::OnCopyMissed()
                    _T("Copy missed words"), MB_OK);
         return;
     }
-    CString strText;
+    std::vector<formats::WordEntry> missed;
     for (int nIndex : m_nMissedEntries)
-        strText += m_strWord[nIndex] + _T("\t") + m_strMeaning[nIndex] + _T("\n");
+        missed.push_back({std::u16string(m_strWord[nIndex]), std::u16string(m_strMeaning[nIndex])});
+    const std::u16string text = formats::toTabSeparatedText(missed);
     if (!OpenClipboard())
         return;
     EmptyClipboard();
-    const size_t nBytes = (strText.GetLength() + 1) * sizeof(WCHAR);
+    const size_t nBytes = (text.size() + 1) * sizeof(WCHAR);
     HLOCAL hText = LocalAlloc(LMEM_FIXED, nBytes);
     if (hText) {
-        std::memcpy(hText, static_cast<LPCTSTR>(strText), nBytes);
+        std::memcpy(hText, text.c_str(), nBytes);
         if (!SetClipboardData(CF_UNICODETEXT, hText))
             LocalFree(hText);
     }

@@ -665,25 +665,60 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<MissRow>& info) { return std::string(info.param.name); });
 
 // Other programs read the clipboard's text as UTF-8, and the trainer opens it again as a
-// tab-separated list.
-TEST_F(BothWays, CopiedTextIsUtf8AndOpensAgainAsAList)
+// tab-separated list that gives back the missed entry as it was, whatever its text.
+struct CopiedEntryRow {
+    const char* name;
+    std::u16string word;
+    std::u16string meaning;
+    QByteArray copied;
+    bool fromCsv = false; // a dictionary holds no line that starts with ";"
+};
+
+std::ostream& operator<<(std::ostream& os, const CopiedEntryRow& row)
 {
-    const std::vector<std::u16string> entries = {
-        u"null", u"нуль",   u"one",  u"ένα",  u"two", u"二",  u"three", u"drei",
-        u"four", u"четыре", u"five", u"五つ", u"six", u"ستة", u"seven", u"sieben"};
-    seam.answerOpenFile(files.write("scripts.dic", entries));
+    return os << row.name;
+}
+
+class CopiedEntry : public BothWays, public ::testing::WithParamInterface<CopiedEntryRow> {};
+
+TEST_P(CopiedEntry, IsUtf8AndOpensAgainAsTheSameEntry)
+{
+    const CopiedEntryRow& row = GetParam();
+    std::vector<std::u16string> entries = {u"null",  u"нуль", u"one",   u"ένα",    u"two",  u"二",
+                                           u"three", u"drei", u"four",  u"четыре", u"five", u"五つ",
+                                           u"six",   u"ستة",  u"seven", u"sieben"};
+    entries[10] = row.word;
+    entries[11] = row.meaning;
+    QByteArray csv;
+    for (size_t i = 0; i < entries.size(); i += 2)
+        csv += QString::fromStdU16String(entries[i] + u"," + entries[i + 1] + u"\n").toUtf8();
+    seam.answerOpenFile(row.fromCsv ? files.writeBytes("scripts.csv", csv.toStdString())
+                                    : files.write("scripts.dic", entries));
     clickButton(*dlg, IDC_OPEN);
     next(45); // entries 2, 0, 5, 3, 4, 7; the answer on line 3
     tap(1);
     command(ID_EDIT_COPY_MISSED);
     const QByteArray copied = QGuiApplication::clipboard()->mimeData()->data("text/plain");
-    EXPECT_EQ(copied, QByteArray("five\t\xe4\xba\x94\xe3\x81\xa4\n"));
+    EXPECT_EQ(copied, row.copied);
 
     seam.answerOpenFile(files.writeBytes("missed.txt", copied.toStdString()));
     clickButton(*dlg, IDC_OPEN);
     EXPECT_EQ(dlg->m_nLastIndex, 0);
-    EXPECT_EQ(std::u16string(dlg->m_strWord[0]), u"five");
-    EXPECT_EQ(std::u16string(dlg->m_strMeaning[0]), u"五つ");
+    EXPECT_EQ(std::u16string(dlg->m_strWord[0]), row.word);
+    EXPECT_EQ(std::u16string(dlg->m_strMeaning[0]), row.meaning);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Drill, CopiedEntry,
+    ::testing::Values(
+        CopiedEntryRow{"Plain", u"five", u"五つ", "five\t\xe4\xba\x94\xe3\x81\xa4\n"},
+        CopiedEntryRow{"QuoteFirst", u"\"wow\" she said", u"a \"quote\"",
+                       "\"\"\"wow\"\" she said\"\ta \"quote\"\n"},
+        CopiedEntryRow{"TabInside", u"five", u"5\tfünf", "five\t\"5\tf\xc3\xbcnf\"\n"},
+        CopiedEntryRow{"HeaderLike", u"#deck", u"a pack of cards", "\"#deck\"\ta pack of cards\n"},
+        CopiedEntryRow{"RemarkLike", u";-)", u"a wink", "\";-)\"\ta wink\n", true}),
+    [](const ::testing::TestParamInfo<CopiedEntryRow>& info) {
+        return std::string(info.param.name);
+    });
 
 } // namespace
