@@ -342,4 +342,33 @@ TEST_F(SecondStart, WaitsForTheMessageBoxToClose)
     EXPECT_EQ(windowText(dlg), u"second.dic ");
 }
 
+// A file handed over while the window starts waits behind the file named on the command
+// line, and neither loads while the other's message box is up.
+TEST_F(SecondStart, HandedOverWhileStartingWaitsForTheNamedFile)
+{
+    CWinApp* app = AfxGetApp();
+    app->m_lpCmdLine = CString(
+        QString::fromStdString(files.writeEntries("named.dic", 10)).toStdU16String().c_str());
+    const QString handed = QString::fromStdString(files.writeEntries("handed.dic", 9));
+    int open = 0;
+    int mostOpen = 0;
+    seam.onMessage = [&](const RecordedMessage&) {
+        mostOpen = std::max(mostOpen, ++open);
+        // A real box runs the event loop while it is up.
+        QTest::qWait(50);
+        --open;
+    };
+    CZantoliceDlg starting;
+    ASSERT_TRUE(starting.Create(IDD_ZANTOLICE_DIALOG));
+    app->m_pMainWnd = &starting;
+    answerSecondStart(QFile::encodeName(handed));
+    const bool bothOpened = QTest::qWaitFor([this] { return seam.messages.size() == 2; });
+    app->m_lpCmdLine.Empty();
+    ASSERT_TRUE(bothOpened);
+    EXPECT_EQ(mostOpen, 1) << "one load at a time";
+    EXPECT_EQ(seam.messages[0].text, u"This dictionary contains 10 words.");
+    EXPECT_EQ(seam.messages[1].text, u"This dictionary contains 9 words.");
+    EXPECT_EQ(windowText(starting), u"handed.dic ");
+}
+
 } // namespace

@@ -1,5 +1,7 @@
 #include "FirstPaintGate.h"
 
+#include "MessageNesting.h"
+
 #include <QEvent>
 #include <QWidget>
 
@@ -24,7 +26,9 @@ bool FirstPaintGate::eventFilter(QObject* watched, QEvent* event)
         setParent(nullptr);
         window->removeEventFilter(this);
         for (std::function<void()>& call : m_held)
-            QMetaObject::invokeMethod(window, std::move(call), Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                window, [call = std::move(call)] { MessageNesting::whenIdle(call); },
+                Qt::QueuedConnection);
         deleteLater();
     }
     return false;

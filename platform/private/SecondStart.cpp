@@ -3,6 +3,7 @@
 #include "../CWinApp.h"
 #include "../CWnd.h"
 #include "DropFiles.h"
+#include "FirstPaintGate.h"
 #include "MessageNesting.h"
 
 #include <QFile>
@@ -22,18 +23,21 @@ QWidget* mainWindow()
 
 void answerSecondStart(const QByteArray& path)
 {
-    if (QWidget* window = mainWindow()) {
-        window->showNormal();
-        window->raise();
-        window->activateWindow();
-    }
+    QWidget* window = mainWindow();
+    if (!window)
+        return;
+    window->showNormal();
+    window->raise();
+    window->activateWindow();
     if (path.isEmpty())
         return;
-    MessageNesting::whenIdle([name = QFile::decodeName(path)] {
+    const auto open = [name = QFile::decodeName(path)] {
         QWidget* window = mainWindow();
         if (!window || !window->acceptDrops())
             return;
         DropFiles drop{{name}};
         AfxGetApp()->m_pMainWnd->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(&drop), 0);
-    });
+    };
+    // A window that is still starting opens what it posted itself first.
+    FirstPaintGate::post(window, [open] { MessageNesting::whenIdle(open); });
 }
