@@ -206,9 +206,9 @@ Memory::Memory(std::unique_ptr<Store> store) : m_store(std::move(store)) {}
 
 Memory::~Memory() = default;
 
-std::string Memory::newDeviceId()
+std::u16string Memory::newDeviceId()
 {
-    return QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
+    return QUuid::createUuid().toString(QUuid::WithoutBraces).toStdU16String();
 }
 
 std::u16string Memory::defaultFolder()
@@ -218,7 +218,7 @@ std::u16string Memory::defaultFolder()
         .toStdU16String();
 }
 
-std::unique_ptr<Memory> Memory::open(const std::string& deviceId, bool create,
+std::unique_ptr<Memory> Memory::open(const std::u16string& deviceId, bool create,
                                      std::u16string& message)
 {
     message.clear();
@@ -240,7 +240,8 @@ std::unique_ptr<Memory> Memory::open(const std::string& deviceId, bool create,
     ::close(fd);
     try {
         try {
-            return std::unique_ptr<Memory>(new Memory(std::make_unique<Store>(path, deviceId)));
+            return std::unique_ptr<Memory>(
+                new Memory(std::make_unique<Store>(path, toQString(deviceId).toStdString())));
         } catch (const SQLite::Exception& error) {
             if (!isDamage(error))
                 throw;
@@ -250,7 +251,8 @@ std::unique_ptr<Memory> Memory::open(const std::string& deviceId, bool create,
                                  S_IRUSR | S_IWUSR);
         if (fresh >= 0)
             ::close(fresh);
-        auto memory = std::unique_ptr<Memory>(new Memory(std::make_unique<Store>(path, deviceId)));
+        auto memory = std::unique_ptr<Memory>(
+            new Memory(std::make_unique<Store>(path, toQString(deviceId).toStdString())));
         message = QStringLiteral("The progress file was damaged. It has been kept as \"%1\", "
                                  "and a new one has been started.")
                       .arg(kept)

@@ -66,14 +66,14 @@ public:
     // Returns null when there is none or it cannot be written; `message` then says why, for
     // the learner (empty when `create` is false and there was no store). A damaged store is
     // moved aside and a new one made, with `message` naming the file kept.
-    static std::unique_ptr<Memory> open(const std::string& deviceId, bool create,
+    static std::unique_ptr<Memory> open(const std::u16string& deviceId, bool create,
                                         std::u16string& message);
     ~Memory();
     Memory(const Memory&) = delete;
     Memory& operator=(const Memory&) = delete;
 
     // A fresh random device id, for a machine's first store.
-    static std::string newDeviceId();
+    static std::u16string newDeviceId();
     // The data folder's "zantoli" folder, where the store is kept.
     static std::u16string defaultFolder();
 

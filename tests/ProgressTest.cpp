@@ -112,7 +112,7 @@ TEST(ProgressStore, TheLogReplayedGivesTheSameBoxes)
 {
     const DataFolder folder;
     std::u16string message;
-    auto memory = progress::Memory::open("device-a", true, message);
+    auto memory = progress::Memory::open(u"device-a", true, message);
     ASSERT_TRUE(memory) << QString::fromStdU16String(message).toStdString();
     const std::vector<progress::Entry> list = {
         {u"Haus", u"house"}, {u"Baum", u"tree"}, {u"Hund", u"dog"}, {u"Haus", u"house"}};
@@ -154,7 +154,7 @@ TEST(ProgressStore, TheLogReplayedGivesTheSameBoxes)
 
     // Opened again, with the same words in another order and form.
     memory.reset();
-    memory = progress::Memory::open("device-a", true, message);
+    memory = progress::Memory::open(u"device-a", true, message);
     ASSERT_TRUE(memory);
     EXPECT_EQ(memory->answerCount(), 7);
     memory->setList({{u"Hund", u"dog"}, {u"Baum", u"tree"}});
