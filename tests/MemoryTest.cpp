@@ -10,11 +10,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -177,6 +179,152 @@ TEST_F(Memory, DueWordsComeFirstThenNewOnesDayByDay)
         EXPECT_EQ(messagesCaptioned(u"Well done!"), std::vector<std::u16string>{day.wellDone})
             << "once, then free practice";
     }
+}
+
+// Whatever stands in the store's way, the learner hears of it once and the drill goes on.
+TEST_F(Memory, AStoreThatCannotBeUsedIsToldOnceAndTheDrillGoesOn)
+{
+    struct Row {
+        const char* what;
+        std::function<void(const UserFolders&)> arrange;
+        const char16_t* messageStart;
+        bool remembers; // the answers are kept after all
+    };
+    const auto writeFile = [](const QString& path, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    const QByteArray notADatabase("word1\tmeaning 1\n", 16);
+    const Row rows[] = {
+        {"a file that is no database",
+         [&](const UserFolders& user) { writeFile(user.store(), notADatabase); },
+         u"The progress file was damaged. It has been kept as \"", true},
+        {"a file where the folder should be",
+         [&](const UserFolders& user) { writeFile(user.data() + QStringLiteral("/zantoli"), {}); },
+         u"Progress cannot be saved in \"", false},
+        {"a folder that cannot be written",
+         [](const UserFolders& user) {
+             QDir().mkpath(user.data() + QStringLiteral("/zantoli"));
+             QFile::setPermissions(user.data() + QStringLiteral("/zantoli"),
+                                   QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+         },
+         u"Progress cannot be saved in \"", false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const UserFolders user;
+        row.arrange(user);
+        const QFileInfo folder(user.data() + QStringLiteral("/zantoli"));
+        if (::geteuid() == 0 && folder.isDir() &&
+            !(folder.permissions() & QFileDevice::WriteOwner)) {
+            std::printf("not checked as root, who may write anywhere: %s\n", row.what);
+            continue;
+        }
+        startProgram();
+        open(40);
+        seam.messages.clear();
+        sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+        for (int i = 0; i < 3; ++i)
+            drawAndAnswer(i != 1);
+        const std::vector<std::u16string> told = messagesCaptioned(u"Remember progress");
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_EQ(told[0].rfind(row.messageStart, 0), 0u)
+            << QString::fromStdU16String(told[0]).toStdString();
+        EXPECT_EQ(g_nQuestionNo, 3);
+        if (row.remembers) {
+            const QStringList kept = QDir(user.data() + QStringLiteral("/zantoli"))
+                                         .entryList({QStringLiteral("progress.sqlite.damaged-*")});
+            ASSERT_EQ(kept.size(), 1);
+            EXPECT_NE(told[0].find(kept[0].toStdU16String()), std::u16string::npos) << "named";
+            QFile keptFile(user.data() + QStringLiteral("/zantoli/") + kept[0]);
+            ASSERT_TRUE(keptFile.open(QIODevice::ReadOnly));
+            EXPECT_EQ(keptFile.readAll(), notADatabase) << "moved aside, never deleted";
+            dlg.reset();
+            std::u16string message;
+            const auto memory = progress::Memory::open(u"", false, message);
+            ASSERT_TRUE(memory);
+            EXPECT_EQ(memory->answerCount(), 3);
+        }
+    }
+}
+
+// With the memory off nothing is written, not even by Forget; with it on, Forget asks first.
+TEST_F(Memory, ForgettingAsksAndNothingIsWrittenWithTheMemoryOff)
+{
+    open(40);
+    setClock(7, 10);
+    for (int i = 0; i < 3; ++i)
+        drawAndAnswer(i == 0);
+    seam.answerMessage(IDOK);
+    sendCommand(*dlg, ID_PROGRESS_FORGET);
+    EXPECT_FALSE(QFileInfo::exists(folders.config()));
+    EXPECT_FALSE(QFileInfo::exists(folders.data()));
+
+    sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+    EXPECT_EQ(drawAndAnswer(true), 0);
+    EXPECT_EQ(drawAndAnswer(true), 1);
+    struct Row {
+        int answer;
+        int nextQuestion;
+    };
+    const Row rows[] = {{IDCANCEL, 2}, {IDOK, 0}};
+    for (const Row& row : rows) {
+        seam.messages.clear();
+        seam.answerMessage(row.answer);
+        sendCommand(*dlg, ID_PROGRESS_FORGET);
+        ASSERT_EQ(messagesCaptioned(u"Forget progress").size(), 1u);
+        EXPECT_EQ(seam.messages[0].type, MB_OKCANCEL | MB_ICONQUESTION);
+        clickButton(*dlg, IDC_START);
+        EXPECT_EQ(questionEntry(), row.nextQuestion) << "answered " << row.answer;
+    }
+}
+
+// The child of the test below: a learner answering until the program is killed. Each answer is
+// reported once its handler has run, that is after its reveal.
+TEST_F(Memory, DISABLED_AnswersUntilKilled)
+{
+    const UserFolders user(QString::fromLocal8Bit(qgetenv(kKilledFolder)));
+    startProgram();
+    open(40);
+    sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+    for (int answers = 1;; ++answers) {
+        drawAndAnswer(answers % 3 != 0);
+        std::printf("answered %d\n", answers);
+        std::fflush(stdout);
+    }
+}
+
+TEST(KilledMidDrill, EveryAnswerWhoseRevealWasShownIsFound)
+{
+    const QTemporaryDir folder;
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(kKilledFolder, folder.path());
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=Memory.DISABLED_AnswersUntilKilled"),
+                 QStringLiteral("--gtest_also_run_disabled_tests")});
+    ASSERT_TRUE(child.waitForStarted(10000));
+    int reported = 0;
+    while (reported < 25 && child.waitForReadyRead(20000)) {
+        while (child.canReadLine()) {
+            const QByteArray line = child.readLine();
+            if (line.startsWith("answered "))
+                reported = line.mid(9).trimmed().toInt();
+        }
+    }
+    child.kill(); // SIGKILL, in the middle of whatever answer comes next
+    child.waitForFinished(10000);
+    ASSERT_EQ(reported, 25);
+
+    const UserFolders user(folder.path());
+    std::u16string message;
+    const auto memory = progress::Memory::open(u"", false, message);
+    ASSERT_TRUE(memory) << QString::fromStdU16String(message).toStdString();
+    EXPECT_TRUE(message.empty()) << "the store opens again as it was";
+    EXPECT_GE(memory->answerCount(), reported);
 }
 
 } // namespace
