@@ -438,8 +438,10 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
     m_bReviewEligible = m_nLastIndex >= REVIEW_MIN_WORDS - 1;
     ClearMisses();
 
-    if (m_bLoaded && m_bRemember && OpenMemory())
+    if (m_pMemory)
         GiveListTo(*m_pMemory);
+    else if (m_bRemember)
+        OpenMemory();
 
     if (bReadWhole) {
         if (m_nLastIndex >= MIN_WORDS - 1) {
@@ -643,8 +645,7 @@ void CZantoliceDlg::OnRememberProgress()
         return;
     }
     m_bMemoryFailed = FALSE;
-    if (OpenMemory() && m_bLoaded)
-        GiveListTo(*m_pMemory);
+    OpenMemory();
 }
 
 void CZantoliceDlg::OnForgetProgress()
@@ -678,8 +679,8 @@ void CZantoliceDlg::OnForgetProgress()
                    MB_ICONSTOP);
 }
 
-// The store opens once and is kept while the memory is on; a store that cannot be written
-// says so once and leaves the drill without memory.
+// The store opens once and is kept while the memory is on, and learns the loaded list; a store
+// that cannot be written says so once and leaves the drill without memory.
 BOOL CZantoliceDlg::OpenMemory()
 {
     if (m_pMemory)
@@ -697,6 +698,8 @@ BOOL CZantoliceDlg::OpenMemory()
     if (!strMessage.empty())
         MessageBox(ToCString(strMessage), kMemoryCaption, MB_ICONSTOP);
     m_bMemoryFailed = !m_pMemory;
+    if (m_pMemory && m_bLoaded)
+        GiveListTo(*m_pMemory);
     return !m_bMemoryFailed;
 }
 

@@ -265,6 +265,18 @@ TEST_F(Memory, ForgettingAsksAndNothingIsWrittenWithTheMemoryOff)
     sendCommand(*dlg, ID_PROGRESS_REMEMBER);
     EXPECT_EQ(drawAndAnswer(true), 0);
     EXPECT_EQ(drawAndAnswer(true), 1);
+    // The settings and the store are the user's alone.
+    const auto owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    // Qt also reports the owner's bits as this user's.
+    const QFileDevice::Permissions kNotUser(0x7077);
+    EXPECT_EQ(QFile::permissions(folders.config() + QStringLiteral("/zantoli")) & kNotUser,
+              owner | QFileDevice::ExeOwner);
+    EXPECT_EQ(QFile::permissions(folders.config() + QStringLiteral("/zantoli/zantoli.conf")) &
+                  kNotUser,
+              owner);
+    EXPECT_EQ(QFile::permissions(folders.data() + QStringLiteral("/zantoli")) & kNotUser,
+              owner | QFileDevice::ExeOwner);
+    EXPECT_EQ(QFile::permissions(folders.store()) & kNotUser, owner);
     struct Row {
         int answer;
         int nextQuestion;
