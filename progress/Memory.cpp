@@ -101,8 +101,8 @@ bool isDamage(const SQLite::Exception& error)
 // deleted, so what it held can still be rescued.
 QString moveAside(const QString& path)
 {
-    const QString kept = path + QStringLiteral(".damaged-") +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString kept = path + QStringLiteral(".damaged-") +
+                   QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QFile::rename(path, kept);
     for (const char* suffix : {"-wal", "-shm"}) {
         if (QFile::exists(path + QLatin1String(suffix)))
@@ -395,7 +395,7 @@ bool Memory::forgetList()
     return true;
 }
 
-EntryState Memory::state(int entry, Direction direction) const
+EntryState Memory::stateOf(int entry, Direction direction) const
 {
     return m_store->listStates[static_cast<int>(direction)].at(static_cast<size_t>(entry));
 }

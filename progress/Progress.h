@@ -87,7 +87,7 @@ public:
     // Removes every record of the list's entries.
     bool forgetList();
 
-    EntryState state(int entry, Direction direction) const;
+    EntryState stateOf(int entry, Direction direction) const;
     std::int64_t answerCount() const;
     // Derives the state again from the log alone.
     void rebuild();

@@ -141,7 +141,7 @@ TEST(ProgressStore, TheLogReplayedGivesTheSameBoxes)
         for (int entry = 0; entry < 4; ++entry) {
             for (auto direction :
                  {progress::Direction::WordToMeaning, progress::Direction::MeaningToWord})
-                states.push_back(memory->state(entry, direction));
+                states.push_back(memory->stateOf(entry, direction));
         }
         return states;
     };
@@ -158,7 +158,7 @@ TEST(ProgressStore, TheLogReplayedGivesTheSameBoxes)
     ASSERT_TRUE(memory);
     EXPECT_EQ(memory->answerCount(), 7);
     memory->setList({{u"Hund", u"dog"}, {u"Baum", u"tree"}});
-    EXPECT_EQ(memory->state(1, progress::Direction::WordToMeaning), recorded[2]);
+    EXPECT_EQ(memory->stateOf(1, progress::Direction::WordToMeaning), recorded[2]);
 }
 
 } // namespace
