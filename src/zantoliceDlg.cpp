@@ -438,10 +438,10 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
     m_bReviewEligible = m_nLastIndex >= REVIEW_MIN_WORDS - 1;
     ClearMisses();
 
+    // A store not yet open waits for the first question, so that a list named at start-up
+    // is on screen as soon as without the memory.
     if (m_pMemory)
         GiveListTo(*m_pMemory);
-    else if (m_bRemember)
-        OpenMemory();
 
     if (bReadWhole) {
         if (m_nLastIndex >= MIN_WORDS - 1) {
