@@ -314,6 +314,8 @@ TEST(KilledMidDrill, EveryAnswerWhoseRevealWasShownIsFound)
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(kKilledFolder, folder.path());
+    // What the child leaves in its temporary folder goes when this test's does.
+    environment.insert(QStringLiteral("TMPDIR"), folder.path());
     child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(),
                 {QStringLiteral("--gtest_filter=Memory.DISABLED_AnswersUntilKilled"),
