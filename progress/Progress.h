@@ -10,7 +10,7 @@
 
 namespace progress {
 
-// ; The schedule: pure functions of (state, answer, day).
+// The schedule: pure functions of (state, answer, day).
 
 // Days are local calendar days that turn at 04:00, numbered as Julian days.
 int dayOf(std::int64_t time);
@@ -41,7 +41,7 @@ struct Outcome {
 // One answer given on `day`: right at the first try, or missed.
 Outcome answer(const EntryState& state, bool right, int day);
 
-// ; The store and the choice of questions.
+// The store and the choice of questions.
 
 enum class Direction : int { WordToMeaning = 0, MeaningToWord = 1 };
 
