@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
+#include <SQLiteCpp/Database.h>
 #include <array>
 #include <cstdio>
 #include <functional>
@@ -187,9 +188,11 @@ TEST_F(Memory, AStoreThatCannotBeUsedIsToldOnceAndTheDrillGoesOn)
     struct Row {
         const char* what;
         std::function<void(const UserFolders&)> arrange;
+        bool whenOn; // arranged once the memory is on, before the first answer
         const char16_t* messageStart;
         bool remembers; // the answers are kept after all
     };
+    std::optional<SQLite::Database> otherProgram;
     const auto writeFile = [](const QString& path, const QByteArray& bytes) {
         QDir().mkpath(QFileInfo(path).path());
         QFile file(path);
@@ -199,23 +202,31 @@ TEST_F(Memory, AStoreThatCannotBeUsedIsToldOnceAndTheDrillGoesOn)
     const QByteArray notADatabase("word1\tmeaning 1\n", 16);
     const Row rows[] = {
         {"a file that is no database",
-         [&](const UserFolders& user) { writeFile(user.store(), notADatabase); },
+         [&](const UserFolders& user) { writeFile(user.store(), notADatabase); }, false,
          u"The progress file was damaged. It has been kept as \"", true},
         {"a file where the folder should be",
          [&](const UserFolders& user) { writeFile(user.data() + QStringLiteral("/zantoli"), {}); },
-         u"Progress cannot be saved in \"", false},
+         false, u"Progress cannot be saved in \"", false},
         {"a folder that cannot be written",
          [](const UserFolders& user) {
              QDir().mkpath(user.data() + QStringLiteral("/zantoli"));
              QFile::setPermissions(user.data() + QStringLiteral("/zantoli"),
                                    QFileDevice::ReadOwner | QFileDevice::ExeOwner);
          },
-         u"Progress cannot be saved in \"", false},
+         false, u"Progress cannot be saved in \"", false},
+        {"an answer that cannot be saved while another program writes",
+         [&](const UserFolders& user) {
+             otherProgram.emplace(QFile::encodeName(user.store()).toStdString(),
+                                  SQLite::OPEN_READWRITE);
+             otherProgram->exec("BEGIN IMMEDIATE");
+         },
+         true, u"Progress cannot be saved in \"", false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         const UserFolders user;
-        row.arrange(user);
+        if (!row.whenOn)
+            row.arrange(user);
         const QFileInfo folder(user.data() + QStringLiteral("/zantoli"));
         if (::geteuid() == 0 && folder.isDir() &&
             !(folder.permissions() & QFileDevice::WriteOwner)) {
@@ -226,8 +237,11 @@ TEST_F(Memory, AStoreThatCannotBeUsedIsToldOnceAndTheDrillGoesOn)
         open(40);
         seam.messages.clear();
         sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+        if (row.whenOn)
+            row.arrange(user);
         for (int i = 0; i < 3; ++i)
             drawAndAnswer(i != 1);
+        otherProgram.reset();
         const std::vector<std::u16string> told = messagesCaptioned(u"Remember progress");
         ASSERT_EQ(told.size(), 1u);
         EXPECT_EQ(told[0].rfind(row.messageStart, 0), 0u)
