@@ -174,8 +174,8 @@ int main(int argc, char** argv)
         return 0;
     instance.listen(answerSecondStart);
 
-    // The program keeps nothing between runs: whatever Qt would store (the file dialog
-    // remembers its folders) goes to a folder that is removed at exit.
+    // Whatever Qt would store (the file dialog remembers its folders) goes to a folder that
+    // is removed at exit; the program's own settings name their file (CWinApp).
     QTemporaryDir settingsFolder;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());

@@ -1,14 +1,60 @@
 #include "CWinApp.h"
 
+#include "private/QtConvert.h"
 #include "private/ResourceIconEngine.h"
 #include "private/Resources.h"
 
+#include <QDir>
 #include <QFile>
 #include <QIcon>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace {
+
 CWinApp* currentApp = nullptr;
+
+QString settingsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/zantoli");
 }
+
+// Named explicitly, so that what Qt itself would store goes elsewhere (AppMain).
+QString settingsPath()
+{
+    return settingsFolder() + QStringLiteral("/zantoli.conf");
+}
+
+QString settingsKey(LPCTSTR lpszSection, LPCTSTR lpszEntry)
+{
+    return toQString(lpszSection) + u'/' + toQString(lpszEntry);
+}
+
+// The folder and the file are the user's alone.
+BOOL writeSetting(LPCTSTR lpszSection, LPCTSTR lpszEntry, const QVariant& value)
+{
+    const QString folder = settingsFolder();
+    if (!QDir().mkpath(folder))
+        return FALSE;
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QSettings settings(settingsPath(), QSettings::IniFormat);
+    settings.setValue(settingsKey(lpszSection, lpszEntry), value);
+    settings.sync();
+    QFile::setPermissions(settingsPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return settings.status() == QSettings::NoError;
+}
+
+QVariant readSetting(LPCTSTR lpszSection, LPCTSTR lpszEntry)
+{
+    if (!QFile::exists(settingsPath()))
+        return {};
+    return QSettings(settingsPath(), QSettings::IniFormat)
+        .value(settingsKey(lpszSection, lpszEntry));
+}
+
+} // namespace
 
 CWinApp::CWinApp(LPCTSTR)
 {
@@ -40,6 +86,29 @@ HICON CWinApp::LoadIcon(UINT id)
         return nullptr;
     auto icon = std::make_unique<QIcon>(new ResourceIconEngine(id));
     return m_icons.emplace(id, std::move(icon)).first->second.get();
+}
+
+UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)
+{
+    bool ok = false;
+    const int value = readSetting(lpszSection, lpszEntry).toInt(&ok);
+    return static_cast<UINT>(ok ? value : nDefault);
+}
+
+BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue)
+{
+    return writeSetting(lpszSection, lpszEntry, nValue);
+}
+
+CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
+{
+    const QVariant value = readSetting(lpszSection, lpszEntry);
+    return value.isValid() ? toCString(value.toString()) : CString(lpszDefault);
+}
+
+BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue)
+{
+    return writeSetting(lpszSection, lpszEntry, toQString(lpszValue));
 }
 
 CWinApp* AfxGetApp()

@@ -23,6 +23,14 @@ public:
     // The icon resource with that id, or null. The application keeps it.
     HICON LoadIcon(UINT id);
 
+    // The user's settings, kept in an INI file under the XDG config folder. Reading never
+    // makes the file; the first write does. Writes return FALSE when the file cannot be
+    // written.
+    UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
+    BOOL WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue);
+    CString GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault = nullptr);
+    BOOL WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue);
+
     CWnd* m_pMainWnd = nullptr;
     // The file named on the command line, if any.
     CString m_lpCmdLine;

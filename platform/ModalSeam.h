@@ -14,7 +14,8 @@ class ModalSeam {
 public:
     virtual ~ModalSeam() = default;
 
-    // Returns the id of the button that closed the box (IDOK).
+    // Returns the id of the button that closed the box: IDOK, or IDCANCEL for MB_OKCANCEL's
+    // Cancel (and its Escape).
     virtual int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) = 0;
     // filter is the framework's "name|pattern|...||" form. Returns false on cancel.
     virtual bool GetOpenFileName(const CString& filter, const CString& defaultExt,

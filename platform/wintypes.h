@@ -109,7 +109,10 @@ constexpr int IDCANCEL = 2;
 
 // Message box types.
 constexpr UINT MB_OK = 0x00000000;
+constexpr UINT MB_OKCANCEL = 0x00000001;
 constexpr UINT MB_ICONSTOP = 0x00000010;
+constexpr UINT MB_ICONQUESTION = 0x00000020;
+constexpr UINT MB_TYPEMASK = 0x0000000F;
 
 // Menu items and pop-up menus.
 constexpr UINT MF_STRING = 0x0000;

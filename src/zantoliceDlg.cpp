@@ -1,6 +1,7 @@
 #include "zantoliceDlg.h"
 
 #include "DicFile.h"
+#include "Progress.h"
 #include "WordList.h"
 
 #include <algorithm>
@@ -56,12 +57,31 @@ const ContextMenuItem kContextMenu[] = {
     {MF_STRING, ID_DRILL_REVERSE, _T("&Drill the other way\tCtrl+R")},
     {MF_STRING, ID_EDIT_COPY_MISSED, _T("&Copy missed words\tCtrl+Shift+C")},
     {MF_SEPARATOR, 0, nullptr},
+    {MF_STRING, ID_PROGRESS_REMEMBER, _T("&Remember progress\tCtrl+M")},
+    {MF_STRING, ID_PROGRESS_FORGET, _T("&Forget progress of this list…")},
+    {MF_SEPARATOR, 0, nullptr},
     {MF_STRING, ID_VIEW_ZOOM_IN, _T("Zoom &in\tCtrl++")},
     {MF_STRING, ID_VIEW_ZOOM_OUT, _T("Zoom o&ut\tCtrl+-")},
     {MF_STRING, ID_VIEW_ZOOM_RESET, _T("Original &size\tCtrl+0")},
     {MF_SEPARATOR, 0, nullptr},
     {MF_STRING, IDOK, _T("&Quit\tCtrl+Q")},
 };
+
+// Where the memory's switch and this machine's id are kept among the user's settings.
+constexpr LPCTSTR kProgressSection = _T("Progress");
+constexpr LPCTSTR kRememberEntry = _T("Remember");
+constexpr LPCTSTR kDeviceEntry = _T("Device");
+constexpr LPCTSTR kMemoryCaption = _T("Remember progress");
+
+progress::Direction DirectionOf(int bReverse)
+{
+    return bReverse ? progress::Direction::MeaningToWord : progress::Direction::WordToMeaning;
+}
+
+CString ToCString(const std::u16string& text)
+{
+    return CString(text.data(), static_cast<int>(text.size()));
+}
 
 } // namespace
 
@@ -94,6 +114,8 @@ ON_COMMAND(ID_FILE_OPEN_COMMAND_LINE, CZantoliceDlg::OnOpenCommandLine)
 ON_WM_CONTEXTMENU()
 ON_COMMAND(ID_DRILL_REVERSE, CZantoliceDlg::OnDrillReverse)
 ON_COMMAND(ID_EDIT_COPY_MISSED, CZantoliceDlg::OnCopyMissed)
+ON_COMMAND(ID_PROGRESS_REMEMBER, CZantoliceDlg::OnRememberProgress)
+ON_COMMAND(ID_PROGRESS_FORGET, CZantoliceDlg::OnForgetProgress)
 END_MESSAGE_MAP()
 
 CZantoliceDlg::CZantoliceDlg(CWnd* pParent) : BDialog(CZantoliceDlg::IDD, pParent)
@@ -104,6 +126,8 @@ CZantoliceDlg::CZantoliceDlg(CWnd* pParent) : BDialog(CZantoliceDlg::IDD, pParen
     m_strScore = _T("");
     m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
 }
+
+CZantoliceDlg::~CZantoliceDlg() = default;
 
 void CZantoliceDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -131,6 +155,7 @@ BOOL CZantoliceDlg::OnInitDialog()
 
     DragAcceptFiles();
     DescribeDirection();
+    m_bRemember = AfxGetApp()->GetProfileInt(kProgressSection, kRememberEntry, 0) != 0;
     // The window is shown before the named dictionary loads, so its messages have an owner
     // on screen.
     if (!AfxGetApp()->m_lpCmdLine.IsEmpty())
@@ -197,6 +222,7 @@ void CZantoliceDlg::OnContextMenu(CWnd*, CPoint point)
     for (const ContextMenuItem& item : kContextMenu)
         menu.AppendMenu(item.nFlags, item.nID, item.lpszText);
     menu.CheckMenuItem(ID_DRILL_REVERSE, m_bReverse ? MF_CHECKED : MF_UNCHECKED);
+    menu.CheckMenuItem(ID_PROGRESS_REMEMBER, m_bRemember ? MF_CHECKED : MF_UNCHECKED);
     menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
 }
 
@@ -413,6 +439,11 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
     m_bReviewEligible = m_nLastIndex >= REVIEW_MIN_WORDS - 1;
     ClearMisses();
 
+    // A store not yet open waits for the first question, so that a list named at start-up
+    // is on screen as soon as without the memory.
+    if (m_pMemory)
+        GiveListTo(*m_pMemory);
+
     if (bReadWhole) {
         if (m_nLastIndex >= MIN_WORDS - 1) {
             wsprintf(szMessage, _T("This dictionary contains %d words."), m_nLastIndex + 1);
@@ -442,6 +473,7 @@ void CZantoliceDlg::OnStart()
 
     m_bAnswerable = TRUE;
     m_bCountedRight = FALSE;
+    m_bAnswerRemembered = FALSE;
     g_nQuestionNo++;
     g_nTries = 0;
 
@@ -454,6 +486,10 @@ void CZantoliceDlg::OnStart()
     if (m_nReviewPending == REVIEW_DUE && m_bReviewEligible) {
         m_nChoiceIndex[0] = m_nReviewRing[m_nReviewRead];
         TakeReview();
+        nFirstDrawn = 1;
+    } else if (const int nEntry = DrawMemoryEntry(); nEntry >= 0) {
+        // The memory chooses the question; the other slots are drawn as ever.
+        m_nChoiceIndex[0] = nEntry;
         nFirstDrawn = 1;
     }
     for (int k = nFirstDrawn; k < CHOICE_COUNT; ++k)
@@ -543,6 +579,7 @@ void CZantoliceDlg::OnChoice(int nSlot)
 {
     if (!m_bAnswerable)
         return;
+    RememberAnswer(nSlot == m_nAnswer);
     if (nSlot == m_nAnswer) {
         if (g_nTries == 0 && !m_bCountedRight) {
             g_nRight++;
@@ -597,4 +634,117 @@ void CZantoliceDlg::UpdateScore()
     m_strScore.Format(_T("No.%d, R=%d, W=%d, Score=%5.2f"), g_nQuestionNo, g_nRight, g_nWrong,
                       static_cast<double>(fScore));
     UpdateData(FALSE);
+}
+
+void CZantoliceDlg::OnRememberProgress()
+{
+    m_bRemember = !m_bRemember;
+    AfxGetApp()->WriteProfileInt(kProgressSection, kRememberEntry, m_bRemember);
+    if (!m_bRemember) {
+        // What was kept stays on disk for when it is turned on again.
+        m_pMemory.reset();
+        return;
+    }
+    m_bMemoryFailed = FALSE;
+    OpenMemory();
+}
+
+void CZantoliceDlg::OnForgetProgress()
+{
+    if (!m_bLoaded) {
+        MessageBox(_T("Open a dictionary first."), _T("Forget progress"), MB_OK);
+        return;
+    }
+    CString strQuestion;
+    strQuestion.Format(
+        _T("Forget what was learned of every word in \"%s\"? This cannot be undone."),
+        GetFileTitleFromPath(g_strDicPath));
+    if (MessageBox(strQuestion, _T("Forget progress"), MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+        return;
+    // With the memory off, a store kept from before is opened for this alone; none is made.
+    std::unique_ptr<progress::Memory> pStore;
+    progress::Memory* pMemory = m_pMemory.get();
+    if (!pMemory) {
+        std::u16string strMessage;
+        pStore = progress::Memory::open(
+            std::u16string(AfxGetApp()->GetProfileString(kProgressSection, kDeviceEntry, _T(""))),
+            false, strMessage);
+        if (!strMessage.empty())
+            MessageBox(ToCString(strMessage), kMemoryCaption, MB_ICONSTOP);
+        pMemory = pStore.get();
+        if (pMemory)
+            GiveListTo(*pMemory);
+    }
+    if (pMemory && !pMemory->forgetList())
+        MessageBox(_T("The progress of this list could not be forgotten."), _T("Forget progress"),
+                   MB_ICONSTOP);
+}
+
+// The store opens once and is kept while the memory is on, and learns the loaded list; a store
+// that cannot be written says so once and leaves the drill without memory.
+BOOL CZantoliceDlg::OpenMemory()
+{
+    if (m_pMemory)
+        return TRUE;
+    if (m_bMemoryFailed)
+        return FALSE;
+    CWinApp* pApp = AfxGetApp();
+    CString strDevice = pApp->GetProfileString(kProgressSection, kDeviceEntry, _T(""));
+    if (strDevice.IsEmpty()) {
+        strDevice = ToCString(progress::Memory::newDeviceId());
+        pApp->WriteProfileString(kProgressSection, kDeviceEntry, strDevice);
+    }
+    std::u16string strMessage;
+    m_pMemory = progress::Memory::open(std::u16string(strDevice), true, strMessage);
+    if (!strMessage.empty())
+        MessageBox(ToCString(strMessage), kMemoryCaption, MB_ICONSTOP);
+    m_bMemoryFailed = !m_pMemory;
+    if (m_pMemory && m_bLoaded)
+        GiveListTo(*m_pMemory);
+    return !m_bMemoryFailed;
+}
+
+void CZantoliceDlg::GiveListTo(progress::Memory& memory) const
+{
+    std::vector<progress::Entry> entries(static_cast<size_t>(m_nLastIndex) + 1);
+    for (int i = 0; i <= m_nLastIndex; ++i)
+        entries[i] = {std::u16string(m_strWord[i]), std::u16string(m_strMeaning[i])};
+    memory.setList(entries);
+}
+
+// The due entries first, then new ones; when none is left, the learner hears so once and the
+// drill goes on at random.
+int CZantoliceDlg::DrawMemoryEntry()
+{
+    if (!m_bRemember || !OpenMemory())
+        return -1;
+    const progress::NextQuestion next =
+        m_pMemory->next(DirectionOf(m_bReverse), CTime::GetCurrentTime().GetTime());
+    if (next.ranOut) {
+        CString strMessage = _T("Nothing more is due today.");
+        CString strNext;
+        if (next.dueTomorrow > 0)
+            strNext.Format(_T(" %d words are due tomorrow."), next.dueTomorrow);
+        else if (next.nextDueDay > 0)
+            strNext.Format(_T(" The next are due on %s."),
+                           ToCString(progress::dayName(next.nextDueDay)));
+        MessageBox(strMessage + strNext, _T("Well done!"), MB_OK);
+    }
+    return next.entry;
+}
+
+// The first answer of a question is the one that counts, right at the first try or missed.
+void CZantoliceDlg::RememberAnswer(BOOL bRight)
+{
+    if (m_bAnswerRemembered || !m_pMemory)
+        return;
+    m_bAnswerRemembered = TRUE;
+    std::u16string strMessage;
+    if (m_pMemory->record(m_nQuestionIndex, DirectionOf(m_bReverse), bRight,
+                          CTime::GetCurrentTime().GetTime(), strMessage))
+        return;
+    // Said once; the drill goes on without memory until it is turned on again.
+    m_pMemory.reset();
+    m_bMemoryFailed = TRUE;
+    MessageBox(ToCString(strMessage), kMemoryCaption, MB_ICONSTOP);
 }

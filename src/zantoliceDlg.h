@@ -5,9 +5,13 @@
 #include "afxwin.h"
 #include "resource.h"
 
+#include <memory>
 #include <vector>
 
 class DicFile;
+namespace progress {
+class Memory;
+}
 
 constexpr int MAX_WORDS = 5200;      // entries a dictionary may hold
 constexpr int MIN_WORDS = 8;         // entries a dictionary needs to be usable
@@ -44,6 +48,7 @@ protected:
 class CZantoliceDlg : public BDialog {
 public:
     explicit CZantoliceDlg(CWnd* pParent = nullptr);
+    ~CZantoliceDlg() override;
 
     enum { IDD = IDD_ZANTOLICE_DIALOG };
 
@@ -69,6 +74,8 @@ public:
     // entries missed since the load, in the order first missed, each once.
     int m_bReverse = 0;
     std::vector<int> m_nMissedEntries;
+    // Desktop addition: the learner keeps their progress over days (Remember progress).
+    int m_bRemember = 0;
 
     // Display strings of the question line, the six choice lines and the score line.
     CString m_strChoiceText[6];
@@ -101,6 +108,8 @@ protected:
     void OnContextMenu(CWnd* pWnd, CPoint point);
     void OnDrillReverse();
     void OnCopyMissed();
+    void OnRememberProgress();
+    void OnForgetProgress();
 
     void TakeReview();
     void RecordMiss();
@@ -126,5 +135,15 @@ private:
     void OnChoice(int nSlot);
     void RevealChoice(int nSlotPos);
 
-    int m_bCountedRight = 0; // the question on screen has added to g_nRight
+    // The memory: opened when first needed while it is on, told the loaded list, asked for
+    // the question entry, and told the first answer of each question.
+    BOOL OpenMemory();
+    void GiveListTo(progress::Memory& memory) const;
+    int DrawMemoryEntry();
+    void RememberAnswer(BOOL bRight);
+
+    int m_bCountedRight = 0;     // the question on screen has added to g_nRight
+    int m_bAnswerRemembered = 0; // the memory has the question's first answer
+    int m_bMemoryFailed = 0;     // the store could not be written: off until turned on again
+    std::unique_ptr<progress::Memory> m_pMemory;
 };

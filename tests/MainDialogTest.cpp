@@ -341,6 +341,9 @@ const std::vector<RecordedMenuItem> kMenu = {
     {u"Drill the other way", u"Ctrl+R", false, false},
     {u"Copy missed words", u"Ctrl+Shift+C", false, false},
     {u"", u"", true, false},
+    {u"Remember progress", u"Ctrl+M", false, false},
+    {u"Forget progress of this list…", u"", false, false},
+    {u"", u"", true, false},
     {u"Zoom in", u"Ctrl++", false, false},
     {u"Zoom out", u"Ctrl+-", false, false},
     {u"Original size", u"Ctrl+0", false, false},
@@ -487,6 +490,8 @@ std::vector<MenuCommandRow> ContextMenu::rows()
          [](ContextMenu& t, int n) {
              EXPECT_EQ(t.messagesSaying(u"No word has been missed since the list was loaded."), n);
          }},
+        {"RememberProgress", u"Remember progress", nothing,
+         [](ContextMenu& t, int n) { EXPECT_EQ(t.dlg->m_bRemember, n % 2); }},
         {"ZoomIn", u"Zoom in", [](ContextMenu& t) { t.zoomFromOpeningSize(0); },
          [](ContextMenu& t, int) { EXPECT_GT(t.window()->height(), t.heightBefore); }},
         {"ZoomOut", u"Zoom out", [](ContextMenu& t) { t.zoomFromOpeningSize(1); },

@@ -38,10 +38,15 @@ QString qtFilter(const QString& filter)
 int QtModalSeam::MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type)
 {
     QWidget* parent = owner && owner->GetHandle() ? owner->GetHandle()->window() : nullptr;
-    QMessageBox box((type & MB_ICONSTOP) != 0 ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    toQString(caption), toQString(text), QMessageBox::Ok, parent);
-    box.exec();
-    return IDOK;
+    const QMessageBox::Icon icon = (type & MB_ICONSTOP) != 0       ? QMessageBox::Critical
+                                   : (type & MB_ICONQUESTION) != 0 ? QMessageBox::Question
+                                                                   : QMessageBox::NoIcon;
+    const bool askCancel = (type & MB_TYPEMASK) == MB_OKCANCEL;
+    QMessageBox box(icon, toQString(caption), toQString(text),
+                    askCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, parent);
+    if (askCancel)
+        box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Cancel ? IDCANCEL : IDOK;
 }
 
 bool QtModalSeam::GetOpenFileName(const CString& filter, const CString& defaultExt, CString& path)

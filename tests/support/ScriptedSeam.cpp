@@ -26,12 +26,21 @@ void ScriptedSeam::chooseMenuItem(const std::u16string& label)
     m_menuChoices.push_back(label);
 }
 
+void ScriptedSeam::answerMessage(int id)
+{
+    m_messageAnswers.push_back(id);
+}
+
 int ScriptedSeam::MessageBox(CWnd*, const CString& text, const CString& caption, UINT type)
 {
     messages.push_back({std::u16string(text), std::u16string(caption), type});
     if (onMessage)
         onMessage(messages.back());
-    return IDOK;
+    if ((type & MB_TYPEMASK) != MB_OKCANCEL || m_messageAnswers.empty())
+        return IDOK;
+    const int answer = m_messageAnswers.front();
+    m_messageAnswers.pop_front();
+    return answer;
 }
 
 bool ScriptedSeam::GetOpenFileName(const CString& filter, const CString& defaultExt, CString& path)

@@ -42,6 +42,8 @@ public:
     void cancelOpenFile();
     // The next pop-up menu chooses the item with this label; nothing queued closes it.
     void chooseMenuItem(const std::u16string& label);
+    // The next message box asking OK or Cancel is answered so; nothing queued means OK.
+    void answerMessage(int id);
 
     int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) override;
     bool GetOpenFileName(const CString& filter, const CString& defaultExt, CString& path) override;
@@ -60,5 +62,6 @@ public:
 private:
     std::deque<std::optional<std::string>> m_openAnswers;
     std::deque<std::u16string> m_menuChoices;
+    std::deque<int> m_messageAnswers;
     ModalSeam* m_previous;
 };

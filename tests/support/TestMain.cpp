@@ -1,14 +1,20 @@
 // Runs the tests inside a Qt application on the offscreen platform, with the
-// application object that the program's dialogs expect.
+// application object that the program's dialogs expect. Settings and progress go to a
+// folder of the run's own, never to the user's home.
 #include "afxwin.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
     QApplication app(argc, argv);
     CWinApp testApp;
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,101 @@
+// The memory a learner turns on: which entries they know, kept over days. A schedule of seven
+// boxes, an answer log that is the truth, and the state replayed from it. Knows nothing of
+// the dialog; the caller passes the time and the list.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace progress {
+
+// The schedule: pure functions of (state, answer, day).
+
+// Days are local calendar days that turn at 04:00, numbered as Julian days.
+int dayOf(std::int64_t time);
+// "Friday, 11 December" for a day number.
+std::u16string dayName(int day);
+
+inline constexpr int kNewBox = 0;
+inline constexpr int kTopBox = 7;
+// Days from the last counted answer until an entry in box 1..7 is due.
+inline constexpr int kIntervals[kTopBox + 1] = {0, 1, 2, 4, 7, 14, 30, 60};
+
+struct EntryState {
+    int box = kNewBox;
+    int lastDay = 0;  // day of the last counted answer, or of the last miss
+    int firstDay = 0; // day of the first counted answer
+    friend bool operator==(const EntryState&, const EntryState&) = default;
+};
+
+int dueDay(const EntryState& state);
+// New, or due on or before `day`.
+bool counts(const EntryState& state, int day);
+
+struct Outcome {
+    EntryState state;
+    bool counted = false;
+};
+
+// One answer given on `day`: right at the first try, or missed.
+Outcome answer(const EntryState& state, bool right, int day);
+
+// The store and the choice of questions.
+
+enum class Direction : int { WordToMeaning = 0, MeaningToWord = 1 };
+
+struct Entry {
+    std::u16string word;
+    std::u16string meaning;
+};
+
+inline constexpr int kNewPerDay = 20;
+
+struct NextQuestion {
+    int entry = -1; // the list's entry to ask, or -1 when nothing is due or new: practice
+    // Set the first time a day runs out of due and new entries, for telling the learner once.
+    bool ranOut = false;
+    int dueTomorrow = 0;
+    int nextDueDay = 0; // when none are due tomorrow: the day the next are, or 0 for none
+};
+
+class Memory {
+public:
+    // Opens the store in defaultFolder(). `create` false opens only a store that exists.
+    // Returns null when there is none or it cannot be written; `message` then says why, for
+    // the learner (empty when `create` is false and there was no store). A damaged store is
+    // moved aside and a new one made, with `message` naming the file kept.
+    static std::unique_ptr<Memory> open(const std::u16string& deviceId, bool create,
+                                        std::u16string& message);
+    ~Memory();
+    Memory(const Memory&) = delete;
+    Memory& operator=(const Memory&) = delete;
+
+    // A fresh random device id, for a machine's first store.
+    static std::u16string newDeviceId();
+    // The data folder's "zantoli" folder, where the store is kept.
+    static std::u16string defaultFolder();
+
+    // The list that is drilled from now on, in its order.
+    void setList(const std::vector<Entry>& entries);
+    NextQuestion next(Direction direction, std::int64_t now);
+    // Appends the answer to the log and commits it. False when it could not be saved;
+    // `message` then says why.
+    bool record(int entry, Direction direction, bool right, std::int64_t now,
+                std::u16string& message);
+    // Removes every record of the list's entries.
+    bool forgetList();
+
+    EntryState stateOf(int entry, Direction direction) const;
+    std::int64_t answerCount() const;
+    // Derives the state again from the log alone.
+    void rebuild();
+
+private:
+    struct Store;
+    explicit Memory(std::unique_ptr<Store> store);
+    std::unique_ptr<Store> m_store;
+};
+
+} // namespace progress

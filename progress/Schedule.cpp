@@ -1,0 +1,59 @@
+#include "Progress.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <algorithm>
+
+namespace progress {
+
+namespace {
+// A sitting past midnight still belongs to the evening before.
+constexpr int kDayTurnHour = 4;
+} // namespace
+
+// The local wall-clock date decides, not a count of hours: a daylight-saving night or a
+// journey across time zones neither adds nor skips a day.
+int dayOf(std::int64_t time)
+{
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(time);
+    const QDate date = local.date();
+    const qint64 julian = date.toJulianDay() - (local.time().hour() < kDayTurnHour ? 1 : 0);
+    return static_cast<int>(julian);
+}
+
+std::u16string dayName(int day)
+{
+    return QLocale::c()
+        .toString(QDate::fromJulianDay(day), QStringLiteral("dddd, d MMMM"))
+        .toStdU16String();
+}
+
+int dueDay(const EntryState& state)
+{
+    return state.lastDay + kIntervals[std::clamp(state.box, kNewBox, kTopBox)];
+}
+
+bool counts(const EntryState& state, int day)
+{
+    return state.box == kNewBox || day >= dueDay(state);
+}
+
+Outcome answer(const EntryState& state, bool right, int day)
+{
+    Outcome outcome{state, counts(state, day)};
+    EntryState& next = outcome.state;
+    if (outcome.counted) {
+        if (state.box == kNewBox)
+            next.firstDay = day;
+        next.box = !right ? 1 : state.box == kNewBox ? 2 : std::min(state.box + 1, kTopBox);
+        next.lastDay = day;
+    } else if (!right) {
+        // Asked outside its turn and forgotten. A clock set back never moves the day
+        // of the last answer back, so the entry is not due twice.
+        next.box = 1;
+        next.lastDay = std::max(state.lastDay, day);
+    }
+    return outcome;
+}
+
+} // namespace progress

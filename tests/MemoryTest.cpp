@@ -1,0 +1,358 @@
+// Remember progress, through the dialog: the due words first over several days, a store that
+// is damaged or cannot be written, forgetting a list, nothing written with the memory off, and
+// no answer lost when the program is killed.
+#include "DialogDriver.h"
+#include "DictionaryWriter.h"
+#include "Progress.h"
+#include "ScriptedSeam.h"
+#include "zantoliceDlg.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <SQLiteCpp/Database.h>
+#include <array>
+#include <cstdio>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr std::array<int, 6> kChoiceButtons = {IDC_CHOICE1, IDC_CHOICE2, IDC_CHOICE3,
+                                               IDC_CHOICE4, IDC_CHOICE5, IDC_CHOICE6};
+constexpr const char* kKilledFolder = "ZANTOLI_TEST_KILLED_FOLDER";
+
+// The user's settings and data folders, private to one test.
+class UserFolders {
+public:
+    explicit UserFolders(const QString& path = {})
+        : m_path(path.isEmpty() ? m_temporary.path() : path),
+          m_savedConfig(qgetenv("XDG_CONFIG_HOME")), m_savedData(qgetenv("XDG_DATA_HOME"))
+    {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data()));
+    }
+    ~UserFolders()
+    {
+        qputenv("XDG_CONFIG_HOME", m_savedConfig);
+        qputenv("XDG_DATA_HOME", m_savedData);
+    }
+    UserFolders(const UserFolders&) = delete;
+    UserFolders& operator=(const UserFolders&) = delete;
+
+    QString path() const { return m_path; }
+    QString config() const { return m_path + QStringLiteral("/config"); }
+    QString data() const { return m_path + QStringLiteral("/data"); }
+    QString store() const { return data() + QStringLiteral("/zantoli/progress.sqlite"); }
+
+private:
+    QTemporaryDir m_temporary;
+    QString m_path;
+    QByteArray m_savedConfig;
+    QByteArray m_savedData;
+};
+
+class Memory : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_nQuestionNo = g_nRight = g_nWrong = g_nTries = 0;
+        startProgram();
+    }
+
+    void TearDown() override { CTime::SetClock(std::nullopt); }
+
+    // A new run of the program on the same folders.
+    void startProgram()
+    {
+        dlg = std::make_unique<CZantoliceDlg>();
+        ASSERT_TRUE(dlg->Create(IDD_ZANTOLICE_DIALOG));
+    }
+
+    void open(int entries)
+    {
+        seam.answerOpenFile(files.writeEntries("lesson.dic", entries));
+        clickButton(*dlg, IDC_OPEN);
+    }
+
+    void setClock(int day, int hour) { CTime::SetClock(CTime(2026, 12, day, hour, 0, 0)); }
+
+    // The entry whose word the question shows.
+    int questionEntry() const
+    {
+        const QString question = QString::fromStdU16String(windowText(*dlg, IDC_QUESTION));
+        return question.startsWith(QStringLiteral("word")) ? question.mid(4).toInt() : -1;
+    }
+
+    // Draws the next question and answers it: right, or on the line after the right one.
+    int drawAndAnswer(bool right)
+    {
+        clickButton(*dlg, IDC_START);
+        const int entry = questionEntry();
+        const int slot = right ? dlg->m_nAnswer : dlg->m_nAnswer % 6 + 1;
+        clickButton(*dlg, kChoiceButtons[slot - 1]);
+        return entry;
+    }
+
+    std::vector<std::u16string> messagesCaptioned(const std::u16string& caption) const
+    {
+        std::vector<std::u16string> texts;
+        for (const RecordedMessage& message : seam.messages) {
+            if (message.caption == caption)
+                texts.push_back(message.text);
+        }
+        return texts;
+    }
+
+    UserFolders folders;
+    ScriptedSeam seam;
+    DictionaryWriter files;
+    std::unique_ptr<CZantoliceDlg> dlg;
+};
+
+std::vector<int> range(int first, int last)
+{
+    std::vector<int> entries;
+    for (int i = first; i <= last; ++i)
+        entries.push_back(i);
+    return entries;
+}
+
+std::vector<int> join(std::vector<int> a, const std::vector<int>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// A learner drills a 30-word lesson on four days running, one run of the program a day.
+TEST_F(Memory, DueWordsComeFirstThenNewOnesDayByDay)
+{
+    struct Day {
+        int date; // of December 2026; the 7th is a Monday
+        std::vector<int> asked;
+        std::vector<int> missed;
+        const char16_t* wellDone;
+    };
+    const std::vector<int> mondayRight = join(join(range(0, 2), range(4, 6)), range(8, 19));
+    const std::vector<int> mondayMissed = {3, 7};
+    const Day days[] = {
+        {7, range(0, 19), mondayMissed, u"Nothing more is due today. 2 words are due tomorrow."},
+        {8,
+         join(mondayMissed, range(20, 29)),
+         {},
+         u"Nothing more is due today. 18 words are due tomorrow."},
+        {9, mondayRight, {}, u"Nothing more is due today. 12 words are due tomorrow."},
+        {10,
+         join(mondayMissed, range(20, 29)),
+         {},
+         u"Nothing more is due today. The next are due on Sunday, 13 December."},
+    };
+    for (const Day& day : days) {
+        SCOPED_TRACE(day.date);
+        startProgram();
+        // Past midnight the sitting still belongs to the day.
+        setClock(day.date + 1, 2);
+        open(30);
+        if (day.date == 7)
+            sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+        seam.messages.clear();
+        std::vector<int> asked;
+        for (const int expected : day.asked) {
+            const bool miss =
+                std::find(day.missed.begin(), day.missed.end(), expected) != day.missed.end();
+            asked.push_back(drawAndAnswer(!miss));
+        }
+        EXPECT_EQ(asked, day.asked);
+        EXPECT_TRUE(messagesCaptioned(u"Well done!").empty());
+        // Left unanswered: a practice question could be one of tomorrow's new words.
+        for (int practice = 0; practice < 3; ++practice) {
+            clickButton(*dlg, IDC_START);
+            EXPECT_GE(questionEntry(), 0);
+        }
+        EXPECT_EQ(messagesCaptioned(u"Well done!"), std::vector<std::u16string>{day.wellDone})
+            << "once, then free practice";
+    }
+}
+
+// Whatever stands in the store's way, the learner hears of it once and the drill goes on.
+TEST_F(Memory, AStoreThatCannotBeUsedIsToldOnceAndTheDrillGoesOn)
+{
+    struct Row {
+        const char* what;
+        std::function<void(const UserFolders&)> arrange;
+        bool whenOn; // arranged once the memory is on, before the first answer
+        const char16_t* messageStart;
+        bool remembers; // the answers are kept after all
+    };
+    std::optional<SQLite::Database> otherProgram;
+    const auto writeFile = [](const QString& path, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    const QByteArray notADatabase("word1\tmeaning 1\n", 16);
+    const Row rows[] = {
+        {"a file that is no database",
+         [&](const UserFolders& user) { writeFile(user.store(), notADatabase); }, false,
+         u"The progress file was damaged. It has been kept as \"", true},
+        {"a file where the folder should be",
+         [&](const UserFolders& user) { writeFile(user.data() + QStringLiteral("/zantoli"), {}); },
+         false, u"Progress cannot be saved in \"", false},
+        {"a folder that cannot be written",
+         [](const UserFolders& user) {
+             QDir().mkpath(user.data() + QStringLiteral("/zantoli"));
+             QFile::setPermissions(user.data() + QStringLiteral("/zantoli"),
+                                   QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+         },
+         false, u"Progress cannot be saved in \"", false},
+        {"an answer that cannot be saved while another program writes",
+         [&](const UserFolders& user) {
+             otherProgram.emplace(QFile::encodeName(user.store()).toStdString(),
+                                  SQLite::OPEN_READWRITE);
+             otherProgram->exec("BEGIN IMMEDIATE");
+         },
+         true, u"Progress cannot be saved in \"", false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const UserFolders user;
+        if (!row.whenOn)
+            row.arrange(user);
+        const QFileInfo folder(user.data() + QStringLiteral("/zantoli"));
+        if (::geteuid() == 0 && folder.isDir() &&
+            !(folder.permissions() & QFileDevice::WriteOwner)) {
+            std::printf("not checked as root, who may write anywhere: %s\n", row.what);
+            continue;
+        }
+        startProgram();
+        open(40);
+        seam.messages.clear();
+        sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+        if (row.whenOn)
+            row.arrange(user);
+        for (int i = 0; i < 3; ++i)
+            drawAndAnswer(i != 1);
+        otherProgram.reset();
+        const std::vector<std::u16string> told = messagesCaptioned(u"Remember progress");
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_EQ(told[0].rfind(row.messageStart, 0), 0u)
+            << QString::fromStdU16String(told[0]).toStdString();
+        EXPECT_EQ(g_nQuestionNo, 3);
+        if (row.remembers) {
+            const QStringList kept = QDir(user.data() + QStringLiteral("/zantoli"))
+                                         .entryList({QStringLiteral("progress.sqlite.damaged-*")});
+            ASSERT_EQ(kept.size(), 1);
+            EXPECT_NE(told[0].find(kept[0].toStdU16String()), std::u16string::npos) << "named";
+            QFile keptFile(user.data() + QStringLiteral("/zantoli/") + kept[0]);
+            ASSERT_TRUE(keptFile.open(QIODevice::ReadOnly));
+            EXPECT_EQ(keptFile.readAll(), notADatabase) << "moved aside, never deleted";
+            dlg.reset();
+            std::u16string message;
+            const auto memory = progress::Memory::open(u"", false, message);
+            ASSERT_TRUE(memory);
+            EXPECT_EQ(memory->answerCount(), 3);
+        }
+    }
+}
+
+// With the memory off nothing is written, not even by Forget; with it on, Forget asks first.
+TEST_F(Memory, ForgettingAsksAndNothingIsWrittenWithTheMemoryOff)
+{
+    open(40);
+    setClock(7, 10);
+    for (int i = 0; i < 3; ++i)
+        drawAndAnswer(i == 0);
+    seam.answerMessage(IDOK);
+    sendCommand(*dlg, ID_PROGRESS_FORGET);
+    EXPECT_FALSE(QFileInfo::exists(folders.config()));
+    EXPECT_FALSE(QFileInfo::exists(folders.data()));
+
+    sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+    EXPECT_EQ(drawAndAnswer(true), 0);
+    EXPECT_EQ(drawAndAnswer(true), 1);
+    // The settings and the store are the user's alone.
+    const auto owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    // Qt also reports the owner's bits as this user's.
+    const QFileDevice::Permissions kNotUser(0x7077);
+    EXPECT_EQ(QFile::permissions(folders.config() + QStringLiteral("/zantoli")) & kNotUser,
+              owner | QFileDevice::ExeOwner);
+    EXPECT_EQ(QFile::permissions(folders.config() + QStringLiteral("/zantoli/zantoli.conf")) &
+                  kNotUser,
+              owner);
+    EXPECT_EQ(QFile::permissions(folders.data() + QStringLiteral("/zantoli")) & kNotUser,
+              owner | QFileDevice::ExeOwner);
+    EXPECT_EQ(QFile::permissions(folders.store()) & kNotUser, owner);
+    struct Row {
+        int answer;
+        int nextQuestion;
+    };
+    const Row rows[] = {{IDCANCEL, 2}, {IDOK, 0}};
+    for (const Row& row : rows) {
+        seam.messages.clear();
+        seam.answerMessage(row.answer);
+        sendCommand(*dlg, ID_PROGRESS_FORGET);
+        ASSERT_EQ(messagesCaptioned(u"Forget progress").size(), 1u);
+        EXPECT_EQ(seam.messages[0].type, MB_OKCANCEL | MB_ICONQUESTION);
+        clickButton(*dlg, IDC_START);
+        EXPECT_EQ(questionEntry(), row.nextQuestion) << "answered " << row.answer;
+    }
+}
+
+// The child of the test below: a learner answering until the program is killed. Each answer is
+// reported once its handler has run, that is after its reveal.
+TEST_F(Memory, DISABLED_AnswersUntilKilled)
+{
+    const UserFolders user(QString::fromLocal8Bit(qgetenv(kKilledFolder)));
+    startProgram();
+    open(40);
+    sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+    for (int answers = 1;; ++answers) {
+        drawAndAnswer(answers % 3 != 0);
+        std::printf("answered %d\n", answers);
+        std::fflush(stdout);
+    }
+}
+
+TEST(KilledMidDrill, EveryAnswerWhoseRevealWasShownIsFound)
+{
+    const QTemporaryDir folder;
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(kKilledFolder, folder.path());
+    // What the child leaves in its temporary folder goes when this test's does.
+    environment.insert(QStringLiteral("TMPDIR"), folder.path());
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=Memory.DISABLED_AnswersUntilKilled"),
+                 QStringLiteral("--gtest_also_run_disabled_tests")});
+    ASSERT_TRUE(child.waitForStarted(10000));
+    int reported = 0;
+    while (reported < 25 && child.waitForReadyRead(20000)) {
+        while (child.canReadLine()) {
+            const QByteArray line = child.readLine();
+            if (line.startsWith("answered "))
+                reported = line.mid(9).trimmed().toInt();
+        }
+    }
+    child.kill(); // SIGKILL, in the middle of whatever answer comes next
+    child.waitForFinished(10000);
+    ASSERT_EQ(reported, 25);
+
+    const UserFolders user(folder.path());
+    std::u16string message;
+    const auto memory = progress::Memory::open(u"", false, message);
+    ASSERT_TRUE(memory) << QString::fromStdU16String(message).toStdString();
+    EXPECT_TRUE(message.empty()) << "the store opens again as it was";
+    EXPECT_GE(memory->answerCount(), reported);
+}
+
+} // namespace
