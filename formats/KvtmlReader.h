@@ -1,5 +1,6 @@
 // KVTML 2.0, the XML that KWordQuiz and Parley save: in each entry, translation 0 is the
-// word and translation 1 its meaning.
+// word and translation 1 its meaning; in a list of one language, translation 0's comment
+// is the meaning.
 #pragma once
 
 #include "EntryCollector.h"
