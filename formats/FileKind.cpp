@@ -150,10 +150,9 @@ bool looksLikeUtf16LE(std::string_view bytes)
     if (bytes.find("\r\n") != std::string_view::npos)
         return false;
     size_t zeroBytes = 0;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != 0)
-            continue;
-        if (i % 2 == 0)
+    for (size_t at = bytes.find('\0'); at != std::string_view::npos;
+         at = bytes.find('\0', at + 1)) {
+        if (at % 2 == 0)
             return false;
         ++zeroBytes;
     }

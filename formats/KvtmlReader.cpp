@@ -1,5 +1,7 @@
 #include "KvtmlReader.h"
 
+#include <QList>
+#include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
 #include <pugixml.hpp>
@@ -11,45 +13,47 @@ namespace {
 // A vocabulary document nests five deep; anything far deeper is not one.
 constexpr int kMaxDepth = 64;
 
-// The node after `node` in document order, without leaving `top`'s subtree; `depth`
-// follows the steps down and up.
-pugi::xml_node nextInTree(pugi::xml_node node, pugi::xml_node top, int& depth)
+// The node after `node` in document order, without leaving `top`'s subtree.
+pugi::xml_node nextInTree(pugi::xml_node node, pugi::xml_node top)
 {
-    if (pugi::xml_node child = node.first_child()) {
-        ++depth;
+    if (pugi::xml_node child = node.first_child())
         return child;
-    }
-    for (; node != top; node = node.parent(), --depth) {
+    for (; node != top; node = node.parent()) {
         if (pugi::xml_node sibling = node.next_sibling())
             return sibling;
     }
     return {};
 }
 
-bool nestedTooDeeply(const pugi::xml_document& document)
-{
-    int depth = 0;
-    for (pugi::xml_node node = document.first_child(); node;
-         node = nextInTree(node, document, depth)) {
-        if (depth >= kMaxDepth && node.type() == pugi::node_element)
-            return true;
+// Stops at the first element nested deeper than a word list ever is.
+class DepthLimit : public pugi::xml_tree_walker {
+public:
+    bool for_each(pugi::xml_node& node) override
+    {
+        // The walker counts the root element's depth as 0.
+        exceeded = depth() >= kMaxDepth && node.type() == pugi::node_element;
+        return !exceeded;
     }
-    return false;
-}
 
-// All the text inside an element, its child elements' included.
-QString textOf(pugi::xml_node element)
+    bool exceeded = false;
+};
+
+// The text inside an element, its child elements' included, decoded into `text`: the
+// buffer is kept from one entry to the next, so reading an entry allocates nothing.
+QStringView textOf(pugi::xml_node element, QList<QChar>& text)
 {
-    const pugi::xml_node first = element.first_child();
-    if (first.type() == pugi::node_pcdata && !first.next_sibling())
-        return QString::fromUtf8(first.value());
-    QByteArray text;
-    int depth = 0;
-    for (pugi::xml_node node = first; node; node = nextInTree(node, element, depth)) {
-        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
-            text += node.value();
+    text.clear();
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    for (pugi::xml_node node = element.first_child(); node; node = nextInTree(node, element)) {
+        if (node.type() != pugi::node_pcdata && node.type() != pugi::node_cdata)
+            continue;
+        const QByteArrayView bytes(node.value());
+        const qsizetype start = text.size();
+        // A byte of UTF-8 never makes more than one unit of UTF-16.
+        text.resize(start + bytes.size());
+        text.resize(decoder.appendToBuffer(text.data() + start, bytes) - text.data());
     }
-    return QString::fromUtf8(text);
+    return QStringView(text.data(), text.size());
 }
 
 int translationId(pugi::xml_node translation)
@@ -59,18 +63,42 @@ int translationId(pugi::xml_node translation)
     return numbered ? id : -1;
 }
 
-// Lists of one language give each word a hint in a comment instead of a second translation.
-bool hasSecondLanguage(pugi::xml_node kvtml)
+// Reads each active entry: translation 0's text is the word, and the meaning is
+// translation 1's text or, in lists of one language, translation 0's comment. Returns
+// whether any entry has a translation 1.
+bool readEntries(pugi::xml_node kvtml, bool oneLanguage, EntryCollector& entries)
 {
+    bool secondLanguage = false;
+    QList<QChar> wordText;
+    QList<QChar> meaningText;
     for (pugi::xml_node list : kvtml.children("entries")) {
         for (pugi::xml_node entry : list.children("entry")) {
-            for (pugi::xml_node translation : entry.children("translation")) {
-                if (translationId(translation) == 1)
-                    return true;
+            if (entries.full())
+                return true;
+            bool inactive = false;
+            QStringView word;
+            QStringView meaning;
+            for (pugi::xml_node child : entry.children()) {
+                if (std::strcmp(child.name(), "inactive") == 0) {
+                    inactive = QByteArrayView(child.child_value()).trimmed() == "true";
+                    continue;
+                }
+                if (std::strcmp(child.name(), "translation") != 0)
+                    continue;
+                const int id = translationId(child);
+                secondLanguage = secondLanguage || id == 1;
+                if (id == 0)
+                    word = textOf(child.child("text"), wordText);
+                if (id == 0 && oneLanguage)
+                    meaning = textOf(child.child("comment"), meaningText);
+                else if (id == 1)
+                    meaning = textOf(child.child("text"), meaningText);
             }
+            if (!inactive)
+                entries.add(word, meaning);
         }
     }
-    return false;
+    return secondLanguage;
 }
 
 QString parseProblem(const pugi::xml_parse_result& result, const QByteArray& xml)
@@ -92,11 +120,13 @@ QString parseProblem(const pugi::xml_parse_result& result, const QByteArray& xml
 QString KvtmlReader::read(EntryCollector& entries)
 {
     // Only the entities that XML itself defines are decoded; a document type is read only to
-    // refuse entities of its own, and nothing it names is fetched.
+    // refuse entities of its own, and nothing it names is fetched. Text in another encoding
+    // is converted into a buffer of the parser's own. Line ends stay as they are: an
+    // entry's line breaks become spaces anyway.
     pugi::xml_document document;
     const pugi::xml_parse_result result =
-        document.load_buffer(m_xml.constData(), static_cast<size_t>(m_xml.size()),
-                             pugi::parse_default | pugi::parse_doctype);
+        document.load_buffer_inplace(m_xml.data(), static_cast<size_t>(m_xml.size()),
+                                     pugi::parse_cdata | pugi::parse_escapes | pugi::parse_doctype);
     if (const pugi::xml_node kvtml = document.document_element()) {
         if (std::strcmp(kvtml.name(), "kvtml") != 0)
             return QStringLiteral("it is an XML file, but not a KVTML word list.");
@@ -106,7 +136,9 @@ QString KvtmlReader::read(EntryCollector& entries)
                                   "opened.")
                 .arg(version.isEmpty() ? QStringLiteral("1") : QString::fromUtf8(version));
     }
-    if (nestedTooDeeply(document))
+    DepthLimit depthLimit;
+    document.traverse(depthLimit);
+    if (depthLimit.exceeded)
         return QStringLiteral("its elements are nested far too deeply for a word list.");
     if (!result)
         return parseProblem(result, m_xml);
@@ -115,29 +147,9 @@ QString KvtmlReader::read(EntryCollector& entries)
             return QStringLiteral("it declares XML entities of its own, which no word list "
                                   "needs.");
     }
-
-    const pugi::xml_node kvtml = document.document_element();
-    const bool twoLanguages = hasSecondLanguage(kvtml);
-    for (pugi::xml_node list : kvtml.children("entries")) {
-        for (pugi::xml_node entry : list.children("entry")) {
-            if (entries.full())
-                return {};
-            if (QByteArrayView(entry.child("inactive").child_value()).trimmed() == "true")
-                continue;
-            QString word;
-            QString meaning;
-            for (pugi::xml_node translation : entry.children("translation")) {
-                const int id = translationId(translation);
-                if (id == 0)
-                    word = textOf(translation.child("text"));
-                if (id == 0 && !twoLanguages)
-                    meaning = textOf(translation.child("comment"));
-                else if (id == 1)
-                    meaning = textOf(translation.child("text"));
-            }
-            entries.add(word, meaning);
-        }
-    }
+    // Without a second language no entry had a meaning, so none was kept.
+    if (!readEntries(document.document_element(), false, entries))
+        readEntries(document.document_element(), true, entries);
     return {};
 }
 

@@ -7,18 +7,20 @@
 
 #include <QByteArray>
 #include <QString>
+#include <utility>
 
 namespace formats {
 
 class KvtmlReader {
 public:
-    explicit KvtmlReader(const QByteArray& xml) : m_xml(xml) {}
+    // The document is parsed in its own bytes, which the reading changes.
+    explicit KvtmlReader(QByteArray xml) : m_xml(std::move(xml)) {}
 
     // Why the document cannot be read, or an empty string.
     QString read(EntryCollector& entries);
 
 private:
-    const QByteArray& m_xml;
+    QByteArray m_xml;
 };
 
 } // namespace formats

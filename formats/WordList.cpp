@@ -6,6 +6,7 @@
 
 #include <QStringDecoder>
 #include <algorithm>
+#include <utility>
 
 namespace formats {
 
@@ -14,6 +15,8 @@ namespace {
 // Far beyond any word list: 5200 entries of the longest words and meanings take a third
 // of it. Reading a larger file stops one byte past it.
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+// The rest of a list of some thousand entries in one read.
+constexpr qsizetype kMinimumRead = 2 * 1024 * 1024;
 
 // The text of a file that is not XML: a dictionary's UTF-16LE, UTF-8 with or without a
 // byte-order mark, or UTF-16 with one. Fills `problem` when the bytes are not such text.
@@ -104,7 +107,7 @@ QString readWhole(std::string_view firstBlock, const ReadMore& readMore, QByteAr
         const qsizetype before = bytes.size();
         // Each read as large as what came before, so a large file takes few reads.
         const qsizetype wanted =
-            std::min(std::max(before, qsizetype{kFirstBlockSize}), kMaxFileSize + 1 - before);
+            std::min(std::max(before, kMinimumRead), kMaxFileSize + 1 - before);
         bytes.resize(before + wanted);
         const std::size_t got = readMore(bytes.data() + before, static_cast<std::size_t>(wanted));
         bytes.resize(before + static_cast<qsizetype>(got));
@@ -126,7 +129,7 @@ QString readList(FileKind kind, std::string_view firstBlock, const ReadMore& rea
     QString problem;
     switch (kind) {
     case FileKind::Kvtml:
-        return KvtmlReader(bytes).read(entries);
+        return KvtmlReader(std::move(bytes)).read(entries);
     case FileKind::AnkiDeck:
         return QStringLiteral("it is an Anki deck, which this version cannot open.");
     case FileKind::Xlsx:
