@@ -3,8 +3,10 @@
 
 Each program is started several times on the same Qt platform (offscreen unless
 QT_QPA_PLATFORM says otherwise) and ends by itself after its first paint. Prints the
-medians and the ratios; the goal is at most 1.3 for both, and at most 1.5 for the time to
-the first paint when the trainer starts on a 5200-entry KVTML word list.
+medians and the ratios; the goal is at most 1.3 for both. With a word list on the command
+line, the list is read after the first paint: the moment it is loaded (the caption shows
+the file's name) is timed as well, and for a 5200-entry KVTML list the goal is at most 1.5
+times the minimal dialog's first paint.
 
 Usage: bench/startup.py BUILD_DIR [RUNS]
 """
@@ -17,7 +19,8 @@ import time
 
 
 def run_once(command, env):
-    """Milliseconds from the start to the first paint, and the peak memory in KiB."""
+    """Milliseconds from the start to the first paint and to the last change of the
+    caption (None without one), and the peak memory in KiB."""
     start_ms = time.time() * 1000.0
     result = subprocess.run(["/usr/bin/time", "-f", "maxrss %M"] + command, env=env,
                             capture_output=True, text=True, timeout=60)
@@ -25,9 +28,12 @@ def run_once(command, env):
         sys.exit(f"{command[0]} failed ({result.returncode}): {result.stderr.strip()}")
     paint_ms = next(float(line.split()[1]) for line in result.stdout.splitlines()
                     if line.startswith("first-paint-epoch-ms"))
+    titles_ms = [float(line.split()[1]) for line in result.stdout.splitlines()
+                 if line.startswith("title-change-epoch-ms")]
     peak_kib = next(int(line.split()[1]) for line in result.stderr.splitlines()
                     if line.startswith("maxrss"))
-    return paint_ms - start_ms, peak_kib
+    loaded_ms = titles_ms[-1] - start_ms if titles_ms else None
+    return paint_ms - start_ms, loaded_ms, peak_kib
 
 
 def write_kvtml(path, entries):
@@ -53,8 +59,6 @@ def main():
     programs = {
         "minimal dialog": [os.path.join(build, "bench", "minimal_dialog")],
         "zantoli": [os.path.join(build, "zantoli"), "--exit-after-first-paint"],
-        # With a dictionary the first paint also waits for the list to load and its
-        # message box to come up: shown for information, not held to the goal.
         "zantoli + list": [os.path.join(build, "zantoli"), "--exit-after-first-paint",
                            os.path.join(root, "examples", "english-vocabulary.dic")],
         "zantoli + kvtml": [os.path.join(build, "zantoli"), "--exit-after-first-paint", kvtml],
@@ -62,15 +66,20 @@ def main():
     results = {}
     for name, command in programs.items():
         samples = [run_once(command, env) for _ in range(runs)]
+        loads = [s[1] for s in samples if s[1] is not None]
         results[name] = (statistics.median(s[0] for s in samples),
-                         statistics.median(s[1] for s in samples))
-        print(f"{name:15s} first paint {results[name][0]:7.1f} ms   peak memory "
-              f"{results[name][1] / 1024:6.1f} MiB   (median of {runs})")
+                         statistics.median(loads) if loads else None,
+                         statistics.median(s[2] for s in samples))
+        loaded = f"   list loaded {results[name][1]:7.1f} ms" if loads else ""
+        print(f"{name:15s} first paint {results[name][0]:7.1f} ms{loaded}   peak memory "
+              f"{results[name][2] / 1024:6.1f} MiB   (median of {runs})")
     base, ours = results["minimal dialog"], results["zantoli"]
     print(f"ratio time   {ours[0] / base[0]:.2f} (goal: at most 1.3)")
-    print(f"ratio memory {ours[1] / base[1]:.2f} (goal: at most 1.3)")
-    large = results["zantoli + kvtml"]
-    print(f"ratio time, 5200-entry KVTML list {large[0] / base[0]:.2f} (goal: at most 1.5)")
+    print(f"ratio memory {ours[2] / base[2]:.2f} (goal: at most 1.3)")
+    dictionary, large = results["zantoli + list"], results["zantoli + kvtml"]
+    print(f"ratio time to the loaded list, dictionary {dictionary[1] / base[0]:.2f}")
+    print(f"ratio time to the loaded list, 5200-entry KVTML {large[1] / base[0]:.2f} "
+          f"(goal: at most 1.5)")
 
 
 if __name__ == "__main__":
