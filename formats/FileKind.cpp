@@ -33,7 +33,7 @@ Extension extensionOf(const QString& path)
                     {u"kvtml", Extension::Kvtml},        {u"apkg", Extension::Apkg},
                     {u"xlsx", Extension::Xlsx},          {u"ods", Extension::Ods},
                     {u"docx", Extension::WordProcessor}, {u"doc", Extension::WordProcessor},
-                    {u"odt", Extension::WordProcessor},  {u"rtf", Extension::WordProcessor}};
+                    {u"odt", Extension::WordProcessor}};
     const QString suffix = QFileInfo(path).suffix().toLower();
     for (const auto& known : suffixes) {
         if (suffix == known.suffix)
