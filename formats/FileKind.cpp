@@ -27,7 +27,7 @@ Extension extensionOf(const QString& path)
 {
     static const struct {
         QStringView suffix;
-        Extension extension;
+        Extension extension = Extension::Other;
     } suffixes[] = {{u"dic", Extension::Dictionary},     {u"txt", Extension::Text},
                     {u"tsv", Extension::TabSeparated},   {u"csv", Extension::CommaSeparated},
                     {u"kvtml", Extension::Kvtml},        {u"apkg", Extension::Apkg},
@@ -48,7 +48,7 @@ FileKind signatureKind(std::string_view bytes)
 {
     static const struct {
         std::string_view signature;
-        FileKind kind;
+        FileKind kind = FileKind::Text;
     } signatures[] = {
         {std::string_view("PK\x03\x04", 4), FileKind::ZipArchive},
         {std::string_view("PK\x05\x06", 4), FileKind::ZipArchive},
@@ -79,10 +79,10 @@ FileKind signatureKind(std::string_view bytes)
     // "RIFF", the size, then the kind of RIFF file.
     if (bytes.starts_with("RIFF") && bytes.size() >= 12 && bytes.substr(8, 4) == "WEBP")
         return FileKind::WebPImage;
-    // "BZh", the block size digit, then the magic of the first block or of the end.
+    // "BZh", the block size digit, then the magic of the first block (the digits of pi,
+    // which read "1AY&SY") or of the end.
     if (bytes.size() >= 10 && bytes.starts_with("BZh") && bytes[3] >= '1' && bytes[3] <= '9' &&
-        (bytes.substr(4, 6) == "\x31\x41\x59\x26\x53\x59" ||
-         bytes.substr(4, 6) == "\x17\x72\x45\x38\x50\x90"))
+        (bytes.substr(4, 6) == "1AY&SY" || bytes.substr(4, 6) == "\x17\x72\x45\x38\x50\x90"))
         return FileKind::Bzip2File;
     return FileKind::Text;
 }

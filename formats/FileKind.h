@@ -45,7 +45,7 @@ enum class FileKind {
 inline constexpr std::size_t kFirstBlockSize = 64 * 1024;
 
 // What the file at `path` is, from the bytes it starts with (its first block, or all of a
-// shorter file) and its name.
+// shorter file), its name, and whether the path leads to a regular file.
 FileKind fileKind(std::string_view firstBlock, const std::u16string& path);
 
 } // namespace formats

@@ -23,12 +23,10 @@ constexpr qsizetype kMinimumRead = 2 * 1024 * 1024;
 QString decodeText(const QByteArray& bytes, FileKind kind, QString& problem)
 {
     QStringConverter::Encoding encoding = QStringConverter::Utf8;
-    if (kind == FileKind::Dictionary)
+    if (kind == FileKind::Dictionary || bytes.startsWith("\xFF\xFE"))
         encoding = QStringConverter::Utf16LE;
     else if (bytes.startsWith("\xFE\xFF"))
         encoding = QStringConverter::Utf16BE;
-    else if (bytes.startsWith("\xFF\xFE"))
-        encoding = QStringConverter::Utf16LE;
     // Zero bytes are what tells a binary file (an image, a program) from text.
     if (encoding == QStringConverter::Utf8 && bytes.contains('\0')) {
         problem = QStringLiteral("it holds zero bytes, so it is not a text file.");
