@@ -3,6 +3,7 @@
 #include <QList>
 #include <QStringDecoder>
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 #include <pugixml.hpp>
 
@@ -40,14 +41,14 @@ public:
 
 // The text inside an element, its child elements' included, decoded into `text`: the
 // buffer is kept from one entry to the next, so reading an entry allocates nothing.
-QStringView textOf(pugi::xml_node element, QList<QChar>& text)
+QStringView textOf(pugi::xml_node element, QStringDecoder& decoder, QList<QChar>& text)
 {
     text.clear();
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    for (pugi::xml_node node = element.first_child(); node; node = nextInTree(node, element)) {
-        if (node.type() != pugi::node_pcdata && node.type() != pugi::node_cdata)
-            continue;
+    // An element whose only child is its text holds that text as its value.
+    for (pugi::xml_node node = element; node; node = nextInTree(node, element)) {
         const QByteArrayView bytes(node.value());
+        if (bytes.isEmpty())
+            continue;
         const qsizetype start = text.size();
         // A byte of UTF-8 never makes more than one unit of UTF-16.
         text.resize(start + bytes.size());
@@ -56,11 +57,37 @@ QStringView textOf(pugi::xml_node element, QList<QChar>& text)
     return QStringView(text.data(), text.size());
 }
 
+// Whether an element or attribute has the name given. Names here are short and differ
+// early, so comparing in line costs less than a call for each.
+bool named(const char* name, const char* expected)
+{
+    while (*expected != '\0' && *name == *expected) {
+        ++name;
+        ++expected;
+    }
+    return *name == *expected;
+}
+
+pugi::xml_node childNamed(pugi::xml_node element, const char* name)
+{
+    for (pugi::xml_node child : element.children()) {
+        if (named(child.name(), name))
+            return child;
+    }
+    return {};
+}
+
 int translationId(pugi::xml_node translation)
 {
-    bool numbered = false;
-    const int id = QByteArrayView(translation.attribute("id").value()).trimmed().toInt(&numbered);
-    return numbered ? id : -1;
+    for (pugi::xml_attribute attribute : translation.attributes()) {
+        if (!named(attribute.name(), "id"))
+            continue;
+        const QByteArrayView text = QByteArrayView(attribute.value()).trimmed();
+        int id = -1;
+        const auto [end, error] = std::from_chars(text.begin(), text.end(), id);
+        return error == std::errc() && end == text.end() ? id : -1;
+    }
+    return -1;
 }
 
 // Reads each active entry: translation 0's text is the word, and the meaning is
@@ -69,30 +96,36 @@ int translationId(pugi::xml_node translation)
 bool readEntries(pugi::xml_node kvtml, bool oneLanguage, EntryCollector& entries)
 {
     bool secondLanguage = false;
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QList<QChar> wordText;
     QList<QChar> meaningText;
-    for (pugi::xml_node list : kvtml.children("entries")) {
-        for (pugi::xml_node entry : list.children("entry")) {
+    for (pugi::xml_node list : kvtml.children()) {
+        if (!named(list.name(), "entries"))
+            continue;
+        for (pugi::xml_node entry : list.children()) {
+            if (!named(entry.name(), "entry"))
+                continue;
             if (entries.full())
                 return true;
             bool inactive = false;
             QStringView word;
             QStringView meaning;
             for (pugi::xml_node child : entry.children()) {
-                if (std::strcmp(child.name(), "inactive") == 0) {
+                const char* name = child.name();
+                if (named(name, "inactive")) {
                     inactive = QByteArrayView(child.child_value()).trimmed() == "true";
                     continue;
                 }
-                if (std::strcmp(child.name(), "translation") != 0)
+                if (!named(name, "translation"))
                     continue;
                 const int id = translationId(child);
                 secondLanguage = secondLanguage || id == 1;
                 if (id == 0)
-                    word = textOf(child.child("text"), wordText);
+                    word = textOf(childNamed(child, "text"), decoder, wordText);
                 if (id == 0 && oneLanguage)
-                    meaning = textOf(child.child("comment"), meaningText);
+                    meaning = textOf(childNamed(child, "comment"), decoder, meaningText);
                 else if (id == 1)
-                    meaning = textOf(child.child("text"), meaningText);
+                    meaning = textOf(childNamed(child, "text"), decoder, meaningText);
             }
             if (!inactive)
                 entries.add(word, meaning);
@@ -124,11 +157,11 @@ QString KvtmlReader::read(EntryCollector& entries)
     // is converted into a buffer of the parser's own. Line ends stay as they are: an
     // entry's line breaks become spaces anyway.
     pugi::xml_document document;
-    const pugi::xml_parse_result result =
-        document.load_buffer_inplace(m_xml.data(), static_cast<size_t>(m_xml.size()),
-                                     pugi::parse_cdata | pugi::parse_escapes | pugi::parse_doctype);
+    const pugi::xml_parse_result result = document.load_buffer_inplace(
+        m_xml.data(), static_cast<size_t>(m_xml.size()),
+        pugi::parse_cdata | pugi::parse_escapes | pugi::parse_doctype | pugi::parse_embed_pcdata);
     if (const pugi::xml_node kvtml = document.document_element()) {
-        if (std::strcmp(kvtml.name(), "kvtml") != 0)
+        if (!named(kvtml.name(), "kvtml"))
             return QStringLiteral("it is an XML file, but not a KVTML word list.");
         const QByteArrayView version(kvtml.attribute("version").value());
         if (!version.startsWith("2."))
