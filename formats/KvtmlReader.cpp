@@ -14,6 +14,18 @@ namespace {
 // A vocabulary document nests five deep; anything far deeper is not one.
 constexpr int kMaxDepth = 64;
 
+// The parser keeps a node for each tag and attribute, many times the bytes they take: a
+// file made of little else would fill memory. A list of 5200 richly marked-up entries
+// has a tenth of this many, and a file of fewer bytes cannot have more.
+constexpr qsizetype kMaxMarkup = 2'000'000;
+
+bool hasFarTooMuchMarkup(const QByteArray& xml)
+{
+    return xml.size() > kMaxMarkup &&
+           std::count(xml.cbegin(), xml.cend(), '<') + std::count(xml.cbegin(), xml.cend(), '=') >
+               kMaxMarkup;
+}
+
 // The node after `node` in document order, without leaving `top`'s subtree.
 pugi::xml_node nextInTree(pugi::xml_node node, pugi::xml_node top)
 {
@@ -156,6 +168,8 @@ QString KvtmlReader::read(EntryCollector& entries)
     // refuse entities of its own, and nothing it names is fetched. Text in another encoding
     // is converted into a buffer of the parser's own. Line ends stay as they are: an
     // entry's line breaks become spaces anyway.
+    if (hasFarTooMuchMarkup(m_xml))
+        return QStringLiteral("it holds far more markup than any word list.");
     pugi::xml_document document;
     const pugi::xml_parse_result result = document.load_buffer_inplace(
         m_xml.data(), static_cast<size_t>(m_xml.size()),

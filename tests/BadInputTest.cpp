@@ -316,6 +316,8 @@ TEST_F(BadInput, FilesThatAreNoWordListAreRefusedWithTheListKept)
          u"it is saved in KVTML version 1; only KVTML 2.0 can be opened."},
         {"deep.kvtml", kvtml(repeated("<entry>", 1'000'000)),
          u"its elements are nested far too deeply for a word list."},
+        {"flat.kvtml", kvtml(repeated("<i a=''/>", 1'100'000)),
+         u"it holds far more markup than any word list."},
         // Each entity ten of the one before: a billion characters if all were expanded.
         {"laughs.kvtml", entityBomb(),
          u"it declares XML entities of its own, which no word list needs."},
