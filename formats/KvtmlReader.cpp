@@ -164,12 +164,12 @@ QString parseProblem(const pugi::xml_parse_result& result, const QByteArray& xml
 
 QString KvtmlReader::read(EntryCollector& entries)
 {
+    if (hasFarTooMuchMarkup(m_xml))
+        return QStringLiteral("it holds far more markup than any word list.");
     // Only the entities that XML itself defines are decoded; a document type is read only to
     // refuse entities of its own, and nothing it names is fetched. Text in another encoding
     // is converted into a buffer of the parser's own. Line ends stay as they are: an
     // entry's line breaks become spaces anyway.
-    if (hasFarTooMuchMarkup(m_xml))
-        return QStringLiteral("it holds far more markup than any word list.");
     pugi::xml_document document;
     const pugi::xml_parse_result result = document.load_buffer_inplace(
         m_xml.data(), static_cast<size_t>(m_xml.size()),
