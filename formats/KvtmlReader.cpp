@@ -1,11 +1,11 @@
 #include "KvtmlReader.h"
 
-#include <QList>
 #include <QStringDecoder>
 #include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <pugixml.hpp>
+#include <string>
 
 namespace formats {
 
@@ -51,22 +51,23 @@ public:
     bool exceeded = false;
 };
 
-// The text inside an element, its child elements' included, decoded into `text`: the
-// buffer is kept from one entry to the next, so reading an entry allocates nothing.
-QStringView textOf(pugi::xml_node element, QStringDecoder& decoder, QList<QChar>& text)
+// The text inside an element, its child elements' included, decoded into `buffer`: it
+// is kept from one entry to the next and only ever grows, so reading an entry allocates
+// nothing.
+QStringView textOf(pugi::xml_node element, QStringDecoder& decoder, std::u16string& buffer)
 {
-    text.clear();
+    qsizetype length = 0;
     // An element whose only child is its text holds that text as its value.
     for (pugi::xml_node node = element; node; node = nextInTree(node, element)) {
         const QByteArrayView bytes(node.value());
-        if (bytes.isEmpty())
-            continue;
-        const qsizetype start = text.size();
         // A byte of UTF-8 never makes more than one unit of UTF-16.
-        text.resize(start + bytes.size());
-        text.resize(decoder.appendToBuffer(text.data() + start, bytes) - text.data());
+        const auto needed = static_cast<std::size_t>(length + bytes.size());
+        if (buffer.size() < needed)
+            buffer.resize(std::max(needed, 2 * buffer.size()));
+        QChar* start = reinterpret_cast<QChar*>(buffer.data()) + length;
+        length += decoder.appendToBuffer(start, bytes) - start;
     }
-    return QStringView(text.data(), text.size());
+    return QStringView(buffer.data(), length);
 }
 
 // Whether an element or attribute has the name given. Names here are short and differ
@@ -109,8 +110,8 @@ bool readEntries(pugi::xml_node kvtml, bool oneLanguage, EntryCollector& entries
 {
     bool secondLanguage = false;
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QList<QChar> wordText;
-    QList<QChar> meaningText;
+    std::u16string wordText;
+    std::u16string meaningText;
     for (pugi::xml_node list : kvtml.children()) {
         if (!named(list.name(), "entries"))
             continue;
