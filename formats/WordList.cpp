@@ -15,7 +15,7 @@ namespace {
 // Far beyond any word list: 5200 entries of the longest words and meanings take a third
 // of it. Reading a larger file stops one byte past it.
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
-// The rest of a list of some thousand entries in one read.
+// Reads take at least this much: the rest of a list of some thousand entries at once.
 constexpr qsizetype kMinimumRead = 2 * 1024 * 1024;
 
 // The text of a file that is not XML: a dictionary's UTF-16LE, UTF-8 with or without a
@@ -103,7 +103,7 @@ QString readWhole(std::string_view firstBlock, const ReadMore& readMore, QByteAr
             return QStringLiteral("it is over %1 MB, far too large for a word list.")
                 .arg(kMaxFileSize / (1024 * 1024));
         const qsizetype before = bytes.size();
-        // Each read as large as what came before, so a large file takes few reads.
+        // Each read as large as all before it, and the rest of a common list in one.
         const qsizetype wanted =
             std::min(std::max(before, kMinimumRead), kMaxFileSize + 1 - before);
         bytes.resize(before + wanted);

@@ -133,17 +133,25 @@ TEST_F(BadInput, UnreadableFileIsRefused)
 
 TEST_F(BadInput, ReadErrorKeepsTheLoadedListAndClosesTheQuestion)
 {
-    const std::string path = files.writeEntries("failing.dic", 9000);
-    armReadFault("failing.dic", 100000);
-    openAfterGoodList(path);
-    disarmReadFault();
-    ASSERT_EQ(seam.messages.size(), 1u);
-    EXPECT_EQ(seam.messages[0].type, MB_ICONSTOP);
-    EXPECT_NE(seam.messages[0].text.find(u"Cannot read"), std::u16string::npos);
-    expectGoodListUntouched();
-    EXPECT_FALSE(dlg->m_bAnswerable);
-    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), kStartPrompt);
-    EXPECT_EQ(windowText(*dlg, IDC_START), u"START");
+    std::string csv;
+    for (int i = 0; i < 9000; ++i)
+        csv += "word" + std::to_string(i) + ",meaning " + std::to_string(i) + "\n";
+    // A dictionary, and a list of another format, which its reader reads on after the
+    // block that told its kind.
+    for (const std::string& path :
+         {files.writeEntries("failing.dic", 9000), files.writeBytes("failing.csv", csv)}) {
+        SCOPED_TRACE(path);
+        armReadFault(path.substr(path.rfind('/') + 1), 100000);
+        openAfterGoodList(path);
+        disarmReadFault();
+        ASSERT_EQ(seam.messages.size(), 1u);
+        EXPECT_EQ(seam.messages[0].type, MB_ICONSTOP);
+        EXPECT_NE(seam.messages[0].text.find(u"Cannot read"), std::u16string::npos);
+        expectGoodListUntouched();
+        EXPECT_FALSE(dlg->m_bAnswerable);
+        EXPECT_EQ(windowText(*dlg, IDC_QUESTION), kStartPrompt);
+        EXPECT_EQ(windowText(*dlg, IDC_START), u"START");
+    }
 }
 
 TEST_F(BadInput, UnitsHoldingALineFeedByteAreStillText)
