@@ -19,8 +19,8 @@ public:
     // of a longer line is skipped up to its line end. Returns the number of units stored.
     // Throws CFileException* when the file cannot be read.
     int ReadLine(WCHAR* buffer, int capacity);
-    // The file's first block, read but not consumed: what tells a dictionary from other
-    // files. Empty for an empty file.
+    // Before any line is read: the file's first block, read but not consumed, which tells a
+    // dictionary from other files. Empty for an empty file.
     std::string_view PeekFirstBlock();
     ULONGLONG GetLength();
     BOOL IsEOF();
