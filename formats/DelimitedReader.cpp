@@ -2,6 +2,9 @@
 
 #include "AnkiHtml.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace formats {
 
 namespace {
@@ -26,28 +29,58 @@ bool isLineEnd(QChar c)
     return c == u'\n' || c == u'\r';
 }
 
+QStringView firstLine(QStringView text)
+{
+    qsizetype end = 0;
+    while (end < text.size() && !isLineEnd(text[end]))
+        ++end;
+    return text.first(end);
+}
+
+// The colon of a line that is one of the headers Anki writes ("#separator:tab"), or -1: a
+// line that merely starts with "#" is a record.
+qsizetype ankiHeaderColon(QStringView line)
+{
+    static constexpr QStringView keys[] = {
+        u"separator",   u"html",       u"tags",        u"columns",
+        u"notetype",    u"deck",       u"guid column", u"notetype column",
+        u"deck column", u"tags column"};
+    if (!line.startsWith(u'#'))
+        return -1;
+    const qsizetype colon = line.indexOf(u':');
+    if (colon < 0)
+        return -1;
+    const QStringView key = line.sliced(1, colon - 1);
+    return std::ranges::find(keys, key) != std::end(keys) ? colon : -1;
+}
+
 } // namespace
 
 DelimitedReader::DelimitedReader(QStringView text, Kind kind)
     : m_text(text), m_separator(kind == Kind::TabSeparated ? u'\t' : u',')
 {
-    readHeaders();
-    if (kind == Kind::CommaSeparated && !m_separatorGiven)
+    // Anki writes its headers into tab-separated text only; in CSV a "#" starts a word.
+    if (kind == Kind::TabSeparated)
+        readHeaders();
+    else
         m_separator = guessSeparator();
+}
+
+bool DelimitedReader::startsWithAnkiHeader(QStringView text)
+{
+    return ankiHeaderColon(firstLine(text)) >= 0;
 }
 
 void DelimitedReader::readHeaders()
 {
-    // "#key:value" lines at the top; Anki writes more of them than matter here.
-    while (m_pos < m_text.size() && m_text[m_pos] == u'#') {
-        qsizetype end = m_pos;
-        while (end < m_text.size() && !isLineEnd(m_text[end]))
-            ++end;
-        const QStringView line = m_text.sliced(m_pos + 1, end - m_pos - 1);
-        const qsizetype colon = line.indexOf(u':');
-        if (colon > 0)
-            applyHeader(line.first(colon).trimmed(), line.sliced(colon + 1).trimmed());
-        m_pos = end;
+    // Anki's "#key:value" lines at the top; it writes more of them than matter here.
+    for (;;) {
+        const QStringView line = firstLine(m_text.sliced(m_pos));
+        const qsizetype colon = ankiHeaderColon(line);
+        if (colon < 0)
+            return;
+        applyHeader(line.sliced(1, colon - 1), line.sliced(colon + 1).trimmed());
+        m_pos += line.size();
         if (m_pos < m_text.size() && m_text[m_pos] == u'\r')
             ++m_pos;
         if (m_pos < m_text.size() && m_text[m_pos] == u'\n')
@@ -59,10 +92,8 @@ void DelimitedReader::applyHeader(QStringView key, QStringView value)
 {
     if (key == u"separator") {
         const QChar separator = namedSeparator(value);
-        if (!separator.isNull() && !isLineEnd(separator) && separator != u'"') {
+        if (!separator.isNull() && !isLineEnd(separator) && separator != u'"')
             m_separator = separator;
-            m_separatorGiven = true;
-        }
     } else if (key == u"html") {
         m_html = value == u"true";
     } else if (key == u"guid column" || key == u"notetype column" || key == u"deck column" ||

@@ -19,6 +19,10 @@ public:
     // Why the records cannot be read, or an empty string.
     QString read(EntryCollector& entries);
 
+    // Whether the text's first line is one of the headers that Anki writes at the top of
+    // its plain-text export.
+    static bool startsWithAnkiHeader(QStringView text);
+
 private:
     void readHeaders();
     void applyHeader(QStringView key, QStringView value);
@@ -31,7 +35,6 @@ private:
     QStringView m_text;
     qsizetype m_pos = 0;
     QChar m_separator;
-    bool m_separatorGiven = false;
     bool m_html = false;
     // Columns that hold Anki's note data rather than the word or its meaning (0-based).
     QList<int> m_noteColumns;

@@ -4,68 +4,29 @@
 #include "KvtmlReader.h"
 #include "LinePairsReader.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
+#include <utility>
 
 namespace formats {
 
 namespace {
 
 // Far beyond any word list: 5200 entries of the longest words and meanings take a third
-// of it. A larger file is refused before it is read into memory.
+// of it. Reading a larger file stops one byte past it.
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+// Reads take at least this much: the rest of a list of some thousand entries at once.
+constexpr qsizetype kMinimumRead = 2 * 1024 * 1024;
 
-enum class Extension { Other, Text, TabSeparated, CommaSeparated, Kvtml };
-
-Extension extensionOf(const QString& path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"txt")
-        return Extension::Text;
-    if (suffix == u"tsv")
-        return Extension::TabSeparated;
-    if (suffix == u"csv")
-        return Extension::CommaSeparated;
-    if (suffix == u"kvtml")
-        return Extension::Kvtml;
-    return Extension::Other;
-}
-
-QString toQString(const std::u16string& s)
-{
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-// XML starts with "<" after an optional byte-order mark and white space, in UTF-8 or
-// UTF-16 of either order; QXmlStreamReader then finds the encoding itself.
-bool looksLikeXml(const QByteArray& bytes)
-{
-    QByteArrayView start(bytes);
-    if (start.startsWith("\xEF\xBB\xBF"))
-        start = start.sliced(3);
-    else if (start.startsWith("\xFF\xFE") || start.startsWith("\xFE\xFF"))
-        start = start.sliced(2);
-    for (char c : start) {
-        if (c == '<')
-            return true;
-        // The zero bytes of UTF-16 and the white space before the first tag.
-        if (c != '\0' && c != ' ' && c != '\t' && c != '\r' && c != '\n')
-            return false;
-    }
-    return false;
-}
-
-// The text of a file that is not XML: UTF-8 with or without a byte-order mark, or UTF-16
-// with one. Fills `problem` when the bytes are not such text.
-QString decodeText(const QByteArray& bytes, QString& problem)
+// The text of a file that is not XML: a dictionary's UTF-16LE, UTF-8 with or without a
+// byte-order mark, or UTF-16 with one. Fills `problem` when the bytes are not such text.
+QString decodeText(const QByteArray& bytes, FileKind kind, QString& problem)
 {
     QStringConverter::Encoding encoding = QStringConverter::Utf8;
-    if (bytes.startsWith("\xFE\xFF"))
-        encoding = QStringConverter::Utf16BE;
-    else if (bytes.startsWith("\xFF\xFE"))
+    if (kind == FileKind::Dictionary || bytes.startsWith("\xFF\xFE"))
         encoding = QStringConverter::Utf16LE;
+    else if (bytes.startsWith("\xFE\xFF"))
+        encoding = QStringConverter::Utf16BE;
     // Zero bytes are what tells a binary file (an image, a program) from text.
     if (encoding == QStringConverter::Utf8 && bytes.contains('\0')) {
         problem = QStringLiteral("it holds zero bytes, so it is not a text file.");
@@ -87,76 +48,119 @@ QString decodeText(const QByteArray& bytes, QString& problem)
     return text;
 }
 
-// Anki's plain-text export starts with header lines such as "#separator:tab".
-bool hasAnkiHeader(QStringView text)
+// Why a file of this kind is no word list, or an empty string for the kinds that are read.
+QString refusalOf(FileKind kind)
 {
-    static constexpr QStringView headers[] = {u"#separator:",  u"#html:", u"#columns:",
-                                              u"#notetype",    u"#deck",  u"#tags",
-                                              u"#guid column:"};
-    return std::ranges::any_of(headers,
-                               [text](QStringView header) { return text.startsWith(header); });
-}
-
-// Whether the first line that is neither blank nor a ";" remark holds a tab.
-bool firstContentLineHasTab(QStringView text)
-{
-    qsizetype pos = 0;
-    while (pos < text.size()) {
-        qsizetype end = pos;
-        while (end < text.size() && text[end] != u'\n' && text[end] != u'\r')
-            ++end;
-        const QStringView line = text.sliced(pos, end - pos).trimmed();
-        if (!line.isEmpty() && line.front() != u';')
-            return line.contains(u'\t');
-        pos = end + 1;
-    }
-    return false;
-}
-
-QString readText(QStringView text, Extension extension, EntryCollector& entries)
-{
-    using Kind = DelimitedReader::Kind;
-    if (extension == Extension::CommaSeparated)
-        return DelimitedReader(text, Kind::CommaSeparated).read(entries);
-    if (extension == Extension::TabSeparated || hasAnkiHeader(text) || firstContentLineHasTab(text))
-        return DelimitedReader(text, Kind::TabSeparated).read(entries);
-    LinePairsReader(text).read(entries);
-    return {};
-}
-
-QString readList(const QString& path, EntryCollector& entries)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("it cannot be opened (%1).").arg(file.errorString());
-    if (file.size() > kMaxFileSize)
-        return QStringLiteral("it is over %1 MB, far too large for a word list.")
-            .arg(kMaxFileSize / (1024 * 1024));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("it cannot be read (%1).").arg(file.errorString());
-    if (bytes.isEmpty())
+    switch (kind) {
+    case FileKind::Empty:
         return QStringLiteral("the file is empty.");
+    case FileKind::NotAFile:
+        return QStringLiteral("it is not a file but a device.");
+    case FileKind::WordProcessorDocument:
+        return QStringLiteral("it is a word-processor document: save it as plain text (UTF-8).");
+    case FileKind::OfficeDocument:
+        return QStringLiteral("it is an Office 97-2003 document, not a word list.");
+    case FileKind::ZipArchive:
+        return QStringLiteral("it is a zip archive, not a word list.");
+    case FileKind::PdfDocument:
+        return QStringLiteral("it is a PDF document, not a word list.");
+    case FileKind::PngImage:
+        return QStringLiteral("it is a PNG image, not a word list.");
+    case FileKind::JpegImage:
+        return QStringLiteral("it is a JPEG image, not a word list.");
+    case FileKind::GifImage:
+        return QStringLiteral("it is a GIF image, not a word list.");
+    case FileKind::WebPImage:
+        return QStringLiteral("it is a WebP image, not a word list.");
+    case FileKind::Program:
+        return QStringLiteral("it is a program, not a word list.");
+    case FileKind::SqliteDatabase:
+        return QStringLiteral("it is an SQLite database, not a word list.");
+    case FileKind::GzipFile:
+        return QStringLiteral("it is a gzip-compressed file, not a word list.");
+    case FileKind::Bzip2File:
+        return QStringLiteral("it is a bzip2-compressed file, not a word list.");
+    case FileKind::XzFile:
+        return QStringLiteral("it is an xz-compressed file, not a word list.");
+    case FileKind::ZstdFile:
+        return QStringLiteral("it is a zstd-compressed file, not a word list.");
+    case FileKind::SevenZipArchive:
+        return QStringLiteral("it is a 7z archive, not a word list.");
+    case FileKind::RarArchive:
+        return QStringLiteral("it is a RAR archive, not a word list.");
+    default:
+        return {};
+    }
+}
 
-    const Extension extension = extensionOf(path);
-    if (looksLikeXml(bytes))
-        return KvtmlReader(bytes).read(entries);
-    if (extension == Extension::Kvtml)
-        return QStringLiteral("it is not a KVTML file: KVTML word lists are XML.");
-    QString problem;
-    const QString text = decodeText(bytes, problem);
-    if (!problem.isEmpty())
+// The whole file: the first block, then what `readMore` gives, up to one byte past the
+// limit. A device's size says nothing, so the bytes read are what count.
+QString readWhole(std::string_view firstBlock, const ReadMore& readMore, QByteArray& bytes)
+{
+    bytes = QByteArray(firstBlock.data(), static_cast<qsizetype>(firstBlock.size()));
+    for (;;) {
+        if (bytes.size() > kMaxFileSize)
+            return QStringLiteral("it is over %1 MB, far too large for a word list.")
+                .arg(kMaxFileSize / (1024 * 1024));
+        const qsizetype before = bytes.size();
+        // Each read as large as all before it, and the rest of a common list in one.
+        const qsizetype wanted =
+            std::min(std::max(before, kMinimumRead), kMaxFileSize + 1 - before);
+        bytes.resize(before + wanted);
+        const std::size_t got = readMore(bytes.data() + before, static_cast<std::size_t>(wanted));
+        bytes.resize(before + static_cast<qsizetype>(got));
+        if (got == 0)
+            return {};
+    }
+}
+
+QString readList(FileKind kind, std::string_view firstBlock, const ReadMore& readMore,
+                 EntryCollector& entries)
+{
+    if (QString refusal = refusalOf(kind); !refusal.isEmpty())
+        return refusal;
+    QByteArray bytes;
+    if (QString problem = readWhole(firstBlock, readMore, bytes); !problem.isEmpty())
         return problem;
-    return readText(text, extension, entries);
+
+    using Kind = DelimitedReader::Kind;
+    QString problem;
+    switch (kind) {
+    case FileKind::Kvtml:
+        return KvtmlReader(std::move(bytes)).read(entries);
+    case FileKind::AnkiDeck:
+        return QStringLiteral("it is an Anki deck, which this version cannot open.");
+    case FileKind::Xlsx:
+        return QStringLiteral("it is an Excel workbook, which this version cannot open.");
+    case FileKind::Ods:
+        return QStringLiteral("it is an OpenDocument spreadsheet, which this version cannot "
+                              "open.");
+    case FileKind::TabSeparated:
+    case FileKind::CommaSeparated: {
+        const QString text = decodeText(bytes, kind, problem);
+        if (!problem.isEmpty())
+            return problem;
+        return DelimitedReader(text, kind == FileKind::TabSeparated ? Kind::TabSeparated
+                                                                    : Kind::CommaSeparated)
+            .read(entries);
+    }
+    default: {
+        const QString text = decodeText(bytes, kind, problem);
+        if (problem.isEmpty())
+            LinePairsReader(text).read(entries);
+        return problem;
+    }
+    }
 }
 
 } // namespace
 
-WordList readWordList(const std::u16string& path, std::size_t maxEntries)
+WordList readWordList(FileKind kind, std::string_view firstBlock, const ReadMore& readMore,
+                      std::size_t maxEntries)
 {
     WordList list;
     EntryCollector entries(list.entries, maxEntries);
-    QString problem = readList(toQString(path), entries);
+    QString problem = readList(kind, firstBlock, readMore, entries);
     if (problem.isEmpty() && list.entries.empty())
         problem = QStringLiteral("it holds no words. Each entry needs a word and its meaning.");
     if (!problem.isEmpty()) {
@@ -164,11 +168,6 @@ WordList readWordList(const std::u16string& path, std::size_t maxEntries)
         list.problem = problem.toStdU16String();
     }
     return list;
-}
-
-bool hasWordListExtension(const std::u16string& path)
-{
-    return extensionOf(toQString(path)) != Extension::Other;
 }
 
 } // namespace formats

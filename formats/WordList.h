@@ -1,8 +1,12 @@
-// Reads the word lists that other programs and editors save: UTF-8 text, tab-separated and
-// CSV exports, KVTML. Knows the formats only; the caller decides what a list is good for.
+// Tells what a file is and reads the word lists that other programs and editors save:
+// UTF-8 text, tab-separated and CSV exports, KVTML. Knows the formats only; the caller
+// decides what a list is good for.
 #pragma once
 
+#include "FileKind.h"
+
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,13 +28,15 @@ struct WordList {
 // Units kept of a word or meaning, as a dictionary line keeps them.
 inline constexpr std::size_t kMaxFieldLength = 999;
 
-// Reads the file at `path`, stopping after `maxEntries` + 1 entries so that the caller can
-// tell a list that is too long without reading all of it.
-WordList readWordList(const std::u16string& path, std::size_t maxEntries);
+// Reads more of a file, after the bytes read before, into `buffer`: as many bytes as one
+// read gives, at most `size`, and 0 at the end of the file.
+using ReadMore = std::function<std::size_t(char* buffer, std::size_t size)>;
 
-// Whether the name is one that only these readers open (.txt, .tsv, .csv, .kvtml): an
-// empty file of that name is not an empty dictionary.
-bool hasWordListExtension(const std::u16string& path);
+// Reads a file of the kind given whose first block has been read, and `readMore` the rest,
+// stopping after `maxEntries` + 1 entries so that the caller can tell a list that is too
+// long without reading all of it.
+WordList readWordList(FileKind kind, std::string_view firstBlock, const ReadMore& readMore,
+                      std::size_t maxEntries);
 
 // The entries as tab-separated text, a "word<TAB>meaning" line each, that reads back as the
 // same entries here and in other trainers: a field that would read as something else (it

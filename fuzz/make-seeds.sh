@@ -69,3 +69,12 @@ kvtml_entry='<entry id="%d"><translation id="0"><text>word%d</text></translation
 printf '<?xml version="1.0"?>\n<kvtml><e><o>cat</o><t>chat</t></e></kvtml>' | seed old-version kvtml
 printf '<?xml version="1.0"?>\n<!DOCTYPE kvtml [<!ENTITY a "aaaa"><!ENTITY b "&a;&a;&a;&a;">]>\n<kvtml version="2.0"><entries><entry><translation id="0"><text>&b;</text></translation><translation id="1"><text><![CDATA[x<y]]></text></translation></entry></entries></kvtml>' | seed entities kvtml
 { printf "$kvtml_head"; for ((i = 0; i < 8; i++)); do printf "$kvtml_entry" "$i" "$i" "$i"; done; printf '</entries></kvtml>\n'; } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } | seed utf16-kvtml kvtml
+kvtml_comment='<entry id="%d"><translation id="0"><text>word%d</text><comment>hint %d</comment></translation></entry>\n'
+{ printf "$kvtml_head"; for ((i = 0; i < 8; i++)); do printf "$kvtml_comment" "$i" "$i" "$i"; done; printf '</entries></kvtml>\n'; } | seed one-language kvtml
+
+# What tells a file's kind: signatures of binary formats, spreadsheets' "Unicode Text", and
+# "#" and "<" at the start of CSV.
+printf 'PK\x03\x04\x0a\x00\x00\x00\x08\x00words.txt\x0a\x00' | seed zip-with-line-feed
+printf '%%PDF-1.7\n%%\xe2\xe3\xcf\xd3\n' | seed pdf
+entries 8 | sed 's/\r$//' | paste - - | sed 's/$/\r/' | utf16 | { printf '\xff\xfe'; cat; } | seed unicode-text txt
+printf '#1,one\n#deck:French,deck\n<b>,bold\n' | seed hashes-and-tags csv

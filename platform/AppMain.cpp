@@ -27,7 +27,8 @@ namespace {
 // `--exit-after-first-paint`: for start-up measurements and tests, print the time of the
 // main window's first paint and end the program as its OK button would. The work the
 // window posted itself runs after its first paint (a dictionary named on the command line),
-// and every message box it puts up is closed as a user would close it.
+// and every message box it puts up is closed as a user would close it. Each change of the
+// main window's title is timed too: programs show there what they have opened.
 class FirstPaintWatch : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -37,6 +38,8 @@ public:
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!mainWnd || !mainWnd->GetHandle() || !widget)
             return false;
+        if (event->type() == QEvent::WindowTitleChange && widget == mainWnd->GetHandle())
+            printTime("title-change-epoch-ms");
         if (m_painted && event->type() == QEvent::Show && widget->isWindow() && widget->isModal() &&
             widget != mainWnd->GetHandle())
             QTimer::singleShot(0, widget, &QWidget::close);
@@ -44,9 +47,7 @@ public:
             !mainWnd->GetHandle()->isAncestorOf(widget))
             return false;
         m_painted = true;
-        std::printf("first-paint-epoch-ms %lld\n",
-                    static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
-        std::fflush(stdout);
+        printTime("first-paint-epoch-ms");
         QTimer::singleShot(0, mainWnd->GetHandle(), [mainWnd] {
             MessageNesting::whenIdle(
                 [mainWnd] { mainWnd->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
@@ -55,6 +56,12 @@ public:
     }
 
 private:
+    static void printTime(const char* what)
+    {
+        std::printf("%s %lld\n", what, static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+        std::fflush(stdout);
+    }
+
     bool m_painted = false;
 };
 

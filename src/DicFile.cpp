@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <string_view>
 
 namespace {
 
@@ -113,40 +112,11 @@ int DicFile::ReadLine(WCHAR* buffer, int capacity)
     }
 }
 
-BOOL DicFile::LooksLikeUtf16LE()
+std::string_view DicFile::PeekFirstBlock()
 {
     FillBuffer();
-    const BYTE* bytes = m_buffer.data() + m_nBufferPos;
-    const size_t size = m_nBufferEnd - m_nBufferPos;
-    const std::string_view sample(reinterpret_cast<const char*>(bytes), size);
-    const bool littleEndianMark = sample.starts_with("\xFF\xFE");
-    // An XML document saved as UTF-16LE is a word list of another kind.
-    const std::string_view text = littleEndianMark ? sample.substr(2) : sample;
-    if (text.starts_with(std::string_view("<\0?\0x\0m\0l\0", 10)))
-        return FALSE;
-    if (littleEndianMark || size == 0)
-        return TRUE;
-    if (sample.starts_with("\xEF\xBB\xBF") || sample.starts_with("\xFE\xFF"))
-        return FALSE;
-    const size_t units = size & ~size_t{1};
-    if (FindLineFeed(bytes, units) < units)
-        return TRUE;
-    // No UTF-16LE line feed: one line of UTF-16LE, 8-bit text or a binary file. CR LF bytes
-    // end the lines of 8-bit text, and 8-bit text has no zero bytes but by mistake, while
-    // the letters and spaces of Latin text in UTF-16LE have plenty, at odd offsets only. A
-    // line of other scripts can hold 0x0A bytes, but any space or Latin letter in it
-    // brings zero bytes.
-    if (sample.find("\r\n") != std::string_view::npos)
-        return FALSE;
-    size_t zeroBytes = 0;
-    for (size_t i = 0; i < size; ++i) {
-        if (bytes[i] != 0)
-            continue;
-        if (i % 2 == 0)
-            return FALSE;
-        ++zeroBytes;
-    }
-    return zeroBytes > 0 && zeroBytes * 8 >= units / 2;
+    return std::string_view(reinterpret_cast<const char*>(m_buffer.data()) + m_nBufferPos,
+                            m_nBufferEnd - m_nBufferPos);
 }
 
 ULONGLONG DicFile::GetLength()

@@ -3,6 +3,7 @@
 
 #include "afxwin.h"
 
+#include <string_view>
 #include <vector>
 
 class DicFile {
@@ -18,11 +19,9 @@ public:
     // of a longer line is skipped up to its line end. Returns the number of units stored.
     // Throws CFileException* when the file cannot be read.
     int ReadLine(WCHAR* buffer, int capacity);
-    // Whether the start of the file can be UTF-16LE text: it starts with the UTF-16LE mark
-    // or no mark at all, it is not an XML document, and it has a UTF-16LE line feed or,
-    // short of one, the zero high bytes of UTF-16LE and no 8-bit line end. An empty file
-    // counts as UTF-16LE. Reads the first block; the reading position stays.
-    BOOL LooksLikeUtf16LE();
+    // Before any line is read: the file's first block, read but not consumed, which tells a
+    // dictionary from other files. Empty for an empty file.
+    std::string_view PeekFirstBlock();
     ULONGLONG GetLength();
     BOOL IsEOF();
     BOOL Close();

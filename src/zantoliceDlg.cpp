@@ -316,8 +316,8 @@ void CZantoliceDlg::OnOpen()
 {
     UpdateData(TRUE);
     CFileDialog dlgFile(TRUE, _T("dic"), nullptr, 0,
-                        _T("Word lists (*.dic *.txt *.tsv *.csv *.kvtml)|")
-                        _T("*.dic;*.txt;*.tsv;*.csv;*.kvtml|")
+                        _T("Word lists (*.dic *.txt *.tsv *.csv *.kvtml *.apkg *.xlsx *.ods)|")
+                        _T("*.dic;*.txt;*.tsv;*.csv;*.kvtml;*.apkg;*.xlsx;*.ods|")
                         _T("Dictionary Files (*.dic)|*.dic|All Files (*.*)|*.*||"),
                         nullptr);
     if (dlgFile.DoModal() == IDCANCEL)
@@ -351,10 +351,16 @@ BOOL CZantoliceDlg::ReadEntries(DicFile& dicFile, std::vector<CString>& words,
     return FALSE;
 }
 
-CString CZantoliceDlg::ReadWordList(std::vector<CString>& words, std::vector<CString>& meanings,
+CString CZantoliceDlg::ReadWordList(DicFile& dicFile, formats::FileKind kind,
+                                    std::vector<CString>& words, std::vector<CString>& meanings,
                                     BOOL& bTooLarge)
 {
-    formats::WordList list = formats::readWordList(std::u16string(g_strDicPath), MAX_WORDS);
+    // The readers go on from the first block, in the file that is already open.
+    const formats::ReadMore readMore = [&dicFile](char* buffer, size_t size) -> size_t {
+        return dicFile.m_file.Read(buffer, static_cast<UINT>(size));
+    };
+    formats::WordList list =
+        formats::readWordList(kind, dicFile.PeekFirstBlock(), readMore, MAX_WORDS);
     if (!list.problem.empty())
         return CString(list.problem.c_str());
     bTooLarge = list.entries.size() > static_cast<size_t>(MAX_WORDS);
@@ -388,15 +394,14 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
     BOOL bReadWhole = TRUE;
     CString strProblem;
     try {
-        // UTF-16LE text is a dictionary whatever its name; every other list, and an empty
-        // file named as one, goes to the readers of other programs' formats.
-        const BOOL bDictionary = dicFile.LooksLikeUtf16LE() &&
-                                 !(dicFile.GetLength() == 0 &&
-                                   formats::hasWordListExtension(std::u16string(g_strDicPath)));
-        if (bDictionary)
+        // A dictionary is read here; every other file goes to the readers of other
+        // programs' formats, which also refuse what is no word list.
+        const formats::FileKind kind =
+            formats::fileKind(dicFile.PeekFirstBlock(), std::u16string(g_strDicPath));
+        if (kind == formats::FileKind::Dictionary)
             bTooLarge = ReadEntries(dicFile, words, meanings);
         else
-            strProblem = ReadWordList(words, meanings, bTooLarge);
+            strProblem = ReadWordList(dicFile, kind, words, meanings, bTooLarge);
     } catch (CFileException* e) {
         e->Delete();
         bReadWhole = FALSE;

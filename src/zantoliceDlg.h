@@ -9,6 +9,9 @@
 #include <vector>
 
 class DicFile;
+namespace formats {
+enum class FileKind;
+}
 namespace progress {
 class Memory;
 }
@@ -123,8 +126,10 @@ private:
     // Reads the entries of an open dictionary; TRUE when it held more than MAX_WORDS.
     static BOOL ReadEntries(DicFile& dicFile, std::vector<CString>& words,
                             std::vector<CString>& meanings);
-    // Reads a word list of another program's format; the reason it cannot, or "".
-    static CString ReadWordList(std::vector<CString>& words, std::vector<CString>& meanings,
+    // Reads on in an open file that is not a dictionary: a word list of another program's
+    // format. The reason it cannot, or "".
+    static CString ReadWordList(DicFile& dicFile, formats::FileKind kind,
+                                std::vector<CString>& words, std::vector<CString>& meanings,
                                 BOOL& bTooLarge);
 
     void ClearMisses();

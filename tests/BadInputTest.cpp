@@ -133,17 +133,25 @@ TEST_F(BadInput, UnreadableFileIsRefused)
 
 TEST_F(BadInput, ReadErrorKeepsTheLoadedListAndClosesTheQuestion)
 {
-    const std::string path = files.writeEntries("failing.dic", 9000);
-    armReadFault("failing.dic", 100000);
-    openAfterGoodList(path);
-    disarmReadFault();
-    ASSERT_EQ(seam.messages.size(), 1u);
-    EXPECT_EQ(seam.messages[0].type, MB_ICONSTOP);
-    EXPECT_NE(seam.messages[0].text.find(u"Cannot read"), std::u16string::npos);
-    expectGoodListUntouched();
-    EXPECT_FALSE(dlg->m_bAnswerable);
-    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), kStartPrompt);
-    EXPECT_EQ(windowText(*dlg, IDC_START), u"START");
+    std::string csv;
+    for (int i = 0; i < 9000; ++i)
+        csv += "word" + std::to_string(i) + ",meaning " + std::to_string(i) + "\n";
+    // A dictionary, and a list of another format, which its reader reads on after the
+    // block that told its kind.
+    for (const std::string& path :
+         {files.writeEntries("failing.dic", 9000), files.writeBytes("failing.csv", csv)}) {
+        SCOPED_TRACE(path);
+        armReadFault(path.substr(path.rfind('/') + 1), 100000);
+        openAfterGoodList(path);
+        disarmReadFault();
+        ASSERT_EQ(seam.messages.size(), 1u);
+        EXPECT_EQ(seam.messages[0].type, MB_ICONSTOP);
+        EXPECT_NE(seam.messages[0].text.find(u"Cannot read"), std::u16string::npos);
+        expectGoodListUntouched();
+        EXPECT_FALSE(dlg->m_bAnswerable);
+        EXPECT_EQ(windowText(*dlg, IDC_QUESTION), kStartPrompt);
+        EXPECT_EQ(windowText(*dlg, IDC_START), u"START");
+    }
 }
 
 TEST_F(BadInput, UnitsHoldingALineFeedByteAreStillText)
@@ -260,18 +268,32 @@ TEST_F(BadInput, FilesThatAreNoWordListAreRefusedWithTheListKept)
         const char* name;
         std::string bytes;
         const char16_t* reason;
+        // Where the file's name leads instead of to the bytes.
+        const char* linkTarget = nullptr;
     };
+    // A zip's first member header: "version needed" 10 is a UTF-16LE line feed.
+    const std::string zipStart("PK\x03\x04\x0A\x00\x00\x00\x08\x00", 10);
+    const std::string ole2Start("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0\x0A\0", 12);
+    const char16_t* wordProcessor =
+        u"it is a word-processor document: save it as plain text (UTF-8).";
     const Row rows[] = {
         // The start of a PNG image: its signature holds CR LF as single bytes.
         {"image.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10\x08\x06", 26),
-         u"it holds zero bytes, so it is not a text file."},
+         u"it is a PNG image, not a word list."},
         // The start of an ELF executable: no byte 0A anywhere.
         {"program",
          std::string("\x7f"
                      "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x3e\0",
                      20),
-         u"it holds zero bytes, so it is not a text file."},
+         u"it is a program, not a word list."},
         {"nul.dic", std::string(8192, '\0'), u"it holds zero bytes, so it is not a text file."},
+        {"words.dic", zipStart + "words.txt", u"it is a zip archive, not a word list."},
+        {"letter.docx", zipStart, wordProcessor},
+        {"letter", zipStart + std::string(20, '\0') + "word/document.xml", wordProcessor},
+        {"letter.doc", ole2Start, wordProcessor},
+        {"table.xls", ole2Start, u"it is an Office 97-2003 document, not a word list."},
+        {"manual.pdf", "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n", u"it is a PDF document, not a word list."},
+        {"zero", "", u"it is not a file but a device.", "/dev/zero"},
         // One line of Latin-1 and one of UTF-8: neither has a line feed to tell it by.
         {"latin1.dic", "caf\xe9",
          u"it is not UTF-8 text. Save it as UTF-8 (Unicode) text and "
@@ -302,13 +324,19 @@ TEST_F(BadInput, FilesThatAreNoWordListAreRefusedWithTheListKept)
          u"it is saved in KVTML version 1; only KVTML 2.0 can be opened."},
         {"deep.kvtml", kvtml(repeated("<entry>", 1'000'000)),
          u"its elements are nested far too deeply for a word list."},
+        {"flat.kvtml", kvtml(repeated("<i a=''/>", 1'100'000)),
+         u"it holds far more markup than any word list."},
         // Each entity ten of the one before: a billion characters if all were expanded.
         {"laughs.kvtml", entityBomb(),
-         u"its XML is broken at line 3 (Entity expands to more characters than the entity "
-         u"expansion limit.)."},
+         u"it declares XML entities of its own, which no word list needs."},
     };
     for (const Row& row : rows) {
-        openAfterGoodList(files.writeBytes(row.name, row.bytes));
+        std::string path = files.path(row.name);
+        if (row.linkTarget)
+            ASSERT_TRUE(QFile::link(row.linkTarget, QString::fromStdString(path))) << row.name;
+        else
+            path = files.writeBytes(row.name, row.bytes);
+        openAfterGoodList(path);
         ASSERT_EQ(seam.messages.size(), 1u) << row.name;
         EXPECT_EQ(seam.messages[0].text,
                   u"Cannot open \"" + QString(row.name).toStdU16String() + u"\": " + row.reason)

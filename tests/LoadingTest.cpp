@@ -10,8 +10,9 @@ TEST_F(Loading, FileDialogOffersWordListsFirstThenDictionaries)
     seam.cancelOpenFile();
     clickButton(*dlg, IDC_OPEN);
     ASSERT_EQ(seam.filtersAsked.size(), 1u);
-    EXPECT_EQ(seam.filtersAsked[0], u"Word lists (*.dic *.txt *.tsv *.csv *.kvtml)|"
-                                    u"*.dic;*.txt;*.tsv;*.csv;*.kvtml|"
+    EXPECT_EQ(seam.filtersAsked[0],
+              u"Word lists (*.dic *.txt *.tsv *.csv *.kvtml *.apkg *.xlsx *.ods)|"
+              u"*.dic;*.txt;*.tsv;*.csv;*.kvtml;*.apkg;*.xlsx;*.ods|"
                                     u"Dictionary Files (*.dic)|*.dic|All Files (*.*)|*.*||");
     EXPECT_EQ(seam.defaultExtsAsked[0], u"dic");
 }

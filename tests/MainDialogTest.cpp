@@ -13,7 +13,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QKeySequence>
 #include <QMimeData>
 #include <QTest>
@@ -262,7 +261,7 @@ TEST_F(MainDialog, ScreenshotOfADrill)
     QTest::mousePress(surface(), Qt::LeftButton, {}, freeBand(0, 0));
     QTest::mouseMove(surface(), freeBand(60, 10));
     QTest::mouseRelease(surface(), Qt::LeftButton, {}, freeBand(60, 10));
-    const QString path = QDir::current().filePath(QStringLiteral("main-dialog.png"));
+    const QString path = QString::fromStdString(files.path("main-dialog.png"));
     ASSERT_TRUE(window()->grab().save(path)) << path.toStdString();
     const QImage shot(path);
     EXPECT_EQ(shot.size(), window()->size() * window()->devicePixelRatio());

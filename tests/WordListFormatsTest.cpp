@@ -98,6 +98,18 @@ TEST_F(WordListFormats, EachFormatOpensAsItsProgramSavedIt)
          kCsv.bytes(8, "\"big, large\",\"tall \"\"and\"\" wide\r\nenough\"\r\none,\"" + million +
                            "\"\r\n"),
          {{u"big, large", u"tall \"and\" wide enough"}, {u"one", std::u16string(999, u'x')}}},
+        // Spreadsheets' "Unicode Text": UTF-16LE with a mark, tab-separated.
+        {"unicode.txt",
+         utf16le(u"\uFEFF" + QString::fromStdString(kTsv.bytes(8, "chat\tcat\n")).toStdU16String()),
+         {{u"chat", u"cat"}}},
+        // Anki's headers only in tab-separated text, only its keys, only at the top.
+        {"hashes.csv",
+         kCsv.bytes(8, "#1,one\n#deck:French,deck\n"),
+         {{u"#1", u"one"}, {u"#deck:French", u"deck"}}},
+        {"hashes.tsv", kTsv.bytes(8, "#separator:tab\n#1\tone\n"), {{u"#1", u"one"}}},
+        {"tags.csv",
+         kCsv.bytes(8, "<b>,bold\n<i>,italic\n"),
+         {{u"<b>", u"bold"}, {u"<i>", u"italic"}}},
         {"semicolons.csv",
          replaced(kCsv.bytes(8, "Haus,\"house; home\"\n"), ",", ";"),
          {{u"Haus", u"house; home"}}},
@@ -110,6 +122,13 @@ TEST_F(WordListFormats, EachFormatOpensAsItsProgramSavedIt)
                          "<entry id=\"8\"><translation id=\"0\"><text>half</text>"
                          "</translation></entry>\n"),
          {{u"R&D", u"research"}}},
+        {"one-language.kvtml",
+         ListLayout{kKvtml.head,
+                    "<entry><translation id=\"0\"><text>{w}</text><comment>{m}</comment>"
+                    "</translation></entry>\n",
+                    kKvtml.tail}
+             .bytes(8),
+         {}},
         {"utf16.kvtml",
          utf16le(
              u"\uFEFF" +
