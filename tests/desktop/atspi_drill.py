@@ -4,7 +4,10 @@
 The program runs on an X server (Xvfb), with a private session bus and at-spi2-core's
 accessibility bus. The script finds the controls through AT-SPI by their accessible
 names, opens a sample dictionary through OPEN and the file dialog, answers one question
-right, reads the score line back and quits with the caption's OK.
+right, reads the score line back and quits with the caption's OK. Then, with Remember
+progress on, it answers the first questions of the sample named on the command line, kills
+the program outright, finds every answer in the store, and starts the program again, which
+goes on with the next new word.
 
 Usage: atspi_drill.py PROGRAM EXAMPLES_DIR
 
@@ -16,6 +19,7 @@ import os
 import select
 import shutil
 import signal
+import sqlite3
 import struct
 import subprocess
 import sys
@@ -30,13 +34,14 @@ try:
 except (ImportError, ValueError):
     Atspi = None
 
-DRILL_SECONDS = 90
+DRILL_SECONDS = 150
 WAIT_SECONDS = 30
 CALL_MILLISECONDS = 5000
 POLL_SECONDS = 0.05
 SCREEN = "1280x1024x24"
 SAMPLE = "english-vocabulary"
 SAMPLE_WORDS = 73
+REMEMBERED_ANSWERS = 3
 INNER_FLAG = "--in-session"
 REQUIRED_TOOLS = {
     "Xvfb": "xvfb",
@@ -198,14 +203,14 @@ def announce_screen_reader():
 
 
 def read_sample(path):
-    """The meanings of each word of a list in the dictionary's text form."""
+    """The words of a list in the dictionary's text form, in order, and each one's meanings."""
     with open(path, encoding="utf-8") as file:
         lines = [line.rstrip() for line in file]
     lines = [line for line in lines if line and not line.startswith(";")]
     meanings = {}
     for word, meaning in zip(lines[0::2], lines[1::2]):
         meanings.setdefault(word, set()).add(meaning)
-    return meanings
+    return lines[0::2], meanings
 
 
 class ScreenReader:
@@ -312,15 +317,52 @@ class ScreenReader:
                   lambda: all(window.get_role() != Atspi.Role.ALERT for window in self.windows()))
 
 
-def drill(reader, examples):
-    main = reader.wait_window(
-        "the main window", Atspi.Role.DIALOG,
-        lambda node: node.get_name() == "Open a dictionary")
-    question = reader.field("Question", main)
-    lines = [reader.field(f"Line {slot}", main) for slot in range(1, 7)]
-    score = reader.field("Score", main)
+class MainWindow:
+    """The main window's controls, as a screen reader finds them."""
 
-    reader.press(reader.button("Open a dictionary", main))
+    def __init__(self, reader):
+        self.reader = reader
+        self.window = reader.wait_window(
+            "the main window", Atspi.Role.DIALOG,
+            lambda node: node.get_name() == "Open a dictionary")
+        self.question = reader.field("Question", self.window)
+        self.lines = [reader.field(f"Line {slot}", self.window) for slot in range(1, 7)]
+        self.score = reader.field("Score", self.window)
+
+    def next_question(self):
+        """Draws the next question; gives its word."""
+        reader = self.reader
+        shown = reader.text(self.question)
+        reader.press(reader.button("Start or next question", self.window))
+        return reader.wait("a question",
+                           lambda: reader.text(self.question) != shown
+                           and reader.text(self.question))
+
+    def answer_right(self, word, meanings):
+        """Presses the line that belongs to the word; gives that line's number and text."""
+        choices = [self.reader.text(line) for line in self.lines]
+        if word not in meanings:
+            raise DrillFailure(f"the question {word!r} is no word of the list")
+        right = [slot for slot, choice in enumerate(choices, 1) if choice in meanings[word]]
+        if len(right) != 1:
+            raise DrillFailure(f"{word!r}: expected one right line among {choices}, "
+                               f"found {right}")
+        slot = right[0]
+        # The choice button's name carries its line, so a listener knows what it answers.
+        self.reader.press(self.reader.button(f"Choice {slot}: {choices[slot - 1]}",
+                                             self.window))
+        self.reader.dismiss_message("OK~ RIGHT!")
+        return slot, choices[slot - 1]
+
+    def quit(self):
+        # Quit as a user does: the OK in the caption bar.
+        self.reader.press(self.reader.button("OK", self.window))
+
+
+def drill(reader, examples):
+    main = MainWindow(reader)
+
+    reader.press(reader.button("Open a dictionary", main.window))
     chooser = reader.wait_window(
         "the file dialog", Atspi.Role.DIALOG,
         lambda node: node.get_role() == Atspi.Role.TEXT and node.get_name() == "File name:")
@@ -333,28 +375,60 @@ def drill(reader, examples):
     reader.press(open_button)
     reader.dismiss_message(f"This dictionary contains {SAMPLE_WORDS} words.")
 
-    prompt = reader.text(question)
-    reader.press(reader.button("Start or next question", main))
-    word = reader.wait("a question",
-                       lambda: reader.text(question) != prompt and reader.text(question))
-    choices = [reader.text(line) for line in lines]
-    meanings = read_sample(os.path.join(examples, SAMPLE + ".txt"))
-    if word not in meanings:
-        raise DrillFailure(f"the question {word!r} is no word of the list")
-    right = [slot for slot, choice in enumerate(choices, 1) if choice in meanings[word]]
-    if len(right) != 1:
-        raise DrillFailure(f"{word!r}: expected one right line among {choices}, found {right}")
-    slot = right[0]
-    # The choice button's name carries its line, so a listener knows what it answers.
-    reader.press(reader.button(f"Choice {slot}: {choices[slot - 1]}", main))
-    reader.dismiss_message("OK~ RIGHT!")
+    word = main.next_question()
+    _, meanings = read_sample(os.path.join(examples, SAMPLE + ".txt"))
+    slot, meaning = main.answer_right(word, meanings)
+    reader.expect_text(main.score, "No.1, R=1, W=0, Score=100.00")
+    reader.expect_text(main.lines[slot - 1], f"{word}={meaning}")
+    print(f"answered {word!r} with line {slot}; score line {reader.text(main.score)!r}")
+    main.quit()
 
-    reader.expect_text(score, "No.1, R=1, W=0, Score=100.00")
-    reader.expect_text(lines[slot - 1], f"{word}={choices[slot - 1]}")
-    print(f"answered {word!r} with line {slot}; score line {reader.text(score)!r}")
 
-    # Quit as a user does: the OK in the caption bar.
-    reader.press(reader.button("OK", main))
+def start_on_sample(program, env, examples):
+    """The program started on the sample list, the list loaded."""
+    trainer = subprocess.Popen([program, os.path.join(examples, SAMPLE + ".dic")], env=env,
+                               cwd=os.environ["HOME"])
+    reader = ScreenReader(trainer)
+    main = MainWindow(reader)
+    reader.dismiss_message(f"This dictionary contains {SAMPLE_WORDS} words.")
+    return trainer, main
+
+
+def remembered_drill(program, env, examples, started):
+    """With Remember progress on, new words come in list order; answers whose reveal was
+    shown survive a kill, and the next start goes on with the next new word."""
+    config = os.path.join(os.environ["HOME"], ".config", "zantoli")
+    os.makedirs(config, 0o700)
+    with open(os.path.join(config, "zantoli.conf"), "w", encoding="utf-8") as file:
+        file.write("[Progress]\nRemember=1\n")
+    words, meanings = read_sample(os.path.join(examples, SAMPLE + ".txt"))
+
+    trainer, main = start_on_sample(program, env, examples)
+    started.append(trainer)
+    for number in range(REMEMBERED_ANSWERS):
+        word = main.next_question()
+        if word != words[number]:
+            raise DrillFailure(f"new question {number + 1} is {word!r}, not {words[number]!r}")
+        main.answer_right(word, meanings)
+    trainer.kill()
+    trainer.wait()
+
+    store = os.path.join(os.environ["HOME"], ".local", "share", "zantoli", "progress.sqlite")
+    with sqlite3.connect(store) as connection:
+        kept = connection.execute("SELECT count(*) FROM answers").fetchone()[0]
+    if kept != REMEMBERED_ANSWERS:
+        raise DrillFailure(f"the store keeps {kept} answers after the kill, "
+                           f"not {REMEMBERED_ANSWERS}")
+
+    trainer, main = start_on_sample(program, env, examples)
+    started.append(trainer)
+    word = main.next_question()
+    if word != words[REMEMBERED_ANSWERS]:
+        raise DrillFailure(f"after the restart the question is {word!r}, "
+                           f"not the next new word {words[REMEMBERED_ANSWERS]!r}")
+    print(f"{kept} answers survived the kill; the restart asks {word!r}")
+    main.quit()
+    return trainer.wait(WAIT_SECONDS)
 
 
 def end_processes(started):
@@ -382,6 +456,9 @@ def run_inside(program, examples):
         status = trainer.wait(WAIT_SECONDS)
         if status != 0:
             raise DrillFailure(f"the program exited with status {status}")
+        status = remembered_drill(program, env, examples, started)
+        if status != 0:
+            raise DrillFailure(f"the program exited with status {status} after the restart")
         return 0
     except (DrillFailure, subprocess.TimeoutExpired, GLib.Error) as failure:
         print(f"desktop drill failed: {failure}", file=sys.stderr)
