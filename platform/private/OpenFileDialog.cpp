@@ -1,9 +1,10 @@
 #include "OpenFileDialog.h"
 
 #include <QFileInfo>
+#include <utility>
 
-OpenFileDialog::OpenFileDialog(QWidget* parent, const QString& filter, const QString& defaultSuffix)
-    : QFileDialog(parent, QString(), QString(), filter), m_defaultSuffix(defaultSuffix)
+OpenFileDialog::OpenFileDialog(QWidget* parent, const QString& filter, QString defaultSuffix)
+    : QFileDialog(parent, QString(), QString(), filter), m_defaultSuffix(std::move(defaultSuffix))
 {
     setAcceptMode(QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::ExistingFile);

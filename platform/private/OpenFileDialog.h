@@ -7,7 +7,7 @@
 
 class OpenFileDialog : public QFileDialog {
 public:
-    OpenFileDialog(QWidget* parent, const QString& filter, const QString& defaultSuffix);
+    OpenFileDialog(QWidget* parent, const QString& filter, QString defaultSuffix);
 
     void accept() override;
 
