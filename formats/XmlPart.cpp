@@ -1,0 +1,59 @@
+#include "XmlPart.h"
+
+#include "ZipArchive.h"
+
+namespace formats {
+
+namespace {
+
+std::string_view localName(std::string_view name)
+{
+    const size_t colon = name.find(':');
+    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
+} // namespace
+
+QString readXmlPart(const ZipArchive& zip, const char* name, pugi::xml_document& document)
+{
+    QByteArray xml;
+    QString problem = zip.read(name, xml);
+    if (!problem.isEmpty())
+        return problem;
+    const pugi::xml_parse_result parsed =
+        document.load_buffer(xml.constData(), static_cast<size_t>(xml.size()));
+    if (!parsed)
+        return QStringLiteral("its part \"%1\" is not well-formed XML (%2).")
+            .arg(QString::fromUtf8(name), QString::fromUtf8(parsed.description()));
+    return {};
+}
+
+QString passwordProtectedProblem()
+{
+    return QStringLiteral("it is protected by a password. Save it without one and open it again.");
+}
+
+bool hasLocalName(pugi::xml_node node, std::string_view local)
+{
+    return node.type() == pugi::node_element && localName(node.name()) == local;
+}
+
+pugi::xml_node childNamed(pugi::xml_node parent, std::string_view local)
+{
+    for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
+        if (hasLocalName(child, local))
+            return child;
+    }
+    return {};
+}
+
+const char* attributeNamed(pugi::xml_node node, std::string_view local)
+{
+    for (pugi::xml_attribute attribute : node.attributes()) {
+        if (localName(attribute.name()) == local)
+            return attribute.value();
+    }
+    return "";
+}
+
+} // namespace formats

@@ -1,0 +1,26 @@
+// The XML parts of a zip package, as spreadsheets are saved, read with pugixml: no
+// document type is processed, so no entity is expanded and nothing is fetched.
+#pragma once
+
+#include <QString>
+#include <pugixml.hpp>
+#include <string_view>
+
+namespace formats {
+
+class ZipArchive;
+
+// Parses the member `name` into `document`. Returns why it cannot be, or an empty string.
+QString readXmlPart(const ZipArchive& zip, const char* name, pugi::xml_document& document);
+
+// What a learner is told of a spreadsheet saved with a password.
+QString passwordProtectedProblem();
+
+// Whether the element's name is `local` under any namespace prefix ("x:row", "row").
+bool hasLocalName(pugi::xml_node node, std::string_view local);
+// The first child element named `local` under any prefix, or a null node.
+pugi::xml_node childNamed(pugi::xml_node parent, std::string_view local);
+// The value of the attribute named `local` under any prefix, or "".
+const char* attributeNamed(pugi::xml_node node, std::string_view local);
+
+} // namespace formats
