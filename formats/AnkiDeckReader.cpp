@@ -29,6 +29,9 @@ constexpr char kLegacyCollection[] = "collection.anki2";
 constexpr char kCollection21[] = "collection.anki21";
 constexpr char kCompressedCollection[] = "collection.anki21b";
 
+// Pairs made room for at once; a larger deck grows the set as it is read.
+constexpr int kMaxReservedPairs = 8192;
+
 // Anki's notes keep their fields in one text, separated by this unit.
 constexpr QChar kFieldSeparator = u'\x1F';
 
@@ -159,6 +162,21 @@ int stopAfterTooManySteps(void* calls)
     return ++*static_cast<int*>(calls) > kMaxProgressCalls;
 }
 
+// Whether a field must be cleaned: it holds markup, a sound, a cloze mark, or white space
+// that HTML would show otherwise. Most fields are plain words.
+bool needsCleaning(QStringView field)
+{
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const char16_t c = field[i].unicode();
+        if (c == u'<' || c == u'&' || c == u'[' || c == u'{')
+            return true;
+        if (c == u' ' ? i == 0 || i + 1 == field.size() || field[i + 1] == u' '
+                      : c <= u' ' || (c >= 0x80 && QChar::isSpace(c)))
+            return true;
+    }
+    return false;
+}
+
 // Anki's fields hold HTML, sounds and, in ordinary notes too, cloze marks.
 QString plainField(QStringView field)
 {
@@ -167,11 +185,11 @@ QString plainField(QStringView field)
         QStringLiteral(R"(\{\{c\d+::((?:(?!::|\}\}).)*)(?:::(?:(?!\}\}).)*)?\}\})"),
         QRegularExpression::DotMatchesEverythingOption);
     if (!field.contains(u"[sound:") && !field.contains(u"{{c"))
-        return plainTextFromHtml(field);
+        return plainTextFromHtml(field).trimmed();
     QString text = field.toString();
     text.remove(sound);
     text.replace(cloze, QStringLiteral("\\1"));
-    return plainTextFromHtml(text);
+    return plainTextFromHtml(text).trimmed();
 }
 
 // Schema 11 keeps the note types as JSON in col.models, keyed by id; "type" 1 is cloze.
@@ -238,30 +256,39 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
     }
 
     SQLite::Statement notes(db, "SELECT mid, flds FROM notes ORDER BY id");
+    // Each pair is kept as the word, the separator and the meaning.
     QSet<QString> seen;
+    SQLite::Statement count(db, "SELECT count(*) FROM notes");
+    if (count.executeStep())
+        seen.reserve(std::min(count.getColumn(0).getInt(), kMaxReservedPairs));
     while (!entries.full() && notes.executeStep()) {
         if (clozeTypes.contains(notes.getColumn(0).getInt64()))
             continue;
-        const SQLite::Column fields = notes.getColumn(1);
-        const QString text =
-            QString::fromUtf8(static_cast<const char*>(fields.getBlob()), fields.getBytes());
-        const qsizetype firstEnd = text.indexOf(kFieldSeparator);
+        const SQLite::Column column = notes.getColumn(1);
+        const QByteArrayView fields(static_cast<const char*>(column.getBlob()), column.getBytes());
+        // In UTF-8, the separator's byte is never part of another character.
+        const qsizetype firstEnd = fields.indexOf(char(kFieldSeparator.unicode()));
         if (firstEnd < 0)
             continue;
-        const qsizetype secondEnd = text.indexOf(kFieldSeparator, firstEnd + 1);
-        const QString word = plainField(QStringView(text).first(firstEnd)).trimmed();
-        const QString meaning =
-            plainField(QStringView(text).sliced(
-                           firstEnd + 1, (secondEnd < 0 ? text.size() : secondEnd) - firstEnd - 1))
-                .trimmed();
+        const qsizetype secondEnd = fields.indexOf(char(kFieldSeparator.unicode()), firstEnd + 1);
+        QString pair = QString::fromUtf8(fields.first(secondEnd < 0 ? fields.size() : secondEnd));
+        qsizetype split = pair.indexOf(kFieldSeparator);
+        if (needsCleaning(QStringView(pair).first(split)) ||
+            needsCleaning(QStringView(pair).sliced(split + 1))) {
+            const QString word = plainField(QStringView(pair).first(split));
+            const QString meaning = plainField(QStringView(pair).sliced(split + 1));
+            pair = word + kFieldSeparator + meaning;
+            split = word.size();
+        }
+        const QStringView word = QStringView(pair).first(split);
+        const QStringView meaning = QStringView(pair).sliced(split + 1);
         if (word.isEmpty() || meaning.isEmpty())
             continue;
         // Identical pairs count once.
-        const QString key = word + kFieldSeparator + meaning;
-        if (seen.contains(key))
-            continue;
-        seen.insert(key);
-        entries.add(word, meaning);
+        const qsizetype known = seen.size();
+        seen.insert(pair);
+        if (seen.size() > known)
+            entries.add(word, meaning);
     }
     return {};
 }
@@ -277,7 +304,8 @@ QString readCollection(QByteArray& database, EntryCollector& entries)
     if (database[18] == 2 && database[19] == 2)
         database[18] = database[19] = 1;
     try {
-        SQLite::Database db(":memory:", SQLite::OPEN_READWRITE);
+        // The connection stays on this thread: SQLite need not lock it.
+        SQLite::Database db(":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_NOMUTEX);
         sqlite3* handle = db.getHandle();
         sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
         sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);

@@ -12,10 +12,11 @@ mkdir -p "$out"
 taps() { printf '\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c\x0d\x0e\x0f\x17'; }
 utf16() { iconv -f UTF-8 -t UTF-16LE; }
 # seed NAME [EXTENSION]: the file's bytes on stdin, saved as input.dic unless an extension
-# (txt, tsv, csv or kvtml) is given.
+# (txt, tsv, csv, kvtml, apkg, xlsx or ods) is given.
 extension_byte() {
     case ${1:-dic} in dic) printf '\x00' ;; txt) printf '\x01' ;; tsv) printf '\x02' ;;
-        csv) printf '\x03' ;; kvtml) printf '\x04' ;; esac
+        csv) printf '\x03' ;; kvtml) printf '\x04' ;; apkg) printf '\x05' ;;
+        xlsx) printf '\x06' ;; ods) printf '\x07' ;; esac
 }
 seed() { { cat; extension_byte "${2:-dic}"; taps; } > "$out/$1"; }
 # entries COUNT: COUNT pairs "word<i>" / "meaning <i>", CR LF.
@@ -25,6 +26,9 @@ for dic in examples/*.dic; do seed "example-$(basename "$dic")" < "$dic"; done
 for txt in examples/*.txt; do seed "utf8-$(basename "$txt")" txt < "$txt"; done
 for csv in examples/*.csv; do seed "example-$(basename "$csv")" csv < "$csv"; done
 for kvtml in examples/*.kvtml; do seed "example-$(basename "$kvtml")" kvtml < "$kvtml"; done
+for package in examples/*.apkg examples/*.ods; do
+    seed "example-$(basename "$package")" "${package##*.}" < "$package"
+done
 
 : | seed empty
 printf '; a remark\r\n\r\nabandon  \r\n; another remark\r\nto give up completely\r\n  ability\r\n ;skill\r\ncapable\r\n' |
@@ -69,3 +73,17 @@ kvtml_entry='<entry id="%d"><translation id="0"><text>word%d</text></translation
 printf '<?xml version="1.0"?>\n<kvtml><e><o>cat</o><t>chat</t></e></kvtml>' | seed old-version kvtml
 printf '<?xml version="1.0"?>\n<!DOCTYPE kvtml [<!ENTITY a "aaaa"><!ENTITY b "&a;&a;&a;&a;">]>\n<kvtml version="2.0"><entries><entry><translation id="0"><text>&b;</text></translation><translation id="1"><text><![CDATA[x<y]]></text></translation></entry></entries></kvtml>' | seed entities kvtml
 { printf "$kvtml_head"; for ((i = 0; i < 8; i++)); do printf "$kvtml_entry" "$i" "$i" "$i"; done; printf '</entries></kvtml>\n'; } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } | seed utf16-kvtml kvtml
+
+# Decks in each layout that Anki exports (through zip, zstd and SQLite) and spreadsheets.
+packages=$(mktemp -d)
+trap 'rm -rf "$packages"' EXIT
+entries 8 | sed 's/\r$//' | paste - - > "$packages/list.tsv"
+for layout in anki2 anki21 anki21b; do
+    examples/make-package.sh "$packages/list.tsv" "$packages/$layout.apkg" "$layout"
+    seed "deck-$layout" apkg < "$packages/$layout.apkg"
+done
+head -c 1500 "$packages/anki21b.apkg" | seed deck-cut-short apkg
+for sheet in xlsx ods; do
+    examples/make-package.sh "$packages/list.tsv" "$packages/list.$sheet"
+    seed "sheet-$sheet" "$sheet" < "$packages/list.$sheet"
+done

@@ -5,6 +5,7 @@
 #include "PackageWriter.h"
 #include "XlsxReader.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -116,6 +117,27 @@ TEST(PackageReaders, EachLayoutReadsAsSaved)
         const Outcome outcome = readPackage(row.name, row.bytes);
         EXPECT_EQ(outcome.problem, u"") << row.name;
         EXPECT_EQ(outcome.entries, row.entries) << row.name;
+    }
+}
+
+// The samples that examples/make-package.sh builds, in each layout it writes.
+TEST(PackageReaders, SamplesOpen)
+{
+    const struct Row {
+        const char* name;
+        size_t count;
+        std::pair<std::u16string, std::u16string> last;
+    } rows[] = {
+        {"italian-food.apkg", 35, {u"la torta", u"cake"}},
+        {"portuguese-greetings.ods", 20, {u"como se chama?", u"what is your name?"}},
+    };
+    for (const Row& row : rows) {
+        QFile file(QStringLiteral(ZANTOLI_EXAMPLES "/") + QString::fromUtf8(row.name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << row.name;
+        const Outcome outcome = readPackage(row.name, file.readAll());
+        EXPECT_EQ(outcome.problem, u"") << row.name;
+        ASSERT_EQ(outcome.entries.size(), row.count) << row.name;
+        EXPECT_EQ(outcome.entries.back(), row.last) << row.name;
     }
 }
 
