@@ -10,8 +10,6 @@ namespace formats {
 
 namespace {
 
-// Row groups and spans nest a few deep; anything far deeper is not a spreadsheet.
-constexpr int kMaxDepth = 64;
 // Spaces that one <text:s/> stands for, at most: a field is cut long before.
 constexpr unsigned long kMaxSpaces = 1000;
 
@@ -21,21 +19,21 @@ unsigned long repeatCount(pugi::xml_node node, std::string_view attribute)
     return std::max(count, 1ul);
 }
 
-void appendParagraphText(pugi::xml_node node, QString& text, int depth)
+void appendParagraphText(pugi::xml_node paragraph, QString& text)
 {
-    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
-            text += QString::fromUtf8(child.value());
-        else if (hasLocalName(child, "s"))
-            text += QString(static_cast<qsizetype>(std::min(repeatCount(child, "c"), kMaxSpaces)),
-                            u' ');
-        else if (hasLocalName(child, "tab") || hasLocalName(child, "line-break"))
+    visitDescendants(paragraph, [&text](pugi::xml_node node) {
+        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata)
+            text += QString::fromUtf8(node.value());
+        else if (hasLocalName(node, "s"))
+            text +=
+                QString(static_cast<qsizetype>(std::min(repeatCount(node, "c"), kMaxSpaces)), u' ');
+        else if (hasLocalName(node, "tab") || hasLocalName(node, "line-break"))
             text += u' ';
         // Notes and comments on a cell are not its text.
-        else if (depth < kMaxDepth && !hasLocalName(child, "annotation") &&
-                 !hasLocalName(child, "note"))
-            appendParagraphText(child, text, depth + 1);
-    }
+        else
+            return !hasLocalName(node, "annotation") && !hasLocalName(node, "note");
+        return false;
+    });
 }
 
 // Its paragraphs, joined by a space.
@@ -47,7 +45,7 @@ QString cellText(pugi::xml_node cell)
             continue;
         if (!text.isEmpty())
             text += u' ';
-        appendParagraphText(child, text, 0);
+        appendParagraphText(child, text);
     }
     return text;
 }
@@ -75,20 +73,6 @@ void readRow(pugi::xml_node row, EntryCollector& entries)
         entries.add(fields[0], fields[1]);
 }
 
-// Rows sit in the table or in header-row, row and group elements within it.
-void readRows(pugi::xml_node parent, EntryCollector& entries, int depth)
-{
-    for (pugi::xml_node child = parent.first_child(); child && !entries.full();
-         child = child.next_sibling()) {
-        if (hasLocalName(child, "table-row"))
-            readRow(child, entries);
-        else if (depth < kMaxDepth &&
-                 (hasLocalName(child, "table-header-rows") || hasLocalName(child, "table-rows") ||
-                  hasLocalName(child, "table-row-group")))
-            readRows(child, entries, depth + 1);
-    }
-}
-
 } // namespace
 
 QString OdsReader::read(EntryCollector& entries)
@@ -101,22 +85,28 @@ QString OdsReader::read(EntryCollector& entries)
     static constexpr char kManifest[] = "META-INF/manifest.xml";
     if (zip.contains(kManifest)) {
         QByteArray manifest;
-        const QString problem = zip.read(kManifest, manifest);
+        QString problem = zip.read(kManifest, manifest);
         if (!problem.isEmpty())
             return problem;
         if (manifest.contains("encryption-data"))
             return passwordProtectedProblem();
     }
     pugi::xml_document content;
-    const QString problem = readXmlPart(zip, "content.xml", content);
+    QString problem = readXmlPart(zip, "content.xml", content);
     if (!problem.isEmpty())
         return problem;
     const pugi::xml_node spreadsheet =
-        childNamed(childNamed(childNamed(content, "document-content"), "body"), "spreadsheet");
+        childNamed(childNamed(rootNamed(content, "document-content"), "body"), "spreadsheet");
     const pugi::xml_node table = childNamed(spreadsheet, "table");
     if (!table)
         return QStringLiteral("it is not a spreadsheet: it holds no table.");
-    readRows(table, entries, 0);
+    // Rows sit in the table or in header-row, row and group elements within it.
+    visitDescendants(table, [&entries](pugi::xml_node node) {
+        if (hasLocalName(node, "table-row") && !entries.full())
+            readRow(node, entries);
+        return hasLocalName(node, "table-header-rows") || hasLocalName(node, "table-rows") ||
+               hasLocalName(node, "table-row-group");
+    });
     return {};
 }
 

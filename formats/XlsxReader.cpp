@@ -53,14 +53,14 @@ std::string firstSheetPart(const ZipArchive& zip, QString& problem)
     if (!problem.isEmpty())
         return {};
     const pugi::xml_node sheet =
-        childNamed(childNamed(childNamed(workbook, "workbook"), "sheets"), "sheet");
+        childNamed(childNamed(rootNamed(workbook, "workbook"), "sheets"), "sheet");
     const std::string_view id = attributeNamed(sheet, "id");
     pugi::xml_document relationships;
     if (!id.empty())
         problem = readXmlPart(zip, "xl/_rels/workbook.xml.rels", relationships);
     if (!problem.isEmpty())
         return {};
-    const pugi::xml_node list = childNamed(relationships, "Relationships");
+    const pugi::xml_node list = rootNamed(relationships, "Relationships");
     for (pugi::xml_node item = list.first_child(); item; item = item.next_sibling()) {
         if (hasLocalName(item, "Relationship") && attributeNamed(item, "Id") == id)
             return partPath(attributeNamed(item, "Target"));
@@ -76,10 +76,10 @@ QString readSharedStrings(const ZipArchive& zip, std::vector<QString>& strings)
     if (!zip.contains(kPart))
         return {};
     pugi::xml_document document;
-    const QString problem = readXmlPart(zip, kPart, document);
+    QString problem = readXmlPart(zip, kPart, document);
     if (!problem.isEmpty())
         return problem;
-    const pugi::xml_node table = childNamed(document, "sst");
+    const pugi::xml_node table = rootNamed(document, "sst");
     for (pugi::xml_node item = table.first_child(); item; item = item.next_sibling()) {
         if (hasLocalName(item, "si"))
             strings.push_back(stringItemText(item));
@@ -123,7 +123,7 @@ QString XlsxReader::read(EntryCollector& entries)
     if (!problem.isEmpty())
         return problem;
 
-    const pugi::xml_node rows = childNamed(childNamed(sheet, "worksheet"), "sheetData");
+    const pugi::xml_node rows = childNamed(rootNamed(sheet, "worksheet"), "sheetData");
     for (pugi::xml_node row = rows.first_child(); row && !entries.full();
          row = row.next_sibling()) {
         if (!hasLocalName(row, "row"))

@@ -38,6 +38,12 @@ bool hasLocalName(pugi::xml_node node, std::string_view local)
     return node.type() == pugi::node_element && localName(node.name()) == local;
 }
 
+pugi::xml_node rootNamed(const pugi::xml_document& document, std::string_view local)
+{
+    const pugi::xml_node root = document.document_element();
+    return hasLocalName(root, local) ? root : pugi::xml_node();
+}
+
 pugi::xml_node childNamed(pugi::xml_node parent, std::string_view local)
 {
     for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {

@@ -113,7 +113,7 @@ QString ZipArchive::read(const char* name, QByteArray& content) const
     if (!file)
         return damaged(name, zip_strerror(m_zip));
     // One byte more than declared tells a member that is larger than its directory says.
-    const auto wanted = static_cast<qsizetype>(stat.size + 1);
+    const qsizetype wanted = static_cast<qsizetype>(stat.size) + 1;
     content.resize(wanted);
     qsizetype total = 0;
     while (total < wanted) {
