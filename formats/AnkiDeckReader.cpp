@@ -24,6 +24,7 @@ constexpr qsizetype kMaxCollectionSize = 256 * 1024 * 1024;
 // a million): a crafted database cannot keep the program busy.
 constexpr int kStepsPerProgressCall = 1000;
 constexpr int kMaxProgressCalls = 100000;
+constexpr int kMaxValueLength = 16 * 1024 * 1024;
 
 constexpr char kLegacyCollection[] = "collection.anki2";
 constexpr char kCollection21[] = "collection.anki21";
@@ -309,6 +310,9 @@ QString readCollection(QByteArray& database, EntryCollector& entries)
         sqlite3* handle = db.getHandle();
         sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
         sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+        // A crafted schema can compute a column from innocent functions, one step that
+        // builds a string of any size; no note's fields come near this.
+        sqlite3_limit(handle, SQLITE_LIMIT_LENGTH, kMaxValueLength);
         if (sqlite3_deserialize(handle, "main", reinterpret_cast<unsigned char*>(database.data()),
                                 database.size(), database.size(),
                                 SQLITE_DESERIALIZE_READONLY) != SQLITE_OK)

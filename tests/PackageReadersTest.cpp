@@ -223,6 +223,12 @@ TEST(PackageReaders, BadPackagesAreRefusedWithTheirReason)
         {"unknown-schema.apkg",
          legacyDeckOf({kCol, kNotesTable, "INSERT INTO col VALUES (1, 99, '{}')"}),
          u"its collection is saved in a form (version 99) this program does not know."},
+        {"computed-notes.apkg",
+         legacyDeckOf({kCol, "INSERT INTO col VALUES (1, 11, '{}')",
+                       "CREATE TABLE notes (id integer primary key, mid integer, flds text "
+                       "GENERATED ALWAYS AS (hex(zeroblob(20000000))))",
+                       "INSERT INTO notes (id, mid) VALUES (1, 1)"}),
+         u"its collection is damaged (string or blob too big)."},
         {"broken-models.apkg",
          legacyDeckOf({kCol, kNotesTable, "INSERT INTO col VALUES (1, 11, '{\"1\": {')"}),
          u"its note types cannot be read; the deck is damaged."},
