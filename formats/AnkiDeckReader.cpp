@@ -20,8 +20,8 @@ namespace {
 
 // The collection unpacks to no more than a zip member may.
 constexpr qsizetype kMaxCollectionSize = 256 * 1024 * 1024;
-// A query runs this many of SQLite's steps at most (a deck of 5200 notes needs well under
-// a million): a crafted database cannot keep the program busy.
+// Reading a collection runs this many of SQLite's steps at most (a deck of 5200 notes
+// needs well under a million): a crafted database cannot keep the program busy.
 constexpr int kStepsPerProgressCall = 1000;
 constexpr int kMaxProgressCalls = 100000;
 constexpr int kMaxValueLength = 16 * 1024 * 1024;
