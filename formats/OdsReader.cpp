@@ -91,12 +91,12 @@ QString OdsReader::read(EntryCollector& entries)
         if (manifest.contains("encryption-data"))
             return passwordProtectedProblem();
     }
-    pugi::xml_document content;
-    QString problem = readXmlPart(zip, "content.xml", content);
+    XmlPart content;
+    QString problem = content.read(zip, "content.xml");
     if (!problem.isEmpty())
         return problem;
-    const pugi::xml_node spreadsheet =
-        childNamed(childNamed(rootNamed(content, "document-content"), "body"), "spreadsheet");
+    const pugi::xml_node spreadsheet = childNamed(
+        childNamed(rootNamed(content.document, "document-content"), "body"), "spreadsheet");
     const pugi::xml_node table = childNamed(spreadsheet, "table");
     if (!table)
         return QStringLiteral("it is not a spreadsheet: it holds no table.");

@@ -48,19 +48,19 @@ std::string partPath(const char* target)
 // The part of the first worksheet, or "" with `problem` filled.
 std::string firstSheetPart(const ZipArchive& zip, QString& problem)
 {
-    pugi::xml_document workbook;
-    problem = readXmlPart(zip, "xl/workbook.xml", workbook);
+    XmlPart workbook;
+    problem = workbook.read(zip, "xl/workbook.xml");
     if (!problem.isEmpty())
         return {};
     const pugi::xml_node sheet =
-        childNamed(childNamed(rootNamed(workbook, "workbook"), "sheets"), "sheet");
+        childNamed(childNamed(rootNamed(workbook.document, "workbook"), "sheets"), "sheet");
     const std::string_view id = attributeNamed(sheet, "id");
-    pugi::xml_document relationships;
+    XmlPart relationships;
     if (!id.empty())
-        problem = readXmlPart(zip, "xl/_rels/workbook.xml.rels", relationships);
+        problem = relationships.read(zip, "xl/_rels/workbook.xml.rels");
     if (!problem.isEmpty())
         return {};
-    const pugi::xml_node list = rootNamed(relationships, "Relationships");
+    const pugi::xml_node list = rootNamed(relationships.document, "Relationships");
     for (pugi::xml_node item = list.first_child(); item; item = item.next_sibling()) {
         if (hasLocalName(item, "Relationship") && attributeNamed(item, "Id") == id)
             return partPath(attributeNamed(item, "Target"));
@@ -75,11 +75,11 @@ QString readSharedStrings(const ZipArchive& zip, std::vector<QString>& strings)
     // A workbook of numbers alone has none.
     if (!zip.contains(kPart))
         return {};
-    pugi::xml_document document;
-    QString problem = readXmlPart(zip, kPart, document);
+    XmlPart part;
+    QString problem = part.read(zip, kPart);
     if (!problem.isEmpty())
         return problem;
-    const pugi::xml_node table = rootNamed(document, "sst");
+    const pugi::xml_node table = rootNamed(part.document, "sst");
     for (pugi::xml_node item = table.first_child(); item; item = item.next_sibling()) {
         if (hasLocalName(item, "si"))
             strings.push_back(stringItemText(item));
@@ -118,12 +118,12 @@ QString XlsxReader::read(EntryCollector& entries)
     problem = readSharedStrings(zip, sharedStrings);
     if (!problem.isEmpty())
         return problem;
-    pugi::xml_document sheet;
-    problem = readXmlPart(zip, sheetPart.c_str(), sheet);
+    XmlPart sheet;
+    problem = sheet.read(zip, sheetPart.c_str());
     if (!problem.isEmpty())
         return problem;
 
-    const pugi::xml_node rows = childNamed(rootNamed(sheet, "worksheet"), "sheetData");
+    const pugi::xml_node rows = childNamed(rootNamed(sheet.document, "worksheet"), "sheetData");
     for (pugi::xml_node row = rows.first_child(); row && !entries.full();
          row = row.next_sibling()) {
         if (!hasLocalName(row, "row"))

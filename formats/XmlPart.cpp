@@ -14,14 +14,13 @@ std::string_view localName(std::string_view name)
 
 } // namespace
 
-QString readXmlPart(const ZipArchive& zip, const char* name, pugi::xml_document& document)
+QString XmlPart::read(const ZipArchive& zip, const char* name)
 {
-    QByteArray xml;
-    QString problem = zip.read(name, xml);
+    QString problem = zip.read(name, bytes);
     if (!problem.isEmpty())
         return problem;
     const pugi::xml_parse_result parsed =
-        document.load_buffer(xml.constData(), static_cast<size_t>(xml.size()));
+        document.load_buffer_inplace(bytes.data(), static_cast<size_t>(bytes.size()));
     if (!parsed)
         return QStringLiteral("its part \"%1\" is not well-formed XML (%2).")
             .arg(QString::fromUtf8(name), QString::fromUtf8(parsed.description()));

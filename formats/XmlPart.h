@@ -2,6 +2,7 @@
 // document type is processed, so no entity is expanded and nothing is fetched.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <pugixml.hpp>
 #include <string_view>
@@ -10,8 +11,14 @@ namespace formats {
 
 class ZipArchive;
 
-// Parses the member `name` into `document`. Returns why it cannot be, or an empty string.
-QString readXmlPart(const ZipArchive& zip, const char* name, pugi::xml_document& document);
+// A part parsed in place: the document points into the part's bytes, which it outlives.
+struct XmlPart {
+    // Unpacks and parses the member `name`. Returns why it cannot be, or an empty string.
+    QString read(const ZipArchive& zip, const char* name);
+
+    QByteArray bytes;
+    pugi::xml_document document;
+};
 
 // What a learner is told of a spreadsheet saved with a password.
 QString passwordProtectedProblem();
