@@ -18,8 +18,6 @@ namespace formats {
 
 namespace {
 
-// The collection unpacks to no more than a zip member may.
-constexpr qsizetype kMaxCollectionSize = 256 * 1024 * 1024;
 // Reading a collection runs this many of SQLite's steps at most (a deck of 5200 notes
 // needs well under a million): a crafted database cannot keep the program busy.
 constexpr int kStepsPerProgressCall = 1000;
@@ -124,22 +122,24 @@ struct DecompressContextFree {
     void operator()(ZSTD_DCtx* context) const { ZSTD_freeDCtx(context); }
 };
 
-// The frame does not state its size: it is unpacked into a buffer that grows up to the cap.
+// The frame does not state its size: it is unpacked into a buffer that grows up to the
+// size a zip member could unpack to.
 QString unpackZstd(const QByteArray& packed, QByteArray& unpacked)
 {
     const std::unique_ptr<ZSTD_DCtx, DecompressContextFree> context(ZSTD_createDCtx());
     if (!context)
         return kDamagedCollection;
     ZSTD_inBuffer in{packed.constData(), static_cast<size_t>(packed.size()), 0};
-    unpacked.resize(std::min(kMaxCollectionSize, std::max<qsizetype>(packed.size() * 4, 4096)));
+    // One byte more than allowed tells a collection that is too large.
+    const qint64 limit = ZipArchive::maxUnpackedSize(packed.size()) + 1;
+    unpacked.resize(std::min(limit, std::max<qint64>(packed.size() * 4, 4096)));
     size_t used = 0;
     for (;;) {
         if (used == static_cast<size_t>(unpacked.size())) {
-            if (unpacked.size() == kMaxCollectionSize)
-                return QStringLiteral("its collection would unpack to over %1 MB, far too large "
-                                      "for a word list.")
-                    .arg(kMaxCollectionSize / (1024 * 1024));
-            unpacked.resize(std::min(kMaxCollectionSize, unpacked.size() * 2));
+            if (unpacked.size() == limit)
+                return ZipArchive::unpackedSizeProblem(QString::fromLatin1(kCompressedCollection),
+                                                       limit, packed.size());
+            unpacked.resize(std::min(limit, unpacked.size() * 2));
         }
         ZSTD_outBuffer out{unpacked.data(), static_cast<size_t>(unpacked.size()), used};
         const size_t result = ZSTD_decompressStream(context.get(), &out, &in);

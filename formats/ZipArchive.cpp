@@ -1,6 +1,8 @@
 #include "ZipArchive.h"
 
 #include <QByteArrayView>
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <zip.h>
 
@@ -9,11 +11,11 @@ namespace formats {
 namespace {
 
 // Far beyond any word list, deck or spreadsheet part.
-constexpr zip_uint64_t kMaxMemberSize = 256 * 1024 * 1024;
+constexpr qint64 kMaxMemberSize = 256 * 1024 * 1024;
 // Text and databases pack to a tenth of their size or so; only a crafted member (a zip
 // bomb) packs a hundred times smaller. Small members may pack that well honestly.
-constexpr zip_uint64_t kMaxRatio = 100;
-constexpr zip_uint64_t kRatioCheckedFrom = 1024 * 1024;
+constexpr qint64 kMaxRatio = 100;
+constexpr qint64 kRatioCheckedFrom = 1024 * 1024;
 
 struct FileCloser {
     void operator()(zip_file_t* file) const { zip_fclose(file); }
@@ -97,16 +99,12 @@ QString ZipArchive::read(const char* name, QByteArray& content) const
     if (!zip_compression_method_supported(stat.comp_method, 0))
         return QStringLiteral("its part \"%1\" is packed in a way this program cannot unpack.")
             .arg(part);
-    if (stat.size > kMaxMemberSize)
-        return QStringLiteral("its part \"%1\" would unpack to over %2 MB, far too large for a "
-                              "word list.")
-            .arg(part)
-            .arg(kMaxMemberSize / (1024 * 1024));
-    if (stat.size >= kRatioCheckedFrom && stat.size / kMaxRatio > stat.comp_size)
-        return QStringLiteral("its part \"%1\" would unpack to over %2 times its packed size, "
-                              "as only a zip bomb does.")
-            .arg(part)
-            .arg(kMaxRatio);
+    // Sizes that do not fit a qint64 are far beyond the largest allowed.
+    QString problem =
+        unpackedSizeProblem(part, static_cast<qint64>(std::min<zip_uint64_t>(stat.size, INT64_MAX)),
+                            static_cast<qint64>(std::min<zip_uint64_t>(stat.comp_size, INT64_MAX)));
+    if (!problem.isEmpty())
+        return problem;
 
     const std::unique_ptr<zip_file_t, FileCloser> file(
         zip_fopen_index(m_zip, static_cast<zip_uint64_t>(index), 0));
@@ -135,6 +133,27 @@ QString ZipArchive::read(const char* name, QByteArray& content) const
                                : damaged(name, "it ends early");
     }
     content.resize(total);
+    return {};
+}
+
+qint64 ZipArchive::maxUnpackedSize(qint64 packed)
+{
+    return std::min(kMaxMemberSize,
+                    std::max(kRatioCheckedFrom - 1, std::min(packed, kMaxMemberSize) * kMaxRatio));
+}
+
+QString ZipArchive::unpackedSizeProblem(const QString& part, qint64 unpacked, qint64 packed)
+{
+    if (unpacked > kMaxMemberSize)
+        return QStringLiteral("its part \"%1\" would unpack to over %2 MB, far too large for a "
+                              "word list.")
+            .arg(part)
+            .arg(kMaxMemberSize / (1024 * 1024));
+    if (unpacked > maxUnpackedSize(packed))
+        return QStringLiteral("its part \"%1\" would unpack to over %2 times its packed size, "
+                              "as only a zip bomb does.")
+            .arg(part)
+            .arg(kMaxRatio);
     return {};
 }
 

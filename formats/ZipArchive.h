@@ -25,6 +25,12 @@ public:
     // empty string.
     QString read(const char* name, QByteArray& content) const;
 
+    // The most that `packed` bytes may unpack to, in a member or in a stream within one.
+    static qint64 maxUnpackedSize(qint64 packed);
+    // Why unpacking `packed` bytes of the part named `part` to `unpacked` bytes is
+    // refused, or an empty string.
+    static QString unpackedSizeProblem(const QString& part, qint64 unpacked, qint64 packed);
+
 private:
     zip* m_zip = nullptr;
     QString m_problem;

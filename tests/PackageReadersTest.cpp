@@ -205,6 +205,11 @@ TEST(PackageReaders, BadPackagesAreRefusedWithTheirReason)
         {"corrupt-deflate.apkg", withBytesFlipped(packed, 100, 64),
          u"its part \"collection.anki2\" is damaged and cannot be unpacked (Zlib error: data "
          u"error)."},
+        {"zstd-bomb.apkg",
+         zipPackage({{"meta", QByteArray("\x08\x03", 2)},
+                     {"collection.anki21b", zstdCompressed(QByteArray(2 * 1024 * 1024, '\0'))}}),
+         u"its part \"collection.anki21b\" would unpack to over 100 times its packed size, as "
+         u"only a zip bomb does."},
         {"corrupt-zstd.apkg",
          zipPackage({{"meta", QByteArray("\x08\x03", 2)}, {"collection.anki21b", "not zstd"}}),
          u"its collection is damaged; the deck cannot be read."},
