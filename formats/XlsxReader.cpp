@@ -19,8 +19,12 @@ constexpr char kCompoundFileSignature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
 // Phonetic runs (rPh) are readings shown above East Asian text, not part of it.
 QString stringItemText(pugi::xml_node item)
 {
+    // Most are a plain text alone.
+    const pugi::xml_node first = item.first_child();
+    if (hasLocalName(first, "t") && !first.next_sibling())
+        return QString::fromUtf8(first.text().get());
     QString text;
-    for (pugi::xml_node child = item.first_child(); child; child = child.next_sibling()) {
+    for (pugi::xml_node child = first; child; child = child.next_sibling()) {
         if (hasLocalName(child, "t"))
             text += QString::fromUtf8(child.text().get());
         else if (hasLocalName(child, "r"))
