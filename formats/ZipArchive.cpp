@@ -100,11 +100,11 @@ QString ZipArchive::read(const char* name, QByteArray& content) const
         return QStringLiteral("its part \"%1\" is packed in a way this program cannot unpack.")
             .arg(part);
     // Sizes that do not fit a qint64 are far beyond the largest allowed.
-    QString problem =
+    QString sizeProblem =
         unpackedSizeProblem(part, static_cast<qint64>(std::min<zip_uint64_t>(stat.size, INT64_MAX)),
                             static_cast<qint64>(std::min<zip_uint64_t>(stat.comp_size, INT64_MAX)));
-    if (!problem.isEmpty())
-        return problem;
+    if (!sizeProblem.isEmpty())
+        return sizeProblem;
 
     const std::unique_ptr<zip_file_t, FileCloser> file(
         zip_fopen_index(m_zip, static_cast<zip_uint64_t>(index), 0));
