@@ -1,8 +1,11 @@
 #include "WordList.h"
 
+#include "AnkiDeckReader.h"
 #include "DelimitedReader.h"
 #include "KvtmlReader.h"
 #include "LinePairsReader.h"
+#include "OdsReader.h"
+#include "XlsxReader.h"
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -15,6 +18,9 @@ namespace {
 // Far beyond any word list: 5200 entries of the longest words and meanings take a third
 // of it. Reading a larger file stops one byte past it.
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+// A deck package carries its pictures and sounds, which are never unpacked: a shared deck
+// of a few hundred megabytes is common.
+constexpr qint64 kMaxDeckSize = 512 * 1024 * 1024;
 // Reads take at least this much: the rest of a list of some thousand entries at once.
 constexpr qsizetype kMinimumRead = 2 * 1024 * 1024;
 
@@ -95,17 +101,17 @@ QString refusalOf(FileKind kind)
 
 // The whole file: the first block, then what `readMore` gives, up to one byte past the
 // limit. A device's size says nothing, so the bytes read are what count.
-QString readWhole(std::string_view firstBlock, const ReadMore& readMore, QByteArray& bytes)
+QString readWhole(std::string_view firstBlock, const ReadMore& readMore, qint64 limit,
+                  QByteArray& bytes)
 {
     bytes = QByteArray(firstBlock.data(), static_cast<qsizetype>(firstBlock.size()));
     for (;;) {
-        if (bytes.size() > kMaxFileSize)
+        if (bytes.size() > limit)
             return QStringLiteral("it is over %1 MB, far too large for a word list.")
-                .arg(kMaxFileSize / (1024 * 1024));
+                .arg(limit / (1024 * 1024));
         const qsizetype before = bytes.size();
         // Each read as large as all before it, and the rest of a common list in one.
-        const qsizetype wanted =
-            std::min(std::max(before, kMinimumRead), kMaxFileSize + 1 - before);
+        const qsizetype wanted = std::min(std::max(before, kMinimumRead), limit + 1 - before);
         bytes.resize(before + wanted);
         const std::size_t got = readMore(bytes.data() + before, static_cast<std::size_t>(wanted));
         bytes.resize(before + static_cast<qsizetype>(got));
@@ -120,7 +126,8 @@ QString readList(FileKind kind, std::string_view firstBlock, const ReadMore& rea
     if (QString refusal = refusalOf(kind); !refusal.isEmpty())
         return refusal;
     QByteArray bytes;
-    if (QString problem = readWhole(firstBlock, readMore, bytes); !problem.isEmpty())
+    const qint64 limit = kind == FileKind::AnkiDeck ? kMaxDeckSize : kMaxFileSize;
+    if (QString problem = readWhole(firstBlock, readMore, limit, bytes); !problem.isEmpty())
         return problem;
 
     using Kind = DelimitedReader::Kind;
@@ -129,12 +136,11 @@ QString readList(FileKind kind, std::string_view firstBlock, const ReadMore& rea
     case FileKind::Kvtml:
         return KvtmlReader(std::move(bytes)).read(entries);
     case FileKind::AnkiDeck:
-        return QStringLiteral("it is an Anki deck, which this version cannot open.");
+        return AnkiDeckReader(bytes).read(entries);
     case FileKind::Xlsx:
-        return QStringLiteral("it is an Excel workbook, which this version cannot open.");
+        return XlsxReader(bytes).read(entries);
     case FileKind::Ods:
-        return QStringLiteral("it is an OpenDocument spreadsheet, which this version cannot "
-                              "open.");
+        return OdsReader(bytes).read(entries);
     case FileKind::TabSeparated:
     case FileKind::CommaSeparated: {
         const QString text = decodeText(bytes, kind, problem);

@@ -13,8 +13,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <fuzzer/FuzzedDataProvider.h>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,8 +26,8 @@ constexpr int kChoiceIds[CHOICE_COUNT] = {IDC_CHOICE1, IDC_CHOICE2, IDC_CHOICE3,
                                           IDC_CHOICE4, IDC_CHOICE5, IDC_CHOICE6};
 
 // Every input is written to one of these files, named as each reader's lists are.
-constexpr const char* kFileNames[] = {"input.dic", "input.txt", "input.tsv", "input.csv",
-                                      "input.kvtml"};
+constexpr const char* kFileNames[] = {"input.dic",   "input.txt",  "input.tsv",  "input.csv",
+                                      "input.kvtml", "input.apkg", "input.xlsx", "input.ods"};
 std::string workFolder;
 
 void check(bool holds, const char* rule)

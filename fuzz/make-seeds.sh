@@ -12,10 +12,11 @@ mkdir -p "$out"
 taps() { printf '\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c\x0d\x0e\x0f\x17'; }
 utf16() { iconv -f UTF-8 -t UTF-16LE; }
 # seed NAME [EXTENSION]: the file's bytes on stdin, saved as input.dic unless an extension
-# (txt, tsv, csv or kvtml) is given.
+# (txt, tsv, csv, kvtml, apkg, xlsx or ods) is given.
 extension_byte() {
     case ${1:-dic} in dic) printf '\x00' ;; txt) printf '\x01' ;; tsv) printf '\x02' ;;
-        csv) printf '\x03' ;; kvtml) printf '\x04' ;; esac
+        csv) printf '\x03' ;; kvtml) printf '\x04' ;; apkg) printf '\x05' ;;
+        xlsx) printf '\x06' ;; ods) printf '\x07' ;; esac
 }
 seed() { { cat; extension_byte "${2:-dic}"; taps; } > "$out/$1"; }
 # entries COUNT: COUNT pairs "word<i>" / "meaning <i>", CR LF.
@@ -25,6 +26,9 @@ for dic in examples/*.dic; do seed "example-$(basename "$dic")" < "$dic"; done
 for txt in examples/*.txt; do seed "utf8-$(basename "$txt")" txt < "$txt"; done
 for csv in examples/*.csv; do seed "example-$(basename "$csv")" csv < "$csv"; done
 for kvtml in examples/*.kvtml; do seed "example-$(basename "$kvtml")" kvtml < "$kvtml"; done
+for package in examples/*.apkg examples/*.ods; do
+    seed "example-$(basename "$package")" "${package##*.}" < "$package"
+done
 
 : | seed empty
 printf '; a remark\r\n\r\nabandon  \r\n; another remark\r\nto give up completely\r\n  ability\r\n ;skill\r\ncapable\r\n' |
@@ -78,3 +82,17 @@ printf 'PK\x03\x04\x0a\x00\x00\x00\x08\x00words.txt\x0a\x00' | seed zip-with-lin
 printf '%%PDF-1.7\n%%\xe2\xe3\xcf\xd3\n' | seed pdf
 entries 8 | sed 's/\r$//' | paste - - | sed 's/$/\r/' | utf16 | { printf '\xff\xfe'; cat; } | seed unicode-text txt
 printf '#1,one\n#deck:French,deck\n<b>,bold\n' | seed hashes-and-tags csv
+
+# Decks in each layout that Anki exports (through zip, zstd and SQLite) and spreadsheets.
+packages=$(mktemp -d)
+trap 'rm -rf "$packages"' EXIT
+entries 8 | sed 's/\r$//' | paste - - > "$packages/list.tsv"
+for layout in anki2 anki21 anki21b; do
+    examples/make-package.sh "$packages/list.tsv" "$packages/$layout.apkg" "$layout"
+    seed "deck-$layout" apkg < "$packages/$layout.apkg"
+done
+head -c 1500 "$packages/anki21b.apkg" | seed deck-cut-short apkg
+for sheet in xlsx ods; do
+    examples/make-package.sh "$packages/list.tsv" "$packages/list.$sheet"
+    seed "sheet-$sheet" "$sheet" < "$packages/list.$sheet"
+done

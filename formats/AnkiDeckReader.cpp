@@ -1,0 +1,358 @@
+#include "AnkiDeckReader.h"
+
+#include "AnkiHtml.h"
+#include "ZipArchive.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <memory>
+#include <optional>
+#include <sqlite3.h>
+#include <zstd.h>
+
+namespace formats {
+
+namespace {
+
+// Reading a collection runs this many of SQLite's steps at most (a deck of 5200 notes
+// needs well under a million): a crafted database cannot keep the program busy.
+constexpr int kStepsPerProgressCall = 1000;
+constexpr int kMaxProgressCalls = 100000;
+constexpr int kMaxValueLength = 16 * 1024 * 1024;
+
+constexpr char kLegacyCollection[] = "collection.anki2";
+constexpr char kCollection21[] = "collection.anki21";
+constexpr char kCompressedCollection[] = "collection.anki21b";
+
+// Pairs made room for at once; a larger deck grows the set as it is read.
+constexpr int kMaxReservedPairs = 8192;
+
+// Anki's notes keep their fields in one text, separated by this unit.
+constexpr QChar kFieldSeparator = u'\x1F';
+
+const QString kDamagedCollection =
+    QStringLiteral("its collection is damaged; the deck cannot be read.");
+
+// The varint that field `number` of a protobuf message holds, if the message holds one.
+std::optional<quint64> varintField(QByteArrayView message, quint64 number)
+{
+    qsizetype pos = 0;
+    const auto readVarint = [&]() -> std::optional<quint64> {
+        quint64 value = 0;
+        for (int shift = 0; shift < 64 && pos < message.size(); shift += 7) {
+            const auto byte = static_cast<quint8>(message[pos++]);
+            value |= quint64(byte & 0x7F) << shift;
+            if (!(byte & 0x80))
+                return value;
+        }
+        return std::nullopt;
+    };
+    while (pos < message.size()) {
+        const std::optional<quint64> key = readVarint();
+        if (!key)
+            return std::nullopt;
+        quint64 skip = 0;
+        switch (*key & 7) {
+        case 0: {
+            const std::optional<quint64> value = readVarint();
+            if (!value || *key >> 3 == number)
+                return value;
+            break;
+        }
+        case 1:
+            skip = 8;
+            break;
+        case 2: {
+            const std::optional<quint64> length = readVarint();
+            if (!length)
+                return std::nullopt;
+            skip = *length;
+            break;
+        }
+        case 5:
+            skip = 4;
+            break;
+        default:
+            return std::nullopt;
+        }
+        if (skip > quint64(message.size() - pos))
+            return std::nullopt;
+        pos += static_cast<qsizetype>(skip);
+    }
+    return std::nullopt;
+}
+
+// The member that holds the collection, or nullptr with `problem` filled. When `meta` or
+// a newer collection names another member, collection.anki2 only asks the user to update
+// Anki, in the user's language.
+const char* collectionMember(const ZipArchive& zip, QString& problem)
+{
+    if (zip.contains("meta")) {
+        QByteArray meta;
+        problem = zip.read("meta", meta);
+        if (!problem.isEmpty())
+            return nullptr;
+        switch (varintField(meta, 1).value_or(0)) {
+        case 1:
+            return kLegacyCollection;
+        case 2:
+            return kCollection21;
+        case 3:
+            return kCompressedCollection;
+        default:
+            problem = QStringLiteral("it was made by a newer version of Anki than this program "
+                                     "reads. In Anki, export it again with \"Support older "
+                                     "Anki versions\" checked.");
+            return nullptr;
+        }
+    }
+    if (zip.contains(kCollection21))
+        return kCollection21;
+    if (zip.contains(kLegacyCollection))
+        return kLegacyCollection;
+    problem = QStringLiteral("it is a zip package, but not an Anki deck: it holds no collection.");
+    return nullptr;
+}
+
+struct DecompressContextFree {
+    void operator()(ZSTD_DCtx* context) const { ZSTD_freeDCtx(context); }
+};
+
+// The frame does not state its size: it is unpacked into a buffer that grows up to the
+// size a zip member could unpack to.
+QString unpackZstd(const QByteArray& packed, QByteArray& unpacked)
+{
+    const std::unique_ptr<ZSTD_DCtx, DecompressContextFree> context(ZSTD_createDCtx());
+    if (!context)
+        return kDamagedCollection;
+    ZSTD_inBuffer in{packed.constData(), static_cast<size_t>(packed.size()), 0};
+    // One byte more than allowed tells a collection that is too large.
+    const qint64 limit = ZipArchive::maxUnpackedSize(packed.size()) + 1;
+    unpacked.resize(std::min(limit, std::max<qint64>(packed.size() * 4, 4096)));
+    size_t used = 0;
+    for (;;) {
+        if (used == static_cast<size_t>(unpacked.size())) {
+            if (unpacked.size() == limit)
+                return ZipArchive::unpackedSizeProblem(QString::fromLatin1(kCompressedCollection),
+                                                       limit, packed.size());
+            unpacked.resize(std::min(limit, unpacked.size() * 2));
+        }
+        ZSTD_outBuffer out{unpacked.data(), static_cast<size_t>(unpacked.size()), used};
+        const size_t result = ZSTD_decompressStream(context.get(), &out, &in);
+        used = out.pos;
+        if (ZSTD_isError(result))
+            return kDamagedCollection;
+        // All input taken and room left: the decoder holds nothing more. A frame that is
+        // not done then was cut short.
+        if (in.pos == in.size && out.pos < out.size) {
+            if (result != 0)
+                return kDamagedCollection;
+            break;
+        }
+    }
+    unpacked.resize(static_cast<qsizetype>(used));
+    return {};
+}
+
+int stopAfterTooManySteps(void* calls)
+{
+    return ++*static_cast<int*>(calls) > kMaxProgressCalls;
+}
+
+// Whether a field must be cleaned: it holds markup, a sound, a cloze mark, or white space
+// that HTML would show otherwise. Most fields are plain words.
+bool needsCleaning(QStringView field)
+{
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const char16_t c = field[i].unicode();
+        if (c == u'<' || c == u'&' || c == u'[' || c == u'{')
+            return true;
+        if (c == u' ' ? i == 0 || i + 1 == field.size() || field[i + 1] == u' '
+                      : c <= u' ' || (c >= 0x80 && QChar::isSpace(c)))
+            return true;
+    }
+    return false;
+}
+
+// Anki's fields hold HTML, sounds and, in ordinary notes too, cloze marks.
+QString plainField(QStringView field)
+{
+    static const QRegularExpression sound(QStringLiteral(R"(\[sound:[^\]]*\])"));
+    static const QRegularExpression cloze(
+        QStringLiteral(R"(\{\{c\d+::((?:(?!::|\}\}).)*)(?:::(?:(?!\}\}).)*)?\}\})"),
+        QRegularExpression::DotMatchesEverythingOption);
+    if (!field.contains(u"[sound:") && !field.contains(u"{{c"))
+        return plainTextFromHtml(field).trimmed();
+    QString text = field.toString();
+    text.remove(sound);
+    text.replace(cloze, QStringLiteral("\\1"));
+    return plainTextFromHtml(text).trimmed();
+}
+
+// Schema 11 keeps the note types as JSON in col.models, keyed by id; "type" 1 is cloze.
+bool readClozeTypesFromJson(const QByteArray& models, QSet<qint64>& cloze)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(models);
+    if (!document.isObject())
+        return false;
+    const QJsonObject types = document.object();
+    for (auto it = types.begin(); it != types.end(); ++it) {
+        const QJsonObject type = it.value().toObject();
+        if (type.value(QLatin1StringView("type")).toInteger() != 1)
+            continue;
+        // The id is written as a number by some versions and as a string by others.
+        const QJsonValue id = type.value(QLatin1StringView("id"));
+        cloze.insert(id.isString()      ? id.toString().toLongLong()
+                     : id.isUndefined() ? it.key().toLongLong()
+                                        : id.toInteger());
+    }
+    return true;
+}
+
+// Later schemas keep them in the notetypes table: field 1 of the config protobuf is the
+// kind, 1 for cloze and absent for ordinary types. Only ids are queried, as the name
+// columns use a collation only Anki registers.
+void readClozeTypesFromTable(SQLite::Database& db, QSet<qint64>& cloze)
+{
+    SQLite::Statement types(db, "SELECT id, config FROM notetypes");
+    while (types.executeStep()) {
+        const SQLite::Column config = types.getColumn(1);
+        const QByteArrayView message(static_cast<const char*>(config.getBlob()), config.getBytes());
+        if (varintField(message, 1) == 1u)
+            cloze.insert(types.getColumn(0).getInt64());
+    }
+}
+
+QString readNotes(SQLite::Database& db, EntryCollector& entries)
+{
+    SQLite::Statement objects(
+        db, "SELECT name FROM sqlite_master WHERE type = 'table' AND name IN ('col', 'notes')");
+    int tables = 0;
+    while (objects.executeStep())
+        ++tables;
+    if (tables != 2)
+        return QStringLiteral("it is not an Anki deck: its collection holds no notes.");
+
+    SQLite::Statement col(db, "SELECT ver, models FROM col LIMIT 1");
+    if (!col.executeStep())
+        return kDamagedCollection;
+    const int version = col.getColumn(0).getInt();
+    QSet<qint64> clozeTypes;
+    if (version == 11) {
+        const SQLite::Column models = col.getColumn(1);
+        if (!readClozeTypesFromJson(
+                QByteArray(static_cast<const char*>(models.getBlob()), models.getBytes()),
+                clozeTypes))
+            return QStringLiteral("its note types cannot be read; the deck is damaged.");
+    } else if (version >= 15 && version <= 18) {
+        readClozeTypesFromTable(db, clozeTypes);
+    } else {
+        return QStringLiteral("its collection is saved in a form (version %1) this program "
+                              "does not know.")
+            .arg(version);
+    }
+
+    SQLite::Statement notes(db, "SELECT mid, flds FROM notes ORDER BY id");
+    // Each pair is kept as the word, the separator and the meaning.
+    QSet<QString> seen;
+    SQLite::Statement count(db, "SELECT count(*) FROM notes");
+    if (count.executeStep())
+        seen.reserve(std::min(count.getColumn(0).getInt(), kMaxReservedPairs));
+    while (!entries.full() && notes.executeStep()) {
+        if (clozeTypes.contains(notes.getColumn(0).getInt64()))
+            continue;
+        const SQLite::Column column = notes.getColumn(1);
+        const QByteArrayView fields(static_cast<const char*>(column.getBlob()), column.getBytes());
+        // In UTF-8, the separator's byte is never part of another character.
+        const qsizetype firstEnd = fields.indexOf(char(kFieldSeparator.unicode()));
+        if (firstEnd < 0)
+            continue;
+        const qsizetype secondEnd = fields.indexOf(char(kFieldSeparator.unicode()), firstEnd + 1);
+        QString pair = QString::fromUtf8(fields.first(secondEnd < 0 ? fields.size() : secondEnd));
+        qsizetype split = pair.indexOf(kFieldSeparator);
+        if (needsCleaning(QStringView(pair).first(split)) ||
+            needsCleaning(QStringView(pair).sliced(split + 1))) {
+            const QString word = plainField(QStringView(pair).first(split));
+            const QString meaning = plainField(QStringView(pair).sliced(split + 1));
+            pair = word + kFieldSeparator + meaning;
+            split = word.size();
+        }
+        const QStringView word = QStringView(pair).first(split);
+        const QStringView meaning = QStringView(pair).sliced(split + 1);
+        if (word.isEmpty() || meaning.isEmpty())
+            continue;
+        // Identical pairs count once.
+        const qsizetype known = seen.size();
+        seen.insert(pair);
+        if (seen.size() > known)
+            entries.add(word, meaning);
+    }
+    return {};
+}
+
+QString readCollection(QByteArray& database, EntryCollector& entries)
+{
+    static constexpr char kSqliteHeader[] = "SQLite format 3";
+    if (database.size() < 100 ||
+        !database.startsWith(QByteArrayView(kSqliteHeader, sizeof kSqliteHeader)))
+        return QStringLiteral("its collection is not an Anki database; the deck is damaged.");
+    // A collection saved in WAL mode (the write and read versions 2) is read as a plain
+    // database file, which it is once Anki has checkpointed it for export.
+    if (database[18] == 2 && database[19] == 2)
+        database[18] = database[19] = 1;
+    try {
+        // The connection stays on this thread: SQLite need not lock it.
+        SQLite::Database db(":memory:", SQLite::OPEN_READWRITE | SQLite::OPEN_NOMUTEX);
+        sqlite3* handle = db.getHandle();
+        sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+        sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+        // A crafted schema can compute a column from innocent functions, one step that
+        // builds a string of any size; no note's fields come near this.
+        sqlite3_limit(handle, SQLITE_LIMIT_LENGTH, kMaxValueLength);
+        if (sqlite3_deserialize(handle, "main", reinterpret_cast<unsigned char*>(database.data()),
+                                database.size(), database.size(),
+                                SQLITE_DESERIALIZE_READONLY) != SQLITE_OK)
+            return kDamagedCollection;
+        int progressCalls = 0;
+        sqlite3_progress_handler(handle, kStepsPerProgressCall, stopAfterTooManySteps,
+                                 &progressCalls);
+        return readNotes(db, entries);
+    } catch (const SQLite::Exception& error) {
+        if (error.getErrorCode() == SQLITE_INTERRUPT)
+            return QStringLiteral("its collection takes far too long to read; the deck is "
+                                  "damaged.");
+        return QStringLiteral("its collection is damaged (%1).")
+            .arg(QString::fromUtf8(error.what()));
+    }
+}
+
+} // namespace
+
+QString AnkiDeckReader::read(EntryCollector& entries)
+{
+    const ZipArchive zip(m_bytes);
+    if (!zip.problem().isEmpty())
+        return zip.problem();
+    QString problem;
+    const char* member = collectionMember(zip, problem);
+    if (!member)
+        return problem;
+    QByteArray collection;
+    problem = zip.read(member, collection);
+    if (!problem.isEmpty())
+        return problem;
+    if (member == kCompressedCollection) {
+        QByteArray unpacked;
+        problem = unpackZstd(collection, unpacked);
+        if (!problem.isEmpty())
+            return problem;
+        collection = std::move(unpacked);
+    }
+    return readCollection(collection, entries);
+}
+
+} // namespace formats

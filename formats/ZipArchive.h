@@ -1,0 +1,39 @@
+// A zip package read from memory, as Anki decks and spreadsheets are: its members are
+// unpacked into memory on demand, each within the limits a word list could ever need, and
+// nothing is written anywhere.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+struct zip;
+
+namespace formats {
+
+class ZipArchive {
+public:
+    // `bytes` must outlive the archive.
+    explicit ZipArchive(const QByteArray& bytes);
+    ~ZipArchive();
+    ZipArchive(const ZipArchive&) = delete;
+    ZipArchive& operator=(const ZipArchive&) = delete;
+
+    // Why the bytes are not a zip package that can be read, or an empty string.
+    const QString& problem() const { return m_problem; }
+    bool contains(const char* name) const;
+    // Unpacks the member named `name` into `content`. Returns why it cannot be, or an
+    // empty string.
+    QString read(const char* name, QByteArray& content) const;
+
+    // The most that `packed` bytes may unpack to, in a member or in a stream within one.
+    static qint64 maxUnpackedSize(qint64 packed);
+    // Why unpacking `packed` bytes of the part named `part` to `unpacked` bytes is
+    // refused, or an empty string.
+    static QString unpackedSizeProblem(const QString& part, qint64 unpacked, qint64 packed);
+
+private:
+    zip* m_zip = nullptr;
+    QString m_problem;
+};
+
+} // namespace formats

@@ -1,0 +1,264 @@
+// Anki decks and spreadsheets, read as a learner's files: each layout that Anki's versions
+// export and each program saves, and the packages that must be refused with a reason.
+#include "AnkiDeckReader.h"
+#include "OdsReader.h"
+#include "PackageWriter.h"
+#include "XlsxReader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Entries = std::vector<std::pair<std::u16string, std::u16string>>;
+
+struct Outcome {
+    Entries entries;
+    std::u16string problem;
+};
+
+// What loading the file named `name` gives, as OPEN shows it.
+Outcome readPackage(const std::string& name, const QByteArray& bytes)
+{
+    std::vector<formats::WordEntry> read;
+    formats::EntryCollector entries(read, 5200);
+    const QString suffix = QFileInfo(QString::fromStdString(name)).suffix();
+    const QString problem = suffix == u"apkg"   ? formats::AnkiDeckReader(bytes).read(entries)
+                            : suffix == u"xlsx" ? formats::XlsxReader(bytes).read(entries)
+                                                : formats::OdsReader(bytes).read(entries);
+    Outcome outcome;
+    for (const formats::WordEntry& entry : read)
+        outcome.entries.emplace_back(entry.word, entry.meaning);
+    outcome.problem = problem.toStdU16String();
+    if (outcome.problem.empty() && outcome.entries.empty())
+        outcome.problem = u"it holds no words. Each entry needs a word and its meaning.";
+    return outcome;
+}
+
+// Every kind of field an exported deck holds.
+const std::vector<AnkiNote> kNotes = {
+    ankiNote("<b>cane</b>", "dog"),
+    ankiNote("pane&nbsp;e burro", "bread<br>and&nbsp;<div>butter</div>"),
+    ankiNote("[sound:gatto.mp3]gatto", "cat"),
+    ankiNote("<img src=\"mela.jpg\">", "apple"),
+    ankiNote("{{c1::vino::drink}} rosso", "red wine"),
+    {"{{c1::acqua}} fresca\x1F"
+     "fresh water",
+     true},
+    ankiNote("cane", "<i>dog</i>"),
+    {"uva\x1Fgrapes\x1F"
+     "extra field"},
+    {"solo"},
+};
+const Entries kNoteEntries = {{u"cane", u"dog"},
+                              {u"pane e burro", u"bread and butter"},
+                              {u"gatto", u"cat"},
+                              {u"vino rosso", u"red wine"},
+                              {u"uva", u"grapes"}};
+
+TEST(PackageReaders, EachLayoutReadsAsSaved)
+{
+    const struct Row {
+        const char* name;
+        QByteArray bytes;
+        Entries entries;
+    } rows[] = {
+        {"anki2-alone.apkg", ankiDeck(AnkiLayout::Anki2Alone, kNotes), kNoteEntries},
+        {"anki21-meta.apkg", ankiDeck(AnkiLayout::Anki21WithMeta, kNotes), kNoteEntries},
+        {"anki21b-wal.apkg", ankiDeck(AnkiLayout::Anki21bWithMeta, kNotes), kNoteEntries},
+        // Rich-text runs joined, phonetic runs left out, an inline string, a number as
+        // written; a row whose B cell is missing, cells without references, and the first
+        // sheet found by its relationship, not by its part's name.
+        {"words.xlsx",
+         xlsxWorkbook(
+             "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v></c></row>"
+             "<row r=\"2\"><c r=\"A2\" t=\"inlineStr\"><is><t>tre</t></is></c><c r=\"B2\">"
+             "<v>3.5</v></c></row>"
+             "<row r=\"3\"><c r=\"A3\" t=\"s\"><v>2</v></c><c r=\"C3\" t=\"s\"><v>1</v></c></row>"
+             "<row r=\"5\"><c t=\"s\"><v>3</v></c><c t=\"inlineStr\"><is><t>moon</t></is></c>"
+             "</row>"
+             "<row r=\"6\"><c r=\"A6\" t=\"s\"><v>4</v></c><c r=\"B6\" t=\"s\"><v>5</v></c></row>",
+             "<si><r><t>ca</t></r><r><rPr><b/></rPr><t>sa</t></r></si><si><t>house</t></si>"
+             "<si><t>gatto</t></si><si><t>luna</t></si><si><t>\xE5\xB1\xB1</t><rPh sb=\"0\" "
+             "eb=\"1\"><t>\xE3\x82\x84\xE3\x81\xBE</t></rPh></si><si><t>mountain</t></si>"),
+         {{u"casa", u"house"}, {u"tre", u"3.5"}, {u"luna", u"moon"}, {u"\u5C71", u"mountain"}}},
+        // Spans, repeated rows and cells, paragraphs joined, a comment left out, and a row
+        // after a million empty ones.
+        {"words.ods",
+         odsSpreadsheet(
+             "<table:table-row><table:table-cell><text:p>casa</text:p></table:table-cell>"
+             "<table:table-cell><text:p>ho<text:span>use</text:span></text:p></table:table-cell>"
+             "</table:table-row>"
+             "<table:table-row table:number-rows-repeated=\"2\"><table:table-cell><text:p>tre"
+             "</text:p></table:table-cell><table:table-cell><text:p>three</text:p>"
+             "</table:table-cell></table:table-row>"
+             "<table:table-row><table:table-cell table:number-columns-repeated=\"2\"><text:p>eco"
+             "</text:p></table:table-cell></table:table-row>"
+             "<table:table-row-group><table:table-row><table:table-cell><text:p>buona</text:p>"
+             "<text:p>sera</text:p></table:table-cell><table:table-cell><text:p>good<text:s/>"
+             "evening</text:p></table:table-cell></table:table-row></table:table-row-group>"
+             "<table:table-row><table:table-cell><office:annotation><text:p>a note</text:p>"
+             "</office:annotation><text:p>sole</text:p></table:table-cell><table:table-cell>"
+             "<text:p>sun</text:p></table:table-cell></table:table-row>"
+             "<table:table-row table:number-rows-repeated=\"1048000\"><table:table-cell "
+             "table:number-columns-repeated=\"16384\"/></table:table-row>"
+             "<table:table-row><table:table-cell><text:p>fine</text:p></table:table-cell>"
+             "<table:table-cell><text:p>end</text:p></table:table-cell></table:table-row>"),
+         {{u"casa", u"house"},
+          {u"tre", u"three"},
+          {u"tre", u"three"},
+          {u"eco", u"eco"},
+          {u"buona sera", u"good evening"},
+          {u"sole", u"sun"},
+          {u"fine", u"end"}}},
+    };
+    for (const Row& row : rows) {
+        const Outcome outcome = readPackage(row.name, row.bytes);
+        EXPECT_EQ(outcome.problem, u"") << row.name;
+        EXPECT_EQ(outcome.entries, row.entries) << row.name;
+    }
+}
+
+// The samples that examples/make-package.sh builds, in each layout it writes.
+TEST(PackageReaders, SamplesOpen)
+{
+    const struct Row {
+        const char* name;
+        size_t count;
+        std::pair<std::u16string, std::u16string> last;
+    } rows[] = {
+        {"italian-food.apkg", 35, {u"la torta", u"cake"}},
+        {"portuguese-greetings.ods", 20, {u"como se chama?", u"what is your name?"}},
+    };
+    for (const Row& row : rows) {
+        QFile file(QStringLiteral(ZANTOLI_EXAMPLES "/") + QString::fromUtf8(row.name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << row.name;
+        const Outcome outcome = readPackage(row.name, file.readAll());
+        EXPECT_EQ(outcome.problem, u"") << row.name;
+        ASSERT_EQ(outcome.entries.size(), row.count) << row.name;
+        EXPECT_EQ(outcome.entries.back(), row.last) << row.name;
+    }
+}
+
+QByteArray withBytesFlipped(QByteArray bytes, qsizetype from, qsizetype count)
+{
+    for (qsizetype i = from; i < from + count; ++i)
+        bytes[i] = static_cast<char>(~bytes[i]);
+    return bytes;
+}
+
+QByteArray patched(QByteArray zip, int offset, int width, quint32 value)
+{
+    patchZipHeaders(zip, offset, width, value);
+    return zip;
+}
+
+// Offsets in a member's local header.
+constexpr int kFlags = 6;
+constexpr int kMethod = 8;
+constexpr int kUncompressedSize = 22;
+
+QByteArray legacyDeck(const QByteArray& collection)
+{
+    return zipPackage({{"collection.anki2", collection}});
+}
+
+QByteArray legacyDeckOf(const std::vector<std::string>& statements)
+{
+    return legacyDeck(sqliteDatabase(statements));
+}
+
+const std::string kCol = "CREATE TABLE col (id integer primary key, ver integer, models text)";
+const std::string kNotesTable =
+    "CREATE TABLE notes (id integer primary key, mid integer, flds text)";
+
+TEST(PackageReaders, BadPackagesAreRefusedWithTheirReason)
+{
+    const QByteArray deck = ankiDeck(AnkiLayout::Anki2Alone, kNotes);
+    const QByteArray packed =
+        zipPackage({{"collection.anki2", ankiCollection(AnkiSchema::Legacy11, kNotes)}});
+    const struct Row {
+        const char* name;
+        QByteArray bytes;
+        std::u16string problem;
+    } rows[] = {
+        {"not-a-deck.apkg", zipPackage({{"readme.txt", "hello"}}),
+         u"it is a zip package, but not an Anki deck: it holds no collection."},
+        {"cut-short.apkg", deck.first(deck.size() / 2),
+         u"it is cut short or damaged: its zip directory cannot be read."},
+        {"plain-text.apkg", "cane\tdog\n",
+         u"it is not a zip package, as decks and spreadsheets are."},
+        {"encrypted.apkg", patched(deck, kFlags, 2, 1),
+         u"its part \"collection.anki2\" is encrypted. Save it without a password and open it "
+         u"again."},
+        {"unknown-method.apkg", patched(deck, kMethod, 2, 97),
+         u"its part \"collection.anki2\" is packed in a way this program cannot unpack."},
+        {"larger-than-said.apkg", patched(deck, kUncompressedSize, 4, 1000),
+         u"its part \"collection.anki2\" is larger than the package says; the file is damaged."},
+        {"too-large.apkg", patched(deck, kUncompressedSize, 4, 300 * 1024 * 1024),
+         u"its part \"collection.anki2\" would unpack to over 256 MB, far too large for a word "
+         u"list."},
+        {"zip-bomb.apkg", legacyDeck(QByteArray(2 * 1024 * 1024, '\0')),
+         u"its part \"collection.anki2\" would unpack to over 100 times its packed size, as "
+         u"only a zip bomb does."},
+        {"corrupt-deflate.apkg", withBytesFlipped(packed, 100, 64),
+         u"its part \"collection.anki2\" is damaged and cannot be unpacked (Zlib error: data "
+         u"error)."},
+        {"zstd-bomb.apkg",
+         zipPackage({{"meta", QByteArray("\x08\x03", 2)},
+                     {"collection.anki21b", zstdCompressed(QByteArray(2 * 1024 * 1024, '\0'))}}),
+         u"its part \"collection.anki21b\" would unpack to over 100 times its packed size, as "
+         u"only a zip bomb does."},
+        {"corrupt-zstd.apkg",
+         zipPackage({{"meta", QByteArray("\x08\x03", 2)}, {"collection.anki21b", "not zstd"}}),
+         u"its collection is damaged; the deck cannot be read."},
+        {"newer-anki.apkg", zipPackage({{"meta", QByteArray("\x08\x04", 2)}}),
+         u"it was made by a newer version of Anki than this program reads. In Anki, export it "
+         u"again with \"Support older Anki versions\" checked."},
+        {"not-sqlite.apkg", legacyDeck(QByteArray(4096, 'x')),
+         u"its collection is not an Anki database; the deck is damaged."},
+        {"no-notes.apkg", legacyDeckOf({kCol, "INSERT INTO col VALUES (1, 11, '{}')"}),
+         u"it is not an Anki deck: its collection holds no notes."},
+        {"notes-view.apkg",
+         legacyDeckOf({kCol, "INSERT INTO col VALUES (1, 11, '{}')",
+                       "CREATE VIEW notes AS SELECT 1 AS id, 1 AS mid, 'a' || char(31) || 'b' "
+                       "AS flds"}),
+         u"it is not an Anki deck: its collection holds no notes."},
+        {"unknown-schema.apkg",
+         legacyDeckOf({kCol, kNotesTable, "INSERT INTO col VALUES (1, 99, '{}')"}),
+         u"its collection is saved in a form (version 99) this program does not know."},
+        {"computed-notes.apkg",
+         legacyDeckOf({kCol, "INSERT INTO col VALUES (1, 11, '{}')",
+                       "CREATE TABLE notes (id integer primary key, mid integer, flds text "
+                       "GENERATED ALWAYS AS (hex(zeroblob(20000000))))",
+                       "INSERT INTO notes (id, mid) VALUES (1, 1)"}),
+         u"its collection is damaged (string or blob too big)."},
+        {"broken-models.apkg",
+         legacyDeckOf({kCol, kNotesTable, "INSERT INTO col VALUES (1, 11, '{\"1\": {')"}),
+         u"its note types cannot be read; the deck is damaged."},
+        {"outside.apkg",
+         zipPackage({{"../collection.anki21", ankiCollection(AnkiSchema::Legacy11, kNotes)}}),
+         u"its part \"collection.anki21\" names a place outside the package."},
+        {"no-pairs.apkg",
+         ankiDeck(AnkiLayout::Anki21bWithMeta,
+                  {ankiNote("<img src=\"a.png\">", "a picture"), {"{{c1::x}}\x1F", true}}),
+         u"it holds no words. Each entry needs a word and its meaning."},
+        {"no-workbook.xlsx", zipPackage({{"xl/worksheets/sheet1.xml", "<worksheet/>"}}),
+         u"its part \"xl/workbook.xml\" is missing."},
+        {"password.xlsx", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") + QByteArray(504, '\0'),
+         u"it is protected by a password. Save it without one and open it again."},
+        {"password.ods",
+         zipPackage({{"META-INF/manifest.xml", "<manifest:encryption-data/>"},
+                     {"content.xml", QByteArray(64, '\x9C')}}),
+         u"it is protected by a password. Save it without one and open it again."},
+        {"no-content.ods",
+         zipPackage({{"mimetype", "application/vnd.oasis.opendocument."
+                                  "spreadsheet"}}),
+         u"its part \"content.xml\" is missing."},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(readPackage(row.name, row.bytes).problem, row.problem) << row.name;
+}
+
+} // namespace
