@@ -262,8 +262,15 @@ FileKind fileKind(std::string_view firstBlock, const std::u16string& path)
         return zipKind(firstBlock, extension);
     if (signature == FileKind::OfficeDocument && extension == Extension::WordProcessor)
         return FileKind::WordProcessorDocument;
+    // Excel keeps a workbook saved with a password in such a container; its reader says so.
+    if (signature == FileKind::OfficeDocument && extension == Extension::Xlsx)
+        return FileKind::Xlsx;
     if (signature != FileKind::Text)
         return signature;
+    // Named as a package but no zip: its reader tells the learner so, as a KVTML name on
+    // text that is no XML is told.
+    if (extension == Extension::Apkg || extension == Extension::Xlsx || extension == Extension::Ods)
+        return zipKind(firstBlock, extension);
     if (looksLikeUtf16LE(firstBlock))
         return utf16LEKind(firstBlock, extension);
     return textKind(firstBlock, extension);

@@ -1,13 +1,10 @@
-// Anki decks and spreadsheets, read as a learner's files: each layout that Anki's versions
-// export and each program saves, and the packages that must be refused with a reason.
-#include "AnkiDeckReader.h"
-#include "OdsReader.h"
+// Anki decks and spreadsheets, opened through OPEN as a learner opens them: each layout
+// that Anki's versions export and each program saves, and the packages that must be refused
+// with a reason while the loaded list stays.
+#include "LoadingFixture.h"
 #include "PackageWriter.h"
-#include "XlsxReader.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -18,23 +15,29 @@ struct Outcome {
     std::u16string problem;
 };
 
-// What loading the file named `name` gives, as OPEN shows it.
-Outcome readPackage(const std::string& name, const QByteArray& bytes)
-{
-    std::vector<formats::WordEntry> read;
-    formats::EntryCollector entries(read, 5200);
-    const QString suffix = QFileInfo(QString::fromStdString(name)).suffix();
-    const QString problem = suffix == u"apkg"   ? formats::AnkiDeckReader(bytes).read(entries)
-                            : suffix == u"xlsx" ? formats::XlsxReader(bytes).read(entries)
-                                                : formats::OdsReader(bytes).read(entries);
-    Outcome outcome;
-    for (const formats::WordEntry& entry : read)
-        outcome.entries.emplace_back(entry.word, entry.meaning);
-    outcome.problem = problem.toStdU16String();
-    if (outcome.problem.empty() && outcome.entries.empty())
-        outcome.problem = u"it holds no words. Each entry needs a word and its meaning.";
-    return outcome;
-}
+class PackageReaders : public Loading {
+protected:
+    // Opens the file through OPEN over a loaded list: the entries it gives, or the reason
+    // it was refused, with the loaded list still there.
+    Outcome openPackage(const std::string& name, const QByteArray& bytes)
+    {
+        open(files.writeEntries("loaded.dic", 9));
+        seam.messages.clear();
+        open(files.writeBytes(name, bytes.toStdString()));
+        Outcome outcome;
+        const std::u16string refusal =
+            u"Cannot open \"" + QString::fromStdString(name).toStdU16String() + u"\": ";
+        if (!seam.messages.empty() && seam.messages[0].text.starts_with(refusal)) {
+            outcome.problem = seam.messages[0].text.substr(refusal.size());
+            EXPECT_EQ(windowText(*dlg), u"loaded.dic ") << name << ": the loaded list stays";
+            EXPECT_EQ(dlg->m_nLastIndex, 8) << name;
+            return outcome;
+        }
+        for (int i = 0; i <= dlg->m_nLastIndex; ++i)
+            outcome.entries.emplace_back(word(i), meaning(i));
+        return outcome;
+    }
+};
 
 // Every kind of field an exported deck holds.
 const std::vector<AnkiNote> kNotes = {
@@ -57,7 +60,7 @@ const Entries kNoteEntries = {{u"cane", u"dog"},
                               {u"vino rosso", u"red wine"},
                               {u"uva", u"grapes"}};
 
-TEST(PackageReaders, EachLayoutReadsAsSaved)
+TEST_F(PackageReaders, EachLayoutReadsAsSaved)
 {
     const struct Row {
         const char* name;
@@ -114,14 +117,14 @@ TEST(PackageReaders, EachLayoutReadsAsSaved)
           {u"fine", u"end"}}},
     };
     for (const Row& row : rows) {
-        const Outcome outcome = readPackage(row.name, row.bytes);
+        const Outcome outcome = openPackage(row.name, row.bytes);
         EXPECT_EQ(outcome.problem, u"") << row.name;
         EXPECT_EQ(outcome.entries, row.entries) << row.name;
     }
 }
 
 // The samples that examples/make-package.sh builds, in each layout it writes.
-TEST(PackageReaders, SamplesOpen)
+TEST_F(PackageReaders, SamplesOpen)
 {
     const struct Row {
         const char* name;
@@ -134,7 +137,7 @@ TEST(PackageReaders, SamplesOpen)
     for (const Row& row : rows) {
         QFile file(QStringLiteral(ZANTOLI_EXAMPLES "/") + QString::fromUtf8(row.name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << row.name;
-        const Outcome outcome = readPackage(row.name, file.readAll());
+        const Outcome outcome = openPackage(row.name, file.readAll());
         EXPECT_EQ(outcome.problem, u"") << row.name;
         ASSERT_EQ(outcome.entries.size(), row.count) << row.name;
         EXPECT_EQ(outcome.entries.back(), row.last) << row.name;
@@ -173,7 +176,7 @@ const std::string kCol = "CREATE TABLE col (id integer primary key, ver integer,
 const std::string kNotesTable =
     "CREATE TABLE notes (id integer primary key, mid integer, flds text)";
 
-TEST(PackageReaders, BadPackagesAreRefusedWithTheirReason)
+TEST_F(PackageReaders, BadPackagesAreRefusedWithTheirReason)
 {
     const QByteArray deck = ankiDeck(AnkiLayout::Anki2Alone, kNotes);
     const QByteArray packed =
@@ -258,7 +261,7 @@ TEST(PackageReaders, BadPackagesAreRefusedWithTheirReason)
          u"its part \"content.xml\" is missing."},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(readPackage(row.name, row.bytes).problem, row.problem) << row.name;
+        EXPECT_EQ(openPackage(row.name, row.bytes).problem, row.problem) << row.name;
 }
 
 } // namespace
