@@ -345,7 +345,8 @@ TEST(KilledMidDrill, EveryAnswerWhoseRevealWasShownIsFound)
     }
     child.kill(); // SIGKILL, in the middle of whatever answer comes next
     child.waitForFinished(10000);
-    ASSERT_EQ(reported, 25);
+    // Lines come in bunches: the child may have answered on past the 25th.
+    ASSERT_GE(reported, 25);
 
     const UserFolders user(folder.path());
     std::u16string message;
