@@ -10,6 +10,7 @@
 #include "CFile.h"
 #include "CFileDialog.h"
 #include "CFileException.h"
+#include "CFolderPickerDialog.h"
 #include "CMenu.h"
 #include "CPen.h"
 #include "CPoint.h"

@@ -6,6 +6,11 @@ CZantoliceApp theApp;
 
 CZantoliceApp::CZantoliceApp() : CWinApp(nullptr) {}
 
+std::vector<CWinApp::CommandLineOption> CZantoliceApp::GetCommandLineOptions() const
+{
+    return {{kProgressFolderOption, "DIR", "keep the progress in DIR for this run"}};
+}
+
 BOOL CZantoliceApp::InitInstance()
 {
     CZantoliceDlg dlg(nullptr);

@@ -8,4 +8,5 @@ public:
     CZantoliceApp();
 
     BOOL InitInstance() override;
+    std::vector<CommandLineOption> GetCommandLineOptions() const override;
 };

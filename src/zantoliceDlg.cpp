@@ -59,6 +59,7 @@ const ContextMenuItem kContextMenu[] = {
     {MF_SEPARATOR, 0, nullptr},
     {MF_STRING, ID_PROGRESS_REMEMBER, _T("&Remember progress\tCtrl+M")},
     {MF_STRING, ID_PROGRESS_FORGET, _T("&Forget progress of this list…")},
+    {MF_STRING, ID_PROGRESS_FOLDER, _T("Progress f&older…")},
     {MF_SEPARATOR, 0, nullptr},
     {MF_STRING, ID_VIEW_ZOOM_IN, _T("Zoom &in\tCtrl++")},
     {MF_STRING, ID_VIEW_ZOOM_OUT, _T("Zoom o&ut\tCtrl+-")},
@@ -71,6 +72,9 @@ const ContextMenuItem kContextMenu[] = {
 constexpr LPCTSTR kProgressSection = _T("Progress");
 constexpr LPCTSTR kRememberEntry = _T("Remember");
 constexpr LPCTSTR kDeviceEntry = _T("Device");
+constexpr LPCTSTR kFolderEntry = _T("Folder");
+// This machine's file in the progress folder is written again after this much answering.
+constexpr std::time_t kSnapshotSeconds = 5 * 60;
 constexpr LPCTSTR kMemoryCaption = _T("Remember progress");
 
 progress::Direction DirectionOf(int bReverse)
@@ -116,6 +120,7 @@ ON_COMMAND(ID_DRILL_REVERSE, CZantoliceDlg::OnDrillReverse)
 ON_COMMAND(ID_EDIT_COPY_MISSED, CZantoliceDlg::OnCopyMissed)
 ON_COMMAND(ID_PROGRESS_REMEMBER, CZantoliceDlg::OnRememberProgress)
 ON_COMMAND(ID_PROGRESS_FORGET, CZantoliceDlg::OnForgetProgress)
+ON_COMMAND(ID_PROGRESS_FOLDER, CZantoliceDlg::OnProgressFolder)
 END_MESSAGE_MAP()
 
 CZantoliceDlg::CZantoliceDlg(CWnd* pParent) : BDialog(CZantoliceDlg::IDD, pParent)
@@ -127,7 +132,11 @@ CZantoliceDlg::CZantoliceDlg(CWnd* pParent) : BDialog(CZantoliceDlg::IDD, pParen
     m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
 }
 
-CZantoliceDlg::~CZantoliceDlg() = default;
+// Quitting writes this machine's file for the other machines.
+CZantoliceDlg::~CZantoliceDlg()
+{
+    WriteProgressSnapshot();
+}
 
 void CZantoliceDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -441,8 +450,11 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
 
     // A store not yet open waits for the first question, so that a list named at start-up
     // is on screen as soon as without the memory.
-    if (m_pMemory)
+    if (m_pMemory) {
+        WriteProgressSnapshot();
+        MergeProgress();
         GiveListTo(*m_pMemory);
+    }
 
     if (bReadWhole) {
         if (m_nLastIndex >= MIN_WORDS - 1) {
@@ -642,6 +654,7 @@ void CZantoliceDlg::OnRememberProgress()
     AfxGetApp()->WriteProfileInt(kProgressSection, kRememberEntry, m_bRemember);
     if (!m_bRemember) {
         // What was kept stays on disk for when it is turned on again.
+        WriteProgressSnapshot();
         m_pMemory.reset();
         return;
     }
@@ -675,7 +688,7 @@ void CZantoliceDlg::OnForgetProgress()
         if (pMemory)
             GiveListTo(*pMemory);
     }
-    if (pMemory && !pMemory->forgetList())
+    if (pMemory && !pMemory->forgetList(CTime::GetCurrentTime().GetTime()))
         MessageBox(_T("The progress of this list could not be forgotten."), _T("Forget progress"),
                    MB_ICONSTOP);
 }
@@ -699,9 +712,59 @@ BOOL CZantoliceDlg::OpenMemory()
     if (!strMessage.empty())
         MessageBox(ToCString(strMessage), kMemoryCaption, MB_ICONSTOP);
     m_bMemoryFailed = !m_pMemory;
-    if (m_pMemory && m_bLoaded)
+    if (!m_pMemory)
+        return FALSE;
+    m_tLastSnapshot = CTime::GetCurrentTime().GetTime();
+    MergeProgress();
+    if (m_bLoaded)
         GiveListTo(*m_pMemory);
-    return !m_bMemoryFailed;
+    return TRUE;
+}
+
+CString CZantoliceDlg::ProgressFolder() const
+{
+    if (!m_strChosenFolder.IsEmpty())
+        return m_strChosenFolder;
+    const CString strGiven = AfxGetApp()->GetCommandLineValue(kProgressFolderOption);
+    if (!strGiven.IsEmpty())
+        return strGiven;
+    return AfxGetApp()->GetProfileString(kProgressSection, kFolderEntry, _T(""));
+}
+
+// A file that cannot be read is noted for the progress view, never told in a box: it may
+// be half-synced at every open.
+void CZantoliceDlg::MergeProgress()
+{
+    const CString strFolder = ProgressFolder();
+    if (!m_pMemory || strFolder.IsEmpty())
+        return;
+    const progress::MergeResult merged = m_pMemory->merge(std::u16string(strFolder));
+    m_unreadableFiles.clear();
+    for (const std::u16string& name : merged.unreadable)
+        m_unreadableFiles.push_back(ToCString(name));
+    if (merged.deviceChanged)
+        AfxGetApp()->WriteProfileString(kProgressSection, kDeviceEntry,
+                                        ToCString(m_pMemory->deviceId()));
+}
+
+void CZantoliceDlg::WriteProgressSnapshot()
+{
+    const CString strFolder = ProgressFolder();
+    if (!m_pMemory || strFolder.IsEmpty())
+        return;
+    m_pMemory->writeSnapshot(std::u16string(strFolder));
+    m_tLastSnapshot = CTime::GetCurrentTime().GetTime();
+}
+
+void CZantoliceDlg::OnProgressFolder()
+{
+    CFolderPickerDialog dlgFolder(ProgressFolder(), 0, this);
+    if (dlgFolder.DoModal() != IDOK)
+        return;
+    m_strChosenFolder = dlgFolder.GetFolderPath();
+    AfxGetApp()->WriteProfileString(kProgressSection, kFolderEntry, m_strChosenFolder);
+    MergeProgress();
+    WriteProgressSnapshot();
 }
 
 void CZantoliceDlg::GiveListTo(progress::Memory& memory) const
@@ -740,9 +803,12 @@ void CZantoliceDlg::RememberAnswer(BOOL bRight)
         return;
     m_bAnswerRemembered = TRUE;
     std::u16string strMessage;
-    if (m_pMemory->record(m_nQuestionIndex, DirectionOf(m_bReverse), bRight,
-                          CTime::GetCurrentTime().GetTime(), strMessage))
+    const std::time_t tNow = CTime::GetCurrentTime().GetTime();
+    if (m_pMemory->record(m_nQuestionIndex, DirectionOf(m_bReverse), bRight, tNow, strMessage)) {
+        if (tNow - m_tLastSnapshot >= kSnapshotSeconds)
+            WriteProgressSnapshot();
         return;
+    }
     // Said once; the drill goes on without memory until it is turned on again.
     m_pMemory.reset();
     m_bMemoryFailed = TRUE;

@@ -5,6 +5,7 @@
 #include "afxwin.h"
 #include "resource.h"
 
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -20,6 +21,9 @@ constexpr int REVIEW_RING_SIZE = 10;
 constexpr int REVIEW_DUE = 9; // missed entries waiting when the oldest is asked again
 constexpr int CHOICE_COUNT = 6;
 constexpr int LINE_BUFFER_SIZE = 1000; // units of one dictionary line, with its zero
+
+// The command-line option that names the progress folder for one run.
+constexpr const char* kProgressFolderOption = "progress-folder";
 
 // Drill counters, shared by loading, drawing and judging.
 extern int g_nQuestionNo; // questions drawn since the last load
@@ -110,6 +114,7 @@ protected:
     void OnCopyMissed();
     void OnRememberProgress();
     void OnForgetProgress();
+    void OnProgressFolder();
 
     void TakeReview();
     void RecordMiss();
@@ -141,9 +146,17 @@ private:
     void GiveListTo(progress::Memory& memory) const;
     int DrawMemoryEntry();
     void RememberAnswer(BOOL bRight);
+    // The progress folder that the learner's file sync shares between machines: the other
+    // machines' answers are merged in, and this machine's file is written there.
+    CString ProgressFolder() const;
+    void MergeProgress();
+    void WriteProgressSnapshot();
 
     int m_bCountedRight = 0;     // the question on screen has added to g_nRight
     int m_bAnswerRemembered = 0; // the memory has the question's first answer
     int m_bMemoryFailed = 0;     // the store could not be written: off until turned on again
     std::unique_ptr<progress::Memory> m_pMemory;
+    CString m_strChosenFolder;              // chosen in this run, over the command line's
+    std::vector<CString> m_unreadableFiles; // of the progress folder, at the last merge
+    std::time_t m_tLastSnapshot = 0;
 };

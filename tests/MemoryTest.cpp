@@ -307,6 +307,43 @@ TEST_F(Memory, ForgettingAsksAndNothingIsWrittenWithTheMemoryOff)
     }
 }
 
+// Monday on the laptop decides Tuesday on the desktop, through a folder that both share: one
+// chosen in the menu and kept, the other named on the command line for one run.
+TEST_F(Memory, MondayOnOneMachineDecidesTuesdayOnTheOther)
+{
+    const QTemporaryDir shared;
+    setClock(7, 10);
+    open(30);
+    sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+    seam.answerFolder(shared.path().toStdString());
+    sendCommand(*dlg, ID_PROGRESS_FOLDER);
+    for (int i = 0; i < 20; ++i)
+        drawAndAnswer(i != 3 && i != 7);
+    dlg.reset(); // quit
+    const CString device = AfxGetApp()->GetProfileString(_T("Progress"), _T("Device"));
+    EXPECT_EQ(QDir(shared.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList(QString::fromStdU16String(std::u16string(device)) + ".sqlite"));
+
+    {
+        const UserFolders desktop;
+        AfxGetApp()->m_commandLineValues[kProgressFolderOption] =
+            CString(reinterpret_cast<LPCTSTR>(shared.path().utf16()));
+        startProgram();
+        setClock(8, 10);
+        open(30);
+        sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+        std::vector<int> asked;
+        for (int i = 0; i < 12; ++i)
+            asked.push_back(drawAndAnswer(true));
+        EXPECT_EQ(asked, join({3, 7}, range(20, 29)));
+        dlg.reset();
+        AfxGetApp()->m_commandLineValues.clear();
+        EXPECT_TRUE(AfxGetApp()->GetProfileString(_T("Progress"), _T("Folder"), _T("")).IsEmpty());
+        EXPECT_EQ(QDir(shared.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+    startProgram();
+}
+
 // The child of the test below: a learner answering until the program is killed. Each answer is
 // reported once its handler has run, that is after its reveal.
 TEST_F(Memory, DISABLED_AnswersUntilKilled)
