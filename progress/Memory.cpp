@@ -109,16 +109,15 @@ std::string nativeName(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
-// A row of the log as replaying reads it.
+// A row of the log as replaying reads it; the device by its rank among the devices.
 struct LoggedAnswer {
     std::int64_t time;
-    std::string device;
+    int device;
     std::int64_t seq;
     EntryKey entry;
     int direction;
     int day;
     bool right;
-    bool counted;
 };
 
 // Rows of another machine's file that match none of this store's, by key and content, and
@@ -169,6 +168,9 @@ struct Memory::Store {
         // killed; only a power loss may take the last few.
         db.exec("PRAGMA journal_mode=WAL");
         db.exec("PRAGMA synchronous=NORMAL");
+        // A merge writes the other machines' answers in one go; a larger page cache keeps
+        // the log's pages from spilling before its commit.
+        db.exec("PRAGMA cache_size=-16384");
         if (db.execAndGet("PRAGMA quick_check").getString() != "ok")
             throw SQLite::Exception("quick_check failed", SQLITE_CORRUPT);
         const int version = db.execAndGet("PRAGMA user_version").getInt();
@@ -227,41 +229,55 @@ struct Memory::Store {
     }
 
     // Derives again the state of the entries `touched` (every entry when null) from their
-    // answers in (time, device, seq) order, deciding again whether each answer counted.
+    // answers in (time, device, seq) order. Each row's `counted` stays as the machine that
+    // gave the answer decided it.
     void replay(const KeySet* touched)
     {
+        // Devices by rank in their text's order, so that sorting compares numbers.
+        std::vector<std::string> devices;
+        SQLite::Statement deviceQuery(db, "SELECT DISTINCT device FROM answers ORDER BY device");
+        while (deviceQuery.executeStep())
+            devices.push_back(deviceQuery.getColumn(0).getString());
         std::vector<LoggedAnswer> rows;
-        SQLite::Statement query(db, "SELECT time, device, seq, entry, direction, day, right, "
-                                    "counted FROM answers");
-        while (query.executeStep()) {
-            const EntryKey entry = query.getColumn(3).getInt64();
-            const int direction = query.getColumn(4).getInt();
+        // The whole log may pass through here: read with SQLite's own calls, which copy
+        // nothing per column.
+        sqlite3_stmt* prepared = nullptr;
+        const char* const sql =
+            "SELECT time, device, seq, entry, direction, day, right FROM answers";
+        if (sqlite3_prepare_v2(db.getHandle(), sql, -1, &prepared, nullptr) != SQLITE_OK)
+            throw SQLite::Exception(db.getHandle(), sqlite3_errcode(db.getHandle()));
+        const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> query(prepared,
+                                                                          sqlite3_finalize);
+        sqlite3_stmt* const row = query.get();
+        int rank = 0;
+        int stepped = SQLITE_ROW;
+        while ((stepped = sqlite3_step(row)) == SQLITE_ROW) {
+            const EntryKey entry = sqlite3_column_int64(row, 3);
+            const int direction = sqlite3_column_int(row, 4);
             if ((touched && !touched->contains(entry)) || direction < 0 || direction >= kDirections)
                 continue;
-            rows.push_back({query.getColumn(0).getInt64(), query.getColumn(1).getString(),
-                            query.getColumn(2).getInt64(), entry, direction,
-                            query.getColumn(5).getInt(), query.getColumn(6).getInt() != 0,
-                            query.getColumn(7).getInt() != 0});
+            // The rows come in key order: the device changes seldom.
+            const auto* device = reinterpret_cast<const char*>(sqlite3_column_text(row, 1));
+            if (devices[rank] != device)
+                rank = static_cast<int>(
+                    std::lower_bound(devices.begin(), devices.end(), std::string(device)) -
+                    devices.begin());
+            rows.push_back({sqlite3_column_int64(row, 0), rank, sqlite3_column_int64(row, 2), entry,
+                            direction, sqlite3_column_int(row, 5),
+                            sqlite3_column_int(row, 6) != 0});
         }
+        if (stepped != SQLITE_DONE)
+            throw SQLite::Exception(db.getHandle(), stepped);
         // Sorting here is cheaper than an index on time that every answer would pay for.
         std::sort(rows.begin(), rows.end(), [](const LoggedAnswer& a, const LoggedAnswer& b) {
             return std::tie(a.time, a.device, a.seq) < std::tie(b.time, b.device, b.seq);
         });
         std::array<StateMap, kDirections> replayed;
-        SQLite::Transaction transaction(db, SQLite::TransactionBehavior::IMMEDIATE);
-        SQLite::Statement mark(db, "UPDATE answers SET counted = ? WHERE device = ? AND seq = ?");
         for (const LoggedAnswer& row : rows) {
             EntryState& state = replayed[row.direction][row.entry];
-            const Outcome outcome = answer(state, row.right, row.day);
-            state = outcome.state;
-            if (outcome.counted == row.counted)
-                continue;
-            mark.bind(1, outcome.counted ? 1 : 0);
-            mark.bind(2, row.device);
-            mark.bind(3, row.seq);
-            mark.exec();
-            mark.reset();
+            state = answer(state, row.right, row.day).state;
         }
+        SQLite::Transaction transaction(db, SQLite::TransactionBehavior::IMMEDIATE);
         if (touched) {
             SQLite::Statement drop(db, "DELETE FROM state WHERE entry = ?");
             for (const EntryKey key : *touched) {
@@ -343,8 +359,12 @@ struct Memory::Store {
             ~Detach() { db.tryExec("DETACH DATABASE peer"); }
         } detach{db};
         try {
+            // A file cut short (half-synced) is shorter than its header says; damage inside
+            // shows as an error where it is read.
             if (db.execAndGet("PRAGMA peer.user_version").getInt() > kSchemaVersion ||
-                db.execAndGet("PRAGMA peer.quick_check").getString() != "ok" ||
+                db.execAndGet("PRAGMA peer.page_count").getInt64() *
+                        db.execAndGet("PRAGMA peer.page_size").getInt64() !=
+                    sizeAndTime(path).first ||
                 db.execAndGet("SELECT count(*) FROM peer.sqlite_master WHERE type = 'table' "
                               "AND name = 'answers'")
                         .getInt() == 0)
@@ -363,26 +383,51 @@ struct Memory::Store {
                               "AND name = 'forgets'")
                     .getInt() != 0)
                 mergeForgets(touched);
-            db.exec("CREATE TEMP TABLE IF NOT EXISTS incoming (device TEXT, seq INTEGER, "
-                    "entry INTEGER, direction INTEGER, time INTEGER, day INTEGER, "
-                    "right INTEGER, counted INTEGER)");
-            db.exec("DELETE FROM temp.incoming");
-            db.exec(R"sql(
-INSERT INTO temp.incoming
-SELECT device, seq, entry, direction, time, day, right, counted FROM peer.answers p
-WHERE NOT EXISTS (SELECT 1 FROM main.answers m WHERE m.device = p.device AND m.seq = p.seq)
-  AND NOT EXISTS (SELECT 1 FROM main.forgets f WHERE f.entry = p.entry AND f.time >= p.time)
-)sql");
-            db.exec("INSERT INTO main.answers (device, seq, entry, direction, time, day, right, "
-                    "counted) SELECT * FROM temp.incoming");
-            SQLite::Statement entries(db, "SELECT DISTINCT entry FROM temp.incoming");
-            while (entries.executeStep())
-                touched.insert(entries.getColumn(0).getInt64());
+            mergeAnswers(touched);
             transaction.commit();
         } catch (const SQLite::Exception&) {
             return false;
         }
         return true;
+    }
+
+    // Every store holds each device's answers up to some number, less the forgotten: only
+    // the numbers past this store's last need reading. This machine's own answers come
+    // from nowhere else.
+    void mergeAnswers(KeySet& touched)
+    {
+        const bool anyForgotten = db.execAndGet("SELECT EXISTS (SELECT 1 FROM forgets)").getInt();
+        SQLite::Statement nextDevice(
+            db, "SELECT device FROM peer.answers WHERE device > ? ORDER BY device LIMIT 1");
+        SQLite::Statement lastOf(db, "SELECT max(seq) FROM main.answers WHERE device = ?");
+        SQLite::Statement insert(
+            db, std::string(R"sql(
+INSERT INTO main.answers (device, seq, entry, direction, time, day, right, counted)
+SELECT device, seq, entry, direction, time, day, right, counted FROM peer.answers p
+WHERE device = ?1 AND seq > ?2)sql") +
+                    (anyForgotten ? " AND NOT EXISTS (SELECT 1 FROM main.forgets f WHERE "
+                                    "f.entry = p.entry AND f.time >= p.time)"
+                                  : "") +
+                    " RETURNING entry");
+        std::string device;
+        for (;;) {
+            nextDevice.bind(1, device);
+            if (!nextDevice.executeStep())
+                break;
+            device = nextDevice.getColumn(0).getString();
+            nextDevice.reset();
+            if (device == deviceId)
+                continue;
+            lastOf.bind(1, device);
+            lastOf.executeStep();
+            const std::int64_t last = lastOf.getColumn(0).getInt64();
+            lastOf.reset();
+            insert.bind(1, device);
+            insert.bind(2, last);
+            while (insert.executeStep())
+                touched.insert(insert.getColumn(0).getInt64());
+            insert.reset();
+        }
     }
 
     void mergeForgets(KeySet& touched)
