@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QVariant>
 
@@ -77,6 +78,8 @@ void CWnd::SetWindowText(LPCTSTR text)
         button->setText(value);
     else if (auto* edit = qobject_cast<QLineEdit*>(m_pWidget))
         edit->setText(value);
+    else if (auto* text = qobject_cast<QPlainTextEdit*>(m_pWidget))
+        text->setPlainText(value);
     else if (auto* label = qobject_cast<QLabel*>(m_pWidget))
         label->setText(value);
 }
@@ -90,6 +93,8 @@ void CWnd::GetWindowText(CString& text) const
         value = button->text();
     else if (auto* edit = qobject_cast<QLineEdit*>(m_pWidget))
         value = edit->text();
+    else if (auto* text = qobject_cast<QPlainTextEdit*>(m_pWidget))
+        value = text->toPlainText();
     else if (auto* label = qobject_cast<QLabel*>(m_pWidget))
         value = label->text();
     text = toCString(value);

@@ -1,6 +1,7 @@
 // The framework as the program sees it: one header for all of it.
 #pragma once
 
+#include "CBarChart.h"
 #include "CBitmap.h"
 #include "CClientDC.h"
 #include "CCmdTarget.h"

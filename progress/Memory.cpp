@@ -718,6 +718,35 @@ EntryState Memory::stateOf(int entry, Direction direction) const
     return m_store->listStates[static_cast<int>(direction)].at(static_cast<size_t>(entry));
 }
 
+Overview Memory::overview(Direction direction, std::int64_t now) const
+{
+    const Store& store = *m_store;
+    const int dir = static_cast<int>(direction);
+    const int today = dayOf(now);
+    Overview overview;
+    overview.entries = static_cast<int>(store.keys.size());
+    for (const EntryState& state : store.listStates[dir]) {
+        overview.perBox[std::clamp(state.box, kNewBox, kTopBox)]++;
+        if (state.box == kNewBox)
+            continue;
+        const int ahead = std::max(dueDay(state) - today, 0);
+        if (ahead < kDaysAhead)
+            overview.duePerDay[ahead]++;
+    }
+    const KeySet keys(store.keys.begin(), store.keys.end());
+    SQLite::Statement query(store.db,
+                            "SELECT entry, right FROM answers WHERE day = ? AND direction = ?");
+    query.bind(1, today);
+    query.bind(2, dir);
+    while (query.executeStep()) {
+        if (!keys.contains(query.getColumn(0).getInt64()))
+            continue;
+        overview.answersToday++;
+        overview.rightToday += query.getColumn(1).getInt() != 0;
+    }
+    return overview;
+}
+
 std::int64_t Memory::answerCount() const
 {
     return m_store->db.execAndGet("SELECT count(*) FROM answers").getInt64();

@@ -3,6 +3,7 @@
 // the dialog; the caller passes the time and the list.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -16,6 +17,8 @@ namespace progress {
 int dayOf(std::int64_t time);
 // "Friday, 11 December" for a day number.
 std::u16string dayName(int day);
+// "11" for a day number: its day of the month.
+std::u16string dayOfMonth(int day);
 
 inline constexpr int kNewBox = 0;
 inline constexpr int kTopBox = 7;
@@ -60,6 +63,18 @@ struct NextQuestion {
     int nextDueDay = 0; // when none are due tomorrow: the day the next are, or 0 for none
 };
 
+inline constexpr int kDaysAhead = 14;
+
+// Where the learner stands with the list in one direction.
+struct Overview {
+    int entries = 0;
+    std::array<int, kTopBox + 1> perBox{}; // the list's entries: new, then in boxes 1 to 7
+    // The entries that come due today (with the overdue), tomorrow and so on.
+    std::array<int, kDaysAhead> duePerDay{};
+    int answersToday = 0;
+    int rightToday = 0; // of them right at the first try
+};
+
 struct MergeResult {
     // The names of the files that could not be read: half-synced, damaged, or from a newer
     // version. They are passed over until they change.
@@ -99,6 +114,7 @@ public:
     bool forgetList(std::int64_t now);
 
     EntryState stateOf(int entry, Direction direction) const;
+    Overview overview(Direction direction, std::int64_t now) const;
     std::int64_t answerCount() const;
     // Derives the state again from the log alone.
     void rebuild();

@@ -2,10 +2,12 @@
 
 #include "DicFile.h"
 #include "Progress.h"
+#include "ProgressDlg.h"
 #include "WordList.h"
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 int g_nQuestionNo = 0;
@@ -52,6 +54,7 @@ const ContextMenuItem kContextMenu[] = {
     {MF_STRING, IDC_OPEN, _T("&Open…\tCtrl+O")},
     {MF_STRING, IDC_START, _T("&Next question\tN")},
     {MF_STRING, IDC_ABOUT, _T("&About\tF1")},
+    {MF_STRING, ID_PROGRESS_VIEW, _T("&Progress…\tF2")},
     {MF_STRING, IDC_CLEAR, _T("&Wipe the pad\tDel")},
     {MF_SEPARATOR, 0, nullptr},
     {MF_STRING, ID_DRILL_REVERSE, _T("&Drill the other way\tCtrl+R")},
@@ -80,11 +83,6 @@ constexpr LPCTSTR kMemoryCaption = _T("Remember progress");
 progress::Direction DirectionOf(int bReverse)
 {
     return bReverse ? progress::Direction::MeaningToWord : progress::Direction::WordToMeaning;
-}
-
-CString ToCString(const std::u16string& text)
-{
-    return CString(text.data(), static_cast<int>(text.size()));
 }
 
 } // namespace
@@ -121,6 +119,7 @@ ON_COMMAND(ID_EDIT_COPY_MISSED, CZantoliceDlg::OnCopyMissed)
 ON_COMMAND(ID_PROGRESS_REMEMBER, CZantoliceDlg::OnRememberProgress)
 ON_COMMAND(ID_PROGRESS_FORGET, CZantoliceDlg::OnForgetProgress)
 ON_COMMAND(ID_PROGRESS_FOLDER, CZantoliceDlg::OnProgressFolder)
+ON_COMMAND(ID_PROGRESS_VIEW, CZantoliceDlg::OnProgressView)
 END_MESSAGE_MAP()
 
 CZantoliceDlg::CZantoliceDlg(CWnd* pParent) : BDialog(CZantoliceDlg::IDD, pParent)
@@ -754,6 +753,26 @@ void CZantoliceDlg::WriteProgressSnapshot()
         return;
     m_pMemory->writeSnapshot(std::u16string(strFolder));
     m_tLastSnapshot = CTime::GetCurrentTime().GetTime();
+}
+
+// The view shows the loaded list in the current direction, with the other machines' answers
+// merged in first.
+void CZantoliceDlg::OnProgressView()
+{
+    const std::time_t tNow = CTime::GetCurrentTime().GetTime();
+    std::optional<progress::Overview> overview;
+    if (m_bRemember) {
+        if (!m_bLoaded) {
+            MessageBox(_T("Open a dictionary first."), _T("Progress"), MB_OK);
+            return;
+        }
+        if (!OpenMemory())
+            return;
+        MergeProgress();
+        overview = m_pMemory->overview(DirectionOf(m_bReverse), tNow);
+    }
+    CProgressDlg dlgProgress(overview, progress::dayOf(tNow), m_unreadableFiles, this);
+    dlgProgress.DoModal();
 }
 
 void CZantoliceDlg::OnProgressFolder()

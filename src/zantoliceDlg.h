@@ -115,6 +115,7 @@ protected:
     void OnRememberProgress();
     void OnForgetProgress();
     void OnProgressFolder();
+    void OnProgressView();
 
     void TakeReview();
     void RecordMiss();

@@ -7,6 +7,10 @@
 #include "ScriptedSeam.h"
 #include "zantoliceDlg.h"
 
+#include <QAccessible>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -15,6 +19,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <SQLiteCpp/Database.h>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <functional>
@@ -304,6 +309,79 @@ TEST_F(Memory, ForgettingAsksAndNothingIsWrittenWithTheMemoryOff)
         EXPECT_EQ(seam.messages[0].type, MB_OKCANCEL | MB_ICONQUESTION);
         clickButton(*dlg, IDC_START);
         EXPECT_EQ(questionEntry(), row.nextQuestion) << "answered " << row.answer;
+    }
+}
+
+// The progress view over three days: its numbers as a screen reader reads them, and the
+// charts' bars drawn from the same numbers.
+TEST_F(Memory, TheProgressViewShowsTheBoxesAndTheNextTwoWeeks)
+{
+    struct Day {
+        int date;
+        std::vector<int> missed; // of the questions, by their place in the day
+        int answers;
+        std::vector<std::u16string> lines;
+        std::vector<qreal> boxBars;
+    };
+    const Day days[] = {
+        {7,
+         {3, 7},
+         20,
+         {u"New: 10", u"Box 1: 2", u"Box 2: 18", u"Box 3: 0", u"Known (boxes 5 to 7): 0%",
+          u"Due today: 0", u"Due tomorrow: 2", u"Due Wednesday, 9 December: 18",
+          u"Answers today: 20", u"Right at the first try today: 90%"},
+         {10, 2, 18, 0, 0, 0, 0, 0}},
+        {8,
+         {},
+         12,
+         {u"New: 0", u"Box 1: 0", u"Box 2: 30", u"Due tomorrow: 18",
+          u"Due Thursday, 10 December: 12", u"Answers today: 12",
+          u"Right at the first try today: 100%"},
+         {0, 0, 30, 0, 0, 0, 0, 0}},
+        {9,
+         {},
+         18,
+         {u"Box 2: 12", u"Box 3: 18", u"Due today: 0", u"Due tomorrow: 12",
+          u"Due Sunday, 13 December: 18", u"Answers today: 18"},
+         {0, 0, 12, 18, 0, 0, 0, 0}},
+    };
+    std::u16string text;
+    std::vector<qreal> bars;
+    seam.onModal = [&](CDialog& view) -> INT_PTR {
+        QWidget* numbers = view.GetDlgItem(IDC_PROGRESS_TEXT)->GetHandle();
+        text = QAccessible::queryAccessibleInterface(numbers)
+                   ->text(QAccessible::Value)
+                   .toStdU16String();
+        bars.clear();
+        const auto* chart =
+            qobject_cast<QChartView*>(view.GetDlgItem(IDC_PROGRESS_BOXES)->GetHandle());
+        if (chart && !chart->chart()->series().isEmpty()) {
+            const QBarSet* set = qobject_cast<QBarSeries*>(chart->chart()->series().constFirst())
+                                     ->barSets()
+                                     .constFirst();
+            for (int i = 0; i < set->count(); ++i)
+                bars.push_back(set->at(i));
+        }
+        return IDOK;
+    };
+    sendCommand(*dlg, ID_PROGRESS_VIEW);
+    EXPECT_EQ(text.substr(0, 20), u"The memory is off, s");
+
+    for (const Day& day : days) {
+        SCOPED_TRACE(day.date);
+        startProgram();
+        setClock(day.date, 10);
+        open(30);
+        if (day.date == 7)
+            sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+        for (int i = 0; i < day.answers; ++i)
+            drawAndAnswer(std::find(day.missed.begin(), day.missed.end(), i) == day.missed.end());
+        sendCommand(*dlg, ID_PROGRESS_VIEW);
+        for (const std::u16string& line : day.lines)
+            EXPECT_NE(text.find(line + u"\n"), std::u16string::npos)
+                << QString::fromStdU16String(line).toStdString() << " in\n"
+                << QString::fromStdU16String(text).toStdString();
+        EXPECT_EQ(bars, day.boxBars);
     }
 }
 
