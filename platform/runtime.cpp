@@ -2,9 +2,12 @@
 
 #include "private/FormatPrintf.h"
 
+#include <QByteArray>
 #include <QChar>
+#include <QString>
 #include <algorithm>
 #include <cstdarg>
+#include <cstdio>
 
 namespace {
 unsigned int randState = 1;
@@ -24,6 +27,18 @@ extern "C" void srand(unsigned int seed) noexcept
 int iswspace(WCHAR ch)
 {
     return QChar(ch).isSpace() ? 1 : 0;
+}
+
+int _fputts(LPCTSTR text, std::FILE* stream)
+{
+    const QByteArray bytes = QString::fromUtf16(text ? text : u"").toUtf8();
+    const auto size = static_cast<size_t>(bytes.size());
+    return std::fwrite(bytes.constData(), 1, size, stream) == size ? 0 : EOF;
+}
+
+int _putts(LPCTSTR text)
+{
+    return _fputts(text, stdout) == 0 && std::fputc('\n', stdout) != EOF ? 0 : EOF;
 }
 
 int wsprintfV(LPWSTR buffer, int capacity, LPCWSTR format, ...)

@@ -9,4 +9,5 @@ public:
 
     BOOL InitInstance() override;
     std::vector<CommandLineOption> GetCommandLineOptions() const override;
+    std::optional<int> RunWithoutWindow() override;
 };

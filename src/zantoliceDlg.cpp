@@ -6,6 +6,7 @@
 #include "WordList.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <utility>
@@ -79,6 +80,41 @@ constexpr LPCTSTR kFolderEntry = _T("Folder");
 // This machine's file in the progress folder is written again after this much answering.
 constexpr std::time_t kSnapshotSeconds = 5 * 60;
 constexpr LPCTSTR kMemoryCaption = _T("Remember progress");
+
+// This machine's id, made the first time it is needed.
+CString DeviceId()
+{
+    CWinApp* pApp = AfxGetApp();
+    CString strDevice = pApp->GetProfileString(kProgressSection, kDeviceEntry, _T(""));
+    if (strDevice.IsEmpty()) {
+        strDevice = ToCString(progress::Memory::newDeviceId());
+        pApp->WriteProfileString(kProgressSection, kDeviceEntry, strDevice);
+    }
+    return strDevice;
+}
+
+// The progress folder named on the command line for this run, or else the one chosen.
+CString ConfiguredFolder()
+{
+    const CString strGiven = AfxGetApp()->GetCommandLineValue(kProgressFolderOption);
+    if (!strGiven.IsEmpty())
+        return strGiven;
+    return AfxGetApp()->GetProfileString(kProgressSection, kFolderEntry, _T(""));
+}
+
+// Merges the other machines' files in `strFolder` and keeps a new device id the memory
+// took; returns the names of the files that could not be read.
+std::vector<CString> MergeFolder(progress::Memory& memory, const CString& strFolder)
+{
+    const progress::MergeResult merged = memory.merge(std::u16string(strFolder));
+    if (merged.deviceChanged)
+        AfxGetApp()->WriteProfileString(kProgressSection, kDeviceEntry,
+                                        ToCString(memory.deviceId()));
+    std::vector<CString> unreadable;
+    for (const std::u16string& name : merged.unreadable)
+        unreadable.push_back(ToCString(name));
+    return unreadable;
+}
 
 progress::Direction DirectionOf(int bReverse)
 {
@@ -359,10 +395,10 @@ BOOL CZantoliceDlg::ReadEntries(DicFile& dicFile, std::vector<CString>& words,
     return FALSE;
 }
 
-CString CZantoliceDlg::ReadWordList(std::vector<CString>& words, std::vector<CString>& meanings,
-                                    BOOL& bTooLarge)
+CString CZantoliceDlg::ReadWordList(const CString& path, std::vector<CString>& words,
+                                    std::vector<CString>& meanings, BOOL& bTooLarge)
 {
-    formats::WordList list = formats::readWordList(std::u16string(g_strDicPath), MAX_WORDS);
+    formats::WordList list = formats::readWordList(std::u16string(path), MAX_WORDS);
     if (!list.problem.empty())
         return CString(list.problem.c_str());
     bTooLarge = list.entries.size() > static_cast<size_t>(MAX_WORDS);
@@ -377,40 +413,51 @@ CString CZantoliceDlg::ReadWordList(std::vector<CString>& words, std::vector<CSt
     return CString();
 }
 
+CZantoliceDlg::ListRead CZantoliceDlg::ReadList(const CString& path, std::vector<CString>& words,
+                                                std::vector<CString>& meanings, BOOL& bTooLarge,
+                                                CString& strProblem)
+{
+    DicFile dicFile;
+    dicFile.SetFileName(path);
+    if (!dicFile.OpenRead())
+        return ListRead::NotOpened;
+    ListRead read = ListRead::Whole;
+    try {
+        // UTF-16LE text is a dictionary whatever its name; every other list, and an empty
+        // file named as one, goes to the readers of other programs' formats.
+        const BOOL bDictionary =
+            dicFile.LooksLikeUtf16LE() &&
+            !(dicFile.GetLength() == 0 && formats::hasWordListExtension(std::u16string(path)));
+        if (bDictionary)
+            bTooLarge = ReadEntries(dicFile, words, meanings);
+        else
+            strProblem = ReadWordList(path, words, meanings, bTooLarge);
+    } catch (CFileException* e) {
+        e->Delete();
+        read = ListRead::Broken;
+    }
+    dicFile.Close();
+    return read;
+}
+
 void CZantoliceDlg::LoadDictionary(const CString& path)
 {
     g_strDicPath = path;
-    DicFile dicFile;
-    dicFile.SetFileName(g_strDicPath);
-    if (!dicFile.OpenRead()) {
+    BeginWaitCursor();
+    std::vector<CString> words;
+    std::vector<CString> meanings;
+    BOOL bTooLarge = FALSE;
+    CString strProblem;
+    const ListRead read = ReadList(g_strDicPath, words, meanings, bTooLarge, strProblem);
+    EndWaitCursor();
+    if (read == ListRead::NotOpened) {
         // Nothing has changed yet: the loaded list and the drill stay as they were.
         CString strMessage;
         strMessage.Format(_T("Cannot open the file \"%s\"."), g_strDicPath);
         MessageBox(strMessage, _T("Open failed!"), MB_ICONSTOP);
         return;
     }
-    BeginWaitCursor();
-    std::vector<CString> words;
-    std::vector<CString> meanings;
-    BOOL bTooLarge = FALSE;
-    BOOL bReadWhole = TRUE;
-    CString strProblem;
-    try {
-        // UTF-16LE text is a dictionary whatever its name; every other list, and an empty
-        // file named as one, goes to the readers of other programs' formats.
-        const BOOL bDictionary = dicFile.LooksLikeUtf16LE() &&
-                                 !(dicFile.GetLength() == 0 &&
-                                   formats::hasWordListExtension(std::u16string(g_strDicPath)));
-        if (bDictionary)
-            bTooLarge = ReadEntries(dicFile, words, meanings);
-        else
-            strProblem = ReadWordList(words, meanings, bTooLarge);
-    } catch (CFileException* e) {
-        e->Delete();
-        bReadWhole = FALSE;
-    }
-    dicFile.Close();
-    EndWaitCursor();
+    const BOOL bReadWhole = read == ListRead::Whole;
     if (!strProblem.IsEmpty()) {
         // A file that is no word list leaves the loaded list and the drill as they were.
         CString strMessage;
@@ -700,14 +747,8 @@ BOOL CZantoliceDlg::OpenMemory()
         return TRUE;
     if (m_bMemoryFailed)
         return FALSE;
-    CWinApp* pApp = AfxGetApp();
-    CString strDevice = pApp->GetProfileString(kProgressSection, kDeviceEntry, _T(""));
-    if (strDevice.IsEmpty()) {
-        strDevice = ToCString(progress::Memory::newDeviceId());
-        pApp->WriteProfileString(kProgressSection, kDeviceEntry, strDevice);
-    }
     std::u16string strMessage;
-    m_pMemory = progress::Memory::open(std::u16string(strDevice), true, strMessage);
+    m_pMemory = progress::Memory::open(std::u16string(DeviceId()), true, strMessage);
     if (!strMessage.empty())
         MessageBox(ToCString(strMessage), kMemoryCaption, MB_ICONSTOP);
     m_bMemoryFailed = !m_pMemory;
@@ -722,12 +763,7 @@ BOOL CZantoliceDlg::OpenMemory()
 
 CString CZantoliceDlg::ProgressFolder() const
 {
-    if (!m_strChosenFolder.IsEmpty())
-        return m_strChosenFolder;
-    const CString strGiven = AfxGetApp()->GetCommandLineValue(kProgressFolderOption);
-    if (!strGiven.IsEmpty())
-        return strGiven;
-    return AfxGetApp()->GetProfileString(kProgressSection, kFolderEntry, _T(""));
+    return m_strChosenFolder.IsEmpty() ? ConfiguredFolder() : m_strChosenFolder;
 }
 
 // A file that cannot be read is noted for the progress view, never told in a box: it may
@@ -737,13 +773,51 @@ void CZantoliceDlg::MergeProgress()
     const CString strFolder = ProgressFolder();
     if (!m_pMemory || strFolder.IsEmpty())
         return;
-    const progress::MergeResult merged = m_pMemory->merge(std::u16string(strFolder));
-    m_unreadableFiles.clear();
-    for (const std::u16string& name : merged.unreadable)
-        m_unreadableFiles.push_back(ToCString(name));
-    if (merged.deviceChanged)
-        AfxGetApp()->WriteProfileString(kProgressSection, kDeviceEntry,
-                                        ToCString(m_pMemory->deviceId()));
+    m_unreadableFiles = MergeFolder(*m_pMemory, strFolder);
+}
+
+int CZantoliceDlg::PrintProgress(const CString& path)
+{
+    if (AfxGetApp()->GetProfileInt(kProgressSection, kRememberEntry, 0) == 0) {
+        _putts(_T("memory is off"));
+        return EXIT_SUCCESS;
+    }
+    std::vector<CString> words;
+    std::vector<CString> meanings;
+    BOOL bTooLarge = FALSE;
+    CString strProblem;
+    const ListRead read = ReadList(path, words, meanings, bTooLarge, strProblem);
+    CString strError;
+    if (read == ListRead::NotOpened)
+        strError.Format(_T("Cannot open the file \"%s\"."), path);
+    else if (!strProblem.IsEmpty())
+        strError.Format(_T("Cannot open \"%s\": %s"), path, strProblem);
+    else if (read == ListRead::Broken)
+        strError.Format(_T("Cannot read the file \"%s\"."), path);
+    std::u16string strMessage;
+    const std::unique_ptr<progress::Memory> pMemory =
+        strError.IsEmpty() ? progress::Memory::open(std::u16string(DeviceId()), true, strMessage)
+                           : nullptr;
+    if (!pMemory) {
+        _fputts(strError.IsEmpty() ? ToCString(strMessage) + _T("\n") : strError + _T("\n"),
+                stderr);
+        return EXIT_FAILURE;
+    }
+    const CString strFolder = ConfiguredFolder();
+    const std::vector<CString> unreadable =
+        strFolder.IsEmpty() ? std::vector<CString>() : MergeFolder(*pMemory, strFolder);
+    std::vector<progress::Entry> entries(words.size());
+    for (size_t i = 0; i < words.size(); ++i)
+        entries[i] = {std::u16string(words[i]),
+                      i < meanings.size() ? std::u16string(meanings[i]) : std::u16string()};
+    pMemory->setList(entries);
+    // A new run drills word to meaning.
+    const std::time_t tNow = CTime::GetCurrentTime().GetTime();
+    for (const CString& strLine :
+         DescribeProgress(pMemory->overview(progress::Direction::WordToMeaning, tNow),
+                          progress::dayOf(tNow), unreadable))
+        _putts(strLine);
+    return EXIT_SUCCESS;
 }
 
 void CZantoliceDlg::WriteProgressSnapshot()

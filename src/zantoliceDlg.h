@@ -24,6 +24,8 @@ constexpr int LINE_BUFFER_SIZE = 1000; // units of one dictionary line, with its
 
 // The command-line option that names the progress folder for one run.
 constexpr const char* kProgressFolderOption = "progress-folder";
+// The command-line option that prints the progress with a list and exits.
+constexpr const char* kProgressOption = "progress";
 
 // Drill counters, shared by loading, drawing and judging.
 extern int g_nQuestionNo; // questions drawn since the last load
@@ -53,6 +55,10 @@ class CZantoliceDlg : public BDialog {
 public:
     explicit CZantoliceDlg(CWnd* pParent = nullptr);
     ~CZantoliceDlg() override;
+
+    // Prints the numbers of the progress view for the list at `path`, without a window;
+    // returns the exit status.
+    static int PrintProgress(const CString& path);
 
     enum { IDD = IDD_ZANTOLICE_DIALOG };
 
@@ -130,8 +136,13 @@ private:
     static BOOL ReadEntries(DicFile& dicFile, std::vector<CString>& words,
                             std::vector<CString>& meanings);
     // Reads a word list of another program's format; the reason it cannot, or "".
-    static CString ReadWordList(std::vector<CString>& words, std::vector<CString>& meanings,
-                                BOOL& bTooLarge);
+    static CString ReadWordList(const CString& path, std::vector<CString>& words,
+                                std::vector<CString>& meanings, BOOL& bTooLarge);
+    // Reads the list at `path` as OPEN reads it: a dictionary or another program's word
+    // list. `strProblem` says why a file is no word list.
+    enum class ListRead { Whole, NotOpened, Broken };
+    static ListRead ReadList(const CString& path, std::vector<CString>& words,
+                             std::vector<CString>& meanings, BOOL& bTooLarge, CString& strProblem);
 
     void ClearMisses();
     void ShowStartPrompt();
