@@ -29,16 +29,11 @@ int iswspace(WCHAR ch)
     return QChar(ch).isSpace() ? 1 : 0;
 }
 
-int _fputts(LPCTSTR text, std::FILE* stream)
+int WriteConsoleLine(LPCTSTR text, std::FILE* stream)
 {
-    const QByteArray bytes = QString::fromUtf16(text ? text : u"").toUtf8();
-    const auto size = static_cast<size_t>(bytes.size());
-    return std::fwrite(bytes.constData(), 1, size, stream) == size ? 0 : EOF;
-}
-
-int _putts(LPCTSTR text)
-{
-    return _fputts(text, stdout) == 0 && std::fputc('\n', stdout) != EOF ? 0 : EOF;
+    const QByteArray line = QString::fromUtf16(text ? text : u"").toUtf8() + '\n';
+    const auto size = static_cast<size_t>(line.size());
+    return std::fwrite(line.constData(), 1, size, stream) == size ? 0 : EOF;
 }
 
 int wsprintfV(LPWSTR buffer, int capacity, LPCWSTR format, ...)

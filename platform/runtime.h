@@ -19,10 +19,9 @@ constexpr int HANDHELD_RAND_MAX = 0x7FFF;
 // Unicode white space: space, tab, CR, LF, VT, FF and the other space separators.
 int iswspace(WCHAR ch);
 
-// The C library's console output for wide text, in UTF-8: _fputts writes `text` to
-// `stream`, _putts writes it and a line end to standard output.
-int _fputts(LPCTSTR text, std::FILE* stream);
-int _putts(LPCTSTR text);
+// Writes `text` and a line end to a console stream, in UTF-8, as the C library's _putts
+// does for standard output. Returns 0, or EOF when it could not be written.
+int WriteConsoleLine(LPCTSTR text, std::FILE* stream = stdout);
 
 // Formats into a fixed buffer; unlike the original, the text is cut to fit the buffer
 // (with its terminating zero), so no call can write past it. Returns the units written.

@@ -273,9 +273,9 @@ struct Memory::Store {
             return std::tie(a.time, a.device, a.seq) < std::tie(b.time, b.device, b.seq);
         });
         std::array<StateMap, kDirections> replayed;
-        for (const LoggedAnswer& row : rows) {
-            EntryState& state = replayed[row.direction][row.entry];
-            state = answer(state, row.right, row.day).state;
+        for (const LoggedAnswer& logged : rows) {
+            EntryState& state = replayed[logged.direction][logged.entry];
+            state = answer(state, logged.right, logged.day).state;
         }
         SQLite::Transaction transaction(db, SQLite::TransactionBehavior::IMMEDIATE);
         if (touched) {

@@ -81,10 +81,10 @@ std::vector<CString> DescribeProgress(const progress::Overview& overview, int nT
 BEGIN_MESSAGE_MAP(CProgressDlg, CDialog)
 END_MESSAGE_MAP()
 
-CProgressDlg::CProgressDlg(const std::optional<progress::Overview>& overview, int nToday,
-                           const std::vector<CString>& unreadableFiles, CWnd* pParent)
-    : CDialog(CProgressDlg::IDD, pParent), m_overview(overview), m_nToday(nToday),
-      m_unreadableFiles(unreadableFiles)
+CProgressDlg::CProgressDlg(std::optional<progress::Overview> overview, int nToday,
+                           std::vector<CString> unreadableFiles, CWnd* pParent)
+    : CDialog(CProgressDlg::IDD, pParent), m_overview(std::move(overview)), m_nToday(nToday),
+      m_unreadableFiles(std::move(unreadableFiles))
 {
 }
 
@@ -93,6 +93,10 @@ BOOL CProgressDlg::OnInitDialog()
     CDialog::OnInitDialog();
     CWnd* pText = GetDlgItem(IDC_PROGRESS_TEXT);
     if (!m_overview) {
+        for (const int nChart : {IDC_PROGRESS_BOXES, IDC_PROGRESS_DUE}) {
+            if (CWnd* pChart = GetDlgItem(nChart))
+                pChart->ShowWindow(SW_HIDE);
+        }
         if (pText)
             pText->SetWindowText(_T("The memory is off, so there is no progress to show. Turn on ")
                                  _T("Remember progress (Ctrl+M) in the context menu, and the ")
@@ -114,7 +118,8 @@ BOOL CProgressDlg::OnInitDialog()
         labels.push_back(ToCString(progress::dayOfMonth(m_nToday + nDay)));
         values.push_back(m_overview->duePerDay[nDay]);
     }
-    CBarChart(*this, IDC_PROGRESS_DUE).SetBars(_T("Due in the next 14 days, by date"), labels, values);
+    CBarChart(*this, IDC_PROGRESS_DUE)
+        .SetBars(_T("Due in the next 14 days, by date"), labels, values);
     CString strText;
     for (const CString& strLine : DescribeProgress(*m_overview, m_nToday, m_unreadableFiles))
         strText += strLine + _T("\n");

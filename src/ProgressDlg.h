@@ -7,6 +7,7 @@
 #include "resource.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 CString ToCString(const std::u16string& text);
@@ -19,8 +20,8 @@ std::vector<CString> DescribeProgress(const progress::Overview& overview, int nT
 class CProgressDlg : public CDialog {
 public:
     // Without an overview, the view says that the memory is off.
-    CProgressDlg(const std::optional<progress::Overview>& overview, int nToday,
-                 const std::vector<CString>& unreadableFiles, CWnd* pParent = nullptr);
+    CProgressDlg(std::optional<progress::Overview> overview, int nToday,
+                 std::vector<CString> unreadableFiles, CWnd* pParent = nullptr);
 
     enum { IDD = IDD_PROGRESS };
 

@@ -96,7 +96,7 @@ CString DeviceId()
 // The progress folder named on the command line for this run, or else the one chosen.
 CString ConfiguredFolder()
 {
-    const CString strGiven = AfxGetApp()->GetCommandLineValue(kProgressFolderOption);
+    CString strGiven = AfxGetApp()->GetCommandLineValue(kProgressFolderOption);
     if (!strGiven.IsEmpty())
         return strGiven;
     return AfxGetApp()->GetProfileString(kProgressSection, kFolderEntry, _T(""));
@@ -779,7 +779,7 @@ void CZantoliceDlg::MergeProgress()
 int CZantoliceDlg::PrintProgress(const CString& path)
 {
     if (AfxGetApp()->GetProfileInt(kProgressSection, kRememberEntry, 0) == 0) {
-        _putts(_T("memory is off"));
+        WriteConsoleLine(_T("memory is off"));
         return EXIT_SUCCESS;
     }
     std::vector<CString> words;
@@ -799,8 +799,7 @@ int CZantoliceDlg::PrintProgress(const CString& path)
         strError.IsEmpty() ? progress::Memory::open(std::u16string(DeviceId()), true, strMessage)
                            : nullptr;
     if (!pMemory) {
-        _fputts(strError.IsEmpty() ? ToCString(strMessage) + _T("\n") : strError + _T("\n"),
-                stderr);
+        WriteConsoleLine(strError.IsEmpty() ? ToCString(strMessage) : strError, stderr);
         return EXIT_FAILURE;
     }
     const CString strFolder = ConfiguredFolder();
@@ -816,7 +815,7 @@ int CZantoliceDlg::PrintProgress(const CString& path)
     for (const CString& strLine :
          DescribeProgress(pMemory->overview(progress::Direction::WordToMeaning, tNow),
                           progress::dayOf(tNow), unreadable))
-        _putts(strLine);
+        WriteConsoleLine(strLine);
     return EXIT_SUCCESS;
 }
 

@@ -271,7 +271,10 @@ void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
         } else if (control.className == u"EDIT" && (control.style & ES_MULTILINE)) {
             auto* edit = new QPlainTextEdit(control.text, m_surface);
             edit->setReadOnly(control.style & ES_READONLY);
-            edit->setFrameShape(control.style & WS_BORDER ? QFrame::StyledPanel : QFrame::NoFrame);
+            edit->setFrameShape((control.style & WS_BORDER) ? QFrame::StyledPanel
+                                                            : QFrame::NoFrame);
+            // Lines wrap at the field's edge.
+            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             widget = edit;
         } else if (control.className == u"CHART") {
             widget = new BarChartView(m_surface);
