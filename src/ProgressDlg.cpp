@@ -81,9 +81,9 @@ std::vector<CString> DescribeProgress(const progress::Overview& overview, int nT
 BEGIN_MESSAGE_MAP(CProgressDlg, CDialog)
 END_MESSAGE_MAP()
 
-CProgressDlg::CProgressDlg(std::optional<progress::Overview> overview, int nToday,
+CProgressDlg::CProgressDlg(const std::optional<progress::Overview>& overview, int nToday,
                            std::vector<CString> unreadableFiles, CWnd* pParent)
-    : CDialog(CProgressDlg::IDD, pParent), m_overview(std::move(overview)), m_nToday(nToday),
+    : CDialog(CProgressDlg::IDD, pParent), m_overview(overview), m_nToday(nToday),
       m_unreadableFiles(std::move(unreadableFiles))
 {
 }

@@ -20,7 +20,7 @@ std::vector<CString> DescribeProgress(const progress::Overview& overview, int nT
 class CProgressDlg : public CDialog {
 public:
     // Without an overview, the view says that the memory is off.
-    CProgressDlg(std::optional<progress::Overview> overview, int nToday,
+    CProgressDlg(const std::optional<progress::Overview>& overview, int nToday,
                  std::vector<CString> unreadableFiles, CWnd* pParent = nullptr);
 
     enum { IDD = IDD_PROGRESS };
