@@ -400,15 +400,15 @@ struct Memory::Store {
         SQLite::Statement nextDevice(
             db, "SELECT device FROM peer.answers WHERE device > ? ORDER BY device LIMIT 1");
         SQLite::Statement lastOf(db, "SELECT max(seq) FROM main.answers WHERE device = ?");
-        SQLite::Statement insert(
-            db, std::string(R"sql(
+        SQLite::Statement insert(db, std::string(R"sql(
 INSERT INTO main.answers (device, seq, entry, direction, time, day, right, counted)
 SELECT device, seq, entry, direction, time, day, right, counted FROM peer.answers p
-WHERE device = ?1 AND seq > ?2)sql") +
-                    (anyForgotten ? " AND NOT EXISTS (SELECT 1 FROM main.forgets f WHERE "
-                                    "f.entry = p.entry AND f.time >= p.time)"
-                                  : "") +
-                    " RETURNING entry");
+WHERE device = ?1 AND seq > ?2)sql") + (anyForgotten
+                                            ? " AND NOT EXISTS (SELECT 1 FROM main.forgets f WHERE "
+                                              "f.entry = p.entry AND f.time >= p.time)"
+                                            : ""));
+        SQLite::Statement entriesOf(
+            db, "SELECT DISTINCT entry FROM peer.answers WHERE device = ?1 AND seq > ?2");
         std::string device;
         for (;;) {
             nextDevice.bind(1, device);
@@ -422,10 +422,14 @@ WHERE device = ?1 AND seq > ?2)sql") +
             lastOf.executeStep();
             const std::int64_t last = lastOf.getColumn(0).getInt64();
             lastOf.reset();
+            entriesOf.bind(1, device);
+            entriesOf.bind(2, last);
+            while (entriesOf.executeStep())
+                touched.insert(entriesOf.getColumn(0).getInt64());
+            entriesOf.reset();
             insert.bind(1, device);
             insert.bind(2, last);
-            while (insert.executeStep())
-                touched.insert(insert.getColumn(0).getInt64());
+            insert.exec();
             insert.reset();
         }
     }
