@@ -460,7 +460,8 @@ TEST(KilledMidDrill, EveryAnswerWhoseRevealWasShownIsFound)
     }
     child.kill(); // SIGKILL, in the middle of whatever answer comes next
     child.waitForFinished(10000);
-    ASSERT_EQ(reported, 25);
+    // The reports may come in a burst that goes past the 25th.
+    ASSERT_GE(reported, 25);
 
     const UserFolders user(folder.path());
     std::u16string message;
