@@ -1,6 +1,8 @@
 // The memory's speed: recording one answer with its commit, with 100,000 answers in the store
 // (the goal is at most 2 ms at the 95th percentile), choosing the next question from a
-// 5,200-entry list (at most 0.1 ms), and opening the store on such a list.
+// 5,200-entry list (at most 0.1 ms), and opening the store on such a list. Merging three other
+// machines' files of 50,000 answers each from the progress folder, the first time (at most
+// 100 ms) and with nothing new in them (at most 2 ms).
 //
 // The store is the one under XDG_DATA_HOME; when that is not set, a temporary folder's. A
 // store that already holds the history is used as it is, so that bench/startup.py can
@@ -8,6 +10,7 @@
 #include "Progress.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -106,9 +109,82 @@ void OpenStoreWithList(benchmark::State& state)
     }
 }
 
+constexpr int kOtherMachines = 3;
+constexpr int kAnswersPerMachine = 50000;
+
+// The store of the device `device` in the data folder `folder`.
+std::unique_ptr<progress::Memory> openIn(const QString& folder, const std::u16string& device)
+{
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder));
+    std::u16string message;
+    auto opened = progress::Memory::open(device, true, message);
+    qputenv("XDG_DATA_HOME", saved);
+    if (!opened)
+        std::abort();
+    return opened;
+}
+
+// A progress folder that holds the files of three other machines, each of which answered
+// over the same list on its own.
+const QString& progressFolder()
+{
+    static const QTemporaryDir root;
+    static const QString folder = [] {
+        const QString shared = root.filePath(QStringLiteral("shared"));
+        QDir().mkpath(shared);
+        for (int machine = 0; machine < kOtherMachines; ++machine) {
+            const std::string n = std::to_string(machine);
+            auto store = openIn(root.filePath(QString::number(machine)),
+                                u"machine-" + std::u16string(n.begin(), n.end()));
+            store->setList(typicalList());
+            std::u16string message;
+            for (int answer = 0; answer < kAnswersPerMachine; ++answer) {
+                const auto direction =
+                    static_cast<progress::Direction>((answer / kEntries + machine) % 2);
+                store->record((answer * 7 + machine) % kEntries, direction, answer % 4 != 0,
+                              kHistoryStart + answer * 170 + machine * 60, message);
+            }
+            store->writeSnapshot(shared.toStdU16String());
+        }
+        return shared;
+    }();
+    return folder;
+}
+
+void MergeFirstTime(benchmark::State& state)
+{
+    const std::u16string folder = progressFolder().toStdU16String();
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QTemporaryDir data;
+        auto store = openIn(data.path(), u"this-machine");
+        store->setList(typicalList());
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(store->merge(folder));
+        state.PauseTiming();
+        state.counters["answers_merged"] = static_cast<double>(store->answerCount());
+        store.reset();
+        state.ResumeTiming();
+    }
+}
+
+void MergeNothingNew(benchmark::State& state)
+{
+    const std::u16string folder = progressFolder().toStdU16String();
+    const QTemporaryDir data;
+    auto store = openIn(data.path(), u"this-machine");
+    store->setList(typicalList());
+    store->merge(folder);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store->merge(folder));
+}
+
 BENCHMARK(RecordAnswer)->UseManualTime()->Iterations(2000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ChooseNextQuestion)->Unit(benchmark::kMicrosecond);
 BENCHMARK(OpenStoreWithList)->Unit(benchmark::kMillisecond);
+BENCHMARK(MergeFirstTime)->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(MergeNothingNew)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

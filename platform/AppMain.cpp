@@ -21,6 +21,7 @@
 #include <cstring>
 #include <optional>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -104,38 +105,75 @@ const QtOption* qtOption(const char* argument)
     return nullptr;
 }
 
+// The application's option that `argument` names, or null; `value` then points at its value
+// when it is given after "=".
+const CWinApp::CommandLineOption* appOption(const char* argument,
+                                            const std::vector<CWinApp::CommandLineOption>& known,
+                                            const char*& value)
+{
+    if (std::strncmp(argument, "--", 2) != 0)
+        return nullptr;
+    const char* name = argument + 2;
+    const size_t length = std::strcspn(name, "=");
+    for (const CWinApp::CommandLineOption& option : known) {
+        if (std::strlen(option.name) == length && std::strncmp(option.name, name, length) == 0) {
+            value = name[length] == '=' ? name + length + 1 : nullptr;
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+void printHelp(const std::vector<CWinApp::CommandLineOption>& known)
+{
+    std::printf("Usage: %s [OPTION]... [FILE]\n"
+                "Start %s, opening FILE if one is named. While %s runs, its window\n"
+                "comes to the front instead and opens FILE.\n\n"
+                "      --help      display this help and exit\n"
+                "      --version   output version information and exit\n",
+                APP_NAME, APP_NAME, APP_NAME);
+    for (const CWinApp::CommandLineOption& option : known)
+        std::printf("      --%s=%s\n                  %s\n", option.name, option.valueName,
+                    option.help);
+    std::printf("      --exit-after-first-paint\n"
+                "                  print the time of the first paint and quit\n\n"
+                "Qt's own options, such as -platform, -style, -display and -session,\n"
+                "are taken as every Qt program takes them.\n");
+}
+
 // Reads the options as GNU programs do, passing over Qt's own for QApplication to take.
 // Returns the exit status when they end the program at once: --help, --version or an
 // option neither the program nor Qt knows. All this happens before Qt starts, so that
 // none of it needs a display.
-std::optional<int> readOptions(int argc, char** argv, Options& options)
+std::optional<int> readOptions(int argc, char** argv, CWinApp& app, Options& options)
 {
+    const std::vector<CWinApp::CommandLineOption> known = app.GetCommandLineOptions();
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         const bool isOption = !optionsEnded && argument[0] == '-' && argument[1] != '\0';
+        const char* value = nullptr;
         if (!isOption) {
             if (options.file.isEmpty())
                 options.file = argument;
         } else if (std::strcmp(argument, "--") == 0) {
             optionsEnded = true;
         } else if (std::strcmp(argument, "--help") == 0) {
-            std::printf("Usage: %s [OPTION]... [FILE]\n"
-                        "Start %s, opening FILE if one is named. While %s runs, its window\n"
-                        "comes to the front instead and opens FILE.\n\n"
-                        "      --help      display this help and exit\n"
-                        "      --version   output version information and exit\n"
-                        "      --exit-after-first-paint\n"
-                        "                  print the time of the first paint and quit\n\n"
-                        "Qt's own options, such as -platform, -style, -display and -session,\n"
-                        "are taken as every Qt program takes them.\n",
-                        APP_NAME, APP_NAME, APP_NAME);
+            printHelp(known);
             return EXIT_SUCCESS;
         } else if (std::strcmp(argument, "--version") == 0) {
             std::printf("%s %s\n", APP_NAME, APP_VERSION);
             return EXIT_SUCCESS;
         } else if (std::strcmp(argument, "--exit-after-first-paint") == 0) {
             options.exitAfterFirstPaint = true;
+        } else if (const CWinApp::CommandLineOption* option = appOption(argument, known, value)) {
+            if (!value && i + 1 == argc) {
+                std::fprintf(stderr, "%s: option '--%s' requires an argument\n", APP_NAME,
+                             option->name);
+                return 2;
+            }
+            app.m_commandLineValues[option->name] =
+                toCString(QFile::decodeName(value ? value : argv[++i]));
         } else if (const QtOption* option = qtOption(argument)) {
             if (option->takesValue && !std::strchr(argument, '=') && i + 1 < argc)
                 ++i;
@@ -165,16 +203,18 @@ QByteArray absolutePath(const QByteArray& file)
 
 int main(int argc, char** argv)
 {
+    CWinApp* app = AfxGetApp();
+    if (!app)
+        return 1;
     Options options;
-    if (const std::optional<int> status = readOptions(argc, argv, options))
+    if (const std::optional<int> status = readOptions(argc, argv, *app, options))
+        return *status;
+    if (const std::optional<int> status = app->RunWithoutWindow())
         return *status;
 
     // Takes Qt's own options out of the arguments.
     QApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(APP_VERSION));
-    CWinApp* app = AfxGetApp();
-    if (!app)
-        return 1;
 
     SingleInstance instance(QCoreApplication::applicationName());
     if (instance.handOver(absolutePath(options.file)))

@@ -72,6 +72,22 @@ BOOL CWinApp::InitInstance()
     return TRUE;
 }
 
+std::vector<CWinApp::CommandLineOption> CWinApp::GetCommandLineOptions() const
+{
+    return {};
+}
+
+std::optional<int> CWinApp::RunWithoutWindow()
+{
+    return std::nullopt;
+}
+
+CString CWinApp::GetCommandLineValue(const char* name) const
+{
+    const auto found = m_commandLineValues.find(name);
+    return found == m_commandLineValues.end() ? CString() : found->second;
+}
+
 int CWinApp::ExitInstance()
 {
     return 0;

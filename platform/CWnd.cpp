@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QVariant>
 
@@ -77,8 +78,19 @@ void CWnd::SetWindowText(LPCTSTR text)
         button->setText(value);
     else if (auto* edit = qobject_cast<QLineEdit*>(m_pWidget))
         edit->setText(value);
+    else if (auto* textEdit = qobject_cast<QPlainTextEdit*>(m_pWidget))
+        textEdit->setPlainText(value);
     else if (auto* label = qobject_cast<QLabel*>(m_pWidget))
         label->setText(value);
+}
+
+BOOL CWnd::ShowWindow(int cmdShow)
+{
+    if (!m_pWidget)
+        return FALSE;
+    const BOOL wasVisible = !m_pWidget->isHidden();
+    m_pWidget->setVisible(cmdShow != SW_HIDE);
+    return wasVisible;
 }
 
 void CWnd::GetWindowText(CString& text) const
@@ -90,6 +102,8 @@ void CWnd::GetWindowText(CString& text) const
         value = button->text();
     else if (auto* edit = qobject_cast<QLineEdit*>(m_pWidget))
         value = edit->text();
+    else if (auto* textEdit = qobject_cast<QPlainTextEdit*>(m_pWidget))
+        value = textEdit->toPlainText();
     else if (auto* label = qobject_cast<QLabel*>(m_pWidget))
         value = label->text();
     text = toCString(value);

@@ -25,6 +25,8 @@ public:
     // Returns the child control with that id, or null. The object belongs to this window.
     CWnd* GetDlgItem(int id) const;
     void SetWindowText(LPCTSTR text);
+    // SW_SHOW or SW_HIDE; returns whether the window was visible before.
+    BOOL ShowWindow(int cmdShow);
     void GetWindowText(CString& text) const;
 
     // Moves the bound display strings into the controls (FALSE) or back (TRUE).

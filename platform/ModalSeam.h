@@ -1,5 +1,5 @@
-// The one place where the program waits for the user: message boxes, the open-file
-// dialog, sub-dialogs and pop-up menus. By default they are Qt's; tests install a
+// The one place where the program waits for the user: message boxes, the open-file and
+// folder dialogs, sub-dialogs and pop-up menus. By default they are Qt's; tests install a
 // stand-in that records what was asked and answers from a script.
 #pragma once
 
@@ -20,6 +20,9 @@ public:
     // filter is the framework's "name|pattern|...||" form. Returns false on cancel.
     virtual bool GetOpenFileName(const CString& filter, const CString& defaultExt,
                                  CString& path) = 0;
+    // `folder` comes in as the folder to start from and goes out as the one chosen. Returns
+    // false on cancel.
+    virtual bool GetFolderName(CString& folder) = 0;
     // Runs a dialog whose window exists until it ends; returns its result.
     virtual INT_PTR RunModal(CDialog& dialog) = 0;
     // Shows `menu` at `point` (screen coordinates); returns the command of the item

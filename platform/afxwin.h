@@ -1,6 +1,7 @@
 // The framework as the program sees it: one header for all of it.
 #pragma once
 
+#include "CBarChart.h"
 #include "CBitmap.h"
 #include "CClientDC.h"
 #include "CCmdTarget.h"
@@ -10,6 +11,7 @@
 #include "CFile.h"
 #include "CFileDialog.h"
 #include "CFileException.h"
+#include "CFolderPickerDialog.h"
 #include "CMenu.h"
 #include "CPen.h"
 #include "CPoint.h"

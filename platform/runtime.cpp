@@ -2,9 +2,12 @@
 
 #include "private/FormatPrintf.h"
 
+#include <QByteArray>
 #include <QChar>
+#include <QString>
 #include <algorithm>
 #include <cstdarg>
+#include <cstdio>
 
 namespace {
 unsigned int randState = 1;
@@ -24,6 +27,13 @@ extern "C" void srand(unsigned int seed) noexcept
 int iswspace(WCHAR ch)
 {
     return QChar(ch).isSpace() ? 1 : 0;
+}
+
+int WriteConsoleLine(LPCTSTR text, std::FILE* stream)
+{
+    const QByteArray line = QString::fromUtf16(text ? text : u"").toUtf8() + '\n';
+    const auto size = static_cast<size_t>(line.size());
+    return std::fwrite(line.constData(), 1, size, stream) == size ? 0 : EOF;
 }
 
 int wsprintfV(LPWSTR buffer, int capacity, LPCWSTR format, ...)

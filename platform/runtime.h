@@ -4,6 +4,7 @@
 #include "CString.h"
 #include "wintypes.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -17,6 +18,10 @@ constexpr int HANDHELD_RAND_MAX = 0x7FFF;
 
 // Unicode white space: space, tab, CR, LF, VT, FF and the other space separators.
 int iswspace(WCHAR ch);
+
+// Writes `text` and a line end to a console stream, in UTF-8, as the C library's _putts
+// does for standard output. Returns 0, or EOF when it could not be written.
+int WriteConsoleLine(LPCTSTR text, std::FILE* stream = stdout);
 
 // Formats into a fixed buffer; unlike the original, the text is cut to fit the buffer
 // (with its terminating zero), so no call can write past it. Returns the units written.

@@ -5,26 +5,32 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QString>
+#include <QUrl>
 #include <QUuid>
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 #include <unordered_map>
+#include <unordered_set>
+#include <utility>
 
 namespace progress {
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
 // The log is the truth; `state` is what replaying it gives, kept in step in the same
 // transaction. `sequence` keeps each device's last number, so that numbers are never used
@@ -53,12 +59,27 @@ CREATE TABLE IF NOT EXISTS sequence (
     device TEXT PRIMARY KEY,
     last INTEGER NOT NULL
 ) WITHOUT ROWID;
+CREATE TABLE IF NOT EXISTS forgets (
+    entry INTEGER PRIMARY KEY,
+    time INTEGER NOT NULL
+);
+CREATE TABLE IF NOT EXISTS peers (
+    path TEXT PRIMARY KEY,
+    size INTEGER NOT NULL,
+    mtime INTEGER NOT NULL,
+    readable INTEGER NOT NULL
+) WITHOUT ROWID;
 )sql";
+
+// A forget leaves a mark that travels with the machine's file: answers to the entry up to
+// its time are dropped wherever they are merged, so that another machine's copy of them
+// does not bring them back. Answers given after it, on any machine, stay.
 
 constexpr int kDirections = 2;
 
 using EntryKey = std::int64_t;
 using StateMap = std::unordered_map<EntryKey, EntryState>;
+using KeySet = std::unordered_set<EntryKey>;
 
 // The first eight bytes of a hash of the entry as the learner sees it: the same word and
 // meaning give the same key in any list, file format or position.
@@ -82,6 +103,32 @@ QString toQString(const std::u16string& text)
 {
     return QString::fromStdU16String(text);
 }
+
+std::string nativeName(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+// A row of the log as replaying reads it; the device by its rank among the devices.
+struct LoggedAnswer {
+    std::int64_t time;
+    int device;
+    std::int64_t seq;
+    EntryKey entry;
+    int direction;
+    int day;
+    bool right;
+};
+
+// Rows of another machine's file that match none of this store's, by key and content, and
+// no forget covers.
+constexpr const char* kUnknownRowsOfDevice = R"sql(
+FROM peer.answers p
+WHERE p.device = ?1
+  AND NOT EXISTS (SELECT 1 FROM main.answers m WHERE m.device = p.device AND m.seq = p.seq
+                  AND m.time = p.time AND m.entry = p.entry AND m.direction = p.direction)
+  AND NOT EXISTS (SELECT 1 FROM main.forgets f WHERE f.entry = p.entry AND f.time >= p.time)
+)sql";
 
 std::u16string cannotSave(const QString& folder, const char* reason)
 {
@@ -114,13 +161,16 @@ QString moveAside(const QString& path)
 
 struct Memory::Store {
     Store(const QString& path, std::string device)
-        : db(QFile::encodeName(path).toStdString(), SQLite::OPEN_READWRITE),
+        : db(QFile::encodeName(path).toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_URI),
           deviceId(std::move(device))
     {
         // Answers committed in WAL mode with synchronous=NORMAL survive the program being
         // killed; only a power loss may take the last few.
         db.exec("PRAGMA journal_mode=WAL");
         db.exec("PRAGMA synchronous=NORMAL");
+        // A merge writes the other machines' answers in one go; a larger page cache keeps
+        // the log's pages from spilling before its commit.
+        db.exec("PRAGMA cache_size=-16384");
         if (db.execAndGet("PRAGMA quick_check").getString() != "ok")
             throw SQLite::Exception("quick_check failed", SQLITE_CORRUPT);
         const int version = db.execAndGet("PRAGMA user_version").getInt();
@@ -176,6 +226,264 @@ struct Memory::Store {
                     list[i] = found->second;
             }
         }
+    }
+
+    // Derives again the state of the entries `touched` (every entry when null) from their
+    // answers in (time, device, seq) order. Each row's `counted` stays as the machine that
+    // gave the answer decided it.
+    void replay(const KeySet* touched)
+    {
+        // Devices by rank in their text's order, so that sorting compares numbers.
+        std::vector<std::string> devices;
+        SQLite::Statement deviceQuery(db, "SELECT DISTINCT device FROM answers ORDER BY device");
+        while (deviceQuery.executeStep())
+            devices.push_back(deviceQuery.getColumn(0).getString());
+        std::vector<LoggedAnswer> rows;
+        // The whole log may pass through here: read with SQLite's own calls, which copy
+        // nothing per column.
+        sqlite3_stmt* prepared = nullptr;
+        const char* const sql =
+            "SELECT time, device, seq, entry, direction, day, right FROM answers";
+        if (sqlite3_prepare_v2(db.getHandle(), sql, -1, &prepared, nullptr) != SQLITE_OK)
+            throw SQLite::Exception(db.getHandle(), sqlite3_errcode(db.getHandle()));
+        const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> query(prepared,
+                                                                          sqlite3_finalize);
+        sqlite3_stmt* const row = query.get();
+        int rank = 0;
+        int stepped = SQLITE_ROW;
+        while ((stepped = sqlite3_step(row)) == SQLITE_ROW) {
+            const EntryKey entry = sqlite3_column_int64(row, 3);
+            const int direction = sqlite3_column_int(row, 4);
+            if ((touched && !touched->contains(entry)) || direction < 0 || direction >= kDirections)
+                continue;
+            // The rows come in key order: the device changes seldom.
+            const auto* device = reinterpret_cast<const char*>(sqlite3_column_text(row, 1));
+            if (devices[rank] != device)
+                rank = static_cast<int>(
+                    std::lower_bound(devices.begin(), devices.end(), std::string(device)) -
+                    devices.begin());
+            rows.push_back({sqlite3_column_int64(row, 0), rank, sqlite3_column_int64(row, 2), entry,
+                            direction, sqlite3_column_int(row, 5),
+                            sqlite3_column_int(row, 6) != 0});
+        }
+        if (stepped != SQLITE_DONE)
+            throw SQLite::Exception(db.getHandle(), stepped);
+        // Sorting here is cheaper than an index on time that every answer would pay for.
+        std::sort(rows.begin(), rows.end(), [](const LoggedAnswer& a, const LoggedAnswer& b) {
+            return std::tie(a.time, a.device, a.seq) < std::tie(b.time, b.device, b.seq);
+        });
+        std::array<StateMap, kDirections> replayed;
+        for (const LoggedAnswer& logged : rows) {
+            EntryState& state = replayed[logged.direction][logged.entry];
+            state = answer(state, logged.right, logged.day).state;
+        }
+        SQLite::Transaction transaction(db, SQLite::TransactionBehavior::IMMEDIATE);
+        if (touched) {
+            SQLite::Statement drop(db, "DELETE FROM state WHERE entry = ?");
+            for (const EntryKey key : *touched) {
+                drop.bind(1, key);
+                drop.exec();
+                drop.reset();
+                for (StateMap& map : states)
+                    map.erase(key);
+            }
+        } else {
+            db.exec("DELETE FROM state");
+            for (StateMap& map : states)
+                map.clear();
+        }
+        for (int direction = 0; direction < kDirections; ++direction) {
+            for (const auto& [key, state] : replayed[direction]) {
+                saveState(key, direction, state);
+                states[direction][key] = state;
+            }
+        }
+        transaction.commit();
+        fillListStates();
+    }
+
+    // When the file at `path` was last read or written, and whether it could be read.
+    struct Seen {
+        std::int64_t size = -1;
+        std::int64_t mtime = -1;
+        bool readable = true;
+    };
+
+    // The size and time of the file at `path`, to the nanosecond; -1 when it is gone.
+    static std::pair<std::int64_t, std::int64_t> sizeAndTime(const QString& path)
+    {
+        struct stat info {};
+        if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+            return {-1, -1};
+        return {info.st_size, info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec};
+    }
+
+    Seen seen(const QString& path)
+    {
+        SQLite::Statement query(db, "SELECT size, mtime, readable FROM peers WHERE path = ?");
+        query.bind(1, nativeName(path));
+        if (!query.executeStep())
+            return {};
+        return {query.getColumn(0).getInt64(), query.getColumn(1).getInt64(),
+                query.getColumn(2).getInt() != 0};
+    }
+
+    void see(const QString& path, std::pair<std::int64_t, std::int64_t> sizeAndTime, bool readable)
+    {
+        SQLite::Statement upsert(db, "INSERT OR REPLACE INTO peers (path, size, mtime, readable) "
+                                     "VALUES (?, ?, ?, ?)");
+        upsert.bind(1, nativeName(path));
+        upsert.bind(2, sizeAndTime.first);
+        upsert.bind(3, sizeAndTime.second);
+        upsert.bind(4, readable ? 1 : 0);
+        upsert.exec();
+    }
+
+    // Reads one file of the progress folder into the log, adding the entries whose answers
+    // changed to `touched`. `own` is this machine's file: it is read only to find answers
+    // this machine never made. False when the file cannot be read; nothing of it is kept.
+    bool mergeFile(const QString& path, bool own, KeySet& touched, bool& deviceChanged)
+    {
+        // Read-only and immutable: nothing is written beside another machine's file.
+        const QByteArray uri =
+            QUrl::fromLocalFile(path).toEncoded() + QByteArrayLiteral("?mode=ro&immutable=1");
+        try {
+            SQLite::Statement attach(db, "ATTACH DATABASE ? AS peer");
+            attach.bind(1, uri.toStdString());
+            attach.exec();
+        } catch (const SQLite::Exception&) {
+            return false;
+        }
+        struct Detach {
+            SQLite::Database& db;
+            ~Detach() { db.tryExec("DETACH DATABASE peer"); }
+        } detach{db};
+        try {
+            // A file cut short (half-synced) is shorter than its header says; damage inside
+            // shows as an error where it is read.
+            if (db.execAndGet("PRAGMA peer.user_version").getInt() > kSchemaVersion ||
+                db.execAndGet("PRAGMA peer.page_count").getInt64() *
+                        db.execAndGet("PRAGMA peer.page_size").getInt64() !=
+                    sizeAndTime(path).first ||
+                db.execAndGet("SELECT count(*) FROM peer.sqlite_master WHERE type = 'table' "
+                              "AND name = 'answers'")
+                        .getInt() == 0)
+                return false;
+            if (own) {
+                SQLite::Statement unknown(db,
+                                          std::string("SELECT count(*) ") + kUnknownRowsOfDevice);
+                unknown.bind(1, deviceId);
+                if (!unknown.executeStep() || unknown.getColumn(0).getInt64() == 0)
+                    return true;
+                takeNewDeviceId();
+                deviceChanged = true;
+            }
+            SQLite::Transaction transaction(db, SQLite::TransactionBehavior::IMMEDIATE);
+            if (db.execAndGet("SELECT count(*) FROM peer.sqlite_master WHERE type = 'table' "
+                              "AND name = 'forgets'")
+                    .getInt() != 0)
+                mergeForgets(touched);
+            mergeAnswers(touched);
+            transaction.commit();
+        } catch (const SQLite::Exception&) {
+            return false;
+        }
+        return true;
+    }
+
+    // Every store holds each device's answers up to some number, less the forgotten: only
+    // the numbers past this store's last need reading. This machine's own answers come
+    // from nowhere else.
+    void mergeAnswers(KeySet& touched)
+    {
+        const bool anyForgotten = db.execAndGet("SELECT EXISTS (SELECT 1 FROM forgets)").getInt();
+        SQLite::Statement nextDevice(
+            db, "SELECT device FROM peer.answers WHERE device > ? ORDER BY device LIMIT 1");
+        SQLite::Statement lastOf(db, "SELECT max(seq) FROM main.answers WHERE device = ?");
+        SQLite::Statement insert(db, std::string(R"sql(
+INSERT INTO main.answers (device, seq, entry, direction, time, day, right, counted)
+SELECT device, seq, entry, direction, time, day, right, counted FROM peer.answers p
+WHERE device = ?1 AND seq > ?2)sql") + (anyForgotten
+                                            ? " AND NOT EXISTS (SELECT 1 FROM main.forgets f WHERE "
+                                              "f.entry = p.entry AND f.time >= p.time)"
+                                            : ""));
+        SQLite::Statement entriesOf(
+            db, "SELECT DISTINCT entry FROM peer.answers WHERE device = ?1 AND seq > ?2");
+        std::string device;
+        for (;;) {
+            nextDevice.bind(1, device);
+            if (!nextDevice.executeStep())
+                break;
+            device = nextDevice.getColumn(0).getString();
+            nextDevice.reset();
+            if (device == deviceId)
+                continue;
+            lastOf.bind(1, device);
+            lastOf.executeStep();
+            const std::int64_t last = lastOf.getColumn(0).getInt64();
+            lastOf.reset();
+            entriesOf.bind(1, device);
+            entriesOf.bind(2, last);
+            while (entriesOf.executeStep())
+                touched.insert(entriesOf.getColumn(0).getInt64());
+            entriesOf.reset();
+            insert.bind(1, device);
+            insert.bind(2, last);
+            insert.exec();
+            insert.reset();
+        }
+    }
+
+    void mergeForgets(KeySet& touched)
+    {
+        db.exec("CREATE TEMP TABLE IF NOT EXISTS fresh_forgets (entry INTEGER PRIMARY KEY, "
+                "time INTEGER NOT NULL)");
+        db.exec("DELETE FROM temp.fresh_forgets");
+        if (db.exec("INSERT INTO temp.fresh_forgets SELECT entry, time FROM peer.forgets p "
+                    "WHERE NOT EXISTS (SELECT 1 FROM main.forgets f WHERE f.entry = p.entry "
+                    "AND f.time >= p.time)") == 0)
+            return;
+        db.exec("INSERT INTO main.forgets (entry, time) SELECT entry, time FROM "
+                "temp.fresh_forgets WHERE true ON CONFLICT (entry) DO UPDATE SET time = "
+                "excluded.time");
+        db.exec("DELETE FROM main.answers WHERE EXISTS (SELECT 1 FROM temp.fresh_forgets f "
+                "WHERE f.entry = answers.entry AND f.time >= answers.time)");
+        SQLite::Statement entries(db, "SELECT entry FROM temp.fresh_forgets");
+        while (entries.executeStep())
+            touched.insert(entries.getColumn(0).getInt64());
+    }
+
+    // This machine's answers that the file under its name lacks go on under a new id,
+    // numbered from 1; what both share keeps the old one.
+    void takeNewDeviceId()
+    {
+        const std::string fresh = toQString(Memory::newDeviceId()).toStdString();
+        SQLite::Transaction transaction(db, SQLite::TransactionBehavior::IMMEDIATE);
+        db.exec("CREATE TEMP TABLE IF NOT EXISTS renumbered (seq INTEGER PRIMARY KEY, "
+                "fresh INTEGER NOT NULL)");
+        db.exec("DELETE FROM temp.renumbered");
+        SQLite::Statement own(db, R"sql(
+INSERT INTO temp.renumbered
+SELECT seq, row_number() OVER (ORDER BY seq) FROM main.answers m
+WHERE device = ?1
+  AND NOT EXISTS (SELECT 1 FROM peer.answers p WHERE p.device = m.device AND p.seq = m.seq
+                  AND p.time = m.time AND p.entry = m.entry AND p.direction = m.direction)
+)sql");
+        own.bind(1, deviceId);
+        const int count = own.exec();
+        SQLite::Statement relabel(db, "UPDATE main.answers SET device = ?2, seq = (SELECT fresh "
+                                      "FROM temp.renumbered r WHERE r.seq = answers.seq) WHERE "
+                                      "device = ?1 AND seq IN (SELECT seq FROM temp.renumbered)");
+        relabel.bind(1, deviceId);
+        relabel.bind(2, fresh);
+        relabel.exec();
+        updateSequence->bind(1, fresh);
+        updateSequence->bind(2, static_cast<std::int64_t>(count));
+        updateSequence->exec();
+        updateSequence->reset();
+        transaction.commit();
+        deviceId = fresh;
+        lastSeq = count;
     }
 
     void saveState(EntryKey key, int direction, const EntryState& state)
@@ -370,38 +678,77 @@ bool Memory::record(int entry, Direction direction, bool right, std::int64_t now
     return true;
 }
 
-bool Memory::forgetList()
+bool Memory::forgetList(std::int64_t now)
 {
     Store& store = *m_store;
+    // Every answer this machine gave is covered, whatever its clock did since.
+    const std::int64_t time = std::max(now, store.lastTime);
+    const KeySet keys(store.keys.begin(), store.keys.end());
     try {
-        SQLite::Transaction transaction(store.db, SQLite::TransactionBehavior::IMMEDIATE);
-        // The log has no index by entry, which every answer would pay for: one pass over it
-        // finds the list's rows.
-        store.db.exec("CREATE TEMP TABLE IF NOT EXISTS forgotten (entry INTEGER PRIMARY KEY)");
-        store.db.exec("DELETE FROM forgotten");
-        SQLite::Statement forget(store.db, "INSERT OR IGNORE INTO forgotten (entry) VALUES (?)");
-        for (const EntryKey key : store.keys) {
-            forget.bind(1, key);
-            forget.exec();
-            forget.reset();
+        {
+            SQLite::Transaction transaction(store.db, SQLite::TransactionBehavior::IMMEDIATE);
+            // The log has no index by entry, which every answer would pay for: one pass over
+            // it finds the list's rows.
+            store.db.exec("CREATE TEMP TABLE IF NOT EXISTS forgotten (entry INTEGER PRIMARY KEY)");
+            store.db.exec("DELETE FROM forgotten");
+            SQLite::Statement forget(store.db,
+                                     "INSERT OR IGNORE INTO forgotten (entry) VALUES (?)");
+            for (const EntryKey key : keys) {
+                forget.bind(1, key);
+                forget.exec();
+                forget.reset();
+            }
+            SQLite::Statement mark(store.db,
+                                   "INSERT INTO forgets (entry, time) SELECT entry, ?1 FROM "
+                                   "forgotten WHERE true ON CONFLICT (entry) DO UPDATE SET "
+                                   "time = max(time, excluded.time)");
+            mark.bind(1, time);
+            mark.exec();
+            SQLite::Statement drop(store.db, "DELETE FROM answers WHERE entry IN (SELECT entry "
+                                             "FROM forgotten) AND time <= ?1");
+            drop.bind(1, time);
+            drop.exec();
+            transaction.commit();
         }
-        store.db.exec("DELETE FROM answers WHERE entry IN (SELECT entry FROM forgotten)");
-        store.db.exec("DELETE FROM state WHERE entry IN (SELECT entry FROM forgotten)");
-        transaction.commit();
+        store.replay(&keys);
     } catch (const SQLite::Exception&) {
         return false;
     }
-    for (StateMap& map : store.states) {
-        for (const EntryKey key : store.keys)
-            map.erase(key);
-    }
-    store.fillListStates();
     return true;
 }
 
 EntryState Memory::stateOf(int entry, Direction direction) const
 {
     return m_store->listStates[static_cast<int>(direction)].at(static_cast<size_t>(entry));
+}
+
+Overview Memory::overview(Direction direction, std::int64_t now) const
+{
+    const Store& store = *m_store;
+    const int dir = static_cast<int>(direction);
+    const int today = dayOf(now);
+    Overview overview;
+    overview.entries = static_cast<int>(store.keys.size());
+    for (const EntryState& state : store.listStates[dir]) {
+        overview.perBox[std::clamp(state.box, kNewBox, kTopBox)]++;
+        if (state.box == kNewBox)
+            continue;
+        const int ahead = std::max(dueDay(state) - today, 0);
+        if (ahead < kDaysAhead)
+            overview.duePerDay[ahead]++;
+    }
+    const KeySet keys(store.keys.begin(), store.keys.end());
+    SQLite::Statement query(store.db,
+                            "SELECT entry, right FROM answers WHERE day = ? AND direction = ?");
+    query.bind(1, today);
+    query.bind(2, dir);
+    while (query.executeStep()) {
+        if (!keys.contains(query.getColumn(0).getInt64()))
+            continue;
+        overview.answersToday++;
+        overview.rightToday += query.getColumn(1).getInt() != 0;
+    }
+    return overview;
 }
 
 std::int64_t Memory::answerCount() const
@@ -413,25 +760,82 @@ std::int64_t Memory::answerCount() const
 // on one day raise it once.
 void Memory::rebuild()
 {
+    m_store->replay(nullptr);
+}
+
+std::u16string Memory::deviceId() const
+{
+    return QString::fromStdString(m_store->deviceId).toStdU16String();
+}
+
+bool Memory::writeSnapshot(const std::u16string& folder)
+{
     Store& store = *m_store;
-    std::array<StateMap, kDirections> states;
-    SQLite::Statement query(store.db, "SELECT entry, direction, day, right FROM answers "
-                                      "ORDER BY time, device, seq");
-    while (query.executeStep()) {
-        const int direction = query.getColumn(1).getInt();
-        if (direction < 0 || direction >= kDirections)
-            continue;
-        EntryState& state = states[direction][query.getColumn(0).getInt64()];
-        state = answer(state, query.getColumn(3).getInt() != 0, query.getColumn(2).getInt()).state;
+    const QString path =
+        toQString(folder) + QLatin1Char('/') + toQString(deviceId()) + QStringLiteral(".sqlite");
+    const QString temporary = toQString(folder) + QStringLiteral("/.") + toQString(deviceId()) +
+                              QStringLiteral(".sqlite.tmp");
+    QFile::remove(temporary);
+    try {
+        SQLite::Statement vacuum(store.db, "VACUUM INTO ?");
+        vacuum.bind(1, nativeName(temporary));
+        vacuum.exec();
+        // The copy keeps no write-ahead log, which would appear beside it when it is read.
+        SQLite::Database copy(nativeName(temporary), SQLite::OPEN_READWRITE);
+        copy.exec("PRAGMA journal_mode=DELETE");
+    } catch (const SQLite::Exception&) {
+        QFile::remove(temporary);
+        return false;
     }
-    SQLite::Transaction transaction(store.db, SQLite::TransactionBehavior::IMMEDIATE);
-    store.db.exec("DELETE FROM state");
-    for (int direction = 0; direction < kDirections; ++direction) {
-        for (const auto& [key, state] : states[direction])
-            store.saveState(key, direction, state);
+    if (std::rename(nativeName(temporary).c_str(), nativeName(path).c_str()) != 0) {
+        QFile::remove(temporary);
+        return false;
     }
-    transaction.commit();
-    store.loadStates();
+    try {
+        store.see(path, Store::sizeAndTime(path), true);
+    } catch (const SQLite::Exception&) {
+        return false;
+    }
+    return true;
+}
+
+MergeResult Memory::merge(const std::u16string& folder)
+{
+    Store& store = *m_store;
+    MergeResult result;
+    const QString ownName = toQString(deviceId()) + QStringLiteral(".sqlite");
+    // Names starting with "." are files still being written, by this machine or a sync tool.
+    QFileInfoList files =
+        QDir(toQString(folder)).entryInfoList({QStringLiteral("*.sqlite")}, QDir::Files);
+    // This machine's own file first: it may change which file is its own.
+    std::stable_partition(files.begin(), files.end(),
+                          [&](const QFileInfo& file) { return file.fileName() == ownName; });
+    KeySet touched;
+    for (const QFileInfo& file : files) {
+        const bool own = file.fileName() == toQString(deviceId()) + QStringLiteral(".sqlite");
+        const QString path = file.absoluteFilePath();
+        try {
+            const Store::Seen seen = store.seen(path);
+            const auto now = Store::sizeAndTime(path);
+            bool readable = seen.readable;
+            if (std::pair(seen.size, seen.mtime) != now) {
+                readable = store.mergeFile(path, own, touched, result.deviceChanged);
+                store.see(path, now, readable);
+            }
+            if (!readable)
+                result.unreadable.push_back(file.fileName().toStdU16String());
+        } catch (const SQLite::Exception&) {
+            result.unreadable.push_back(file.fileName().toStdU16String());
+        }
+    }
+    if (!touched.empty()) {
+        try {
+            store.replay(&touched);
+        } catch (const SQLite::Exception&) {
+            store.loadStates();
+        }
+    }
+    return result;
 }
 
 } // namespace progress

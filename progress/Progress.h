@@ -3,6 +3,7 @@
 // the dialog; the caller passes the time and the list.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -16,6 +17,8 @@ namespace progress {
 int dayOf(std::int64_t time);
 // "Friday, 11 December" for a day number.
 std::u16string dayName(int day);
+// "11" for a day number: its day of the month.
+std::u16string dayOfMonth(int day);
 
 inline constexpr int kNewBox = 0;
 inline constexpr int kTopBox = 7;
@@ -60,6 +63,28 @@ struct NextQuestion {
     int nextDueDay = 0; // when none are due tomorrow: the day the next are, or 0 for none
 };
 
+inline constexpr int kDaysAhead = 14;
+
+// Where the learner stands with the list in one direction.
+struct Overview {
+    int entries = 0;
+    std::array<int, kTopBox + 1> perBox{}; // the list's entries: new, then in boxes 1 to 7
+    // The entries that come due today (with the overdue), tomorrow and so on.
+    std::array<int, kDaysAhead> duePerDay{};
+    int answersToday = 0;
+    int rightToday = 0; // of them right at the first try
+};
+
+struct MergeResult {
+    // The names of the files that could not be read: half-synced, damaged, or from a newer
+    // version. They are passed over until they change.
+    std::vector<std::u16string> unreadable;
+    // The folder held this machine's file with answers this machine never made (a home
+    // folder copied to a second machine): the memory took a new device id, for the caller
+    // to keep.
+    bool deviceChanged = false;
+};
+
 class Memory {
 public:
     // Opens the store in defaultFolder(). `create` false opens only a store that exists.
@@ -84,13 +109,28 @@ public:
     // `message` then says why.
     bool record(int entry, Direction direction, bool right, std::int64_t now,
                 std::u16string& message);
-    // Removes every record of the list's entries.
-    bool forgetList();
+    // Removes every record of the list's entries made up to `now`, here and, through the
+    // progress folder, on the learner's other machines.
+    bool forgetList(std::int64_t now);
 
     EntryState stateOf(int entry, Direction direction) const;
+    Overview overview(Direction direction, std::int64_t now) const;
     std::int64_t answerCount() const;
     // Derives the state again from the log alone.
     void rebuild();
+
+    // The progress folder: a folder that the learner's file sync keeps the same on their
+    // machines. Each machine writes only its own file there, "<device id>.sqlite".
+
+    std::u16string deviceId() const;
+    // Writes this machine's file into `folder` as one consistent snapshot: a copy under a
+    // name starting with ".", which sync tools pass over, then renamed. False when it could
+    // not be written.
+    bool writeSnapshot(const std::u16string& folder);
+    // Merges the answers in the other machines' files in `folder` (conflict copies too) and
+    // derives again the state of the entries they touch. A file unchanged in size and time
+    // since it was last read is passed over.
+    MergeResult merge(const std::u16string& folder);
 
 private:
     struct Store;

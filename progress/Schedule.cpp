@@ -28,6 +28,11 @@ std::u16string dayName(int day)
         .toStdU16String();
 }
 
+std::u16string dayOfMonth(int day)
+{
+    return QString::number(QDate::fromJulianDay(day).day()).toStdU16String();
+}
+
 int dueDay(const EntryState& state)
 {
     return state.lastDay + kIntervals[std::clamp(state.box, kNewBox, kTopBox)];

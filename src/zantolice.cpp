@@ -6,6 +6,20 @@ CZantoliceApp theApp;
 
 CZantoliceApp::CZantoliceApp() : CWinApp(nullptr) {}
 
+std::vector<CWinApp::CommandLineOption> CZantoliceApp::GetCommandLineOptions() const
+{
+    return {{kProgressOption, "FILE", "print the progress with the word list FILE and exit"},
+            {kProgressFolderOption, "DIR", "keep the progress in DIR for this run"}};
+}
+
+std::optional<int> CZantoliceApp::RunWithoutWindow()
+{
+    const CString strList = GetCommandLineValue(kProgressOption);
+    if (strList.IsEmpty())
+        return std::nullopt;
+    return CZantoliceDlg::PrintProgress(strList);
+}
+
 BOOL CZantoliceApp::InitInstance()
 {
     CZantoliceDlg dlg(nullptr);

@@ -8,4 +8,6 @@ public:
     CZantoliceApp();
 
     BOOL InitInstance() override;
+    std::vector<CommandLineOption> GetCommandLineOptions() const override;
+    std::optional<int> RunWithoutWindow() override;
 };

@@ -2,10 +2,13 @@
 
 #include "DicFile.h"
 #include "Progress.h"
+#include "ProgressDlg.h"
 #include "WordList.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 int g_nQuestionNo = 0;
@@ -52,6 +55,7 @@ const ContextMenuItem kContextMenu[] = {
     {MF_STRING, IDC_OPEN, _T("&Open…\tCtrl+O")},
     {MF_STRING, IDC_START, _T("&Next question\tN")},
     {MF_STRING, IDC_ABOUT, _T("&About\tF1")},
+    {MF_STRING, ID_PROGRESS_VIEW, _T("&Progress…\tF2")},
     {MF_STRING, IDC_CLEAR, _T("&Wipe the pad\tDel")},
     {MF_SEPARATOR, 0, nullptr},
     {MF_STRING, ID_DRILL_REVERSE, _T("&Drill the other way\tCtrl+R")},
@@ -59,6 +63,7 @@ const ContextMenuItem kContextMenu[] = {
     {MF_SEPARATOR, 0, nullptr},
     {MF_STRING, ID_PROGRESS_REMEMBER, _T("&Remember progress\tCtrl+M")},
     {MF_STRING, ID_PROGRESS_FORGET, _T("&Forget progress of this list…")},
+    {MF_STRING, ID_PROGRESS_FOLDER, _T("Progress f&older…")},
     {MF_SEPARATOR, 0, nullptr},
     {MF_STRING, ID_VIEW_ZOOM_IN, _T("Zoom &in\tCtrl++")},
     {MF_STRING, ID_VIEW_ZOOM_OUT, _T("Zoom o&ut\tCtrl+-")},
@@ -71,16 +76,49 @@ const ContextMenuItem kContextMenu[] = {
 constexpr LPCTSTR kProgressSection = _T("Progress");
 constexpr LPCTSTR kRememberEntry = _T("Remember");
 constexpr LPCTSTR kDeviceEntry = _T("Device");
+constexpr LPCTSTR kFolderEntry = _T("Folder");
+// This machine's file in the progress folder is written again after this much answering.
+constexpr std::time_t kSnapshotSeconds = 5 * 60;
 constexpr LPCTSTR kMemoryCaption = _T("Remember progress");
+
+// This machine's id, made the first time it is needed.
+CString DeviceId()
+{
+    CWinApp* pApp = AfxGetApp();
+    CString strDevice = pApp->GetProfileString(kProgressSection, kDeviceEntry, _T(""));
+    if (strDevice.IsEmpty()) {
+        strDevice = ToCString(progress::Memory::newDeviceId());
+        pApp->WriteProfileString(kProgressSection, kDeviceEntry, strDevice);
+    }
+    return strDevice;
+}
+
+// The progress folder named on the command line for this run, or else the one chosen.
+CString ConfiguredFolder()
+{
+    CString strGiven = AfxGetApp()->GetCommandLineValue(kProgressFolderOption);
+    if (!strGiven.IsEmpty())
+        return strGiven;
+    return AfxGetApp()->GetProfileString(kProgressSection, kFolderEntry, _T(""));
+}
+
+// Merges the other machines' files in `strFolder` and keeps a new device id the memory
+// took; returns the names of the files that could not be read.
+std::vector<CString> MergeFolder(progress::Memory& memory, const CString& strFolder)
+{
+    const progress::MergeResult merged = memory.merge(std::u16string(strFolder));
+    if (merged.deviceChanged)
+        AfxGetApp()->WriteProfileString(kProgressSection, kDeviceEntry,
+                                        ToCString(memory.deviceId()));
+    std::vector<CString> unreadable;
+    for (const std::u16string& name : merged.unreadable)
+        unreadable.push_back(ToCString(name));
+    return unreadable;
+}
 
 progress::Direction DirectionOf(int bReverse)
 {
     return bReverse ? progress::Direction::MeaningToWord : progress::Direction::WordToMeaning;
-}
-
-CString ToCString(const std::u16string& text)
-{
-    return CString(text.data(), static_cast<int>(text.size()));
 }
 
 } // namespace
@@ -116,6 +154,8 @@ ON_COMMAND(ID_DRILL_REVERSE, CZantoliceDlg::OnDrillReverse)
 ON_COMMAND(ID_EDIT_COPY_MISSED, CZantoliceDlg::OnCopyMissed)
 ON_COMMAND(ID_PROGRESS_REMEMBER, CZantoliceDlg::OnRememberProgress)
 ON_COMMAND(ID_PROGRESS_FORGET, CZantoliceDlg::OnForgetProgress)
+ON_COMMAND(ID_PROGRESS_FOLDER, CZantoliceDlg::OnProgressFolder)
+ON_COMMAND(ID_PROGRESS_VIEW, CZantoliceDlg::OnProgressView)
 END_MESSAGE_MAP()
 
 CZantoliceDlg::CZantoliceDlg(CWnd* pParent) : BDialog(CZantoliceDlg::IDD, pParent)
@@ -127,7 +167,11 @@ CZantoliceDlg::CZantoliceDlg(CWnd* pParent) : BDialog(CZantoliceDlg::IDD, pParen
     m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
 }
 
-CZantoliceDlg::~CZantoliceDlg() = default;
+// Quitting writes this machine's file for the other machines.
+CZantoliceDlg::~CZantoliceDlg()
+{
+    WriteProgressSnapshot();
+}
 
 void CZantoliceDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -375,39 +419,50 @@ CString CZantoliceDlg::ReadWordList(DicFile& dicFile, formats::FileKind kind,
     return CString();
 }
 
-void CZantoliceDlg::LoadDictionary(const CString& path)
+CZantoliceDlg::ListRead CZantoliceDlg::ReadList(const CString& path, std::vector<CString>& words,
+                                                std::vector<CString>& meanings, BOOL& bTooLarge,
+                                                CString& strProblem)
 {
-    g_strDicPath = path;
     DicFile dicFile;
-    dicFile.SetFileName(g_strDicPath);
-    if (!dicFile.OpenRead()) {
-        // Nothing has changed yet: the loaded list and the drill stay as they were.
-        CString strMessage;
-        strMessage.Format(_T("Cannot open the file \"%s\"."), g_strDicPath);
-        MessageBox(strMessage, _T("Open failed!"), MB_ICONSTOP);
-        return;
-    }
-    BeginWaitCursor();
-    std::vector<CString> words;
-    std::vector<CString> meanings;
-    BOOL bTooLarge = FALSE;
-    BOOL bReadWhole = TRUE;
-    CString strProblem;
+    dicFile.SetFileName(path);
+    if (!dicFile.OpenRead())
+        return ListRead::NotOpened;
+    ListRead read = ListRead::Whole;
     try {
         // A dictionary is read here; every other file goes to the readers of other
         // programs' formats, which also refuse what is no word list.
         const formats::FileKind kind =
-            formats::fileKind(dicFile.PeekFirstBlock(), std::u16string(g_strDicPath));
+            formats::fileKind(dicFile.PeekFirstBlock(), std::u16string(path));
         if (kind == formats::FileKind::Dictionary)
             bTooLarge = ReadEntries(dicFile, words, meanings);
         else
             strProblem = ReadWordList(dicFile, kind, words, meanings, bTooLarge);
     } catch (CFileException* e) {
         e->Delete();
-        bReadWhole = FALSE;
+        read = ListRead::Broken;
     }
     dicFile.Close();
+    return read;
+}
+
+void CZantoliceDlg::LoadDictionary(const CString& path)
+{
+    g_strDicPath = path;
+    BeginWaitCursor();
+    std::vector<CString> words;
+    std::vector<CString> meanings;
+    BOOL bTooLarge = FALSE;
+    CString strProblem;
+    const ListRead read = ReadList(g_strDicPath, words, meanings, bTooLarge, strProblem);
     EndWaitCursor();
+    if (read == ListRead::NotOpened) {
+        // Nothing has changed yet: the loaded list and the drill stay as they were.
+        CString strMessage;
+        strMessage.Format(_T("Cannot open the file \"%s\"."), g_strDicPath);
+        MessageBox(strMessage, _T("Open failed!"), MB_ICONSTOP);
+        return;
+    }
+    const BOOL bReadWhole = read == ListRead::Whole;
     if (!strProblem.IsEmpty()) {
         // A file that is no word list leaves the loaded list and the drill as they were.
         CString strMessage;
@@ -446,8 +501,11 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
 
     // A store not yet open waits for the first question, so that a list named at start-up
     // is on screen as soon as without the memory.
-    if (m_pMemory)
+    if (m_pMemory) {
+        WriteProgressSnapshot();
+        MergeProgress();
         GiveListTo(*m_pMemory);
+    }
 
     if (bReadWhole) {
         if (m_nLastIndex >= MIN_WORDS - 1) {
@@ -647,6 +705,7 @@ void CZantoliceDlg::OnRememberProgress()
     AfxGetApp()->WriteProfileInt(kProgressSection, kRememberEntry, m_bRemember);
     if (!m_bRemember) {
         // What was kept stays on disk for when it is turned on again.
+        WriteProgressSnapshot();
         m_pMemory.reset();
         return;
     }
@@ -680,7 +739,7 @@ void CZantoliceDlg::OnForgetProgress()
         if (pMemory)
             GiveListTo(*pMemory);
     }
-    if (pMemory && !pMemory->forgetList())
+    if (pMemory && !pMemory->forgetList(CTime::GetCurrentTime().GetTime()))
         MessageBox(_T("The progress of this list could not be forgotten."), _T("Forget progress"),
                    MB_ICONSTOP);
 }
@@ -693,20 +752,116 @@ BOOL CZantoliceDlg::OpenMemory()
         return TRUE;
     if (m_bMemoryFailed)
         return FALSE;
-    CWinApp* pApp = AfxGetApp();
-    CString strDevice = pApp->GetProfileString(kProgressSection, kDeviceEntry, _T(""));
-    if (strDevice.IsEmpty()) {
-        strDevice = ToCString(progress::Memory::newDeviceId());
-        pApp->WriteProfileString(kProgressSection, kDeviceEntry, strDevice);
-    }
     std::u16string strMessage;
-    m_pMemory = progress::Memory::open(std::u16string(strDevice), true, strMessage);
+    m_pMemory = progress::Memory::open(std::u16string(DeviceId()), true, strMessage);
     if (!strMessage.empty())
         MessageBox(ToCString(strMessage), kMemoryCaption, MB_ICONSTOP);
     m_bMemoryFailed = !m_pMemory;
-    if (m_pMemory && m_bLoaded)
+    if (!m_pMemory)
+        return FALSE;
+    m_tLastSnapshot = CTime::GetCurrentTime().GetTime();
+    MergeProgress();
+    if (m_bLoaded)
         GiveListTo(*m_pMemory);
-    return !m_bMemoryFailed;
+    return TRUE;
+}
+
+CString CZantoliceDlg::ProgressFolder() const
+{
+    return m_strChosenFolder.IsEmpty() ? ConfiguredFolder() : m_strChosenFolder;
+}
+
+// A file that cannot be read is noted for the progress view, never told in a box: it may
+// be half-synced at every open.
+void CZantoliceDlg::MergeProgress()
+{
+    const CString strFolder = ProgressFolder();
+    if (!m_pMemory || strFolder.IsEmpty())
+        return;
+    m_unreadableFiles = MergeFolder(*m_pMemory, strFolder);
+}
+
+int CZantoliceDlg::PrintProgress(const CString& path)
+{
+    if (AfxGetApp()->GetProfileInt(kProgressSection, kRememberEntry, 0) == 0) {
+        WriteConsoleLine(_T("memory is off"));
+        return EXIT_SUCCESS;
+    }
+    std::vector<CString> words;
+    std::vector<CString> meanings;
+    BOOL bTooLarge = FALSE;
+    CString strProblem;
+    const ListRead read = ReadList(path, words, meanings, bTooLarge, strProblem);
+    CString strError;
+    if (read == ListRead::NotOpened)
+        strError.Format(_T("Cannot open the file \"%s\"."), path);
+    else if (!strProblem.IsEmpty())
+        strError.Format(_T("Cannot open \"%s\": %s"), path, strProblem);
+    else if (read == ListRead::Broken)
+        strError.Format(_T("Cannot read the file \"%s\"."), path);
+    std::u16string strMessage;
+    const std::unique_ptr<progress::Memory> pMemory =
+        strError.IsEmpty() ? progress::Memory::open(std::u16string(DeviceId()), true, strMessage)
+                           : nullptr;
+    if (!pMemory) {
+        WriteConsoleLine(strError.IsEmpty() ? ToCString(strMessage) : strError, stderr);
+        return EXIT_FAILURE;
+    }
+    const CString strFolder = ConfiguredFolder();
+    const std::vector<CString> unreadable =
+        strFolder.IsEmpty() ? std::vector<CString>() : MergeFolder(*pMemory, strFolder);
+    std::vector<progress::Entry> entries(words.size());
+    for (size_t i = 0; i < words.size(); ++i)
+        entries[i] = {std::u16string(words[i]),
+                      i < meanings.size() ? std::u16string(meanings[i]) : std::u16string()};
+    pMemory->setList(entries);
+    // A new run drills word to meaning.
+    const std::time_t tNow = CTime::GetCurrentTime().GetTime();
+    for (const CString& strLine :
+         DescribeProgress(pMemory->overview(progress::Direction::WordToMeaning, tNow),
+                          progress::dayOf(tNow), unreadable))
+        WriteConsoleLine(strLine);
+    return EXIT_SUCCESS;
+}
+
+void CZantoliceDlg::WriteProgressSnapshot()
+{
+    const CString strFolder = ProgressFolder();
+    if (!m_pMemory || strFolder.IsEmpty())
+        return;
+    m_pMemory->writeSnapshot(std::u16string(strFolder));
+    m_tLastSnapshot = CTime::GetCurrentTime().GetTime();
+}
+
+// The view shows the loaded list in the current direction, with the other machines' answers
+// merged in first.
+void CZantoliceDlg::OnProgressView()
+{
+    const std::time_t tNow = CTime::GetCurrentTime().GetTime();
+    std::optional<progress::Overview> overview;
+    if (m_bRemember) {
+        if (!m_bLoaded) {
+            MessageBox(_T("Open a dictionary first."), _T("Progress"), MB_OK);
+            return;
+        }
+        if (!OpenMemory())
+            return;
+        MergeProgress();
+        overview = m_pMemory->overview(DirectionOf(m_bReverse), tNow);
+    }
+    CProgressDlg dlgProgress(overview, progress::dayOf(tNow), m_unreadableFiles, this);
+    dlgProgress.DoModal();
+}
+
+void CZantoliceDlg::OnProgressFolder()
+{
+    CFolderPickerDialog dlgFolder(ProgressFolder(), 0, this);
+    if (dlgFolder.DoModal() != IDOK)
+        return;
+    m_strChosenFolder = dlgFolder.GetFolderPath();
+    AfxGetApp()->WriteProfileString(kProgressSection, kFolderEntry, m_strChosenFolder);
+    MergeProgress();
+    WriteProgressSnapshot();
 }
 
 void CZantoliceDlg::GiveListTo(progress::Memory& memory) const
@@ -745,9 +900,12 @@ void CZantoliceDlg::RememberAnswer(BOOL bRight)
         return;
     m_bAnswerRemembered = TRUE;
     std::u16string strMessage;
-    if (m_pMemory->record(m_nQuestionIndex, DirectionOf(m_bReverse), bRight,
-                          CTime::GetCurrentTime().GetTime(), strMessage))
+    const std::time_t tNow = CTime::GetCurrentTime().GetTime();
+    if (m_pMemory->record(m_nQuestionIndex, DirectionOf(m_bReverse), bRight, tNow, strMessage)) {
+        if (tNow - m_tLastSnapshot >= kSnapshotSeconds)
+            WriteProgressSnapshot();
         return;
+    }
     // Said once; the drill goes on without memory until it is turned on again.
     m_pMemory.reset();
     m_bMemoryFailed = TRUE;

@@ -5,6 +5,7 @@
 #include "afxwin.h"
 #include "resource.h"
 
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -23,6 +24,11 @@ constexpr int REVIEW_RING_SIZE = 10;
 constexpr int REVIEW_DUE = 9; // missed entries waiting when the oldest is asked again
 constexpr int CHOICE_COUNT = 6;
 constexpr int LINE_BUFFER_SIZE = 1000; // units of one dictionary line, with its zero
+
+// The command-line option that names the progress folder for one run.
+constexpr const char* kProgressFolderOption = "progress-folder";
+// The command-line option that prints the progress with a list and exits.
+constexpr const char* kProgressOption = "progress";
 
 // Drill counters, shared by loading, drawing and judging.
 extern int g_nQuestionNo; // questions drawn since the last load
@@ -52,6 +58,10 @@ class CZantoliceDlg : public BDialog {
 public:
     explicit CZantoliceDlg(CWnd* pParent = nullptr);
     ~CZantoliceDlg() override;
+
+    // Prints the numbers of the progress view for the list at `path`, without a window;
+    // returns the exit status.
+    static int PrintProgress(const CString& path);
 
     enum { IDD = IDD_ZANTOLICE_DIALOG };
 
@@ -113,6 +123,8 @@ protected:
     void OnCopyMissed();
     void OnRememberProgress();
     void OnForgetProgress();
+    void OnProgressFolder();
+    void OnProgressView();
 
     void TakeReview();
     void RecordMiss();
@@ -131,6 +143,11 @@ private:
     static CString ReadWordList(DicFile& dicFile, formats::FileKind kind,
                                 std::vector<CString>& words, std::vector<CString>& meanings,
                                 BOOL& bTooLarge);
+    // Reads the list at `path` as OPEN reads it: a dictionary or another program's word
+    // list. `strProblem` says why a file is no word list.
+    enum class ListRead { Whole, NotOpened, Broken };
+    static ListRead ReadList(const CString& path, std::vector<CString>& words,
+                             std::vector<CString>& meanings, BOOL& bTooLarge, CString& strProblem);
 
     void ClearMisses();
     void ShowStartPrompt();
@@ -146,9 +163,17 @@ private:
     void GiveListTo(progress::Memory& memory) const;
     int DrawMemoryEntry();
     void RememberAnswer(BOOL bRight);
+    // The progress folder that the learner's file sync shares between machines: the other
+    // machines' answers are merged in, and this machine's file is written there.
+    CString ProgressFolder() const;
+    void MergeProgress();
+    void WriteProgressSnapshot();
 
     int m_bCountedRight = 0;     // the question on screen has added to g_nRight
     int m_bAnswerRemembered = 0; // the memory has the question's first answer
     int m_bMemoryFailed = 0;     // the store could not be written: off until turned on again
     std::unique_ptr<progress::Memory> m_pMemory;
+    CString m_strChosenFolder;              // chosen in this run, over the command line's
+    std::vector<CString> m_unreadableFiles; // of the progress folder, at the last merge
+    std::time_t m_tLastSnapshot = 0;
 };

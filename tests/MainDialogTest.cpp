@@ -335,6 +335,7 @@ const std::vector<RecordedMenuItem> kMenu = {
     {u"Open…", u"Ctrl+O", false, false},
     {u"Next question", u"N", false, false},
     {u"About", u"F1", false, false},
+    {u"Progress…", u"F2", false, false},
     {u"Wipe the pad", u"Del", false, false},
     {u"", u"", true, false},
     {u"Drill the other way", u"Ctrl+R", false, false},
@@ -342,6 +343,7 @@ const std::vector<RecordedMenuItem> kMenu = {
     {u"", u"", true, false},
     {u"Remember progress", u"Ctrl+M", false, false},
     {u"Forget progress of this list…", u"", false, false},
+    {u"Progress folder…", u"", false, false},
     {u"", u"", true, false},
     {u"Zoom in", u"Ctrl++", false, false},
     {u"Zoom out", u"Ctrl+-", false, false},
@@ -377,7 +379,7 @@ TEST_F(MainDialog, ContextMenuOpensByTheRightButtonAndByTheKeyboard)
     press(Qt::Key_R, Qt::ControlModifier);
     rightClick(click);
     std::vector<RecordedMenuItem> otherWay = kMenu;
-    otherWay[5].checked = true;
+    otherWay[6].checked = true;
     EXPECT_EQ(seam.menus.back().items, otherWay) << "the check shows the direction";
 }
 
@@ -478,6 +480,8 @@ std::vector<MenuCommandRow> ContextMenu::rows()
         {"NextQuestion", u"Next question", nothing,
          [](ContextMenu&, int n) { EXPECT_EQ(g_nQuestionNo, 1 + n); }},
         {"About", u"About", nothing, [](ContextMenu& t, int n) { EXPECT_EQ(t.aboutBoxes, n); }},
+        {"Progress", u"Progress…", nothing,
+         [](ContextMenu& t, int n) { EXPECT_EQ(t.aboutBoxes, n) << "the progress view"; }},
         {"WipeThePad", u"Wipe the pad", [](ContextMenu& t) { t.drawStroke(); },
          [](ContextMenu& t, int) { EXPECT_EQ(t.blackPixels(t.band()), 0); }},
         {"DrillTheOtherWay", u"Drill the other way", nothing,

@@ -7,6 +7,10 @@
 #include "ScriptedSeam.h"
 #include "zantoliceDlg.h"
 
+#include <QAccessible>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -15,6 +19,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <SQLiteCpp/Database.h>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <functional>
@@ -307,6 +312,116 @@ TEST_F(Memory, ForgettingAsksAndNothingIsWrittenWithTheMemoryOff)
     }
 }
 
+// The progress view over three days: its numbers as a screen reader reads them, and the
+// charts' bars drawn from the same numbers.
+TEST_F(Memory, TheProgressViewShowsTheBoxesAndTheNextTwoWeeks)
+{
+    struct Day {
+        int date;
+        std::vector<int> missed; // of the questions, by their place in the day
+        int answers;
+        std::vector<std::u16string> lines;
+        std::vector<qreal> boxBars;
+    };
+    const Day days[] = {
+        {7,
+         {3, 7},
+         20,
+         {u"New: 10", u"Box 1: 2", u"Box 2: 18", u"Box 3: 0", u"Known (boxes 5 to 7): 0%",
+          u"Due today: 0", u"Due tomorrow: 2", u"Due Wednesday, 9 December: 18",
+          u"Answers today: 20", u"Right at the first try today: 90%"},
+         {10, 2, 18, 0, 0, 0, 0, 0}},
+        {8,
+         {},
+         12,
+         {u"New: 0", u"Box 1: 0", u"Box 2: 30", u"Due tomorrow: 18",
+          u"Due Thursday, 10 December: 12", u"Answers today: 12",
+          u"Right at the first try today: 100%"},
+         {0, 0, 30, 0, 0, 0, 0, 0}},
+        {9,
+         {},
+         18,
+         {u"Box 2: 12", u"Box 3: 18", u"Due today: 0", u"Due tomorrow: 12",
+          u"Due Sunday, 13 December: 18", u"Answers today: 18"},
+         {0, 0, 12, 18, 0, 0, 0, 0}},
+    };
+    std::u16string text;
+    std::vector<qreal> bars;
+    seam.onModal = [&](CDialog& view) -> INT_PTR {
+        QWidget* numbers = view.GetDlgItem(IDC_PROGRESS_TEXT)->GetHandle();
+        text = QAccessible::queryAccessibleInterface(numbers)
+                   ->text(QAccessible::Value)
+                   .toStdU16String();
+        bars.clear();
+        const auto* chart =
+            qobject_cast<QChartView*>(view.GetDlgItem(IDC_PROGRESS_BOXES)->GetHandle());
+        if (chart && !chart->chart()->series().isEmpty()) {
+            const QBarSet* set = qobject_cast<QBarSeries*>(chart->chart()->series().constFirst())
+                                     ->barSets()
+                                     .constFirst();
+            for (int i = 0; i < set->count(); ++i)
+                bars.push_back(set->at(i));
+        }
+        return IDOK;
+    };
+    sendCommand(*dlg, ID_PROGRESS_VIEW);
+    EXPECT_EQ(text.substr(0, 20), u"The memory is off, s");
+
+    for (const Day& day : days) {
+        SCOPED_TRACE(day.date);
+        startProgram();
+        setClock(day.date, 10);
+        open(30);
+        if (day.date == 7)
+            sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+        for (int i = 0; i < day.answers; ++i)
+            drawAndAnswer(std::find(day.missed.begin(), day.missed.end(), i) == day.missed.end());
+        sendCommand(*dlg, ID_PROGRESS_VIEW);
+        for (const std::u16string& line : day.lines)
+            EXPECT_NE(text.find(line + u"\n"), std::u16string::npos)
+                << QString::fromStdU16String(line).toStdString() << " in\n"
+                << QString::fromStdU16String(text).toStdString();
+        EXPECT_EQ(bars, day.boxBars);
+    }
+}
+
+// Monday on the laptop decides Tuesday on the desktop, through a folder that both share: one
+// chosen in the menu and kept, the other named on the command line for one run.
+TEST_F(Memory, MondayOnOneMachineDecidesTuesdayOnTheOther)
+{
+    const QTemporaryDir shared;
+    setClock(7, 10);
+    open(30);
+    sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+    seam.answerFolder(shared.path().toStdString());
+    sendCommand(*dlg, ID_PROGRESS_FOLDER);
+    for (int i = 0; i < 20; ++i)
+        drawAndAnswer(i != 3 && i != 7);
+    dlg.reset(); // quit
+    const CString device = AfxGetApp()->GetProfileString(_T("Progress"), _T("Device"));
+    EXPECT_EQ(QDir(shared.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList(QString::fromStdU16String(std::u16string(device)) + ".sqlite"));
+
+    {
+        const UserFolders desktop;
+        AfxGetApp()->m_commandLineValues[kProgressFolderOption] =
+            CString(reinterpret_cast<LPCTSTR>(shared.path().utf16()));
+        startProgram();
+        setClock(8, 10);
+        open(30);
+        sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+        std::vector<int> asked;
+        for (int i = 0; i < 12; ++i)
+            asked.push_back(drawAndAnswer(true));
+        EXPECT_EQ(asked, join({3, 7}, range(20, 29)));
+        dlg.reset();
+        AfxGetApp()->m_commandLineValues.clear();
+        EXPECT_TRUE(AfxGetApp()->GetProfileString(_T("Progress"), _T("Folder"), _T("")).IsEmpty());
+        EXPECT_EQ(QDir(shared.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+    startProgram();
+}
+
 // The child of the test below: a learner answering until the program is killed. Each answer is
 // reported once its handler has run, that is after its reveal.
 TEST_F(Memory, DISABLED_AnswersUntilKilled)
@@ -345,7 +460,7 @@ TEST(KilledMidDrill, EveryAnswerWhoseRevealWasShownIsFound)
     }
     child.kill(); // SIGKILL, in the middle of whatever answer comes next
     child.waitForFinished(10000);
-    // Lines come in bunches: the child may have answered on past the 25th.
+    // The reports may come in a burst that goes past the 25th.
     ASSERT_GE(reported, 25);
 
     const UserFolders user(folder.path());

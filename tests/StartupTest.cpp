@@ -3,12 +3,14 @@
 // second start hands its file to the first.
 #include "DialogDriver.h"
 #include "DictionaryWriter.h"
+#include "Progress.h"
 #include "ScriptedSeam.h"
 #include "private/SecondStart.h"
 #include "private/SingleInstance.h"
 #include "zantoliceDlg.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -136,6 +138,73 @@ TEST_F(Startup, OptionsAreAnsweredWithoutAWindow)
         const QByteArray out = program.readAllStandardOutput();
         EXPECT_TRUE(*row.out ? out.startsWith(row.out) : out.isEmpty()) << out.toStdString();
         EXPECT_EQ(program.readAllStandardError().toStdString(), row.err);
+    }
+}
+
+// `--progress FILE` prints where the learner stands with a list and exits, with no display
+// and no window to hand over to; `--progress-folder DIR` merges another machine's answers
+// first.
+TEST_F(Startup, ProgressIsPrintedWithoutAWindow)
+{
+    DictionaryWriter files;
+    const QString list = QString::fromStdString(files.writeEntries("lesson.dic", 30));
+    // Another machine answered the first five entries yesterday, the second one wrongly.
+    const QTemporaryDir otherMachine;
+    const QTemporaryDir shared;
+    {
+        const QByteArray saved = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(otherMachine.path()));
+        std::u16string message;
+        const auto memory = progress::Memory::open(u"other-machine", true, message);
+        qputenv("XDG_DATA_HOME", saved);
+        ASSERT_TRUE(memory);
+        std::vector<progress::Entry> entries;
+        for (int i = 0; i < 30; ++i) {
+            const std::u16string n = QString::number(i).toStdU16String();
+            entries.push_back({u"word" + n, u"meaning " + n});
+        }
+        memory->setList(entries);
+        const std::int64_t yesterday = QDateTime::currentSecsSinceEpoch() - 24 * 3600;
+        for (int entry = 0; entry < 5; ++entry)
+            ASSERT_TRUE(memory->record(entry, progress::Direction::WordToMeaning, entry != 1,
+                                       yesterday, message));
+        ASSERT_TRUE(memory->writeSnapshot(shared.path().toStdU16String()));
+    }
+    const QString settings = home.filePath(QStringLiteral(".config/zantoli/zantoli.conf"));
+    struct Row {
+        const char* what;
+        const char* settings; // "" for none
+        QStringList arguments;
+        std::vector<const char*> lines; // among those printed
+    };
+    const Row rows[] = {
+        {"off", "", {"--progress", list}, {"memory is off\n"}},
+        {"on, merged",
+         "[Progress]\nRemember=1\n",
+         {"--progress=" + list, "--progress-folder", shared.path()},
+         {"New: 25\n", "Box 1: 1\n", "Box 2: 4\n", "Due today: 1\n", "Due tomorrow: 4\n",
+          "Answers today: 0\n"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        QDir().mkpath(QFileInfo(settings).path());
+        QFile file(settings);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(row.settings);
+        file.close();
+        QProcess program;
+        QProcessEnvironment env = environment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(name);
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(ZANTOLI_EXECUTABLE), row.arguments);
+        ASSERT_TRUE(program.waitForFinished(10000));
+        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+        const QByteArray out = program.readAllStandardOutput();
+        for (const char* line : row.lines)
+            EXPECT_TRUE(out.startsWith(line) || out.contains(QByteArray("\n") + line))
+                << line << " in\n"
+                << out.toStdString();
     }
 }
 

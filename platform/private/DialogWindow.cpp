@@ -3,6 +3,7 @@
 #include "../CWinApp.h"
 #include "../CWnd.h"
 #include "../afxres.h"
+#include "BarChartView.h"
 #include "ClientSurface.h"
 #include "DialogTemplate.h"
 #include "DropFiles.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShortcut>
@@ -266,6 +268,16 @@ void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
             const int id = control.id;
             connect(button, &QPushButton::clicked, this, [this, id] { sendCommand(id); });
             widget = button;
+        } else if (control.className == u"EDIT" && (control.style & ES_MULTILINE)) {
+            auto* edit = new QPlainTextEdit(control.text, m_surface);
+            edit->setReadOnly(control.style & ES_READONLY);
+            edit->setFrameShape((control.style & WS_BORDER) ? QFrame::StyledPanel
+                                                            : QFrame::NoFrame);
+            // Lines wrap at the field's edge.
+            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            widget = edit;
+        } else if (control.className == u"CHART") {
+            widget = new BarChartView(m_surface);
         } else if (control.className == u"EDIT") {
             auto* edit = new QLineEdit(control.text, m_surface);
             edit->setReadOnly(control.style & ES_READONLY);
@@ -285,7 +297,7 @@ void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
         }
         widget->setProperty(kControlIdProperty, control.id);
         // Read-only fields take no focus, so that the keys always reach the accelerators.
-        const bool focusable = !qobject_cast<QLabel*>(widget) &&
+        const bool focusable = !qobject_cast<QLabel*>(widget) && control.className != u"CHART" &&
                                !(control.className == u"EDIT" && (control.style & ES_READONLY));
         widget->setFocusPolicy(!focusable ? Qt::NoFocus
                                : tabStop  ? Qt::StrongFocus

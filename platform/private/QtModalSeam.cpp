@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -56,6 +57,16 @@ bool QtModalSeam::GetOpenFileName(const CString& filter, const CString& defaultE
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     path = toCString(dialog.selectedFiles().constFirst());
+    return true;
+}
+
+bool QtModalSeam::GetFolderName(CString& folder)
+{
+    const QString chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(),
+                                                             QString(), toQString(folder));
+    if (chosen.isEmpty())
+        return false;
+    folder = toCString(chosen);
     return true;
 }
 

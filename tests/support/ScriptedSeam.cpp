@@ -21,6 +21,11 @@ void ScriptedSeam::cancelOpenFile()
     m_openAnswers.emplace_back(std::nullopt);
 }
 
+void ScriptedSeam::answerFolder(const std::string& folder)
+{
+    m_folderAnswers.push_back(folder);
+}
+
 void ScriptedSeam::chooseMenuItem(const std::u16string& label)
 {
     m_menuChoices.push_back(label);
@@ -55,6 +60,16 @@ bool ScriptedSeam::GetOpenFileName(const CString& filter, const CString& default
         return false;
     const QString qpath = QString::fromStdString(*answer);
     path = reinterpret_cast<LPCTSTR>(qpath.utf16());
+    return true;
+}
+
+bool ScriptedSeam::GetFolderName(CString& folder)
+{
+    if (m_folderAnswers.empty())
+        return false;
+    const QString answer = QString::fromStdString(m_folderAnswers.front());
+    m_folderAnswers.pop_front();
+    folder = reinterpret_cast<LPCTSTR>(answer.utf16());
     return true;
 }
 

@@ -40,6 +40,8 @@ public:
     // The next open-file dialog returns this path; nothing queued means cancel.
     void answerOpenFile(const std::string& path);
     void cancelOpenFile();
+    // The next folder dialog returns this folder; nothing queued means cancel.
+    void answerFolder(const std::string& folder);
     // The next pop-up menu chooses the item with this label; nothing queued closes it.
     void chooseMenuItem(const std::u16string& label);
     // The next message box asking OK or Cancel is answered so; nothing queued means OK.
@@ -47,6 +49,7 @@ public:
 
     int MessageBox(CWnd* owner, const CString& text, const CString& caption, UINT type) override;
     bool GetOpenFileName(const CString& filter, const CString& defaultExt, CString& path) override;
+    bool GetFolderName(CString& folder) override;
     INT_PTR RunModal(CDialog& dialog) override;
     UINT TrackPopupMenu(CWnd* owner, const CMenu& menu, CPoint point) override;
 
@@ -61,6 +64,7 @@ public:
 
 private:
     std::deque<std::optional<std::string>> m_openAnswers;
+    std::deque<std::string> m_folderAnswers;
     std::deque<std::u16string> m_menuChoices;
     std::deque<int> m_messageAnswers;
     ModalSeam* m_previous;

@@ -1,0 +1,129 @@
+#include "ProgressDlg.h"
+
+CString ToCString(const std::u16string& text)
+{
+    return CString(text.data(), static_cast<int>(text.size()));
+}
+
+namespace {
+
+// 1240 as "1,240".
+CString Grouped(int nValue)
+{
+    CString strDigits;
+    strDigits.Format(_T("%d"), nValue);
+    CString strGrouped;
+    const int nLength = strDigits.GetLength();
+    for (int i = 0; i < nLength; ++i) {
+        if (i > 0 && (nLength - i) % 3 == 0 && strDigits[i - 1] != u'-')
+            strGrouped += _T(",");
+        const WCHAR ch = strDigits[i];
+        strGrouped += CString(&ch, 1);
+    }
+    return strGrouped;
+}
+
+CString Percent(int nPart, int nWhole)
+{
+    CString strPercent;
+    strPercent.Format(_T("%d%%"), nWhole > 0 ? (nPart * 100 + nWhole / 2) / nWhole : 0);
+    return strPercent;
+}
+
+CString Line(LPCTSTR lpszName, const CString& strValue)
+{
+    return CString(lpszName) + _T(": ") + strValue;
+}
+
+} // namespace
+
+std::vector<CString> DescribeProgress(const progress::Overview& overview, int nToday,
+                                      const std::vector<CString>& unreadableFiles)
+{
+    std::vector<CString> lines;
+    lines.push_back(Line(_T("New"), Grouped(overview.perBox[progress::kNewBox])));
+    for (int nBox = 1; nBox <= progress::kTopBox; ++nBox) {
+        CString strName;
+        strName.Format(_T("Box %d"), nBox);
+        lines.push_back(Line(strName, Grouped(overview.perBox[nBox])));
+    }
+    int nKnown = 0;
+    for (int nBox = 5; nBox <= progress::kTopBox; ++nBox)
+        nKnown += overview.perBox[nBox];
+    lines.push_back(Line(_T("Known (boxes 5 to 7)"), Percent(nKnown, overview.entries)));
+    for (int nDay = 0; nDay < progress::kDaysAhead; ++nDay) {
+        const CString strName = nDay == 0 ? CString(_T("Due today"))
+                                : nDay == 1
+                                    ? CString(_T("Due tomorrow"))
+                                    : _T("Due ") + ToCString(progress::dayName(nToday + nDay));
+        lines.push_back(Line(strName, Grouped(overview.duePerDay[nDay])));
+    }
+    lines.push_back(Line(_T("Answers today"), Grouped(overview.answersToday)));
+    lines.push_back(Line(_T("Right at the first try today"),
+                         overview.answersToday > 0
+                             ? Percent(overview.rightToday, overview.answersToday)
+                             : CString(_T("no answers yet"))));
+    if (!unreadableFiles.empty()) {
+        CString strNames;
+        for (const CString& strName : unreadableFiles)
+            strNames += (strNames.IsEmpty() ? CString() : CString(_T(", "))) + strName;
+        CString strLine;
+        if (unreadableFiles.size() == 1)
+            strLine = _T("1 file from another machine could not be read: ") + strNames;
+        else
+            strLine.Format(_T("%d files from other machines could not be read: %s"),
+                           static_cast<int>(unreadableFiles.size()), strNames);
+        lines.push_back(strLine);
+    }
+    return lines;
+}
+
+BEGIN_MESSAGE_MAP(CProgressDlg, CDialog)
+END_MESSAGE_MAP()
+
+CProgressDlg::CProgressDlg(const std::optional<progress::Overview>& overview, int nToday,
+                           std::vector<CString> unreadableFiles, CWnd* pParent)
+    : CDialog(CProgressDlg::IDD, pParent), m_overview(overview), m_nToday(nToday),
+      m_unreadableFiles(std::move(unreadableFiles))
+{
+}
+
+BOOL CProgressDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    CWnd* pText = GetDlgItem(IDC_PROGRESS_TEXT);
+    if (!m_overview) {
+        for (const int nChart : {IDC_PROGRESS_BOXES, IDC_PROGRESS_DUE}) {
+            if (CWnd* pChart = GetDlgItem(nChart))
+                pChart->ShowWindow(SW_HIDE);
+        }
+        if (pText)
+            pText->SetWindowText(_T("The memory is off, so there is no progress to show. Turn on ")
+                                 _T("Remember progress (Ctrl+M) in the context menu, and the ")
+                                 _T("answers from then on are kept."));
+        return TRUE;
+    }
+    std::vector<CString> labels = {_T("New")};
+    std::vector<int> values = {m_overview->perBox[progress::kNewBox]};
+    for (int nBox = 1; nBox <= progress::kTopBox; ++nBox) {
+        CString strLabel;
+        strLabel.Format(_T("%d"), nBox);
+        labels.push_back(strLabel);
+        values.push_back(m_overview->perBox[nBox]);
+    }
+    CBarChart(*this, IDC_PROGRESS_BOXES).SetBars(_T("Entries per box"), labels, values);
+    labels.clear();
+    values.clear();
+    for (int nDay = 0; nDay < progress::kDaysAhead; ++nDay) {
+        labels.push_back(ToCString(progress::dayOfMonth(m_nToday + nDay)));
+        values.push_back(m_overview->duePerDay[nDay]);
+    }
+    CBarChart(*this, IDC_PROGRESS_DUE)
+        .SetBars(_T("Due in the next 14 days, by date"), labels, values);
+    CString strText;
+    for (const CString& strLine : DescribeProgress(*m_overview, m_nToday, m_unreadableFiles))
+        strText += strLine + _T("\n");
+    if (pText)
+        pText->SetWindowText(strText);
+    return TRUE;
+}

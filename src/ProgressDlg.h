@@ -1,0 +1,37 @@
+// CProgressDlg: where the learner stands with the loaded list, as two bar charts (the
+// entries per box, and those due in the next two weeks) and the same numbers as text.
+#pragma once
+
+#include "Progress.h"
+#include "afxwin.h"
+#include "resource.h"
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+CString ToCString(const std::u16string& text);
+
+// The numbers of the view as lines of text: "New: 1,240", "Box 1: 12", "Due tomorrow: 7"
+// and so on, with the files of the progress folder that could not be read.
+std::vector<CString> DescribeProgress(const progress::Overview& overview, int nToday,
+                                      const std::vector<CString>& unreadableFiles);
+
+class CProgressDlg : public CDialog {
+public:
+    // Without an overview, the view says that the memory is off.
+    CProgressDlg(const std::optional<progress::Overview>& overview, int nToday,
+                 std::vector<CString> unreadableFiles, CWnd* pParent = nullptr);
+
+    enum { IDD = IDD_PROGRESS };
+
+    BOOL OnInitDialog() override;
+
+protected:
+    DECLARE_MESSAGE_MAP()
+
+private:
+    std::optional<progress::Overview> m_overview;
+    int m_nToday;
+    std::vector<CString> m_unreadableFiles;
+};
