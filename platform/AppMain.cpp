@@ -92,14 +92,24 @@ constexpr QtOption kQtOptions[] = {
     {"dograb", false},         {"sync", false},
 };
 
+// Whether `name`, the argument after its dashes, is the option `optionName`, alone or with
+// "=VALUE"; `value` then points after the "=", or is null.
+bool namesOption(const char* name, const char* optionName, const char*& value)
+{
+    const size_t length = std::strcspn(name, "=");
+    if (std::strlen(optionName) != length || std::strncmp(optionName, name, length) != 0)
+        return false;
+    value = name[length] == '=' ? name + length + 1 : nullptr;
+    return true;
+}
+
 // The Qt option that `argument` names, or null.
 const QtOption* qtOption(const char* argument)
 {
     const char* name = argument + (argument[1] == '-' ? 2 : 1);
-    const size_t length = std::strcspn(name, "=");
+    const char* value = nullptr;
     for (const QtOption& option : kQtOptions) {
-        if (std::strlen(option.name) == length && std::strncmp(option.name, name, length) == 0 &&
-            (name[length] == '\0' || option.takesValue))
+        if (namesOption(name, option.name, value) && (!value || option.takesValue))
             return &option;
     }
     return nullptr;
@@ -113,13 +123,9 @@ const CWinApp::CommandLineOption* appOption(const char* argument,
 {
     if (std::strncmp(argument, "--", 2) != 0)
         return nullptr;
-    const char* name = argument + 2;
-    const size_t length = std::strcspn(name, "=");
     for (const CWinApp::CommandLineOption& option : known) {
-        if (std::strlen(option.name) == length && std::strncmp(option.name, name, length) == 0) {
-            value = name[length] == '=' ? name + length + 1 : nullptr;
+        if (namesOption(argument + 2, option.name, value))
             return &option;
-        }
     }
     return nullptr;
 }

@@ -116,6 +116,17 @@ std::vector<CString> MergeFolder(progress::Memory& memory, const CString& strFol
     return unreadable;
 }
 
+// The memory knows an entry by its word and meaning; a last word without one has "".
+std::vector<progress::Entry> EntriesOf(const CString* pWords, const CString* pMeanings,
+                                       size_t nWords, size_t nMeanings)
+{
+    std::vector<progress::Entry> entries(nWords);
+    for (size_t i = 0; i < nWords; ++i)
+        entries[i] = {std::u16string(pWords[i]),
+                      i < nMeanings ? std::u16string(pMeanings[i]) : std::u16string()};
+    return entries;
+}
+
 progress::Direction DirectionOf(int bReverse)
 {
     return bReverse ? progress::Direction::MeaningToWord : progress::Direction::WordToMeaning;
@@ -810,11 +821,7 @@ int CZantoliceDlg::PrintProgress(const CString& path)
     const CString strFolder = ConfiguredFolder();
     const std::vector<CString> unreadable =
         strFolder.IsEmpty() ? std::vector<CString>() : MergeFolder(*pMemory, strFolder);
-    std::vector<progress::Entry> entries(words.size());
-    for (size_t i = 0; i < words.size(); ++i)
-        entries[i] = {std::u16string(words[i]),
-                      i < meanings.size() ? std::u16string(meanings[i]) : std::u16string()};
-    pMemory->setList(entries);
+    pMemory->setList(EntriesOf(words.data(), meanings.data(), words.size(), meanings.size()));
     // A new run drills word to meaning.
     const std::time_t tNow = CTime::GetCurrentTime().GetTime();
     for (const CString& strLine :
@@ -866,10 +873,8 @@ void CZantoliceDlg::OnProgressFolder()
 
 void CZantoliceDlg::GiveListTo(progress::Memory& memory) const
 {
-    std::vector<progress::Entry> entries(static_cast<size_t>(m_nLastIndex) + 1);
-    for (int i = 0; i <= m_nLastIndex; ++i)
-        entries[i] = {std::u16string(m_strWord[i]), std::u16string(m_strMeaning[i])};
-    memory.setList(entries);
+    const size_t nEntries = static_cast<size_t>(m_nLastIndex) + 1;
+    memory.setList(EntriesOf(m_strWord, m_strMeaning, nEntries, nEntries));
 }
 
 // The due entries first, then new ones; when none is left, the learner hears so once and the
