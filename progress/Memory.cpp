@@ -738,16 +738,22 @@ Overview Memory::overview(Direction direction, std::int64_t now) const
             overview.duePerDay[ahead]++;
     }
     const KeySet keys(store.keys.begin(), store.keys.end());
-    SQLite::Statement query(store.db,
-                            "SELECT entry, right FROM answers WHERE day = ? AND direction = ?");
-    query.bind(1, today);
-    query.bind(2, dir);
+    SQLite::Statement query(
+        store.db,
+        "SELECT entry, right, day FROM answers WHERE day > ? AND day <= ? AND direction = ?");
+    query.bind(1, today - kDaysBack);
+    query.bind(2, today);
+    query.bind(3, dir);
     while (query.executeStep()) {
         if (!keys.contains(query.getColumn(0).getInt64()))
             continue;
-        overview.answersToday++;
-        overview.rightToday += query.getColumn(1).getInt() != 0;
+        const bool right = query.getColumn(1).getInt() != 0;
+        const int back = today - query.getColumn(2).getInt();
+        overview.answersPerPastDay[kDaysBack - 1 - back]++;
+        overview.rightPerPastDay[kDaysBack - 1 - back] += right;
     }
+    overview.answersToday = overview.answersPerPastDay[kDaysBack - 1];
+    overview.rightToday = overview.rightPerPastDay[kDaysBack - 1];
     return overview;
 }
 

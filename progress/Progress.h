@@ -64,6 +64,7 @@ struct NextQuestion {
 };
 
 inline constexpr int kDaysAhead = 14;
+inline constexpr int kDaysBack = 14;
 
 // Where the learner stands with the list in one direction.
 struct Overview {
@@ -73,6 +74,10 @@ struct Overview {
     std::array<int, kDaysAhead> duePerDay{};
     int answersToday = 0;
     int rightToday = 0; // of them right at the first try
+    // The answers to the list's entries on each of the last days, oldest first and today
+    // last, and of them the ones right at the first try.
+    std::array<int, kDaysBack> answersPerPastDay{};
+    std::array<int, kDaysBack> rightPerPastDay{};
 };
 
 struct MergeResult {
