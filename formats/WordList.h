@@ -23,6 +23,10 @@ struct WordList {
     std::vector<WordEntry> entries;
     // Why the file could not be read, as a learner would understand it; empty when it was.
     std::u16string problem;
+    // The languages of the words and of the meanings, as codes ("de", "en_US"), where the
+    // file names them; empty where it does not.
+    std::string wordLanguage;
+    std::string meaningLanguage;
 };
 
 // Units kept of a word or meaning, as a dictionary line keeps them.

@@ -2,6 +2,8 @@
 // what each format reads as, and that the load then follows the dictionary's rules.
 #include "LoadingFixture.h"
 
+#include "Language.h"
+
 #include <QString>
 #include <utility>
 
@@ -208,3 +210,28 @@ TEST_F(WordListFormats, SizesFollowTheDictionarysRules)
 }
 
 } // namespace
+
+// A list names its sides' languages by code or by name, in English or in the language itself.
+TEST(LanguageNames, NamesAndCodesGiveTheLanguagesCode)
+{
+    const std::pair<std::u16string, std::string> rows[] = {
+        {u"German", "de"},
+        {u"Deutsch", "de"},
+        {u"  english ", "en"},
+        {u"Français", "fr"},
+        {u"Español", "es"},
+        {u"Русский", "ru"},
+        {u"日本語", "ja"},
+        {u"de", "de"},
+        {u"en_US", "en_US"},
+        {u"en-us", "en_US"},
+        {u"zh-Hant-TW", "zh_TW"},
+        {u"Front", ""},
+        {u"word", ""},
+        {u"xx", ""},
+        {u"", ""},
+    };
+    for (const auto& [name, code] : rows)
+        EXPECT_EQ(formats::languageCode(name), code)
+            << QString::fromStdU16String(name).toStdString();
+}
