@@ -145,7 +145,7 @@ const QString& progressFolder()
                 store->record((answer * 7 + machine) % kEntries, direction, answer % 4 != 0,
                               kHistoryStart + answer * 170 + machine * 60, message);
             }
-            store->writeSnapshot(shared.toStdU16String());
+            store->writeSnapshot(shared.toStdU16String(), message);
         }
         return shared;
     }();

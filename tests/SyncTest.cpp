@@ -48,6 +48,11 @@ struct Machine {
     }
 
     std::u16string folder() const { return sync.toStdU16String(); }
+    bool snapshot() const
+    {
+        std::u16string reason;
+        return memory->writeSnapshot(folder(), reason);
+    }
 
     QString data;
     QString sync;
@@ -79,9 +84,10 @@ std::vector<progress::EntryState> boxes(const progress::Memory& memory)
     return states;
 }
 
+// On one of the last ten days: another machine's answers are never in the future.
 std::int64_t at(int day, int minute)
 {
-    return QDateTime(QDate(2026, 12, 7).addDays(day), QTime(10, 0).addSecs(minute * 60))
+    return QDateTime(QDate::currentDate().addDays(day - 10), QTime(10, 0).addSecs(minute * 60))
         .toSecsSinceEpoch();
 }
 
@@ -119,7 +125,7 @@ TEST(ProgressFolder, TwoMachinesOnAlternateDaysEndAsOneThatGaveEveryAnswer)
             ASSERT_TRUE(alone.memory->record(asked.entry, progress::Direction::WordToMeaning, right,
                                              at(day, n), message));
         }
-        ASSERT_TRUE(machine.memory->writeSnapshot(machine.folder()));
+        ASSERT_TRUE(machine.snapshot());
         copyFolder(machine, other);
     }
     for (Machine* machine : {&laptop, &desktop}) {
@@ -177,7 +183,7 @@ TEST(ProgressFolder, AMachineCopiedFromAnotherTakesANewId)
 
     ASSERT_TRUE(
         first.memory->record(1, progress::Direction::WordToMeaning, true, at(0, 1), message));
-    ASSERT_TRUE(first.memory->writeSnapshot(first.folder()));
+    ASSERT_TRUE(first.snapshot());
     ASSERT_TRUE(
         copy.memory->record(2, progress::Direction::WordToMeaning, false, at(0, 2), message));
     copyFolder(first, copy);
@@ -188,7 +194,7 @@ TEST(ProgressFolder, AMachineCopiedFromAnotherTakesANewId)
     EXPECT_EQ(copy.memory->answerCount(), 3) << "the shared answer once, and one of each";
     EXPECT_EQ(copy.memory->stateOf(1, progress::Direction::WordToMeaning).box, 2);
     EXPECT_EQ(copy.memory->stateOf(2, progress::Direction::WordToMeaning).box, 1);
-    ASSERT_TRUE(copy.memory->writeSnapshot(copy.folder()));
+    ASSERT_TRUE(copy.snapshot());
     copyFolder(copy, first);
     EXPECT_FALSE(first.memory->merge(first.folder()).deviceChanged);
     EXPECT_EQ(first.memory->answerCount(), 3);
