@@ -214,6 +214,19 @@ struct Memory::Impl {
         return true;
     }
 
+    // A new device id starts with this machine's last number and time, so that its answers
+    // still replay in the order given after a restart.
+    void keepSequenceOfNewDevice()
+    {
+        try {
+            SQLite::Transaction transaction(store->db(), SQLite::TransactionBehavior::IMMEDIATE);
+            log->setLastOf(device, lastSeq, lastTime);
+            transaction.commit();
+        } catch (const SQLite::Exception&) {
+            // Written with the next answer.
+        }
+    }
+
     void stopWorker()
     {
         if (!worker.joinable())
@@ -405,6 +418,8 @@ MergeResult Memory::merge(const std::u16string& folder, bool largeInBackground)
     MergeResult now = mergeFiles(*impl.sync, files, impl.device);
     result.unreadable.insert(result.unreadable.end(), now.unreadable.begin(), now.unreadable.end());
     result.deviceChanged = now.deviceChanged;
+    if (result.deviceChanged)
+        impl.keepSequenceOfNewDevice();
     if (!large.empty() && !impl.worker.joinable()) {
         impl.workerDone = false;
         impl.workerDevice = impl.device;
@@ -442,8 +457,10 @@ std::optional<MergeResult> Memory::finishedMerge()
     if (!impl.worker.joinable() || !impl.workerDone)
         return std::nullopt;
     impl.worker.join();
-    if (impl.workerResult.deviceChanged)
+    if (impl.workerResult.deviceChanged) {
         impl.device = impl.workerDevice;
+        impl.keepSequenceOfNewDevice();
+    }
     impl.refresh();
     return std::move(impl.workerResult);
 }

@@ -6,7 +6,9 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/fs.h>
 #include <sqlite3.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,10 +24,16 @@ constexpr std::chrono::seconds kReadingTime(60);
 constexpr std::int64_t kFirstTime = 946684800; // 2000-01-01
 constexpr std::int64_t kDay = 86400;
 
-std::string identityOf(const struct stat& info)
+// The file's inode with its generation, which a file system gives anew when it reuses an
+// inode number, so that a file put in place of another is never taken for it; its size and
+// time tell a file written over in place.
+std::string identityOf(int fd, const struct stat& info)
 {
+    int generation = 0;
+    if (fd >= 0 && ::ioctl(fd, FS_IOC_GETVERSION, &generation) != 0)
+        generation = 0;
     return std::to_string(info.st_dev) + ':' + std::to_string(info.st_ino) + ':' +
-           std::to_string(info.st_size) + ':' +
+           std::to_string(generation) + ':' + std::to_string(info.st_size) + ':' +
            std::to_string(info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec);
 }
 
@@ -81,10 +89,17 @@ AnswerId idOf(sqlite3_stmt* statement, int column)
 
 std::string PeerFile::identityAt(const QString& path)
 {
+    const QByteArray native = QFile::encodeName(path);
     struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+    if (::lstat(native.constData(), &info) != 0)
         return {};
-    return identityOf(info);
+    const int fd = S_ISREG(info.st_mode)
+                       ? ::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)
+                       : -1;
+    std::string identity = identityOf(fd, info);
+    if (fd >= 0)
+        ::close(fd);
+    return identity;
 }
 
 PeerFile::PeerFile(int fd, std::string identity)
@@ -114,7 +129,7 @@ std::unique_ptr<PeerFile> PeerFile::open(const QString& path, std::string& reaso
         reason = "not a regular file";
         return nullptr;
     }
-    std::unique_ptr<PeerFile> file(new PeerFile(fd, identityOf(info)));
+    std::unique_ptr<PeerFile> file(new PeerFile(fd, identityOf(fd, info)));
     // SQLite reads the very file checked, through its descriptor, never the path again.
     // Immutable: nothing is locked or written beside another machine's file.
     const std::string uri = "file:/proc/self/fd/" + std::to_string(fd) + "?immutable=1";
