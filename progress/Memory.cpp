@@ -405,6 +405,7 @@ MergeResult Memory::merge(const std::u16string& folder, bool largeInBackground)
     MergeResult result;
     std::vector<Sync::Changed> files;
     try {
+        impl.keepStoreAtPath();
         files = impl.sync->changedFiles(QString::fromStdU16String(folder), result.unreadable);
     } catch (const SQLite::Exception&) {
         return result;

@@ -61,31 +61,30 @@ std::u16string StoreFile::cannotSave(const QString& folder, const std::string& r
         .toStdU16String();
 }
 
-StoreFile::StoreFile(const QString& path, int waitMs)
-    : m_path(path),
-      m_db(QFile::encodeName(path).toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_URI)
+StoreFile::StoreFile(const QString& path, int waitMs) : m_path(path)
 {
-    m_db.setBusyTimeout(waitMs);
+    m_db.emplace(QFile::encodeName(path).toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_URI);
+    m_db->setBusyTimeout(waitMs);
     // Answers committed in WAL mode with synchronous=NORMAL survive the program being
     // killed; only a power loss may take the last few.
-    m_db.exec("PRAGMA journal_mode=WAL");
-    m_db.exec("PRAGMA synchronous=NORMAL");
+    m_db->exec("PRAGMA journal_mode=WAL");
+    m_db->exec("PRAGMA synchronous=NORMAL");
     // A merge writes the other machines' answers in one go; a larger page cache keeps
     // the log's pages from spilling before its commit.
-    m_db.exec("PRAGMA cache_size=-16384");
-    if (m_db.execAndGet("PRAGMA quick_check").getString() != "ok")
+    m_db->exec("PRAGMA cache_size=-16384");
+    if (m_db->execAndGet("PRAGMA quick_check").getString() != "ok")
         throw SQLite::Exception("quick_check failed", SQLITE_CORRUPT);
-    const int version = m_db.execAndGet("PRAGMA user_version").getInt();
+    const int version = m_db->execAndGet("PRAGMA user_version").getInt();
     if (version > schema::kVersion)
         throw SQLite::Exception("the progress file comes from a newer version", SQLITE_ERROR);
     if (version == schema::kVersionWithoutIds) {
         migrateFromVersionWithoutIds();
     } else if (version < schema::kVersion) {
-        SQLite::Transaction transaction(m_db, SQLite::TransactionBehavior::IMMEDIATE);
-        if (m_db.execAndGet("PRAGMA user_version").getInt() < schema::kVersion) {
+        SQLite::Transaction transaction(*m_db, SQLite::TransactionBehavior::IMMEDIATE);
+        if (m_db->execAndGet("PRAGMA user_version").getInt() < schema::kVersion) {
             for (const schema::Table& table : schema::tables())
-                m_db.exec(schema::createStatement(table));
-            m_db.exec("PRAGMA user_version=" + std::to_string(schema::kVersion));
+                m_db->exec(schema::createStatement(table));
+            m_db->exec("PRAGMA user_version=" + std::to_string(schema::kVersion));
         }
         transaction.commit();
     }
@@ -94,26 +93,46 @@ StoreFile::StoreFile(const QString& path, int waitMs)
         m_device = info.st_dev;
         m_inode = info.st_ino;
     }
+    if (::stat(QFile::encodeName(path + QStringLiteral("-wal")).constData(), &info) == 0) {
+        m_logDevice = info.st_dev;
+        m_logInode = info.st_ino;
+    }
+}
+
+StoreFile::~StoreFile()
+{
+    const bool moved = atPath() != AtPath::Same;
+    m_db.reset();
+    if (!moved)
+        return;
+    const QByteArray log = QFile::encodeName(m_path + QStringLiteral("-wal"));
+    struct stat info {};
+    if (::stat(log.constData(), &info) != 0 || info.st_dev != m_logDevice ||
+        info.st_ino != m_logInode)
+        return;
+    ::unlink(log.constData());
+    ::unlink(QFile::encodeName(m_path + QStringLiteral("-shm")).constData());
 }
 
 // The answers keep what they were and gain an id made from their content, the same on
 // every machine that holds them, so that two stores migrated apart still share them. The
-// forgets of the old version had already removed what they covered.
+// forgets of the old version had already removed what they covered. Every other machine's
+// file is read again.
 void StoreFile::migrateFromVersionWithoutIds()
 {
-    SQLite::Transaction transaction(m_db, SQLite::TransactionBehavior::IMMEDIATE);
-    if (m_db.execAndGet("PRAGMA user_version").getInt() != schema::kVersionWithoutIds) {
+    SQLite::Transaction transaction(*m_db, SQLite::TransactionBehavior::IMMEDIATE);
+    if (m_db->execAndGet("PRAGMA user_version").getInt() != schema::kVersionWithoutIds) {
         transaction.commit();
         return;
     }
     for (const char* old : {"answers", "forgets", "state", "sequence", "peers"})
-        m_db.exec(std::string("ALTER TABLE ") + old + " RENAME TO old_" + old);
+        m_db->exec(std::string("ALTER TABLE ") + old + " RENAME TO old_" + old);
     for (const schema::Table& table : schema::tables())
-        m_db.exec(schema::createStatement(table));
+        m_db->exec(schema::createStatement(table));
     {
-        SQLite::Statement rows(m_db, "SELECT device, seq, entry, direction, time, day, right, "
-                                     "counted FROM old_answers");
-        AnswerLog log(m_db);
+        SQLite::Statement rows(*m_db, "SELECT device, seq, entry, direction, time, day, right, "
+                                      "counted FROM old_answers");
+        AnswerLog log(*m_db);
         while (rows.executeStep()) {
             Answer answer;
             answer.device = rows.getColumn(0).getString();
@@ -128,12 +147,12 @@ void StoreFile::migrateFromVersionWithoutIds()
             log.insert(answer);
         }
     }
-    m_db.exec("INSERT INTO sequence SELECT device, last, coalesce((SELECT max(time) FROM "
-              "old_answers a WHERE a.device = s.device), 0) FROM old_sequence s");
-    m_db.exec("INSERT INTO state SELECT entry, direction, box, last_day, first_day FROM old_state");
+    m_db->exec("INSERT INTO sequence SELECT device, last, coalesce((SELECT max(time) FROM "
+               "old_answers a WHERE a.device = s.device), 0) FROM old_sequence s");
     for (const char* old : {"answers", "forgets", "state", "sequence", "peers"})
-        m_db.exec(std::string("DROP TABLE old_") + old);
-    m_db.exec("PRAGMA user_version=" + std::to_string(schema::kVersion));
+        m_db->exec(std::string("DROP TABLE old_") + old);
+    AnswerLog(*m_db).replayAll();
+    m_db->exec("PRAGMA user_version=" + std::to_string(schema::kVersion));
     transaction.commit();
 }
 
@@ -149,7 +168,7 @@ bool StoreFile::writeCopy(const QString& target, std::string& reason)
     }
     ::close(fd);
     try {
-        SQLite::Statement vacuum(m_db, "VACUUM INTO ?");
+        SQLite::Statement vacuum(*m_db, "VACUUM INTO ?");
         vacuum.bind(1, nativeTarget.toStdString());
         vacuum.exec();
     } catch (const SQLite::Exception& error) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <sys/types.h>
 
@@ -23,7 +24,11 @@ public:
     static std::unique_ptr<StoreFile> open(const QString& path, bool create, int waitMs,
                                            std::u16string& message);
 
-    SQLite::Database& db() { return m_db; }
+    // Closes the store; when it is no longer the file at the path, its log files there,
+    // which SQLite leaves behind for a moved store, go with it.
+    ~StoreFile();
+
+    SQLite::Database& db() { return *m_db; }
     const QString& path() const { return m_path; }
 
     enum class AtPath { Same, Removed, Replaced };
@@ -42,9 +47,12 @@ private:
     void migrateFromVersionWithoutIds();
 
     QString m_path;
-    SQLite::Database m_db;
+    std::optional<SQLite::Database> m_db;
     dev_t m_device = 0;
     ino_t m_inode = 0;
+    // The write-ahead log this connection uses, to know it from another store's.
+    dev_t m_logDevice = 0;
+    ino_t m_logInode = 0;
 };
 
 } // namespace progress

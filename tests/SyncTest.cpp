@@ -5,10 +5,16 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -199,6 +205,97 @@ TEST(ProgressFolder, AMachineCopiedFromAnotherTakesANewId)
     EXPECT_FALSE(first.memory->merge(first.folder()).deviceChanged);
     EXPECT_EQ(first.memory->answerCount(), 3);
     EXPECT_EQ(boxes(*first.memory), boxes(*copy.memory));
+}
+
+// What another machine's file may hold besides answers: each such file is passed over whole
+// and named, adds nothing, and leaves the store its size.
+TEST(ProgressFolder, FilesThatAreNotOursArePassedOverWholeAndNamed)
+{
+    const QTemporaryDir root;
+    Machine other(root, "other", u"other-id");
+    std::u16string message;
+    for (int entry = 0; entry < 5; ++entry)
+        ASSERT_TRUE(other.memory->record(entry, progress::Direction::WordToMeaning, true,
+                                         at(0, entry), message));
+    ASSERT_TRUE(other.snapshot());
+    const QString valid = other.sync + QStringLiteral("/other-id.sqlite");
+    Machine here(root, "here", u"here-id");
+    ASSERT_TRUE(
+        here.memory->record(7, progress::Direction::WordToMeaning, false, at(0, 9), message));
+
+    const auto changed = [&](const char* sql) {
+        return [&valid, sql](const QString& path) {
+            ASSERT_TRUE(QFile::copy(valid, path));
+            SQLite::Database file(QFile::encodeName(path).toStdString(), SQLite::OPEN_READWRITE);
+            file.exec(sql);
+        };
+    };
+    struct Row {
+        const char* what;
+        std::function<void(const QString& path)> make;
+    };
+    const Row rows[] = {
+        {"a generated column",
+         changed("CREATE TABLE copied AS SELECT * FROM answers; DROP TABLE answers; CREATE TABLE "
+                 "answers (entry INTEGER NOT NULL, direction INTEGER NOT NULL, time INTEGER NOT "
+                 "NULL, device TEXT NOT NULL, seq INTEGER NOT NULL, id BLOB NOT NULL, day INTEGER "
+                 "NOT NULL, right INTEGER NOT NULL, counted INTEGER NOT NULL GENERATED ALWAYS AS "
+                 "(length(hex(zeroblob(50000000)))) VIRTUAL, PRIMARY KEY (entry, direction, time, "
+                 "device, seq, id)) WITHOUT ROWID; INSERT INTO answers SELECT entry, direction, "
+                 "time, device, seq, id, day, right FROM copied; DROP TABLE copied")},
+        {"a link to a pipe",
+         [&root](const QString& path) {
+             const QString pipe = root.filePath(QStringLiteral("pipe"));
+             ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+             ASSERT_TRUE(QFile::link(pipe, path));
+         }},
+        {"random bytes",
+         [](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             QByteArray bytes(8192, '\0');
+             QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(bytes.data()),
+                                                   bytes.size() / 4);
+             file.write(bytes);
+         }},
+        {"a view in place of a table",
+         changed("DROP TABLE forgotten; CREATE VIEW forgotten AS SELECT entry, id AS answer FROM "
+                 "answers")},
+        {"text in a number column", changed("UPDATE answers SET seq = 'one' WHERE seq = 1")},
+        {"a time in 2100", changed("UPDATE answers SET time = 4102444800 WHERE seq = 1")},
+        {"a forget dated 2100",
+         changed("INSERT INTO forgets VALUES (randomblob(16), 'other-id', 4102444800)")},
+        {"a 50 MB value",
+         changed("UPDATE answers SET device = hex(zeroblob(25000000)) WHERE seq = 1")},
+        {"a trigger",
+         changed("CREATE TRIGGER grow AFTER INSERT ON forgets BEGIN INSERT INTO forgets VALUES "
+                 "(randomblob(16), 'x', 0); END")},
+    };
+    const auto storeSize = [&here] {
+        qint64 size = 0;
+        for (const char* suffix : {"", "-wal"})
+            size += QFileInfo(here.data + QStringLiteral("/zantoli/progress.sqlite") +
+                              QLatin1String(suffix))
+                        .size();
+        return size;
+    };
+    const QString name = QStringLiteral("other-id.sync-conflict-20261207-101500-XYZ.sqlite");
+    const QString path = here.sync + u'/' + name;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const qint64 sizeBefore = storeSize();
+        row.make(path);
+        const progress::MergeResult merged = here.memory->merge(here.folder());
+        EXPECT_EQ(merged.unreadable, std::vector<std::u16string>{name.toStdU16String()});
+        EXPECT_EQ(here.memory->answerCount(), 1);
+        EXPECT_LT(storeSize() - sizeBefore, 64 * 1024);
+        QFile::remove(path);
+        QFile::remove(root.filePath(QStringLiteral("pipe")));
+    }
+    // The same file as it was written is merged.
+    ASSERT_TRUE(QFile::copy(valid, path));
+    EXPECT_TRUE(here.memory->merge(here.folder()).unreadable.empty());
+    EXPECT_EQ(here.memory->answerCount(), 6);
 }
 
 } // namespace
