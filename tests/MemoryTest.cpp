@@ -21,11 +21,14 @@
 #include <SQLiteCpp/Database.h>
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -261,6 +264,36 @@ TEST_F(Memory, AStoreThatCannotBeUsedIsToldOnceAndTheDrillGoesOn)
             EXPECT_EQ(memory->answerCount(), 3);
         }
     }
+}
+
+// Another program holds the store's write lock for a second while three answers are given:
+// all three are kept, and nothing is said.
+TEST_F(Memory, AnswersGivenWhileAnotherProgramWritesAreAllKept)
+{
+    open(40);
+    sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+    drawAndAnswer(true);
+    seam.messages.clear();
+    std::atomic<bool> locked = false;
+    std::thread otherProgram([&] {
+        SQLite::Database store(QFile::encodeName(folders.store()).toStdString(),
+                               SQLite::OPEN_READWRITE);
+        store.exec("BEGIN IMMEDIATE");
+        locked = true;
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        store.exec("COMMIT");
+    });
+    while (!locked)
+        std::this_thread::yield();
+    for (int i = 0; i < 3; ++i)
+        drawAndAnswer(i != 1);
+    otherProgram.join();
+    dlg.reset(); // quit
+    EXPECT_TRUE(messagesCaptioned(u"Remember progress").empty());
+    std::u16string message;
+    const auto memory = progress::Memory::open(u"", false, message);
+    ASSERT_TRUE(memory);
+    EXPECT_EQ(memory->answerCount(), 4);
 }
 
 // With the memory off nothing is written, not even by Forget; with it on, Forget asks first.

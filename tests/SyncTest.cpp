@@ -1,14 +1,18 @@
 // The progress folder: two machines that answer on alternate days, their files copied between
 // them as a file sync tool copies them, end where one machine that gave every answer ends.
 #include "Progress.h"
+#include "TestSeam.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <SQLiteCpp/SQLiteCpp.h>
+#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -296,6 +300,64 @@ TEST(ProgressFolder, FilesThatAreNotOursArePassedOverWholeAndNamed)
     ASSERT_TRUE(QFile::copy(valid, path));
     EXPECT_TRUE(here.memory->merge(here.folder()).unreadable.empty());
     EXPECT_EQ(here.memory->answerCount(), 6);
+}
+
+constexpr const char* kKilledData = "ZANTOLI_TEST_KILLED_DATA";
+constexpr const char* kKilledSync = "ZANTOLI_TEST_KILLED_SYNC";
+
+// The child of the test below: killed inside a merge, once the other machine's answers are
+// written and before the state they change.
+TEST(ProgressFolder, DISABLED_MergesUntilKilled)
+{
+    qputenv("XDG_DATA_HOME", qgetenv(kKilledData));
+    std::u16string message;
+    const auto memory = progress::Memory::open(u"here-id", false, message);
+    ASSERT_TRUE(memory);
+    memory->setList(list());
+    progress::seam::beforeMergedState = [] { std::raise(SIGKILL); };
+    memory->merge(QString::fromLocal8Bit(qgetenv(kKilledSync)).toStdU16String());
+}
+
+TEST(ProgressFolder, AKillBetweenMergeAndStateLeavesTheStateTheLogReplays)
+{
+    const QTemporaryDir root;
+    Machine other(root, "other", u"other-id");
+    Machine here(root, "here", u"here-id");
+    std::u16string message;
+    for (int entry = 0; entry < 6; ++entry) {
+        ASSERT_TRUE(other.memory->record(entry, progress::Direction::WordToMeaning, entry % 2,
+                                         at(0, entry), message));
+        ASSERT_TRUE(here.memory->record(entry, progress::Direction::WordToMeaning, true,
+                                        at(1, entry), message));
+    }
+    ASSERT_TRUE(other.snapshot());
+    copyFolder(other, here);
+    const std::vector<progress::EntryState> before = boxes(*here.memory);
+    here.memory.reset();
+
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(kKilledData, here.data);
+    environment.insert(kKilledSync, here.sync);
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=ProgressFolder.DISABLED_MergesUntilKilled"),
+                 QStringLiteral("--gtest_also_run_disabled_tests")});
+    ASSERT_TRUE(child.waitForFinished(30000));
+    ASSERT_EQ(child.exitStatus(), QProcess::CrashExit);
+
+    here.open(u"here-id");
+    EXPECT_EQ(here.memory->answerCount(), 6) << "the merge's answers went with it";
+    EXPECT_EQ(boxes(*here.memory), before);
+    here.memory->rebuild();
+    EXPECT_EQ(boxes(*here.memory), before) << "the state is the log's";
+    // The file was not marked read: the next merge takes it.
+    EXPECT_TRUE(here.memory->merge(here.folder()).unreadable.empty());
+    EXPECT_EQ(here.memory->answerCount(), 12);
+    const std::vector<progress::EntryState> merged = boxes(*here.memory);
+    here.memory->rebuild();
+    EXPECT_EQ(boxes(*here.memory), merged);
+    EXPECT_NE(merged, before);
 }
 
 } // namespace
