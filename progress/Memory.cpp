@@ -243,7 +243,7 @@ Memory::~Memory()
 {
     m_impl->stopWorker();
     if (!m_impl->queued.empty() && m_impl->store) {
-        m_impl->store->db().setBusyTimeout(StoreFile::kLongWaitMs);
+        m_impl->store->setWait(StoreFile::kLongWaitMs);
         std::u16string message;
         m_impl->writeQueued(message);
     }

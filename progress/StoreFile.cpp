@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <sqlite3.h>
@@ -17,6 +18,24 @@
 namespace progress {
 
 namespace {
+
+// SQLite's own busy timeout sleeps ever longer, up to a tenth of a second at a time, and so
+// misses the short gaps between another writer's transactions; this one looks again every
+// fifth of a millisecond, up to the time given.
+void waitForLock(sqlite3* db, int waitMs)
+{
+    static constexpr int kStepMicroseconds = 200;
+    sqlite3_busy_handler(
+        db,
+        [](void* limit, int tries) {
+            if (static_cast<std::int64_t>(tries) * kStepMicroseconds >=
+                reinterpret_cast<std::intptr_t>(limit) * 1000)
+                return 0;
+            ::usleep(kStepMicroseconds);
+            return 1;
+        },
+        reinterpret_cast<void*>(static_cast<std::intptr_t>(waitMs)));
+}
 
 bool isDamage(const SQLite::Exception& error)
 {
@@ -64,7 +83,7 @@ std::u16string StoreFile::cannotSave(const QString& folder, const std::string& r
 StoreFile::StoreFile(const QString& path, int waitMs) : m_path(path)
 {
     m_db.emplace(QFile::encodeName(path).toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_URI);
-    m_db->setBusyTimeout(waitMs);
+    setWait(waitMs);
     // Answers committed in WAL mode with synchronous=NORMAL survive the program being
     // killed; only a power loss may take the last few.
     m_db->exec("PRAGMA journal_mode=WAL");
@@ -97,6 +116,11 @@ StoreFile::StoreFile(const QString& path, int waitMs) : m_path(path)
         m_logDevice = info.st_dev;
         m_logInode = info.st_ino;
     }
+}
+
+void StoreFile::setWait(int waitMs)
+{
+    waitForLock(m_db->getHandle(), waitMs);
 }
 
 StoreFile::~StoreFile()

@@ -29,6 +29,8 @@ public:
     ~StoreFile();
 
     SQLite::Database& db() { return *m_db; }
+    // How long a write waits for another connection's lock.
+    void setWait(int waitMs);
     const QString& path() const { return m_path; }
 
     enum class AtPath { Same, Removed, Replaced };

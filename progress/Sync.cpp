@@ -18,8 +18,8 @@ namespace progress {
 namespace {
 
 // A large file goes in in transactions of this many answers, each with the state it
-// changes, so that a writer waiting for the store never waits long.
-constexpr int kAnswersPerTransaction = 4000;
+// changes, so that an answer waiting for the store waits a millisecond or two at most.
+constexpr int kAnswersPerTransaction = 1000;
 
 // Flushes the folder's new entries to the disk.
 bool flushToDisk(const QByteArray& folder, std::string& reason)

@@ -164,12 +164,7 @@ void CProgressMemory::Merge()
     const CString strFolder = Folder();
     if (!m_pMemory || strFolder.IsEmpty())
         return;
-    TakeMerged(m_pMemory->merge(std::u16string(strFolder), true));
-}
-
-void CProgressMemory::TakeMerged(const progress::MergeResult& merged)
-{
-    m_unreadableFiles = Unreadable(*m_pMemory, merged);
+    m_unreadableFiles = Unreadable(*m_pMemory, m_pMemory->merge(std::u16string(strFolder), true));
 }
 
 void CProgressMemory::WriteSnapshot(BOOL bTell)
@@ -196,8 +191,11 @@ int CProgressMemory::DrawEntry(BOOL bReverse)
 {
     if (!m_bOn || !Open())
         return -1;
-    if (const std::optional<progress::MergeResult> merged = m_pMemory->finishedMerge())
-        TakeMerged(*merged);
+    // A large file merged meanwhile: its answers count from this question on.
+    if (const std::optional<progress::MergeResult> merged = m_pMemory->finishedMerge()) {
+        const std::vector<CString> unreadable = Unreadable(*m_pMemory, *merged);
+        m_unreadableFiles.insert(m_unreadableFiles.end(), unreadable.begin(), unreadable.end());
+    }
     const progress::NextQuestion next = m_pMemory->next(DirectionOf(bReverse), Now());
     if (next.ranOut) {
         CString strMessage = _T("Nothing more is due today.");

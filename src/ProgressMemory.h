@@ -13,7 +13,6 @@
 namespace progress {
 class Memory;
 struct Entry;
-struct MergeResult;
 } // namespace progress
 
 class CProgressMemory {
@@ -54,7 +53,6 @@ private:
     BOOL Open();
     CString Folder() const;
     void Merge();
-    void TakeMerged(const progress::MergeResult& merged);
     // A snapshot that cannot be written is told once a run, unless `bTell` is FALSE.
     void WriteSnapshot(BOOL bTell = TRUE);
 

@@ -327,7 +327,8 @@ TEST_F(Memory, WhatFailsIsSaidOnceAndTheFilesAreTheUsersAlone)
     EXPECT_EQ(QDir(shared.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
               QStringList(device + QStringLiteral(".sqlite")));
     const QFileDevice::Permissions kNotUser(0x7077);
-    for (const QString& file : {shared.filePath(device + QStringLiteral(".sqlite")), folders.store()})
+    for (const QString& file :
+         {shared.filePath(device + QStringLiteral(".sqlite")), folders.store()})
         EXPECT_EQ(QFile::permissions(file) & kNotUser,
                   QFileDevice::ReadOwner | QFileDevice::WriteOwner)
             << file.toStdString();

@@ -308,4 +308,33 @@ TEST(ProgressStore, AStoreRemovedOrReplacedUnderTheProgramLosesNothing)
     }
 }
 
+// Two programs on one store (the window, and --progress merging another machine's file):
+// each takes in what the other committed before it chooses or records, so that the state it
+// writes is always what replaying the log gives.
+TEST(ProgressStore, WhatAnotherProgramCommittedIsTakenInBeforeChoosingOrRecording)
+{
+    const DataFolder folder;
+    const std::vector<progress::Entry> list = {{u"Haus", u"house"}, {u"Baum", u"tree"}};
+    std::u16string message;
+    auto window = progress::Memory::open(u"this-id", true, message);
+    auto other = progress::Memory::open(u"this-id", true, message);
+    ASSERT_TRUE(window && other);
+    window->setList(list);
+    other->setList(list);
+    const std::int64_t now = QDateTime::currentSecsSinceEpoch();
+    const std::int64_t yesterday = now - 86400;
+    ASSERT_TRUE(window->record(0, progress::Direction::WordToMeaning, true, yesterday - 2 * 86400,
+                               message));
+    ASSERT_TRUE(other->record(0, progress::Direction::WordToMeaning, true, yesterday, message));
+    EXPECT_EQ(window->stateOf(0, progress::Direction::WordToMeaning).box, 3);
+    EXPECT_EQ(window->next(progress::Direction::WordToMeaning, now).entry, 1)
+        << "entry 0 is not due again for four days";
+    ASSERT_TRUE(window->record(0, progress::Direction::WordToMeaning, false, now, message));
+    const progress::EntryState recorded = window->stateOf(0, progress::Direction::WordToMeaning);
+    EXPECT_EQ(recorded.box, 1);
+    window->rebuild();
+    EXPECT_EQ(window->stateOf(0, progress::Direction::WordToMeaning), recorded);
+    EXPECT_EQ(other->stateOf(0, progress::Direction::WordToMeaning), recorded);
+}
+
 } // namespace
