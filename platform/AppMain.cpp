@@ -13,7 +13,6 @@
 #include <QEvent>
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -227,11 +226,12 @@ int main(int argc, char** argv)
         return 0;
     instance.listen(answerSecondStart);
 
-    // Whatever Qt would store (the file dialog remembers its folders) goes to a folder that
-    // is removed at exit; the program's own settings name their file (CWinApp).
-    QTemporaryDir settingsFolder;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    // Whatever Qt would store (the file dialog remembers its folders) goes nowhere: under a
+    // device, where no folder can be made, so that no file and no folder is left, even by a
+    // program that is killed. The program's own settings name their file (CWinApp).
+    const QString nowhere = QStringLiteral("/dev/null/qt-settings");
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
 
     FirstPaintWatch firstPaintWatch;
     if (options.exitAfterFirstPaint)

@@ -9,21 +9,23 @@
 #include <QIcon>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cerrno>
 
 namespace {
 
 CWinApp* currentApp = nullptr;
 
+// The application's settings folder is named after it, as the framework names its profile.
 QString settingsFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/zantoli");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+           toQString(currentApp->m_pszAppName);
 }
 
 // Named explicitly, so that what Qt itself would store goes elsewhere (AppMain).
 QString settingsPath()
 {
-    return settingsFolder() + QStringLiteral("/zantoli.conf");
+    return settingsFolder() + u'/' + toQString(currentApp->m_pszAppName) + QStringLiteral(".conf");
 }
 
 QString settingsKey(LPCTSTR lpszSection, LPCTSTR lpszEntry)
@@ -56,7 +58,10 @@ QVariant readSetting(LPCTSTR lpszSection, LPCTSTR lpszEntry)
 
 } // namespace
 
-CWinApp::CWinApp(LPCTSTR)
+// Without a name the application is called after its executable, as the framework does.
+CWinApp::CWinApp(LPCTSTR appName)
+    : m_pszAppName(appName ? CString(appName)
+                           : toCString(QString::fromLocal8Bit(program_invocation_short_name)))
 {
     currentApp = this;
 }

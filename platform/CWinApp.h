@@ -48,6 +48,8 @@ public:
     // The value given for the application's option `name`; empty when it was not given.
     CString GetCommandLineValue(const char* name) const;
 
+    // The application's name; its settings are kept under it.
+    CString m_pszAppName;
     CWnd* m_pMainWnd = nullptr;
     // The file named on the command line, if any.
     CString m_lpCmdLine;

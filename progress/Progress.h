@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,7 @@ struct NextQuestion {
     int entry = -1; // the list's entry to ask, or -1 when nothing is due or new: practice
     // Set the first time a day runs out of due and new entries, for telling the learner once.
     bool ranOut = false;
+    bool newTomorrow = false; // the day's new entries are used up, and more are left
     int dueTomorrow = 0;
     int nextDueDay = 0; // when none are due tomorrow: the day the next are, or 0 for none
 };
@@ -81,12 +83,12 @@ struct Overview {
 };
 
 struct MergeResult {
-    // The names of the files that could not be read: half-synced, damaged, or from a newer
-    // version. They are passed over until they change.
+    // The names of the files that could not be read: half-synced, damaged, from another
+    // version, or holding what this program never writes. They are passed over until they
+    // change.
     std::vector<std::u16string> unreadable;
-    // The folder held this machine's file with answers this machine never made (a home
-    // folder copied to a second machine): the memory took a new device id, for the caller
-    // to keep.
+    // Another machine answers under this machine's id (a home folder copied to a second
+    // machine, both drilling): the memory took a new device id, for the caller to keep.
     bool deviceChanged = false;
 };
 
@@ -98,6 +100,7 @@ public:
     // moved aside and a new one made, with `message` naming the file kept.
     static std::unique_ptr<Memory> open(const std::u16string& deviceId, bool create,
                                         std::u16string& message);
+    // Writes what is still queued, waiting a while for a store that is busy.
     ~Memory();
     Memory(const Memory&) = delete;
     Memory& operator=(const Memory&) = delete;
@@ -109,17 +112,23 @@ public:
 
     // The list that is drilled from now on, in its order.
     void setList(const std::vector<Entry>& entries);
+    // What another process committed since is taken in first.
     NextQuestion next(Direction direction, std::int64_t now);
-    // Appends the answer to the log and commits it. False when it could not be saved;
-    // `message` then says why.
+    // Adds the answer to the log and commits it, with any answers still queued before it.
+    // False when it could not be committed now: it stays queued, and is written with the
+    // next answer or when the memory closes. `message` says why, once, when the fault lasts
+    // (no space, no folder, a file that cannot be written); a store busy with another
+    // writer is no fault.
     bool record(int entry, Direction direction, bool right, std::int64_t now,
                 std::u16string& message);
-    // Removes every record of the list's entries made up to `now`, here and, through the
-    // progress folder, on the learner's other machines.
+    // Marks every answer to the list's entries that this machine has seen as forgotten,
+    // here and, through the progress folder, on the learner's other machines. Answers it
+    // has not seen, on any machine, stay.
     bool forgetList(std::int64_t now);
 
     EntryState stateOf(int entry, Direction direction) const;
     Overview overview(Direction direction, std::int64_t now) const;
+    // The answers committed to the log, forgotten ones included.
     std::int64_t answerCount() const;
     // Derives the state again from the log alone.
     void rebuild();
@@ -128,19 +137,23 @@ public:
     // machines. Each machine writes only its own file there, "<device id>.sqlite".
 
     std::u16string deviceId() const;
-    // Writes this machine's file into `folder` as one consistent snapshot: a copy under a
-    // name starting with ".", which sync tools pass over, then renamed. False when it could
-    // not be written.
-    bool writeSnapshot(const std::u16string& folder);
-    // Merges the answers in the other machines' files in `folder` (conflict copies too) and
-    // derives again the state of the entries they touch. A file unchanged in size and time
-    // since it was last read is passed over.
-    MergeResult merge(const std::u16string& folder);
+    // Writes this machine's file into `folder` as one consistent snapshot. False when it
+    // could not be written, with `reason` saying why.
+    bool writeSnapshot(const std::u16string& folder, std::u16string& reason);
+    // Adds the answers and forgets in the other machines' files in `folder` (conflict
+    // copies too) that the store lacks, and derives again the state of the entries they
+    // touch. A file unchanged since it was last read is passed over. With
+    // `largeInBackground`, files of a new machine or other large ones are merged on a
+    // thread of their own while the learner goes on; finishedMerge() gives their result.
+    MergeResult merge(const std::u16string& folder, bool largeInBackground = false);
+    // The result of the merge in the background once it is done, then nothing until the
+    // next one.
+    std::optional<MergeResult> finishedMerge();
 
 private:
-    struct Store;
-    explicit Memory(std::unique_ptr<Store> store);
-    std::unique_ptr<Store> m_store;
+    struct Impl;
+    explicit Memory(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> m_impl;
 };
 
 } // namespace progress

@@ -1,8 +1,6 @@
 #include "zantoliceDlg.h"
 
 #include "DicFile.h"
-#include "Progress.h"
-#include "ProgressDlg.h"
 #include "WordList.h"
 
 #include <algorithm>
@@ -72,66 +70,6 @@ const ContextMenuItem kContextMenu[] = {
     {MF_STRING, IDOK, _T("&Quit\tCtrl+Q")},
 };
 
-// Where the memory's switch and this machine's id are kept among the user's settings.
-constexpr LPCTSTR kProgressSection = _T("Progress");
-constexpr LPCTSTR kRememberEntry = _T("Remember");
-constexpr LPCTSTR kDeviceEntry = _T("Device");
-constexpr LPCTSTR kFolderEntry = _T("Folder");
-// This machine's file in the progress folder is written again after this much answering.
-constexpr std::time_t kSnapshotSeconds = 5 * 60;
-constexpr LPCTSTR kMemoryCaption = _T("Remember progress");
-
-// This machine's id, made the first time it is needed.
-CString DeviceId()
-{
-    CWinApp* pApp = AfxGetApp();
-    CString strDevice = pApp->GetProfileString(kProgressSection, kDeviceEntry, _T(""));
-    if (strDevice.IsEmpty()) {
-        strDevice = ToCString(progress::Memory::newDeviceId());
-        pApp->WriteProfileString(kProgressSection, kDeviceEntry, strDevice);
-    }
-    return strDevice;
-}
-
-// The progress folder named on the command line for this run, or else the one chosen.
-CString ConfiguredFolder()
-{
-    CString strGiven = AfxGetApp()->GetCommandLineValue(kProgressFolderOption);
-    if (!strGiven.IsEmpty())
-        return strGiven;
-    return AfxGetApp()->GetProfileString(kProgressSection, kFolderEntry, _T(""));
-}
-
-// Merges the other machines' files in `strFolder` and keeps a new device id the memory
-// took; returns the names of the files that could not be read.
-std::vector<CString> MergeFolder(progress::Memory& memory, const CString& strFolder)
-{
-    const progress::MergeResult merged = memory.merge(std::u16string(strFolder));
-    if (merged.deviceChanged)
-        AfxGetApp()->WriteProfileString(kProgressSection, kDeviceEntry,
-                                        ToCString(memory.deviceId()));
-    std::vector<CString> unreadable;
-    for (const std::u16string& name : merged.unreadable)
-        unreadable.push_back(ToCString(name));
-    return unreadable;
-}
-
-// The memory knows an entry by its word and meaning; a last word without one has "".
-std::vector<progress::Entry> EntriesOf(const CString* pWords, const CString* pMeanings,
-                                       size_t nWords, size_t nMeanings)
-{
-    std::vector<progress::Entry> entries(nWords);
-    for (size_t i = 0; i < nWords; ++i)
-        entries[i] = {std::u16string(pWords[i]),
-                      i < nMeanings ? std::u16string(pMeanings[i]) : std::u16string()};
-    return entries;
-}
-
-progress::Direction DirectionOf(int bReverse)
-{
-    return bReverse ? progress::Direction::MeaningToWord : progress::Direction::WordToMeaning;
-}
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(CAboutDlg, BDialog)
@@ -169,7 +107,7 @@ ON_COMMAND(ID_PROGRESS_FOLDER, CZantoliceDlg::OnProgressFolder)
 ON_COMMAND(ID_PROGRESS_VIEW, CZantoliceDlg::OnProgressView)
 END_MESSAGE_MAP()
 
-CZantoliceDlg::CZantoliceDlg(CWnd* pParent) : BDialog(CZantoliceDlg::IDD, pParent)
+CZantoliceDlg::CZantoliceDlg(CWnd* pParent) : BDialog(CZantoliceDlg::IDD, pParent), m_memory(*this)
 {
     for (CString& text : m_strChoiceText)
         text = _T("");
@@ -178,11 +116,7 @@ CZantoliceDlg::CZantoliceDlg(CWnd* pParent) : BDialog(CZantoliceDlg::IDD, pParen
     m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
 }
 
-// Quitting writes this machine's file for the other machines.
-CZantoliceDlg::~CZantoliceDlg()
-{
-    WriteProgressSnapshot();
-}
+CZantoliceDlg::~CZantoliceDlg() = default;
 
 void CZantoliceDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -210,7 +144,7 @@ BOOL CZantoliceDlg::OnInitDialog()
 
     DragAcceptFiles();
     DescribeDirection();
-    m_bRemember = AfxGetApp()->GetProfileInt(kProgressSection, kRememberEntry, 0) != 0;
+    m_bRemember = m_memory.Start();
     // The window is shown before the named dictionary loads, so its messages have an owner
     // on screen.
     if (!AfxGetApp()->m_lpCmdLine.IsEmpty())
@@ -484,9 +418,11 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
     }
 
     WCHAR szMessage[100];
+    int nMeanings = 0;
     if (bReadWhole) {
         // Entries are read aside first, so a failed read leaves the loaded list whole.
         // An unpaired last word keeps the meaning its slot held before.
+        nMeanings = static_cast<int>(meanings.size());
         for (size_t i = 0; i < words.size(); ++i)
             m_strWord[i] = std::move(words[i]);
         for (size_t i = 0; i < meanings.size(); ++i)
@@ -510,13 +446,8 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
     m_bReviewEligible = m_nLastIndex >= REVIEW_MIN_WORDS - 1;
     ClearMisses();
 
-    // A store not yet open waits for the first question, so that a list named at start-up
-    // is on screen as soon as without the memory.
-    if (m_pMemory) {
-        WriteProgressSnapshot();
-        MergeProgress();
-        GiveListTo(*m_pMemory);
-    }
+    if (bReadWhole)
+        m_memory.SetList(m_strWord, m_strMeaning, m_nLastIndex + 1, nMeanings);
 
     if (bReadWhole) {
         if (m_nLastIndex >= MIN_WORDS - 1) {
@@ -561,7 +492,7 @@ void CZantoliceDlg::OnStart()
         m_nChoiceIndex[0] = m_nReviewRing[m_nReviewRead];
         TakeReview();
         nFirstDrawn = 1;
-    } else if (const int nEntry = DrawMemoryEntry(); nEntry >= 0) {
+    } else if (const int nEntry = m_memory.DrawEntry(m_bReverse); nEntry >= 0) {
         // The memory chooses the question; the other slots are drawn as ever.
         m_nChoiceIndex[0] = nEntry;
         nFirstDrawn = 1;
@@ -713,15 +644,7 @@ void CZantoliceDlg::UpdateScore()
 void CZantoliceDlg::OnRememberProgress()
 {
     m_bRemember = !m_bRemember;
-    AfxGetApp()->WriteProfileInt(kProgressSection, kRememberEntry, m_bRemember);
-    if (!m_bRemember) {
-        // What was kept stays on disk for when it is turned on again.
-        WriteProgressSnapshot();
-        m_pMemory.reset();
-        return;
-    }
-    m_bMemoryFailed = FALSE;
-    OpenMemory();
+    m_memory.Switch(m_bRemember);
 }
 
 void CZantoliceDlg::OnForgetProgress()
@@ -736,65 +659,12 @@ void CZantoliceDlg::OnForgetProgress()
         GetFileTitleFromPath(g_strDicPath));
     if (MessageBox(strQuestion, _T("Forget progress"), MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
-    // With the memory off, a store kept from before is opened for this alone; none is made.
-    std::unique_ptr<progress::Memory> pStore;
-    progress::Memory* pMemory = m_pMemory.get();
-    if (!pMemory) {
-        std::u16string strMessage;
-        pStore = progress::Memory::open(
-            std::u16string(AfxGetApp()->GetProfileString(kProgressSection, kDeviceEntry, _T(""))),
-            false, strMessage);
-        if (!strMessage.empty())
-            MessageBox(ToCString(strMessage), kMemoryCaption, MB_ICONSTOP);
-        pMemory = pStore.get();
-        if (pMemory)
-            GiveListTo(*pMemory);
-    }
-    if (pMemory && !pMemory->forgetList(CTime::GetCurrentTime().GetTime()))
-        MessageBox(_T("The progress of this list could not be forgotten."), _T("Forget progress"),
-                   MB_ICONSTOP);
-}
-
-// The store opens once and is kept while the memory is on, and learns the loaded list; a store
-// that cannot be written says so once and leaves the drill without memory.
-BOOL CZantoliceDlg::OpenMemory()
-{
-    if (m_pMemory)
-        return TRUE;
-    if (m_bMemoryFailed)
-        return FALSE;
-    std::u16string strMessage;
-    m_pMemory = progress::Memory::open(std::u16string(DeviceId()), true, strMessage);
-    if (!strMessage.empty())
-        MessageBox(ToCString(strMessage), kMemoryCaption, MB_ICONSTOP);
-    m_bMemoryFailed = !m_pMemory;
-    if (!m_pMemory)
-        return FALSE;
-    m_tLastSnapshot = CTime::GetCurrentTime().GetTime();
-    MergeProgress();
-    if (m_bLoaded)
-        GiveListTo(*m_pMemory);
-    return TRUE;
-}
-
-CString CZantoliceDlg::ProgressFolder() const
-{
-    return m_strChosenFolder.IsEmpty() ? ConfiguredFolder() : m_strChosenFolder;
-}
-
-// A file that cannot be read is noted for the progress view, never told in a box: it may
-// be half-synced at every open.
-void CZantoliceDlg::MergeProgress()
-{
-    const CString strFolder = ProgressFolder();
-    if (!m_pMemory || strFolder.IsEmpty())
-        return;
-    m_unreadableFiles = MergeFolder(*m_pMemory, strFolder);
+    m_memory.ForgetList();
 }
 
 int CZantoliceDlg::PrintProgress(const CString& path)
 {
-    if (AfxGetApp()->GetProfileInt(kProgressSection, kRememberEntry, 0) == 0) {
+    if (!CProgressMemory::IsSwitchedOn()) {
         WriteConsoleLine(_T("memory is off"));
         return EXIT_SUCCESS;
     }
@@ -810,109 +680,28 @@ int CZantoliceDlg::PrintProgress(const CString& path)
         strError.Format(_T("Cannot open \"%s\": %s"), path, strProblem);
     else if (read == ListRead::Broken)
         strError.Format(_T("Cannot read the file \"%s\"."), path);
-    std::u16string strMessage;
-    const std::unique_ptr<progress::Memory> pMemory =
-        strError.IsEmpty() ? progress::Memory::open(std::u16string(DeviceId()), true, strMessage)
-                           : nullptr;
-    if (!pMemory) {
-        WriteConsoleLine(strError.IsEmpty() ? ToCString(strMessage) : strError, stderr);
+    if (!strError.IsEmpty()) {
+        WriteConsoleLine(strError, stderr);
         return EXIT_FAILURE;
     }
-    const CString strFolder = ConfiguredFolder();
-    const std::vector<CString> unreadable =
-        strFolder.IsEmpty() ? std::vector<CString>() : MergeFolder(*pMemory, strFolder);
-    pMemory->setList(EntriesOf(words.data(), meanings.data(), words.size(), meanings.size()));
-    // A new run drills word to meaning.
-    const std::time_t tNow = CTime::GetCurrentTime().GetTime();
-    for (const CString& strLine :
-         DescribeProgress(pMemory->overview(progress::Direction::WordToMeaning, tNow),
-                          progress::dayOf(tNow), unreadable))
-        WriteConsoleLine(strLine);
-    return EXIT_SUCCESS;
+    return CProgressMemory::PrintProgress(words, meanings);
 }
 
-void CZantoliceDlg::WriteProgressSnapshot()
-{
-    const CString strFolder = ProgressFolder();
-    if (!m_pMemory || strFolder.IsEmpty())
-        return;
-    m_pMemory->writeSnapshot(std::u16string(strFolder));
-    m_tLastSnapshot = CTime::GetCurrentTime().GetTime();
-}
-
-// The view shows the loaded list in the current direction, with the other machines' answers
-// merged in first.
 void CZantoliceDlg::OnProgressView()
 {
-    const std::time_t tNow = CTime::GetCurrentTime().GetTime();
-    std::optional<progress::Overview> overview;
-    if (m_bRemember) {
-        if (!m_bLoaded) {
-            MessageBox(_T("Open a dictionary first."), _T("Progress"), MB_OK);
-            return;
-        }
-        if (!OpenMemory())
-            return;
-        MergeProgress();
-        overview = m_pMemory->overview(DirectionOf(m_bReverse), tNow);
-    }
-    CProgressDlg dlgProgress(overview, progress::dayOf(tNow), m_unreadableFiles, this);
-    dlgProgress.DoModal();
+    m_memory.ShowView(m_bReverse, m_bLoaded);
 }
 
 void CZantoliceDlg::OnProgressFolder()
 {
-    CFolderPickerDialog dlgFolder(ProgressFolder(), 0, this);
-    if (dlgFolder.DoModal() != IDOK)
-        return;
-    m_strChosenFolder = dlgFolder.GetFolderPath();
-    AfxGetApp()->WriteProfileString(kProgressSection, kFolderEntry, m_strChosenFolder);
-    MergeProgress();
-    WriteProgressSnapshot();
-}
-
-void CZantoliceDlg::GiveListTo(progress::Memory& memory) const
-{
-    const size_t nEntries = static_cast<size_t>(m_nLastIndex) + 1;
-    memory.setList(EntriesOf(m_strWord, m_strMeaning, nEntries, nEntries));
-}
-
-// The due entries first, then new ones; when none is left, the learner hears so once and the
-// drill goes on at random.
-int CZantoliceDlg::DrawMemoryEntry()
-{
-    if (!m_bRemember || !OpenMemory())
-        return -1;
-    const progress::NextQuestion next =
-        m_pMemory->next(DirectionOf(m_bReverse), CTime::GetCurrentTime().GetTime());
-    if (next.ranOut) {
-        CString strMessage = _T("Nothing more is due today.");
-        CString strNext;
-        if (next.dueTomorrow > 0)
-            strNext.Format(_T(" %d words are due tomorrow."), next.dueTomorrow);
-        else if (next.nextDueDay > 0)
-            strNext.Format(_T(" The next are due on %s."),
-                           ToCString(progress::dayName(next.nextDueDay)));
-        MessageBox(strMessage + strNext, _T("Well done!"), MB_OK);
-    }
-    return next.entry;
+    m_memory.ChooseFolder();
 }
 
 // The first answer of a question is the one that counts, right at the first try or missed.
 void CZantoliceDlg::RememberAnswer(BOOL bRight)
 {
-    if (m_bAnswerRemembered || !m_pMemory)
+    if (m_bAnswerRemembered)
         return;
     m_bAnswerRemembered = TRUE;
-    std::u16string strMessage;
-    const std::time_t tNow = CTime::GetCurrentTime().GetTime();
-    if (m_pMemory->record(m_nQuestionIndex, DirectionOf(m_bReverse), bRight, tNow, strMessage)) {
-        if (tNow - m_tLastSnapshot >= kSnapshotSeconds)
-            WriteProgressSnapshot();
-        return;
-    }
-    // Said once; the drill goes on without memory until it is turned on again.
-    m_pMemory.reset();
-    m_bMemoryFailed = TRUE;
-    MessageBox(ToCString(strMessage), kMemoryCaption, MB_ICONSTOP);
+    m_memory.RecordAnswer(m_nQuestionIndex, m_bReverse, bRight);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BDialog.h"
+#include "ProgressMemory.h"
 #include "afxwin.h"
 #include "resource.h"
 
@@ -12,9 +13,6 @@
 class DicFile;
 namespace formats {
 enum class FileKind;
-}
-namespace progress {
-class Memory;
 }
 
 constexpr int MAX_WORDS = 5200;      // entries a dictionary may hold
@@ -157,23 +155,10 @@ private:
     void OnChoice(int nSlot);
     void RevealChoice(int nSlotPos);
 
-    // The memory: opened when first needed while it is on, told the loaded list, asked for
-    // the question entry, and told the first answer of each question.
-    BOOL OpenMemory();
-    void GiveListTo(progress::Memory& memory) const;
-    int DrawMemoryEntry();
+    // The memory is told the first answer of each question.
     void RememberAnswer(BOOL bRight);
-    // The progress folder that the learner's file sync shares between machines: the other
-    // machines' answers are merged in, and this machine's file is written there.
-    CString ProgressFolder() const;
-    void MergeProgress();
-    void WriteProgressSnapshot();
 
     int m_bCountedRight = 0;     // the question on screen has added to g_nRight
     int m_bAnswerRemembered = 0; // the memory has the question's first answer
-    int m_bMemoryFailed = 0;     // the store could not be written: off until turned on again
-    std::unique_ptr<progress::Memory> m_pMemory;
-    CString m_strChosenFolder;              // chosen in this run, over the command line's
-    std::vector<CString> m_unreadableFiles; // of the progress folder, at the last merge
-    std::time_t m_tLastSnapshot = 0;
+    CProgressMemory m_memory;
 };

@@ -168,7 +168,7 @@ TEST_F(Startup, ProgressIsPrintedWithoutAWindow)
         for (int entry = 0; entry < 5; ++entry)
             ASSERT_TRUE(memory->record(entry, progress::Direction::WordToMeaning, entry != 1,
                                        yesterday, message));
-        ASSERT_TRUE(memory->writeSnapshot(shared.path().toStdU16String()));
+        ASSERT_TRUE(memory->writeSnapshot(shared.path().toStdU16String(), message));
     }
     const QString settings = home.filePath(QStringLiteral(".config/zantoli/zantoli.conf"));
     struct Row {

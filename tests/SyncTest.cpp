@@ -1,14 +1,24 @@
 // The progress folder: two machines that answer on alternate days, their files copied between
 // them as a file sync tool copies them, end where one machine that gave every answer ends.
 #include "Progress.h"
+#include "TestSeam.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -48,6 +58,11 @@ struct Machine {
     }
 
     std::u16string folder() const { return sync.toStdU16String(); }
+    bool snapshot() const
+    {
+        std::u16string reason;
+        return memory->writeSnapshot(folder(), reason);
+    }
 
     QString data;
     QString sync;
@@ -79,9 +94,10 @@ std::vector<progress::EntryState> boxes(const progress::Memory& memory)
     return states;
 }
 
+// On one of the last ten days: another machine's answers are never in the future.
 std::int64_t at(int day, int minute)
 {
-    return QDateTime(QDate(2026, 12, 7).addDays(day), QTime(10, 0).addSecs(minute * 60))
+    return QDateTime(QDate::currentDate().addDays(day - 10), QTime(10, 0).addSecs(minute * 60))
         .toSecsSinceEpoch();
 }
 
@@ -119,7 +135,7 @@ TEST(ProgressFolder, TwoMachinesOnAlternateDaysEndAsOneThatGaveEveryAnswer)
             ASSERT_TRUE(alone.memory->record(asked.entry, progress::Direction::WordToMeaning, right,
                                              at(day, n), message));
         }
-        ASSERT_TRUE(machine.memory->writeSnapshot(machine.folder()));
+        ASSERT_TRUE(machine.snapshot());
         copyFolder(machine, other);
     }
     for (Machine* machine : {&laptop, &desktop}) {
@@ -177,7 +193,7 @@ TEST(ProgressFolder, AMachineCopiedFromAnotherTakesANewId)
 
     ASSERT_TRUE(
         first.memory->record(1, progress::Direction::WordToMeaning, true, at(0, 1), message));
-    ASSERT_TRUE(first.memory->writeSnapshot(first.folder()));
+    ASSERT_TRUE(first.snapshot());
     ASSERT_TRUE(
         copy.memory->record(2, progress::Direction::WordToMeaning, false, at(0, 2), message));
     copyFolder(first, copy);
@@ -188,11 +204,160 @@ TEST(ProgressFolder, AMachineCopiedFromAnotherTakesANewId)
     EXPECT_EQ(copy.memory->answerCount(), 3) << "the shared answer once, and one of each";
     EXPECT_EQ(copy.memory->stateOf(1, progress::Direction::WordToMeaning).box, 2);
     EXPECT_EQ(copy.memory->stateOf(2, progress::Direction::WordToMeaning).box, 1);
-    ASSERT_TRUE(copy.memory->writeSnapshot(copy.folder()));
+    ASSERT_TRUE(copy.snapshot());
     copyFolder(copy, first);
     EXPECT_FALSE(first.memory->merge(first.folder()).deviceChanged);
     EXPECT_EQ(first.memory->answerCount(), 3);
     EXPECT_EQ(boxes(*first.memory), boxes(*copy.memory));
+}
+
+// What another machine's file may hold besides answers: each such file is passed over whole
+// and named, adds nothing, and leaves the store its size.
+TEST(ProgressFolder, FilesThatAreNotOursArePassedOverWholeAndNamed)
+{
+    const QTemporaryDir root;
+    Machine other(root, "other", u"other-id");
+    std::u16string message;
+    for (int entry = 0; entry < 5; ++entry)
+        ASSERT_TRUE(other.memory->record(entry, progress::Direction::WordToMeaning, true,
+                                         at(0, entry), message));
+    ASSERT_TRUE(other.snapshot());
+    const QString valid = other.sync + QStringLiteral("/other-id.sqlite");
+    Machine here(root, "here", u"here-id");
+    ASSERT_TRUE(
+        here.memory->record(7, progress::Direction::WordToMeaning, false, at(0, 9), message));
+
+    const auto changed = [&](const char* sql) {
+        return [&valid, sql](const QString& path) {
+            ASSERT_TRUE(QFile::copy(valid, path));
+            SQLite::Database file(QFile::encodeName(path).toStdString(), SQLite::OPEN_READWRITE);
+            file.exec(sql);
+        };
+    };
+    struct Row {
+        const char* what;
+        std::function<void(const QString& path)> make;
+    };
+    const Row rows[] = {
+        {"a generated column",
+         changed("CREATE TABLE copied AS SELECT * FROM answers; DROP TABLE answers; CREATE TABLE "
+                 "answers (entry INTEGER NOT NULL, direction INTEGER NOT NULL, time INTEGER NOT "
+                 "NULL, device TEXT NOT NULL, seq INTEGER NOT NULL, id BLOB NOT NULL, day INTEGER "
+                 "NOT NULL, right INTEGER NOT NULL, counted INTEGER NOT NULL GENERATED ALWAYS AS "
+                 "(length(hex(zeroblob(50000000)))) VIRTUAL, PRIMARY KEY (entry, direction, time, "
+                 "device, seq, id)) WITHOUT ROWID; INSERT INTO answers SELECT entry, direction, "
+                 "time, device, seq, id, day, right FROM copied; DROP TABLE copied")},
+        {"a link to a pipe",
+         [&root](const QString& path) {
+             const QString pipe = root.filePath(QStringLiteral("pipe"));
+             ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+             ASSERT_TRUE(QFile::link(pipe, path));
+         }},
+        {"random bytes",
+         [](const QString& path) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+             QByteArray bytes(8192, '\0');
+             QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(bytes.data()),
+                                                   bytes.size() / 4);
+             file.write(bytes);
+         }},
+        {"a view in place of a table",
+         changed("DROP TABLE forgotten; CREATE VIEW forgotten AS SELECT entry, id AS answer FROM "
+                 "answers")},
+        {"text in a number column", changed("UPDATE answers SET seq = 'one' WHERE seq = 1")},
+        {"a time in 2100", changed("UPDATE answers SET time = 4102444800 WHERE seq = 1")},
+        {"a forget dated 2100",
+         changed("INSERT INTO forgets VALUES (randomblob(16), 'other-id', 4102444800)")},
+        {"a 50 MB value",
+         changed("UPDATE answers SET device = hex(zeroblob(25000000)) WHERE seq = 1")},
+        {"a trigger",
+         changed("CREATE TRIGGER grow AFTER INSERT ON forgets BEGIN INSERT INTO forgets VALUES "
+                 "(randomblob(16), 'x', 0); END")},
+    };
+    const auto storeSize = [&here] {
+        qint64 size = 0;
+        for (const char* suffix : {"", "-wal"})
+            size += QFileInfo(here.data + QStringLiteral("/zantoli/progress.sqlite") +
+                              QLatin1String(suffix))
+                        .size();
+        return size;
+    };
+    const QString name = QStringLiteral("other-id.sync-conflict-20261207-101500-XYZ.sqlite");
+    const QString path = here.sync + u'/' + name;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const qint64 sizeBefore = storeSize();
+        row.make(path);
+        const progress::MergeResult merged = here.memory->merge(here.folder());
+        EXPECT_EQ(merged.unreadable, std::vector<std::u16string>{name.toStdU16String()});
+        EXPECT_EQ(here.memory->answerCount(), 1);
+        EXPECT_LT(storeSize() - sizeBefore, 64 * 1024);
+        QFile::remove(path);
+        QFile::remove(root.filePath(QStringLiteral("pipe")));
+    }
+    // The same file as it was written is merged.
+    ASSERT_TRUE(QFile::copy(valid, path));
+    EXPECT_TRUE(here.memory->merge(here.folder()).unreadable.empty());
+    EXPECT_EQ(here.memory->answerCount(), 6);
+}
+
+constexpr const char* kKilledData = "ZANTOLI_TEST_KILLED_DATA";
+constexpr const char* kKilledSync = "ZANTOLI_TEST_KILLED_SYNC";
+
+// The child of the test below: killed inside a merge, once the other machine's answers are
+// written and before the state they change.
+TEST(ProgressFolder, DISABLED_MergesUntilKilled)
+{
+    qputenv("XDG_DATA_HOME", qgetenv(kKilledData));
+    std::u16string message;
+    const auto memory = progress::Memory::open(u"here-id", false, message);
+    ASSERT_TRUE(memory);
+    memory->setList(list());
+    progress::seam::beforeMergedState = [] { std::raise(SIGKILL); };
+    memory->merge(QString::fromLocal8Bit(qgetenv(kKilledSync)).toStdU16String());
+}
+
+TEST(ProgressFolder, AKillBetweenMergeAndStateLeavesTheStateTheLogReplays)
+{
+    const QTemporaryDir root;
+    Machine other(root, "other", u"other-id");
+    Machine here(root, "here", u"here-id");
+    std::u16string message;
+    for (int entry = 0; entry < 6; ++entry) {
+        ASSERT_TRUE(other.memory->record(entry, progress::Direction::WordToMeaning, entry % 2,
+                                         at(0, entry), message));
+        ASSERT_TRUE(here.memory->record(entry, progress::Direction::WordToMeaning, true,
+                                        at(1, entry), message));
+    }
+    ASSERT_TRUE(other.snapshot());
+    copyFolder(other, here);
+    const std::vector<progress::EntryState> before = boxes(*here.memory);
+    here.memory.reset();
+
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(kKilledData, here.data);
+    environment.insert(kKilledSync, here.sync);
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=ProgressFolder.DISABLED_MergesUntilKilled"),
+                 QStringLiteral("--gtest_also_run_disabled_tests")});
+    ASSERT_TRUE(child.waitForFinished(30000));
+    ASSERT_EQ(child.exitStatus(), QProcess::CrashExit);
+
+    here.open(u"here-id");
+    EXPECT_EQ(here.memory->answerCount(), 6) << "the merge's answers went with it";
+    EXPECT_EQ(boxes(*here.memory), before);
+    here.memory->rebuild();
+    EXPECT_EQ(boxes(*here.memory), before) << "the state is the log's";
+    // The file was not marked read: the next merge takes it.
+    EXPECT_TRUE(here.memory->merge(here.folder()).unreadable.empty());
+    EXPECT_EQ(here.memory->answerCount(), 12);
+    const std::vector<progress::EntryState> merged = boxes(*here.memory);
+    here.memory->rebuild();
+    EXPECT_EQ(boxes(*here.memory), merged);
+    EXPECT_NE(merged, before);
 }
 
 } // namespace

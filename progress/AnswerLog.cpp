@@ -1,0 +1,337 @@
+#include "AnswerLog.h"
+
+#include <QByteArrayView>
+#include <QCryptographicHash>
+#include <QRandomGenerator>
+#include <QString>
+#include <cstring>
+#include <sqlite3.h>
+
+namespace progress {
+
+namespace {
+
+// The Julian day of 1970-01-01, to turn times into days.
+constexpr std::int64_t kJulianOfEpoch = 2440588;
+
+void bindId(sqlite3_stmt* statement, int index, const AnswerId& id)
+{
+    sqlite3_bind_blob(statement, index, id.data(), static_cast<int>(id.size()), SQLITE_STATIC);
+}
+
+} // namespace
+
+AnswerId newAnswerId()
+{
+    AnswerId id;
+    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(id.data()),
+                                          id.size() / sizeof(quint32));
+    return id;
+}
+
+AnswerId idOfAnswerWithoutId(const Answer& answer)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(
+        QByteArrayView(answer.device.data(), static_cast<qsizetype>(answer.device.size())));
+    const std::int64_t numbers[] = {answer.seq, answer.entry, answer.direction, answer.time,
+                                    answer.day, answer.right, answer.counted};
+    hash.addData(QByteArrayView(reinterpret_cast<const char*>(numbers), sizeof numbers));
+    AnswerId id;
+    std::memcpy(id.data(), hash.result().constData(), id.size());
+    return id;
+}
+
+EntryKey keyOf(const Entry& entry)
+{
+    const QString word =
+        QString::fromStdU16String(entry.word).normalized(QString::NormalizationForm_C);
+    const QString meaning =
+        QString::fromStdU16String(entry.meaning).normalized(QString::NormalizationForm_C);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(word.toUtf8());
+    hash.addData(QByteArrayView("\0", 1));
+    hash.addData(meaning.toUtf8());
+    const QByteArray digest = hash.result();
+    EntryKey key = 0;
+    std::memcpy(&key, digest.constData(), sizeof key);
+    return key;
+}
+
+Prepared::Prepared(SQLite::Database& db, const char* sql) : m_db(db)
+{
+    if (sqlite3_prepare_v3(db.getHandle(), sql, -1, SQLITE_PREPARE_PERSISTENT, &m_statement,
+                           nullptr) != SQLITE_OK)
+        throw SQLite::Exception(db.getHandle(), sqlite3_errcode(db.getHandle()));
+}
+
+Prepared::~Prepared()
+{
+    sqlite3_finalize(m_statement);
+}
+
+bool Prepared::step()
+{
+    const int stepped = sqlite3_step(m_statement);
+    if (stepped == SQLITE_ROW)
+        return true;
+    if (stepped == SQLITE_DONE)
+        return false;
+    const int code = sqlite3_extended_errcode(m_db.getHandle());
+    const SQLite::Exception error(m_db.getHandle(), code);
+    sqlite3_reset(m_statement);
+    throw error;
+}
+
+int Prepared::run()
+{
+    while (step()) {
+    }
+    reset();
+    return sqlite3_changes(m_db.getHandle());
+}
+
+void Prepared::reset()
+{
+    sqlite3_reset(m_statement);
+    sqlite3_clear_bindings(m_statement);
+}
+
+AnswerLog::AnswerLog(SQLite::Database& db)
+    : m_db(db),
+      m_insert(db, "INSERT OR IGNORE INTO answers (entry, direction, time, device, seq, id, day, "
+                   "right, counted) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+      m_later(db, "SELECT 1 FROM answers WHERE entry = ?1 AND direction = ?2 AND (time, device, "
+                  "seq, id) > (?3, ?4, ?5, ?6) LIMIT 1"),
+      m_state(db, "SELECT direction, box, last_day, first_day FROM state WHERE entry = ?"),
+      m_saveState(db, "INSERT OR REPLACE INTO state (entry, direction, box, last_day, "
+                      "first_day) VALUES (?, ?, ?, ?, ?)"),
+      m_dropState(db, "DELETE FROM state WHERE entry = ?"),
+      m_entryRows(db, "SELECT direction, day, right FROM answers a WHERE entry = ?1 AND NOT "
+                      "EXISTS (SELECT 1 FROM forgotten f WHERE f.entry = ?1 AND f.answer = a.id) "
+                      "ORDER BY direction, time, device, seq, id")
+{
+}
+
+bool AnswerLog::insert(const Answer& answer)
+{
+    sqlite3_stmt* const row = m_insert.get();
+    sqlite3_bind_int64(row, 1, answer.entry);
+    sqlite3_bind_int(row, 2, answer.direction);
+    sqlite3_bind_int64(row, 3, answer.time);
+    sqlite3_bind_text(row, 4, answer.device.data(), static_cast<int>(answer.device.size()),
+                      SQLITE_STATIC);
+    sqlite3_bind_int64(row, 5, answer.seq);
+    bindId(row, 6, answer.id);
+    sqlite3_bind_int(row, 7, answer.day);
+    sqlite3_bind_int(row, 8, answer.right ? 1 : 0);
+    sqlite3_bind_int(row, 9, answer.counted ? 1 : 0);
+    return m_insert.run() > 0;
+}
+
+EntryState AnswerLog::append(Answer& answer)
+{
+    const EntryState before = statesOf(answer.entry)[answer.direction];
+    const Outcome outcome = progress::answer(before, answer.right, answer.day);
+    answer.counted = outcome.counted;
+    // Another machine's answer to the entry may carry a later time: then the entry is
+    // replayed, so that its state stays what replaying the whole log gives.
+    sqlite3_stmt* const later = m_later.get();
+    sqlite3_bind_int64(later, 1, answer.entry);
+    sqlite3_bind_int(later, 2, answer.direction);
+    sqlite3_bind_int64(later, 3, answer.time);
+    sqlite3_bind_text(later, 4, answer.device.data(), static_cast<int>(answer.device.size()),
+                      SQLITE_STATIC);
+    sqlite3_bind_int64(later, 5, answer.seq);
+    bindId(later, 6, answer.id);
+    const bool outOfOrder = m_later.step();
+    m_later.reset();
+    insert(answer);
+    if (!outOfOrder) {
+        saveState(answer.entry, answer.direction, outcome.state);
+        return outcome.state;
+    }
+    replay({answer.entry});
+    return statesOf(answer.entry)[answer.direction];
+}
+
+void AnswerLog::saveState(EntryKey entry, int direction, const EntryState& state)
+{
+    sqlite3_stmt* const row = m_saveState.get();
+    sqlite3_bind_int64(row, 1, entry);
+    sqlite3_bind_int(row, 2, direction);
+    sqlite3_bind_int(row, 3, state.box);
+    sqlite3_bind_int(row, 4, state.lastDay);
+    sqlite3_bind_int(row, 5, state.firstDay);
+    m_saveState.run();
+}
+
+void AnswerLog::replay(const std::unordered_set<EntryKey>& entries)
+{
+    for (const EntryKey entry : entries) {
+        sqlite3_bind_int64(m_dropState.get(), 1, entry);
+        m_dropState.run();
+        EntryStates states{};
+        std::array<bool, kDirections> answered{};
+        sqlite3_stmt* const row = m_entryRows.get();
+        sqlite3_bind_int64(row, 1, entry);
+        while (m_entryRows.step()) {
+            const int direction = sqlite3_column_int(row, 0);
+            if (direction < 0 || direction >= kDirections)
+                continue;
+            states[direction] = answer(states[direction], sqlite3_column_int(row, 2) != 0,
+                                       sqlite3_column_int(row, 1))
+                                    .state;
+            answered[direction] = true;
+        }
+        m_entryRows.reset();
+        for (int direction = 0; direction < kDirections; ++direction) {
+            if (answered[direction])
+                saveState(entry, direction, states[direction]);
+        }
+    }
+}
+
+// One pass over the whole log in its own order: no sorting, whatever its size.
+void AnswerLog::replayAll()
+{
+    m_db.exec("DELETE FROM state");
+    Prepared rows(m_db, "SELECT entry, direction, day, right FROM answers a WHERE NOT EXISTS "
+                        "(SELECT 1 FROM forgotten f WHERE f.entry = a.entry AND f.answer = a.id) "
+                        "ORDER BY entry, direction, time, device, seq, id");
+    sqlite3_stmt* const row = rows.get();
+    bool any = false;
+    EntryKey entry = 0;
+    int direction = 0;
+    EntryState state;
+    while (rows.step()) {
+        const EntryKey rowEntry = sqlite3_column_int64(row, 0);
+        const int rowDirection = sqlite3_column_int(row, 1);
+        if (rowDirection < 0 || rowDirection >= kDirections)
+            continue;
+        if (!any || rowEntry != entry || rowDirection != direction) {
+            if (any)
+                saveState(entry, direction, state);
+            any = true;
+            entry = rowEntry;
+            direction = rowDirection;
+            state = {};
+        }
+        state = answer(state, sqlite3_column_int(row, 3) != 0, sqlite3_column_int(row, 2)).state;
+    }
+    if (any)
+        saveState(entry, direction, state);
+}
+
+void AnswerLog::forget(const std::unordered_set<EntryKey>& entries, const std::string& device,
+                       std::int64_t time)
+{
+    insertForget(newAnswerId(), device, time);
+    Prepared cover(m_db, "INSERT OR IGNORE INTO forgotten (entry, answer) SELECT entry, id FROM "
+                         "answers WHERE entry = ?");
+    for (const EntryKey entry : entries) {
+        sqlite3_bind_int64(cover.get(), 1, entry);
+        cover.run();
+    }
+    replay(entries);
+}
+
+bool AnswerLog::insertForget(const AnswerId& id, const std::string& device, std::int64_t time)
+{
+    Prepared add(m_db, "INSERT OR IGNORE INTO forgets (id, device, time) VALUES (?, ?, ?)");
+    bindId(add.get(), 1, id);
+    sqlite3_bind_text(add.get(), 2, device.data(), static_cast<int>(device.size()), SQLITE_STATIC);
+    sqlite3_bind_int64(add.get(), 3, time);
+    return add.run() > 0;
+}
+
+bool AnswerLog::insertCovered(EntryKey entry, const AnswerId& answer)
+{
+    Prepared add(m_db, "INSERT OR IGNORE INTO forgotten (entry, answer) VALUES (?, ?)");
+    sqlite3_bind_int64(add.get(), 1, entry);
+    bindId(add.get(), 2, answer);
+    return add.run() > 0;
+}
+
+EntryStates AnswerLog::statesOf(EntryKey entry)
+{
+    EntryStates states{};
+    sqlite3_stmt* const row = m_state.get();
+    sqlite3_bind_int64(row, 1, entry);
+    while (m_state.step()) {
+        const int direction = sqlite3_column_int(row, 0);
+        if (direction >= 0 && direction < kDirections)
+            states[direction] = {sqlite3_column_int(row, 1), sqlite3_column_int(row, 2),
+                                 sqlite3_column_int(row, 3)};
+    }
+    m_state.reset();
+    return states;
+}
+
+std::unordered_map<EntryKey, EntryStates> AnswerLog::allStates()
+{
+    std::unordered_map<EntryKey, EntryStates> states;
+    Prepared rows(m_db, "SELECT entry, direction, box, last_day, first_day FROM state");
+    sqlite3_stmt* const row = rows.get();
+    while (rows.step()) {
+        const int direction = sqlite3_column_int(row, 1);
+        if (direction >= 0 && direction < kDirections)
+            states[sqlite3_column_int64(row, 0)][direction] = {
+                sqlite3_column_int(row, 2), sqlite3_column_int(row, 3), sqlite3_column_int(row, 4)};
+    }
+    return states;
+}
+
+// Each entry's recent answers are one range of the log, whatever its length.
+void AnswerLog::countPastDays(const std::unordered_set<EntryKey>& entries, int direction, int today,
+                              Overview& overview)
+{
+    const int firstDay = today - kDaysBack + 1;
+    // Days turn at local 04:00 in any time zone: two days' margin covers every zone.
+    const std::int64_t from = (firstDay - kJulianOfEpoch - 2) * 86400;
+    Prepared rows(m_db, "SELECT day, right FROM answers a WHERE entry = ?1 AND direction = ?2 "
+                        "AND time >= ?3 AND day BETWEEN ?4 AND ?5 AND NOT EXISTS (SELECT 1 FROM "
+                        "forgotten f WHERE f.entry = ?1 AND f.answer = a.id)");
+    sqlite3_stmt* const row = rows.get();
+    for (const EntryKey entry : entries) {
+        sqlite3_bind_int64(row, 1, entry);
+        sqlite3_bind_int(row, 2, direction);
+        sqlite3_bind_int64(row, 3, from);
+        sqlite3_bind_int(row, 4, firstDay);
+        sqlite3_bind_int(row, 5, today);
+        while (rows.step()) {
+            const int back = today - sqlite3_column_int(row, 0);
+            overview.answersPerPastDay[kDaysBack - 1 - back]++;
+            overview.rightPerPastDay[kDaysBack - 1 - back] += sqlite3_column_int(row, 1) != 0;
+        }
+        rows.reset();
+    }
+    overview.answersToday = overview.answersPerPastDay[kDaysBack - 1];
+    overview.rightToday = overview.rightPerPastDay[kDaysBack - 1];
+}
+
+std::int64_t AnswerLog::count()
+{
+    return m_db.execAndGet("SELECT count(*) FROM answers").getInt64();
+}
+
+std::pair<std::int64_t, std::int64_t> AnswerLog::lastOf(const std::string& device)
+{
+    SQLite::Statement query(m_db, "SELECT last, time FROM sequence WHERE device = ?");
+    query.bind(1, device);
+    if (!query.executeStep())
+        return {0, 0};
+    return {query.getColumn(0).getInt64(), query.getColumn(1).getInt64()};
+}
+
+void AnswerLog::setLastOf(const std::string& device, std::int64_t seq, std::int64_t time)
+{
+    SQLite::Statement update(m_db, "INSERT OR REPLACE INTO sequence (device, last, time) VALUES "
+                                   "(?, ?, ?)");
+    update.bind(1, device);
+    update.bind(2, seq);
+    update.bind(3, time);
+    update.exec();
+}
+
+} // namespace progress

@@ -1,0 +1,66 @@
+#include "Planner.h"
+
+#include <algorithm>
+
+namespace progress {
+
+NextQuestion Planner::next(const std::vector<EntryState>& states, int today, int& toldDay)
+{
+    int dueEntry = -1;
+    int firstNew = -1;
+    int newToday = 0;
+    for (int i = 0; i < static_cast<int>(states.size()); ++i) {
+        const EntryState& state = states[i];
+        if (state.box == kNewBox) {
+            if (firstNew < 0)
+                firstNew = i;
+            continue;
+        }
+        newToday += state.firstDay == today;
+        // The longest overdue first, then the lower box, then list order.
+        const int due = dueDay(state);
+        if (due <= today && (dueEntry < 0 || due < dueDay(states[dueEntry]) ||
+                             (due == dueDay(states[dueEntry]) && state.box < states[dueEntry].box)))
+            dueEntry = i;
+    }
+    NextQuestion question;
+    if (dueEntry >= 0) {
+        question.entry = dueEntry;
+        return question;
+    }
+    if (firstNew >= 0 && newToday < kNewPerDay) {
+        question.entry = firstNew;
+        return question;
+    }
+    if (toldDay == today)
+        return question;
+    toldDay = today;
+    question.ranOut = true;
+    question.newTomorrow = firstNew >= 0;
+    for (const EntryState& state : states) {
+        if (state.box == kNewBox)
+            continue;
+        const int due = dueDay(state);
+        question.dueTomorrow += due == today + 1;
+        if (question.nextDueDay == 0 || due < question.nextDueDay)
+            question.nextDueDay = due;
+    }
+    return question;
+}
+
+Overview Planner::overview(const std::vector<EntryState>& states, int today)
+{
+    Overview overview;
+    overview.entries = static_cast<int>(states.size());
+    for (const EntryState& state : states) {
+        overview.perBox[std::clamp(state.box, kNewBox, kTopBox)]++;
+        if (state.box == kNewBox)
+            continue;
+        const int ahead = std::max(dueDay(state) - today, 0);
+        if (ahead < kDaysAhead)
+            overview.duePerDay[ahead]++;
+    }
+    return overview;
+}
+
+} // namespace progress

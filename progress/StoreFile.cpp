@@ -1,0 +1,268 @@
+#include "StoreFile.h"
+
+#include "AnswerLog.h"
+#include "Schema.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace progress {
+
+namespace {
+
+// SQLite's own busy timeout sleeps ever longer, up to a tenth of a second at a time, and so
+// misses the short gaps between another writer's transactions; this one looks again every
+// fifth of a millisecond, up to the time given.
+void waitForLock(sqlite3* db, int waitMs)
+{
+    static constexpr int kStepMicroseconds = 200;
+    sqlite3_busy_handler(
+        db,
+        [](void* limit, int tries) {
+            if (static_cast<std::int64_t>(tries) * kStepMicroseconds >=
+                reinterpret_cast<std::intptr_t>(limit) * 1000)
+                return 0;
+            ::usleep(kStepMicroseconds);
+            return 1;
+        },
+        reinterpret_cast<void*>(static_cast<std::intptr_t>(waitMs)));
+}
+
+bool isDamage(const SQLite::Exception& error)
+{
+    const int code = error.getErrorCode();
+    return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
+}
+
+// Moves the file and its write-ahead log aside under one name with the time; nothing is
+// deleted, so what it held can still be rescued.
+QString moveAside(const QString& path)
+{
+    QString kept = path + QStringLiteral(".damaged-") +
+                   QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QFile::rename(path, kept);
+    for (const char* suffix : {"-wal", "-shm"}) {
+        if (QFile::exists(path + QLatin1String(suffix)))
+            QFile::rename(path + QLatin1String(suffix), kept + QLatin1String(suffix));
+    }
+    return kept;
+}
+
+// Makes the file when it is missing, and keeps it to its owner whatever mode it had.
+bool makeOwnersFile(const QByteArray& path, std::string& reason)
+{
+    const int fd =
+        ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
+    if (fd < 0) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    ::fchmod(fd, S_IRUSR | S_IWUSR);
+    ::close(fd);
+    return true;
+}
+
+} // namespace
+
+std::u16string StoreFile::cannotSave(const QString& folder, const std::string& reason)
+{
+    return QStringLiteral("Progress cannot be saved in \"%1\" (%2).")
+        .arg(folder, QString::fromStdString(reason))
+        .toStdU16String();
+}
+
+StoreFile::StoreFile(const QString& path, int waitMs) : m_path(path)
+{
+    m_db.emplace(QFile::encodeName(path).toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_URI);
+    setWait(waitMs);
+    // Answers committed in WAL mode with synchronous=NORMAL survive the program being
+    // killed; only a power loss may take the last few.
+    m_db->exec("PRAGMA journal_mode=WAL");
+    m_db->exec("PRAGMA synchronous=NORMAL");
+    // A merge writes the other machines' answers in one go; a larger page cache keeps
+    // the log's pages from spilling before its commit.
+    m_db->exec("PRAGMA cache_size=-16384");
+    if (m_db->execAndGet("PRAGMA quick_check").getString() != "ok")
+        throw SQLite::Exception("quick_check failed", SQLITE_CORRUPT);
+    const int version = m_db->execAndGet("PRAGMA user_version").getInt();
+    if (version > schema::kVersion)
+        throw SQLite::Exception("the progress file comes from a newer version", SQLITE_ERROR);
+    if (version == schema::kVersionWithoutIds) {
+        migrateFromVersionWithoutIds();
+    } else if (version < schema::kVersion) {
+        SQLite::Transaction transaction(*m_db, SQLite::TransactionBehavior::IMMEDIATE);
+        if (m_db->execAndGet("PRAGMA user_version").getInt() < schema::kVersion) {
+            for (const schema::Table& table : schema::tables())
+                m_db->exec(schema::createStatement(table));
+            m_db->exec("PRAGMA user_version=" + std::to_string(schema::kVersion));
+        }
+        transaction.commit();
+    }
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0) {
+        m_device = info.st_dev;
+        m_inode = info.st_ino;
+    }
+    if (::stat(QFile::encodeName(path + QStringLiteral("-wal")).constData(), &info) == 0) {
+        m_logDevice = info.st_dev;
+        m_logInode = info.st_ino;
+    }
+}
+
+void StoreFile::setWait(int waitMs)
+{
+    waitForLock(m_db->getHandle(), waitMs);
+}
+
+StoreFile::~StoreFile()
+{
+    const bool moved = atPath() != AtPath::Same;
+    m_db.reset();
+    if (!moved)
+        return;
+    const QByteArray log = QFile::encodeName(m_path + QStringLiteral("-wal"));
+    struct stat info {};
+    if (::stat(log.constData(), &info) != 0 || info.st_dev != m_logDevice ||
+        info.st_ino != m_logInode)
+        return;
+    ::unlink(log.constData());
+    ::unlink(QFile::encodeName(m_path + QStringLiteral("-shm")).constData());
+}
+
+// The answers keep what they were and gain an id made from their content, the same on
+// every machine that holds them, so that two stores migrated apart still share them. The
+// forgets of the old version had already removed what they covered. Every other machine's
+// file is read again.
+void StoreFile::migrateFromVersionWithoutIds()
+{
+    SQLite::Transaction transaction(*m_db, SQLite::TransactionBehavior::IMMEDIATE);
+    if (m_db->execAndGet("PRAGMA user_version").getInt() != schema::kVersionWithoutIds) {
+        transaction.commit();
+        return;
+    }
+    for (const char* old : {"answers", "forgets", "state", "sequence", "peers"})
+        m_db->exec(std::string("ALTER TABLE ") + old + " RENAME TO old_" + old);
+    for (const schema::Table& table : schema::tables())
+        m_db->exec(schema::createStatement(table));
+    {
+        SQLite::Statement rows(*m_db, "SELECT device, seq, entry, direction, time, day, right, "
+                                      "counted FROM old_answers");
+        AnswerLog log(*m_db);
+        while (rows.executeStep()) {
+            Answer answer;
+            answer.device = rows.getColumn(0).getString();
+            answer.seq = rows.getColumn(1).getInt64();
+            answer.entry = rows.getColumn(2).getInt64();
+            answer.direction = rows.getColumn(3).getInt();
+            answer.time = rows.getColumn(4).getInt64();
+            answer.day = rows.getColumn(5).getInt();
+            answer.right = rows.getColumn(6).getInt() != 0;
+            answer.counted = rows.getColumn(7).getInt() != 0;
+            answer.id = idOfAnswerWithoutId(answer);
+            log.insert(answer);
+        }
+    }
+    m_db->exec("INSERT INTO sequence SELECT device, last, coalesce((SELECT max(time) FROM "
+               "old_answers a WHERE a.device = s.device), 0) FROM old_sequence s");
+    for (const char* old : {"answers", "forgets", "state", "sequence", "peers"})
+        m_db->exec(std::string("DROP TABLE old_") + old);
+    AnswerLog(*m_db).replayAll();
+    m_db->exec("PRAGMA user_version=" + std::to_string(schema::kVersion));
+    transaction.commit();
+}
+
+bool StoreFile::writeCopy(const QString& target, std::string& reason)
+{
+    const QByteArray nativeTarget = QFile::encodeName(target);
+    // SQLite would make the copy readable by all; made here first, it stays the owner's.
+    const int fd = ::open(nativeTarget.constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd < 0) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    ::close(fd);
+    try {
+        SQLite::Statement vacuum(*m_db, "VACUUM INTO ?");
+        vacuum.bind(1, nativeTarget.toStdString());
+        vacuum.exec();
+    } catch (const SQLite::Exception& error) {
+        reason = error.what();
+        QFile::remove(target);
+        return false;
+    }
+    // Marked as a rollback-journal database (bytes 18 and 19 of the header), the copy is
+    // read without a write-ahead log appearing beside it.
+    const int copy = ::open(nativeTarget.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    const unsigned char rollback[2] = {1, 1};
+    const bool written =
+        copy >= 0 && ::pwrite(copy, rollback, sizeof rollback, 18) == 2 && ::fsync(copy) == 0;
+    if (!written)
+        reason = std::strerror(errno);
+    if (copy >= 0)
+        ::close(copy);
+    if (!written)
+        QFile::remove(target);
+    return written;
+}
+
+StoreFile::AtPath StoreFile::atPath() const
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(m_path).constData(), &info) != 0)
+        return errno == ENOENT ? AtPath::Removed : AtPath::Same;
+    return info.st_dev == m_device && info.st_ino == m_inode ? AtPath::Same : AtPath::Replaced;
+}
+
+std::unique_ptr<StoreFile> StoreFile::open(const QString& path, bool create, int waitMs,
+                                           std::u16string& message)
+{
+    message.clear();
+    const QString folder = QFileInfo(path).path();
+    const QByteArray nativePath = QFile::encodeName(path);
+    if (!create && !QFile::exists(path))
+        return nullptr;
+    if (!QDir().mkpath(folder)) {
+        message = cannotSave(folder, "the folder cannot be made");
+        return nullptr;
+    }
+    ::chmod(QFile::encodeName(folder).constData(), S_IRWXU);
+    std::string reason;
+    if (!makeOwnersFile(nativePath, reason)) {
+        message = cannotSave(folder, reason);
+        return nullptr;
+    }
+    try {
+        try {
+            return std::unique_ptr<StoreFile>(new StoreFile(path, waitMs));
+        } catch (const SQLite::Exception& error) {
+            if (!isDamage(error))
+                throw;
+        }
+        const QString kept = moveAside(path);
+        if (!makeOwnersFile(nativePath, reason)) {
+            message = cannotSave(folder, reason);
+            return nullptr;
+        }
+        auto store = std::unique_ptr<StoreFile>(new StoreFile(path, waitMs));
+        message = QStringLiteral("The progress file was damaged. It has been kept as \"%1\", "
+                                 "and a new one has been started.")
+                      .arg(kept)
+                      .toStdU16String();
+        return store;
+    } catch (const SQLite::Exception& error) {
+        message = cannotSave(folder, error.what());
+        return nullptr;
+    }
+}
+
+} // namespace progress

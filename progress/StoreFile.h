@@ -1,0 +1,60 @@
+// The store file: where it lives, opening it (made, checked, migrated, moved aside when
+// damaged, kept to its owner) and whether it is still the file at its path.
+#pragma once
+
+#include <QString>
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <memory>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+
+namespace progress {
+
+class StoreFile {
+public:
+    // How long a connection waits for another's write lock before it reports the store busy.
+    static constexpr int kShortWaitMs = 100;
+    static constexpr int kLongWaitMs = 5000;
+
+    // Opens the store at `path`; `create` false opens only one that exists. Null when there
+    // is none or it cannot be written, with `message` saying why for the learner (empty when
+    // `create` is false and there was none). A damaged store is moved aside and a new one
+    // made, with `message` naming the file kept.
+    static std::unique_ptr<StoreFile> open(const QString& path, bool create, int waitMs,
+                                           std::u16string& message);
+
+    // Closes the store; when it is no longer the file at the path, its log files there,
+    // which SQLite leaves behind for a moved store, go with it.
+    ~StoreFile();
+
+    SQLite::Database& db() { return *m_db; }
+    // How long a write waits for another connection's lock.
+    void setWait(int waitMs);
+    const QString& path() const { return m_path; }
+
+    enum class AtPath { Same, Removed, Replaced };
+    // Whether the file open is still the one at the path: a stat of each, no read.
+    AtPath atPath() const;
+
+    // Writes a consistent copy of the store to `target`, a new file that only the owner may
+    // read, flushed to the disk, and marked so that reading it makes no log file beside it.
+    // False with `reason` when it cannot be written; nothing is left at `target` then.
+    bool writeCopy(const QString& target, std::string& reason);
+
+    static std::u16string cannotSave(const QString& folder, const std::string& reason);
+
+private:
+    StoreFile(const QString& path, int waitMs);
+    void migrateFromVersionWithoutIds();
+
+    QString m_path;
+    std::optional<SQLite::Database> m_db;
+    dev_t m_device = 0;
+    ino_t m_inode = 0;
+    // The write-ahead log this connection uses, to know it from another store's.
+    dev_t m_logDevice = 0;
+    ino_t m_logInode = 0;
+};
+
+} // namespace progress

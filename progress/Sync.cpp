@@ -1,0 +1,178 @@
+#include "Sync.h"
+
+#include "PeerFile.h"
+#include "TestSeam.h"
+
+#include <QDir>
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace progress {
+
+namespace {
+
+// A large file goes in in transactions of this many answers, each with the state it
+// changes, so that an answer waiting for the store waits a millisecond or two at most.
+constexpr int kAnswersPerTransaction = 1000;
+
+// Flushes the folder's new entries to the disk.
+bool flushToDisk(const QByteArray& folder, std::string& reason)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 || ::fsync(fd) != 0) {
+        reason = std::strerror(errno);
+        if (fd >= 0)
+            ::close(fd);
+        return false;
+    }
+    ::close(fd);
+    return true;
+}
+
+} // namespace
+
+Sync::Sync(StoreFile& store, AnswerLog& log) : m_store(store), m_log(log) {}
+
+bool Sync::writeSnapshot(const QString& folder, const std::string& device, std::string& reason)
+{
+    const QString name = QString::fromStdString(device) + QStringLiteral(".sqlite");
+    const QString path = folder + u'/' + name;
+    const QString temporary = folder + QStringLiteral("/.") + name + QStringLiteral(".tmp");
+    // What a write cut short by a kill left behind.
+    for (const QString& left : QDir(folder).entryList({u'.' + name + QStringLiteral(".tmp*")},
+                                                      QDir::Files | QDir::Hidden | QDir::System))
+        QFile::remove(folder + u'/' + left);
+    if (!m_store.writeCopy(temporary, reason))
+        return false;
+    if (std::rename(QFile::encodeName(temporary).constData(),
+                    QFile::encodeName(path).constData()) != 0) {
+        reason = std::strerror(errno);
+        QFile::remove(temporary);
+        return false;
+    }
+    if (!flushToDisk(QFile::encodeName(folder), reason))
+        return false;
+    // Its own file is not read back while it stays as written. That is only a saving: a
+    // store that is busy leaves it to be read once.
+    try {
+        SQLite::Transaction transaction(m_store.db(), SQLite::TransactionBehavior::IMMEDIATE);
+        see(path, PeerFile::identityAt(path), true);
+        transaction.commit();
+    } catch (const SQLite::Exception&) {
+    }
+    return true;
+}
+
+std::vector<Sync::Changed> Sync::changedFiles(const QString& folder,
+                                              std::vector<std::u16string>& unreadable)
+{
+    std::vector<Changed> changed;
+    // Names starting with "." are files still being written, by this machine or a sync tool.
+    // Links and pipes are listed too, to be refused and named.
+    const QStringList names = QDir(folder).entryList({QStringLiteral("*.sqlite")},
+                                                     QDir::Files | QDir::System, QDir::Name);
+    SQLite::Statement seen(m_store.db(), "SELECT file, readable FROM peers WHERE path = ?");
+    for (const QString& name : names) {
+        const QString path = folder + u'/' + name;
+        const std::string identity = PeerFile::identityAt(path);
+        seen.bind(1, QFile::encodeName(path).toStdString());
+        const bool known = seen.executeStep() && seen.getColumn(0).getString() == identity;
+        const bool readable = known && seen.getColumn(1).getInt() != 0;
+        seen.reset();
+        if (!known) {
+            struct stat info {};
+            const qint64 size =
+                ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_size : 0;
+            changed.push_back({path, name.toStdU16String(), size});
+        } else if (!readable) {
+            unreadable.push_back(name.toStdU16String());
+        }
+    }
+    return changed;
+}
+
+void Sync::see(const QString& path, const std::string& identity, bool readable)
+{
+    SQLite::Statement upsert(m_store.db(), "INSERT OR REPLACE INTO peers (path, file, readable) "
+                                           "VALUES (?, ?, ?)");
+    upsert.bind(1, QFile::encodeName(path).toStdString());
+    upsert.bind(2, identity);
+    upsert.bind(3, readable ? 1 : 0);
+    upsert.exec();
+}
+
+bool Sync::mergeFile(const Changed& file, const std::string& device, std::int64_t now,
+                     bool& foreignOwn, const std::atomic<bool>* cancel)
+{
+    std::string reason;
+    std::unique_ptr<PeerFile> peer = PeerFile::open(file.path, reason);
+    if (!peer || !peer->check(now, reason)) {
+        SQLite::Transaction transaction(m_store.db(), SQLite::TransactionBehavior::IMMEDIATE);
+        see(file.path, peer ? peer->identity() : PeerFile::identityAt(file.path), false);
+        transaction.commit();
+        return false;
+    }
+    SQLite::Database& db = m_store.db();
+    const bool ownName =
+        file.name.starts_with(QString::fromStdString(device + '.').toStdU16String());
+    std::unordered_set<EntryKey> touched;
+    std::optional<SQLite::Transaction> transaction;
+    transaction.emplace(db, SQLite::TransactionBehavior::IMMEDIATE);
+    int inTransaction = 0;
+    bool cancelled = false;
+    try {
+        peer->readAnswers([&](const Answer& answer) {
+            if (m_log.insert(answer)) {
+                touched.insert(answer.entry);
+                foreignOwn = foreignOwn || (ownName && answer.device == device);
+            }
+            if (++inTransaction < kAnswersPerTransaction)
+                return true;
+            m_log.replay(touched);
+            touched.clear();
+            transaction->commit();
+            transaction.reset();
+            inTransaction = 0;
+            cancelled = cancel && cancel->load();
+            if (!cancelled)
+                transaction.emplace(db, SQLite::TransactionBehavior::IMMEDIATE);
+            return !cancelled;
+        });
+        if (cancelled)
+            return true;
+        peer->readForgets([&](const AnswerId& id, const std::string& by, std::int64_t time) {
+            m_log.insertForget(id, by, time);
+        });
+        peer->readCovered([&](EntryKey entry, const AnswerId& answer) {
+            if (m_log.insertCovered(entry, answer))
+                touched.insert(entry);
+        });
+    } catch (const SQLite::Exception& error) {
+        // Damage deep in the file shows only where it is read: what this transaction took of
+        // it goes, and the file is passed over until it changes.
+        const int code = error.getErrorCode() & 0xff;
+        if (code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_FULL ||
+            code == SQLITE_IOERR)
+            throw;
+        transaction.reset();
+        SQLite::Transaction passedOver(db, SQLite::TransactionBehavior::IMMEDIATE);
+        see(file.path, peer->identity(), false);
+        passedOver.commit();
+        return false;
+    }
+    if (seam::beforeMergedState)
+        seam::beforeMergedState();
+    m_log.replay(touched);
+    // Marked read only with what it brought.
+    see(file.path, peer->identity(), true);
+    transaction->commit();
+    return true;
+}
+
+} // namespace progress

@@ -1,0 +1,312 @@
+#include "ProgressMemory.h"
+
+#include "Progress.h"
+#include "ProgressDlg.h"
+#include "zantoliceDlg.h"
+
+#include <cstdlib>
+#include <optional>
+
+namespace {
+
+// Where the memory's switch, this machine's id and the progress folder are kept among the
+// user's settings, with what a run without a window could not tell.
+constexpr LPCTSTR kProgressSection = _T("Progress");
+constexpr LPCTSTR kRememberEntry = _T("Remember");
+constexpr LPCTSTR kDeviceEntry = _T("Device");
+constexpr LPCTSTR kFolderEntry = _T("Folder");
+constexpr LPCTSTR kUntoldEntry = _T("Untold");
+// This machine's file in the progress folder is written again after this much answering.
+constexpr std::time_t kSnapshotSeconds = 5 * 60;
+constexpr LPCTSTR kMemoryCaption = _T("Remember progress");
+
+// This machine's id, made the first time it is needed.
+CString DeviceId()
+{
+    CWinApp* pApp = AfxGetApp();
+    CString strDevice = pApp->GetProfileString(kProgressSection, kDeviceEntry, _T(""));
+    if (strDevice.IsEmpty()) {
+        strDevice = ToCString(progress::Memory::newDeviceId());
+        pApp->WriteProfileString(kProgressSection, kDeviceEntry, strDevice);
+    }
+    return strDevice;
+}
+
+// The progress folder named on the command line for this run, or else the one chosen.
+CString ConfiguredFolder()
+{
+    CString strGiven = AfxGetApp()->GetCommandLineValue(kProgressFolderOption);
+    if (!strGiven.IsEmpty())
+        return strGiven;
+    return AfxGetApp()->GetProfileString(kProgressSection, kFolderEntry, _T(""));
+}
+
+// Keeps a new device id the memory took; returns the names of the files that could not be
+// read.
+std::vector<CString> Unreadable(const progress::Memory& memory, const progress::MergeResult& merged)
+{
+    if (merged.deviceChanged)
+        AfxGetApp()->WriteProfileString(kProgressSection, kDeviceEntry,
+                                        ToCString(memory.deviceId()));
+    std::vector<CString> unreadable;
+    for (const std::u16string& name : merged.unreadable)
+        unreadable.push_back(ToCString(name));
+    return unreadable;
+}
+
+// The memory knows an entry by its word and meaning; a last word without one has "".
+std::vector<progress::Entry> EntriesOf(const CString* pWords, const CString* pMeanings,
+                                       size_t nWords, size_t nMeanings)
+{
+    std::vector<progress::Entry> entries(nWords);
+    for (size_t i = 0; i < nWords; ++i)
+        entries[i] = {std::u16string(pWords[i]),
+                      i < nMeanings ? std::u16string(pMeanings[i]) : std::u16string()};
+    return entries;
+}
+
+progress::Direction DirectionOf(BOOL bReverse)
+{
+    return bReverse ? progress::Direction::MeaningToWord : progress::Direction::WordToMeaning;
+}
+
+std::time_t Now()
+{
+    return CTime::GetCurrentTime().GetTime();
+}
+
+} // namespace
+
+CProgressMemory::CProgressMemory(CWnd& owner) : m_owner(owner) {}
+
+CProgressMemory::~CProgressMemory()
+{
+    WriteSnapshot(FALSE);
+}
+
+BOOL CProgressMemory::IsSwitchedOn()
+{
+    return AfxGetApp()->GetProfileInt(kProgressSection, kRememberEntry, 0) != 0;
+}
+
+BOOL CProgressMemory::Start()
+{
+    m_bOn = IsSwitchedOn();
+    CWinApp* pApp = AfxGetApp();
+    const CString strUntold = pApp->GetProfileString(kProgressSection, kUntoldEntry, _T(""));
+    if (!strUntold.IsEmpty()) {
+        pApp->WriteProfileString(kProgressSection, kUntoldEntry, _T(""));
+        m_owner.MessageBox(strUntold, kMemoryCaption, MB_ICONSTOP);
+    }
+    return m_bOn;
+}
+
+void CProgressMemory::Switch(BOOL bOn)
+{
+    m_bOn = bOn;
+    AfxGetApp()->WriteProfileInt(kProgressSection, kRememberEntry, bOn);
+    if (!bOn) {
+        // What was kept stays on disk for when it is turned on again.
+        WriteSnapshot();
+        m_pMemory.reset();
+        return;
+    }
+    m_bOpenFailed = FALSE;
+    Open();
+}
+
+void CProgressMemory::SetList(const CString* pWords, const CString* pMeanings, int nWords,
+                              int nMeanings)
+{
+    m_entries =
+        EntriesOf(pWords, pMeanings, static_cast<size_t>(nWords), static_cast<size_t>(nMeanings));
+    // A store not yet open waits for the first question, so that a list named at start-up
+    // is on screen as soon as without the memory.
+    if (!m_pMemory)
+        return;
+    WriteSnapshot();
+    Merge();
+    m_pMemory->setList(m_entries);
+}
+
+// The store opens once and is kept while the memory is on, and learns the loaded list; a
+// store that cannot be opened says so once and leaves the drill without memory.
+BOOL CProgressMemory::Open()
+{
+    if (m_pMemory)
+        return TRUE;
+    if (m_bOpenFailed)
+        return FALSE;
+    std::u16string strMessage;
+    m_pMemory = progress::Memory::open(std::u16string(DeviceId()), true, strMessage);
+    if (!m_pMemory)
+        strMessage += u" The drill goes on without it.";
+    if (!strMessage.empty())
+        m_owner.MessageBox(ToCString(strMessage), kMemoryCaption, MB_ICONSTOP);
+    m_bOpenFailed = !m_pMemory;
+    if (!m_pMemory)
+        return FALSE;
+    m_tLastSnapshot = Now();
+    Merge();
+    m_pMemory->setList(m_entries);
+    return TRUE;
+}
+
+CString CProgressMemory::Folder() const
+{
+    return m_strChosenFolder.IsEmpty() ? ConfiguredFolder() : m_strChosenFolder;
+}
+
+// A file that cannot be read is noted for the progress view, never told in a box: it may
+// be half-synced at every open. A large file is merged while the learner goes on.
+void CProgressMemory::Merge()
+{
+    const CString strFolder = Folder();
+    if (!m_pMemory || strFolder.IsEmpty())
+        return;
+    m_unreadableFiles = Unreadable(*m_pMemory, m_pMemory->merge(std::u16string(strFolder), true));
+}
+
+void CProgressMemory::WriteSnapshot(BOOL bTell)
+{
+    const CString strFolder = Folder();
+    if (!m_pMemory || strFolder.IsEmpty())
+        return;
+    m_tLastSnapshot = Now();
+    std::u16string strReason;
+    if (m_pMemory->writeSnapshot(std::u16string(strFolder), strReason) || m_bSnapshotTold || !bTell)
+        return;
+    // Told once a run: the answers stay in the store, and the next write may succeed.
+    m_bSnapshotTold = TRUE;
+    CString strMessage;
+    strMessage.Format(_T("This machine's progress cannot be written to the progress folder ")
+                      _T("\"%s\" (%s). It is kept here, and written there again later."),
+                      strFolder, ToCString(strReason));
+    m_owner.MessageBox(strMessage, kMemoryCaption, MB_ICONSTOP);
+}
+
+// The due entries first, then new ones; when none is left, the learner hears so once and the
+// drill goes on at random.
+int CProgressMemory::DrawEntry(BOOL bReverse)
+{
+    if (!m_bOn || !Open())
+        return -1;
+    // A large file merged meanwhile: its answers count from this question on.
+    if (const std::optional<progress::MergeResult> merged = m_pMemory->finishedMerge()) {
+        const std::vector<CString> unreadable = Unreadable(*m_pMemory, *merged);
+        m_unreadableFiles.insert(m_unreadableFiles.end(), unreadable.begin(), unreadable.end());
+    }
+    const progress::NextQuestion next = m_pMemory->next(DirectionOf(bReverse), Now());
+    if (next.ranOut) {
+        CString strMessage = _T("Nothing more is due today.");
+        CString strNext;
+        if (next.dueTomorrow > 0)
+            strNext.Format(_T(" %d words are due tomorrow."), next.dueTomorrow);
+        if (next.newTomorrow)
+            strNext += _T(" New words come tomorrow.");
+        else if (next.dueTomorrow == 0 && next.nextDueDay > 0)
+            strNext.Format(_T(" The next are due on %s."),
+                           ToCString(progress::dayName(next.nextDueDay)));
+        m_owner.MessageBox(strMessage + strNext, _T("Well done!"), MB_OK);
+    }
+    return next.entry;
+}
+
+// A store busy with another program keeps the answer queued without a word; a lasting
+// fault is told once, and writing resumes by itself when it clears.
+void CProgressMemory::RecordAnswer(int nEntry, BOOL bReverse, BOOL bRight)
+{
+    if (!m_pMemory)
+        return;
+    std::u16string strMessage;
+    const std::time_t tNow = Now();
+    if (m_pMemory->record(nEntry, DirectionOf(bReverse), bRight, tNow, strMessage)) {
+        if (tNow - m_tLastSnapshot >= kSnapshotSeconds)
+            WriteSnapshot();
+        return;
+    }
+    if (!strMessage.empty())
+        m_owner.MessageBox(ToCString(strMessage) +
+                               _T(" The answers are kept, and saved as soon as it can be done."),
+                           kMemoryCaption, MB_ICONSTOP);
+}
+
+void CProgressMemory::ForgetList()
+{
+    // With the memory off, a store kept from before is opened for this alone; none is made.
+    std::unique_ptr<progress::Memory> pStore;
+    progress::Memory* pMemory = m_pMemory.get();
+    if (!pMemory) {
+        std::u16string strMessage;
+        pStore = progress::Memory::open(
+            std::u16string(AfxGetApp()->GetProfileString(kProgressSection, kDeviceEntry, _T(""))),
+            false, strMessage);
+        if (!strMessage.empty())
+            m_owner.MessageBox(ToCString(strMessage), kMemoryCaption, MB_ICONSTOP);
+        pMemory = pStore.get();
+        if (pMemory)
+            pMemory->setList(m_entries);
+    }
+    if (pMemory && !pMemory->forgetList(Now()))
+        m_owner.MessageBox(_T("The progress of this list could not be forgotten."),
+                           _T("Forget progress"), MB_ICONSTOP);
+}
+
+// The view shows the loaded list in the current direction, with the other machines' answers
+// merged in first.
+void CProgressMemory::ShowView(BOOL bReverse, BOOL bLoaded)
+{
+    const std::time_t tNow = Now();
+    std::optional<progress::Overview> overview;
+    if (m_bOn) {
+        if (!bLoaded) {
+            m_owner.MessageBox(_T("Open a dictionary first."), _T("Progress"), MB_OK);
+            return;
+        }
+        if (!Open())
+            return;
+        Merge();
+        overview = m_pMemory->overview(DirectionOf(bReverse), tNow);
+    }
+    CProgressDlg dlgProgress(overview, progress::dayOf(tNow), m_unreadableFiles, &m_owner);
+    dlgProgress.DoModal();
+}
+
+void CProgressMemory::ChooseFolder()
+{
+    CFolderPickerDialog dlgFolder(Folder(), 0, &m_owner);
+    if (dlgFolder.DoModal() != IDOK)
+        return;
+    m_strChosenFolder = dlgFolder.GetFolderPath();
+    AfxGetApp()->WriteProfileString(kProgressSection, kFolderEntry, m_strChosenFolder);
+    Merge();
+    WriteSnapshot();
+}
+
+int CProgressMemory::PrintProgress(const std::vector<CString>& words,
+                                   const std::vector<CString>& meanings)
+{
+    std::u16string strMessage;
+    const std::unique_ptr<progress::Memory> pMemory =
+        progress::Memory::open(std::u16string(DeviceId()), true, strMessage);
+    if (!strMessage.empty()) {
+        WriteConsoleLine(ToCString(strMessage), stderr);
+        // A store moved aside is told again by the window.
+        if (pMemory)
+            AfxGetApp()->WriteProfileString(kProgressSection, kUntoldEntry, ToCString(strMessage));
+    }
+    if (!pMemory)
+        return EXIT_FAILURE;
+    const CString strFolder = ConfiguredFolder();
+    const std::vector<CString> unreadable =
+        strFolder.IsEmpty() ? std::vector<CString>()
+                            : Unreadable(*pMemory, pMemory->merge(std::u16string(strFolder)));
+    pMemory->setList(EntriesOf(words.data(), meanings.data(), words.size(), meanings.size()));
+    // A new run drills word to meaning.
+    const std::time_t tNow = Now();
+    for (const CString& strLine :
+         DescribeProgress(pMemory->overview(progress::Direction::WordToMeaning, tNow),
+                          progress::dayOf(tNow), unreadable))
+        WriteConsoleLine(strLine);
+    return EXIT_SUCCESS;
+}
