@@ -319,6 +319,7 @@ void CZantoliceDlg::ShowStartPrompt()
     for (CString& text : m_strChoiceText)
         text = _T(" ");
     m_strScore = _T(" ");
+    SetStatusText(_T(""));
     GetDlgItem(IDC_START)->SetWindowText(_T("START"));
     UpdateData(FALSE);
 
@@ -878,13 +879,16 @@ void CZantoliceDlg::GiveListTo(progress::Memory& memory) const
 }
 
 // The due entries first, then new ones; when none is left, the learner hears so once and the
-// drill goes on at random.
+// drill goes on at random, as free practice, which a line at the foot of the window tells.
 int CZantoliceDlg::DrawMemoryEntry()
 {
+    SetStatusText(_T(""));
     if (!m_bRemember || !OpenMemory())
         return -1;
     const progress::NextQuestion next =
         m_pMemory->next(DirectionOf(m_bReverse), CTime::GetCurrentTime().GetTime());
+    if (next.entry < 0)
+        SetStatusText(_T("Free practice: nothing more is due today."));
     if (next.ranOut) {
         CString strMessage = _T("Nothing more is due today.");
         CString strNext;

@@ -354,7 +354,7 @@ TEST_F(Memory, TheProgressViewShowsTheBoxesAndTheNextTwoWeeks)
                    .toStdU16String();
         bars.clear();
         const auto* chart =
-            qobject_cast<QChartView*>(view.GetDlgItem(IDC_PROGRESS_BOXES)->GetHandle());
+            view.GetDlgItem(IDC_PROGRESS_BOXES)->GetHandle()->findChild<QChartView*>();
         if (chart && !chart->chart()->series().isEmpty()) {
             const QBarSet* set = qobject_cast<QBarSeries*>(chart->chart()->series().constFirst())
                                      ->barSets()
