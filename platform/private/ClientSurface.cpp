@@ -35,7 +35,9 @@ namespace {
 QColor meanColour(const QImage& image)
 {
     constexpr int kGrid = 32;
-    double red = 0, green = 0, blue = 0;
+    double red = 0;
+    double green = 0;
+    double blue = 0;
     int count = 0;
     for (int row = 0; row < kGrid; ++row) {
         for (int column = 0; column < kGrid; ++column) {

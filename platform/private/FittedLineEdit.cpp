@@ -8,6 +8,8 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTextLayout>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -21,12 +23,9 @@ constexpr QChar kPopDirectionalIsolate(0x2069);
 
 bool hasRightToLeft(const QString& text)
 {
-    for (const QChar ch : text) {
-        const QChar::Direction direction = ch.direction();
-        if (direction == QChar::DirR || direction == QChar::DirAL)
-            return true;
-    }
-    return false;
+    return std::any_of(text.begin(), text.end(), [](QChar ch) {
+        return ch.direction() == QChar::DirR || ch.direction() == QChar::DirAL;
+    });
 }
 
 QString withoutMarks(QString text)
@@ -80,8 +79,8 @@ bool fitsLine(qreal width, const QFont& font, int room)
 
 } // namespace
 
-FittedLineEdit::FittedLineEdit(const QString& text, const QString& toolTip, QWidget* parent)
-    : QLineEdit(text, parent), m_toolTip(toolTip)
+FittedLineEdit::FittedLineEdit(const QString& text, QString toolTip, QWidget* parent)
+    : QLineEdit(text, parent), m_toolTip(std::move(toolTip))
 {
     connect(this, &QLineEdit::textChanged, this, &FittedLineEdit::fit);
     fit();
@@ -107,7 +106,7 @@ QRect FittedLineEdit::textArea() const
 // that a right-to-left word still comes first.
 QString FittedLineEdit::markedText() const
 {
-    const QString value = text();
+    QString value = text();
     if (!value.contains(u'=') || !hasRightToLeft(value))
         return value;
     QStringList parts = value.split(u'=');
@@ -130,7 +129,8 @@ void FittedLineEdit::fit()
     const int room = textArea().width();
     m_markedLines = {marked};
     m_fittedFont = font();
-    bool fits = false;
+    // An empty field fits without measuring: the fonts load no sooner than needed.
+    bool fits = marked.isEmpty();
     for (qreal factor = 1; !fits && factor > kSmallestFont - kFontStep / 2; factor -= kFontStep) {
         m_fittedFont = factor == 1 ? font() : scaledFont(font(), factor);
         fits = fitsLine(Layout(marked, m_fittedFont, option, 0).width(), m_fittedFont, room);
@@ -182,7 +182,8 @@ void FittedLineEdit::paintEvent(QPaintEvent* event)
     option.setTextDirection(direction);
     // The lines sit in the middle of the field, as a line edit's one line does.
     const qreal lineHeight = QFontMetricsF(m_fittedFont).height();
-    qreal y = area.top() + (area.height() - lineHeight * m_markedLines.size()) / 2;
+    qreal y =
+        area.top() + (area.height() - lineHeight * static_cast<qreal>(m_markedLines.size())) / 2;
     for (const QString& line : m_markedLines) {
         QTextLayout layout(line, m_fittedFont);
         layout.setTextOption(option);

@@ -12,7 +12,7 @@ class FittedLineEdit : public QLineEdit {
     Q_OBJECT
 
 public:
-    FittedLineEdit(const QString& text, const QString& toolTip, QWidget* parent);
+    FittedLineEdit(const QString& text, QString toolTip, QWidget* parent);
 
     // The font the text is drawn in: the field's own when the text fits.
     QFont fittedFont() const { return m_fittedFont; }
