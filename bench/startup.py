@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Start-up time and peak memory of the trainer against a minimal Qt dialog program.
 
-Each program is started several times on the same Qt platform (offscreen unless
+Each program is started several times, in turns, on the same Qt platform (offscreen unless
 QT_QPA_PLATFORM says otherwise) and ends by itself after its first paint. Prints the
 medians and the ratios; the goal is at most 1.1 for the first paint and 1.3 for the memory.
 With a word list on the command line, the list is read after the first paint: the moment it
@@ -109,10 +109,14 @@ def main():
         "zantoli + deck": [os.path.join(build, "zantoli"), "--exit-after-first-paint", deck],
         "+ kvtml, memory": [os.path.join(build, "zantoli"), "--exit-after-first-paint", kvtml],
     }
+    # Round by round, so that a change in the machine's load reaches every program alike.
+    all_samples = {name: [] for name in programs}
+    for _ in range(runs):
+        for name, command in programs.items():
+            all_samples[name].append(
+                run_once(command, remembering if "memory" in name else env))
     results = {}
-    for name, command in programs.items():
-        samples = [run_once(command, remembering if "memory" in name else env)
-                   for _ in range(runs)]
+    for name, samples in all_samples.items():
         loads = [s[1] for s in samples if s[1] is not None]
         results[name] = (statistics.median(s[0] for s in samples),
                          statistics.median(loads) if loads else None,
