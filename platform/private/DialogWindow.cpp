@@ -363,11 +363,6 @@ void DialogWindow::setStatusText(const QString& text)
     m_statusLine->setVisible(!text.isEmpty());
 }
 
-QString DialogWindow::statusText() const
-{
-    return m_statusLine ? m_statusLine->text() : QString();
-}
-
 void DialogWindow::focusFirstTabStop()
 {
     for (QWidget* widget : m_surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

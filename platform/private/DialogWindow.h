@@ -31,7 +31,6 @@ public:
     // A line of status text at the foot of the client area, over its free part; empty
     // takes it away.
     void setStatusText(const QString& text);
-    QString statusText() const;
 
     // The whole dialog (caption area, controls, fonts and client area) is shown at this
     // many times its own size, as one.
