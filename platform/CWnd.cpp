@@ -7,6 +7,7 @@
 #include "private/ClientSurface.h"
 #include "private/DialogWindow.h"
 #include "private/FirstPaintGate.h"
+#include "private/FittedLineEdit.h"
 #include "private/MessageNesting.h"
 #include "private/QtConvert.h"
 
@@ -192,8 +193,17 @@ void CWnd::DragAcceptFiles(BOOL accept)
 
 void CWnd::SetAccessibleDescription(LPCTSTR text)
 {
-    if (m_pWidget)
-        m_pWidget->setAccessibleDescription(QString::fromUtf16(text ? text : u""));
+    const QString description = QString::fromUtf16(text ? text : u"");
+    if (auto* fitted = qobject_cast<FittedLineEdit*>(m_pWidget))
+        fitted->setOwnDescription(description);
+    else if (m_pWidget)
+        m_pWidget->setAccessibleDescription(description);
+}
+
+void CWnd::SetStatusText(LPCTSTR text)
+{
+    if (auto* dialog = qobject_cast<DialogWindow*>(m_pWidget))
+        dialog->setStatusText(QString::fromUtf16(text ? text : u""));
 }
 
 BOOL CWnd::OpenClipboard()

@@ -54,6 +54,9 @@ public:
     // Desktop addition: what a screen reader tells of the window besides its name. The
     // handheld had no screen reader.
     void SetAccessibleDescription(LPCTSTR text);
+    // Desktop addition: a dialog's line of status text, at the foot of its free part; an
+    // empty text takes it away.
+    void SetStatusText(LPCTSTR text);
     // Makes the window the clipboard's owner until CloseClipboard; FALSE when the
     // clipboard is open already.
     BOOL OpenClipboard();

@@ -35,6 +35,14 @@ CString Line(LPCTSTR lpszName, const CString& strValue)
     return CString(lpszName) + _T(": ") + strValue;
 }
 
+// A chart's label for a day: its weekday, or "today", over its date ("Mon", "14").
+CString DayLabel(int nDay, int nToday)
+{
+    return (nDay == nToday ? CString(_T("today"))
+                           : ToCString(progress::dayName(nDay).substr(0, 3))) +
+           _T("\n") + ToCString(progress::dayOfMonth(nDay));
+}
+
 } // namespace
 
 std::vector<CString> DescribeProgress(const progress::Overview& overview, int nToday,
@@ -63,6 +71,15 @@ std::vector<CString> DescribeProgress(const progress::Overview& overview, int nT
                          overview.answersToday > 0
                              ? Percent(overview.rightToday, overview.answersToday)
                              : CString(_T("no answers yet"))));
+    int nAnswers = 0;
+    int nRight = 0;
+    for (int nDay = 0; nDay < progress::kDaysBack; ++nDay) {
+        nAnswers += overview.answersPerPastDay[nDay];
+        nRight += overview.rightPerPastDay[nDay];
+    }
+    lines.push_back(Line(_T("Answers in the last 14 days"), Grouped(nAnswers)));
+    if (nAnswers > 0)
+        lines.push_back(Line(_T("Right at the first try in them"), Percent(nRight, nAnswers)));
     if (!unreadableFiles.empty()) {
         CString strNames;
         for (const CString& strName : unreadableFiles)
@@ -93,7 +110,7 @@ BOOL CProgressDlg::OnInitDialog()
     CDialog::OnInitDialog();
     CWnd* pText = GetDlgItem(IDC_PROGRESS_TEXT);
     if (!m_overview) {
-        for (const int nChart : {IDC_PROGRESS_BOXES, IDC_PROGRESS_DUE}) {
+        for (const int nChart : {IDC_PROGRESS_BOXES, IDC_PROGRESS_DUE, IDC_PROGRESS_HISTORY}) {
             if (CWnd* pChart = GetDlgItem(nChart))
                 pChart->ShowWindow(SW_HIDE);
         }
@@ -115,11 +132,22 @@ BOOL CProgressDlg::OnInitDialog()
     labels.clear();
     values.clear();
     for (int nDay = 0; nDay < progress::kDaysAhead; ++nDay) {
-        labels.push_back(ToCString(progress::dayOfMonth(m_nToday + nDay)));
+        labels.push_back(DayLabel(m_nToday + nDay, m_nToday));
         values.push_back(m_overview->duePerDay[nDay]);
     }
     CBarChart(*this, IDC_PROGRESS_DUE)
-        .SetBars(_T("Due in the next 14 days, by date"), labels, values);
+        .SetBars(_T("Due in the next 14 days (today's with the overdue)"), labels, values);
+    labels.clear();
+    const int nFirstPastDay = m_nToday - progress::kDaysBack + 1;
+    for (int nDay = 0; nDay < progress::kDaysBack; ++nDay)
+        labels.push_back(DayLabel(nFirstPastDay + nDay, m_nToday));
+    const auto& answers = m_overview->answersPerPastDay;
+    const auto& right = m_overview->rightPerPastDay;
+    CBarChart(*this, IDC_PROGRESS_HISTORY)
+        .SetBars(_T("Answers on the last 14 days"), labels,
+                 {_T("Answers"), _T("Right at the first try")},
+                 {std::vector<int>(answers.begin(), answers.end()),
+                  std::vector<int>(right.begin(), right.end())});
     CString strText;
     for (const CString& strLine : DescribeProgress(*m_overview, m_nToday, m_unreadableFiles))
         strText += strLine + _T("\n");

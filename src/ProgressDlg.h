@@ -1,5 +1,6 @@
-// CProgressDlg: where the learner stands with the loaded list, as two bar charts (the
-// entries per box, and those due in the next two weeks) and the same numbers as text.
+// CProgressDlg: where the learner stands with the loaded list, as three bar charts (the
+// entries per box, those due in the next two weeks, and the answers of the last two weeks)
+// beside the same numbers as text.
 #pragma once
 
 #include "Progress.h"

@@ -189,6 +189,7 @@ void CProgressMemory::WriteSnapshot(BOOL bTell)
 // drill goes on at random.
 int CProgressMemory::DrawEntry(BOOL bReverse)
 {
+    m_owner.SetStatusText(_T(""));
     if (!m_bOn || !Open())
         return -1;
     // A large file merged meanwhile: its answers count from this question on.
@@ -197,6 +198,10 @@ int CProgressMemory::DrawEntry(BOOL bReverse)
         m_unreadableFiles.insert(m_unreadableFiles.end(), unreadable.begin(), unreadable.end());
     }
     const progress::NextQuestion next = m_pMemory->next(DirectionOf(bReverse), Now());
+    // Past the day's due and new entries the drill is free practice, which a line at the foot
+    // of the window tells until something is due again.
+    if (next.entry < 0)
+        m_owner.SetStatusText(_T("Free practice: nothing more is due today."));
     if (next.ranOut) {
         CString strMessage = _T("Nothing more is due today.");
         CString strNext;

@@ -29,6 +29,7 @@
 #define IDC_PROGRESS_BOXES 1050
 #define IDC_PROGRESS_DUE 1051
 #define IDC_PROGRESS_TEXT 1052
+#define IDC_PROGRESS_HISTORY 1053
 
 // Commands that no control sends.
 #define ID_FILE_OPEN_COMMAND_LINE 32771

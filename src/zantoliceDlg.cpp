@@ -253,6 +253,7 @@ void CZantoliceDlg::ShowStartPrompt()
     for (CString& text : m_strChoiceText)
         text = _T(" ");
     m_strScore = _T(" ");
+    SetStatusText(_T(""));
     GetDlgItem(IDC_START)->SetWindowText(_T("START"));
     UpdateData(FALSE);
 

@@ -8,13 +8,18 @@
 #include "QuizInvariants.h"
 #include "ScriptedSeam.h"
 #include "private/ClientSurface.h"
+#include "private/Contrast.h"
+#include "private/FittedLineEdit.h"
 #include "zantoliceDlg.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
+#include <QHash>
 #include <QKeySequence>
 #include <QMimeData>
+#include <QStyle>
 #include <QTest>
 #include <QUrl>
 #include <functional>
@@ -294,6 +299,133 @@ TEST_F(MainDialog, ScreenReadersHearWhatEachControlIs)
                    IDC_CHOICE_TEXT1, IDC_CHOICE_TEXT6})
         EXPECT_FALSE(control(id)->accessibleName().isEmpty()) << id;
     EXPECT_TRUE(control(IDC_CHOICE3)->toolTip().contains(QStringLiteral("key 3")));
+}
+
+// Entries longer than their fields: the font shrinks and then the text wraps onto a second
+// line inside the field, and the tooltip and a screen reader have all of it. A revealed
+// right-to-left word stays first, at the start of its line.
+TEST_F(MainDialog, LongEntriesAreShownWhole)
+{
+    struct Row {
+        const char* what;
+        std::u16string word; // each entry's, followed by its number
+        std::u16string meaning;
+        int field; // a choice line is the one revealed by a wrong answer
+        bool cut;  // shown in a smaller font or on two lines
+    };
+    const Row rows[] = {
+        {"long question",
+         u"Which vaccine must be stored below eight degrees Celsius, away from light, at all "
+         u"times? No.",
+         u"the vaccine", IDC_QUESTION, true},
+        {"long choice", u"drug",
+         u"a drug that lowers fever and thins the blood, taken in small doses against heart "
+         u"attacks, no.",
+         IDC_CHOICE_TEXT1, true},
+        {"right-to-left word revealed", u"\u05E9\u05DC\u05D5\u05DD", u"peace", IDC_CHOICE_TEXT1,
+         false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        std::vector<std::u16string> lines;
+        for (int i = 0; i < 8; ++i) {
+            const std::u16string number = QString::number(i).toStdU16String();
+            lines.push_back(row.word + u" " + number);
+            lines.push_back(row.meaning + u" " + number);
+        }
+        seam.answerOpenFile(files.write("long.dic", lines));
+        clickButton(*dlg, IDC_OPEN);
+        clickButton(*dlg, IDC_START);
+        int field = row.field;
+        if (field != IDC_QUESTION) {
+            const int wrong = dlg->m_nAnswer % 6;
+            clickButton(*dlg, kChoiceButtons[wrong]);
+            field = kChoiceLines[wrong];
+        }
+        auto* edit = qobject_cast<FittedLineEdit*>(control(field));
+        ASSERT_TRUE(edit);
+        const QString text = edit->text();
+        const QStringList shown = edit->shownLines();
+        EXPECT_EQ(shown.join(QString()).remove(u' '), QString(text).remove(u' '))
+            << "shown whole: " << shown.join(u'|').toStdString();
+        const qreal size = edit->font().pointSizeF();
+        const qreal fitted = edit->fittedFont().pointSizeF();
+        EXPECT_EQ(fitted < size || shown.size() == 2, row.cut) << fitted << " of " << size;
+        EXPECT_GE(fitted, size * 0.69);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Value), text);
+        if (row.cut) {
+            EXPECT_EQ(edit->toolTip(), text);
+            EXPECT_TRUE(edit->accessibleDescription().startsWith(text));
+        } else {
+            // Drawn from the line's start, as the word comes first, not from its end.
+            const QImage drawn = edit->grab().toImage();
+            int first = drawn.width();
+            int last = 0;
+            for (int x = 0; x < drawn.width(); ++x) {
+                for (int y = 0; y < drawn.height(); ++y) {
+                    if (qGray(drawn.pixel(x, y)) < 96) {
+                        first = std::min(first, x);
+                        last = x;
+                    }
+                }
+            }
+            EXPECT_LT(first, drawn.width() / 10);
+            EXPECT_LT(last, drawn.width() / 2);
+        }
+    }
+}
+
+// The colours of a widget as drawn in `shot`: its most common one, taken for the background,
+// and the contrast of the one that stands out most from it, taken for its text.
+double textContrast(const QImage& shot, const QRect& area)
+{
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[shot.pixel(x, y)];
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(background))
+            background = it.key();
+    }
+    double highest = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        highest = std::max(highest, contrastRatio(QColor(it.key()), QColor(background)));
+    return highest;
+}
+
+// On a dark desktop the window keeps its own dark text on its light bitmap: every label, field
+// and button reads at 4.5:1 at least.
+TEST_F(MainDialog, EveryTextReadsOnADarkDesktop)
+{
+    const QString style = QApplication::style()->name();
+    const QPalette light = QApplication::palette();
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    QApplication::setPalette(dark);
+    // Started on the dark desktop.
+    dlg = std::make_unique<CZantoliceDlg>();
+    ASSERT_TRUE(dlg->Create(IDD_ZANTOLICE_DIALOG));
+    zoomToOwnSize(*dlg);
+    openList(40);
+    clickButton(*dlg, IDC_START);
+    clickButton(*dlg, kChoiceButtons[(rightLine() + 1) % 6]);
+    const QImage shot = surface()->grab().toImage();
+    int measured = 0;
+    for (QWidget* widget : surface()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QString text = widget->property("text").toString();
+        if (!widget->isVisible() || text.trimmed().isEmpty())
+            continue;
+        ++measured;
+        EXPECT_GE(textContrast(shot, widget->geometry()), 4.5) << text.toStdString();
+    }
+    EXPECT_GE(measured, 12) << "the labels, lines and buttons";
+    QApplication::setPalette(light);
+    QApplication::setStyle(style);
 }
 
 // Counts the paint events a window gets.

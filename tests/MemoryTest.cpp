@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -111,6 +112,13 @@ protected:
         return entry;
     }
 
+    // The line at the foot of the window while the drill is free practice.
+    std::u16string practiceSign() const
+    {
+        const auto* line = dlg->GetHandle()->findChild<QLabel*>(QStringLiteral("statusLine"));
+        return line && line->isVisible() ? line->text().toStdU16String() : std::u16string();
+    }
+
     std::vector<std::u16string> messagesCaptioned(const std::u16string& caption) const
     {
         std::vector<std::u16string> texts;
@@ -189,6 +197,11 @@ TEST_F(Memory, DueWordsComeFirstThenNewOnesDayByDay)
         }
         EXPECT_EQ(messagesCaptioned(u"Well done!"), std::vector<std::u16string>{day.wellDone})
             << "once, then free practice";
+        EXPECT_EQ(practiceSign(), u"Free practice: nothing more is due today.");
+        // The next morning in the same run: the sign stays only while nothing is due.
+        setClock(day.date + 1, 10);
+        clickButton(*dlg, IDC_START);
+        EXPECT_EQ(practiceSign().empty(), day.date < 10) << "words are due on the next day";
     }
 }
 
@@ -446,6 +459,9 @@ TEST_F(Memory, TheProgressViewShowsTheBoxesAndTheNextTwoWeeks)
         int answers;
         std::vector<std::u16string> lines;
         std::vector<qreal> boxBars;
+        // Parts of what a screen reader hears of the due chart and of the last 14 days.
+        std::u16string due;
+        std::u16string history;
     };
     const Day days[] = {
         {7,
@@ -454,31 +470,51 @@ TEST_F(Memory, TheProgressViewShowsTheBoxesAndTheNextTwoWeeks)
          {u"New: 10", u"Box 1: 2", u"Box 2: 18", u"Box 3: 0", u"Known (boxes 5 to 7): 0%",
           u"Due today: 0", u"Due tomorrow: 2", u"Due Wednesday, 9 December: 18",
           u"Answers today: 20", u"Right at the first try today: 90%"},
-         {10, 2, 18, 0, 0, 0, 0, 0}},
+         {10, 2, 18, 0, 0, 0, 0, 0},
+         u"today 7: 0; Tue 8: 2; Wed 9: 18; Thu 10: 0",
+         u"Tue 24: Answers 0, Right at the first try 0; Wed 25: Answers 0, Right at the first "
+         u"try 0; Thu 26: Answers 0, Right at the first try 0"},
         {8,
          {},
          12,
          {u"New: 0", u"Box 1: 0", u"Box 2: 30", u"Due tomorrow: 18",
           u"Due Thursday, 10 December: 12", u"Answers today: 12",
           u"Right at the first try today: 100%"},
-         {0, 0, 30, 0, 0, 0, 0, 0}},
+         {0, 0, 30, 0, 0, 0, 0, 0},
+         u"today 8: 0; Wed 9: 18; Thu 10: 12; Fri 11: 0",
+         u"Sun 6: Answers 0, Right at the first try 0; Mon 7: Answers 20, Right at the first try "
+         u"18; today 8: Answers 12, Right at the first try 12"},
         {9,
          {},
          18,
          {u"Box 2: 12", u"Box 3: 18", u"Due today: 0", u"Due tomorrow: 12",
-          u"Due Sunday, 13 December: 18", u"Answers today: 18"},
-         {0, 0, 12, 18, 0, 0, 0, 0}},
+          u"Due Sunday, 13 December: 18", u"Answers today: 18", u"Answers in the last 14 days: 50",
+          u"Right at the first try in them: 96%"},
+         {0, 0, 12, 18, 0, 0, 0, 0},
+         u"today 9: 0; Thu 10: 12; Fri 11: 0; Sat 12: 0; Sun 13: 18; Mon 14: 0",
+         u"Thu 26: Answers 0, Right at the first try 0; Fri 27: Answers 0, Right at the first "
+         u"try 0"},
     };
     std::u16string text;
     std::vector<qreal> bars;
+    std::u16string due;
+    std::u16string history;
     seam.onModal = [&](CDialog& view) -> INT_PTR {
+        due = view.GetDlgItem(IDC_PROGRESS_DUE)
+                  ->GetHandle()
+                  ->accessibleDescription()
+                  .toStdU16String();
+        history = view.GetDlgItem(IDC_PROGRESS_HISTORY)
+                      ->GetHandle()
+                      ->accessibleDescription()
+                      .toStdU16String();
         QWidget* numbers = view.GetDlgItem(IDC_PROGRESS_TEXT)->GetHandle();
         text = QAccessible::queryAccessibleInterface(numbers)
                    ->text(QAccessible::Value)
                    .toStdU16String();
         bars.clear();
         const auto* chart =
-            qobject_cast<QChartView*>(view.GetDlgItem(IDC_PROGRESS_BOXES)->GetHandle());
+            view.GetDlgItem(IDC_PROGRESS_BOXES)->GetHandle()->findChild<QChartView*>();
         if (chart && !chart->chart()->series().isEmpty()) {
             const QBarSet* set = qobject_cast<QBarSeries*>(chart->chart()->series().constFirst())
                                      ->barSets()
@@ -506,6 +542,9 @@ TEST_F(Memory, TheProgressViewShowsTheBoxesAndTheNextTwoWeeks)
                 << QString::fromStdU16String(line).toStdString() << " in\n"
                 << QString::fromStdU16String(text).toStdString();
         EXPECT_EQ(bars, day.boxBars);
+        EXPECT_EQ(due.find(day.due), 0u) << QString::fromStdU16String(due).toStdString();
+        EXPECT_NE(history.find(day.history), std::u16string::npos)
+            << QString::fromStdU16String(history).toStdString();
     }
 }
 

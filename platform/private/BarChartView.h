@@ -1,23 +1,30 @@
-// A dialog's chart control: labelled bars drawn with Qt Charts, one value each. It knows
-// only numbers and labels, and draws its texts in the dialog's font, so that it follows
-// the zoom.
+// A dialog's chart: labelled bars drawn with Qt Charts, one value each. It knows only
+// numbers and labels, draws its texts in the dialog's font, so that it follows the zoom, and
+// takes Qt Charts' dark or light look after the window's palette.
 #pragma once
 
-#include <QChartView>
-#include <QStringList>
-#include <QVector>
+#include "ChartPlugin.h"
 
-class BarChartView : public QChartView {
+#include <QChartView>
+
+class BarChartView : public QChartView, public BarChartControl {
     Q_OBJECT
 
 public:
     explicit BarChartView(QWidget* parent);
 
-    void setBars(const QString& title, const QStringList& labels, const QVector<int>& values);
+    QWidget* widget() override { return this; }
+    void setBars(const QString& title, const QStringList& labels,
+                 const QList<BarSet>& sets) override;
 
 protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void applyFont();
+    // The theme, fonts and text colours, after the palette and the font.
+    void applyLook();
+    void fitCategoryLabels();
+
+    // The lines of the bars' labels, as plain text.
+    QStringList m_labelLines;
 };

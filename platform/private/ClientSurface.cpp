@@ -2,6 +2,7 @@
 
 #include "../CDC.h"
 #include "../CWnd.h"
+#include "Contrast.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,6 +26,52 @@ void ClientSurface::paintBackground()
 {
     CDC dc(&m_image);
     m_owner->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0);
+    fitPaletteToBackground();
+}
+
+namespace {
+
+// The mean colour of `image`, from a grid of its pixels.
+QColor meanColour(const QImage& image)
+{
+    constexpr int kGrid = 32;
+    double red = 0;
+    double green = 0;
+    double blue = 0;
+    int count = 0;
+    for (int row = 0; row < kGrid; ++row) {
+        for (int column = 0; column < kGrid; ++column) {
+            const QRgb pixel = image.pixel(column * (image.width() - 1) / (kGrid - 1),
+                                           row * (image.height() - 1) / (kGrid - 1));
+            red += qRed(pixel);
+            green += qGreen(pixel);
+            blue += qBlue(pixel);
+            ++count;
+        }
+    }
+    return QColor(qRound(red / count), qRound(green / count), qRound(blue / count));
+}
+
+} // namespace
+
+void ClientSurface::fitPaletteToBackground()
+{
+    if (m_image.isNull() || !parentWidget())
+        return;
+    const QPalette window = parentWidget()->palette();
+    const QColor background = meanColour(m_image);
+    const bool readable =
+        contrastRatio(window.color(QPalette::WindowText), background) >= kReadableContrast;
+    if (readable == !testAttribute(Qt::WA_SetPalette))
+        return;
+    if (readable) {
+        setPalette(QPalette());
+        return;
+    }
+    // A palette made from its button colour, the one the background is closest to: black or
+    // white text, plain fields and buttons.
+    const bool light = relativeLuminance(background) > 0.18;
+    setPalette(QPalette(light ? QColor(0xEF, 0xEF, 0xEF) : QColor(0x35, 0x35, 0x35)));
 }
 
 void ClientSurface::sendEraseBackground()
@@ -98,7 +145,20 @@ void ClientSurface::resizeEvent(QResizeEvent*)
     m_image = QImage(size() * ratio, QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio * m_scale);
     m_image.fill(Qt::white);
-    // What was drawn since the last erase stays, drawn again at the new scale.
+    paintAgain();
+}
+
+// The desktop's colours changed: the window colour of a plain erase, and what reads on it.
+void ClientSurface::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && !m_image.isNull())
+        paintAgain();
+}
+
+// What was drawn since the last erase stays, drawn again over a new erase.
+void ClientSurface::paintAgain()
+{
     paintBackground();
     QPainter painter(&m_image);
     for (const QPicture& drawing : m_drawn)

@@ -40,6 +40,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -47,6 +48,11 @@ private:
     void sendMouse(UINT message, QMouseEvent* event);
     void sendEraseBackground();
     void paintBackground();
+    void paintAgain();
+    // The controls on the surface read on what the erase painted: where the window's
+    // palette would not (light text on a light bitmap, on a dark desktop), they take a
+    // palette of their own made for it.
+    void fitPaletteToBackground();
     void keepRecorded(const QPicture& drawing);
 
     CWnd* m_owner;

@@ -3,12 +3,14 @@
 #include "../CWinApp.h"
 #include "../CWnd.h"
 #include "../afxres.h"
-#include "BarChartView.h"
+#include "ChartSlot.h"
 #include "ClientSurface.h"
 #include "DialogTemplate.h"
 #include "DropFiles.h"
 #include "FirstPaintGate.h"
+#include "FittedLineEdit.h"
 #include "Resources.h"
+#include "ScaledFont.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -56,15 +58,6 @@ QFont dialogFont(const DialogTemplate& dialogTemplate)
     return font;
 }
 
-QFont scaledFont(QFont font, qreal scale)
-{
-    if (font.pixelSize() > 0)
-        font.setPixelSize(qRound(font.pixelSize() * scale));
-    else
-        font.setPointSizeF(font.pointSizeF() * scale);
-    return font;
-}
-
 int scaled(int length, qreal scale)
 {
     return qRound(length * scale);
@@ -108,11 +101,12 @@ DialogWindow::DialogWindow(CWnd* owner, const DialogTemplate& dialogTemplate, QW
 
     // On the handheld every dialog fills the screen. Here the main window, sized from its
     // template, is the screen, and every other dialog takes its place, client size and
-    // scale.
+    // scale; a desktop dialog whose template is larger than the screen keeps its own size.
     const DialogWindow* screen = screenWindow();
     const DialogUnits units(m_dialogFont);
-    m_clientSize = screen ? screen->m_clientSize
-                          : QSize(units.x(dialogTemplate.cx), units.y(dialogTemplate.cy));
+    m_clientSize = QSize(units.x(dialogTemplate.cx), units.y(dialogTemplate.cy));
+    if (screen)
+        m_clientSize = m_clientSize.expandedTo(screen->m_clientSize);
     setCaption(dialogTemplate.caption);
     createControls(dialogTemplate);
     createAccelerators(dialogTemplate);
@@ -277,9 +271,12 @@ void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
             edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             widget = edit;
         } else if (control.className == u"CHART") {
-            widget = new BarChartView(m_surface);
+            widget = new ChartSlot(m_surface);
         } else if (control.className == u"EDIT") {
-            auto* edit = new QLineEdit(control.text, m_surface);
+            // A read-only line shows a text longer than itself whole, as far as it can.
+            auto* edit = (control.style & ES_READONLY)
+                             ? new FittedLineEdit(control.text, control.toolTip, m_surface)
+                             : new QLineEdit(control.text, m_surface);
             edit->setReadOnly(control.style & ES_READONLY);
             edit->setFrame(control.style & WS_BORDER);
             // Shows the start of a line longer than the field, not its end.
@@ -348,6 +345,24 @@ void DialogWindow::setCaption(const QString& caption)
     setWindowTitle(caption);
 }
 
+void DialogWindow::setStatusText(const QString& text)
+{
+    if (!m_statusLine) {
+        m_statusLine = new QLabel(m_surface);
+        m_statusLine->setObjectName(QStringLiteral("statusLine"));
+        // The pen draws on under it.
+        m_statusLine->setAttribute(Qt::WA_TransparentForMouseEvents);
+        const int height = QFontMetrics(m_dialogFont).height();
+        const int margin = height / 4;
+        m_controlGeometry.emplace_back(m_statusLine,
+                                       QRect(margin, m_clientSize.height() - height - margin,
+                                             m_clientSize.width() - 2 * margin, height));
+        layOut();
+    }
+    m_statusLine->setText(text);
+    m_statusLine->setVisible(!text.isEmpty());
+}
+
 void DialogWindow::focusFirstTabStop()
 {
     for (QWidget* widget : m_surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -385,8 +400,15 @@ void DialogWindow::reject()
 
 void DialogWindow::showEvent(QShowEvent* event)
 {
-    if (const DialogWindow* screen = screenWindow())
-        move(screen->pos());
+    // Over the main window, and on the screen when it is the larger.
+    if (const DialogWindow* screen = screenWindow()) {
+        QRect frame = frameGeometry();
+        frame.moveTopLeft(screen->pos());
+        const QRect available = this->screen()->availableGeometry();
+        frame.moveRight(qMin(frame.right(), available.right()));
+        frame.moveLeft(qMax(frame.left(), available.left()));
+        move(frame.topLeft());
+    }
     QDialog::showEvent(event);
 }
 

@@ -28,6 +28,9 @@ public:
     void setCaption(const QString& caption);
     QWidget* findControl(int id) const;
     void focusFirstTabStop();
+    // A line of status text at the foot of the client area, over its free part; empty
+    // takes it away.
+    void setStatusText(const QString& text);
 
     // The whole dialog (caption area, controls, fonts and client area) is shown at this
     // many times its own size, as one.
@@ -77,6 +80,7 @@ private:
     QSize m_clientSize;
     int m_captionHeight = 0;
     std::vector<std::pair<QWidget*, QRect>> m_controlGeometry;
+    QLabel* m_statusLine = nullptr;
     qreal m_openingScale = 1;
     qreal m_scale = 1;
 };

@@ -1,6 +1,6 @@
 // Runs the tests inside a Qt application on the offscreen platform, with the
-// application object that the program's dialogs expect. Settings and progress go to a
-// folder of the run's own, never to the user's home.
+// application object that the program's dialogs expect and the chart plugin of the build.
+// Settings and progress go to a folder of the run's own, never to the user's home.
 #include "afxwin.h"
 
 #include <QApplication>
@@ -16,6 +16,7 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
     QApplication app(argc, argv);
+    QCoreApplication::addLibraryPath(QStringLiteral(ZANTOLI_PLUGIN_BUILD_FOLDER));
     CWinApp testApp(_T("zantoli"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

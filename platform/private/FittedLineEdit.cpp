@@ -1,0 +1,209 @@
+#include "FittedLineEdit.h"
+
+#include "ScaledFont.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QTextLayout>
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// The smallest font a text is shrunk to, as a share of the field's, and the steps down.
+constexpr qreal kSmallestFont = 0.7;
+constexpr qreal kFontStep = 0.05;
+// QLineEdit keeps this much room on either side of its text.
+constexpr int kHorizontalMargin = 2;
+constexpr QChar kFirstStrongIsolate(0x2068);
+constexpr QChar kPopDirectionalIsolate(0x2069);
+
+bool hasRightToLeft(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar ch) {
+        return ch.direction() == QChar::DirR || ch.direction() == QChar::DirAL;
+    });
+}
+
+QString withoutMarks(QString text)
+{
+    return text.remove(kFirstStrongIsolate).remove(kPopDirectionalIsolate);
+}
+
+// `text` laid out in `font` in lines of `width` (one unbroken line when `width` is 0).
+class Layout {
+public:
+    Layout(const QString& text, const QFont& font, const QTextOption& option, qreal width)
+        : m_layout(text, font)
+    {
+        QTextOption lineOption = option;
+        lineOption.setWrapMode(width > 0 ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                         : QTextOption::NoWrap);
+        m_layout.setTextOption(lineOption);
+        m_layout.beginLayout();
+        for (QTextLine line = m_layout.createLine(); line.isValid(); line = m_layout.createLine()) {
+            if (width > 0)
+                line.setLineWidth(width);
+        }
+        m_layout.endLayout();
+    }
+
+    qreal width() const { return m_layout.lineAt(0).naturalTextWidth(); }
+    int lineCount() const { return m_layout.lineCount(); }
+    QString line(int index) const
+    {
+        const QTextLine line = m_layout.lineAt(index);
+        return m_layout.text().mid(line.textStart(), line.textLength()).trimmed();
+    }
+    QString from(int index) const
+    {
+        return m_layout.text().mid(m_layout.lineAt(index).textStart());
+    }
+
+private:
+    QTextLayout m_layout;
+};
+
+// Whether `width` fits a line edit's text area in `font`, as QLineEdit counts: with room
+// for the cursor and for glyphs that reach past their advance.
+bool fitsLine(qreal width, const QFont& font, int room)
+{
+    const QFontMetricsF metrics(font);
+    return qRound(width) + 1 + qMax(0.0, -metrics.minLeftBearing()) +
+               qMax(0.0, -metrics.minRightBearing()) <=
+           room;
+}
+
+} // namespace
+
+FittedLineEdit::FittedLineEdit(const QString& text, QString toolTip, QWidget* parent)
+    : QLineEdit(text, parent), m_toolTip(std::move(toolTip))
+{
+    connect(this, &QLineEdit::textChanged, this, &FittedLineEdit::fit);
+    fit();
+}
+
+void FittedLineEdit::setOwnDescription(const QString& description)
+{
+    m_ownDescription = description;
+    describe();
+}
+
+QRect FittedLineEdit::textArea() const
+{
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    return style()
+        ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+        .marginsRemoved(textMargins())
+        .adjusted(kHorizontalMargin, 0, -kHorizontalMargin, 0);
+}
+
+// A revealed line such as "word=meaning" reads in the field's direction part by part, so
+// that a right-to-left word still comes first.
+QString FittedLineEdit::markedText() const
+{
+    QString value = text();
+    if (!value.contains(u'=') || !hasRightToLeft(value))
+        return value;
+    QStringList parts = value.split(u'=');
+    for (QString& part : parts)
+        part = kFirstStrongIsolate + part + kPopDirectionalIsolate;
+    return parts.join(u'=');
+}
+
+bool FittedLineEdit::drawnHere() const
+{
+    return m_markedLines.size() != 1 || m_markedLines.constFirst() != text() ||
+           m_fittedFont != font();
+}
+
+void FittedLineEdit::fit()
+{
+    const QString marked = markedText();
+    QTextOption option;
+    option.setTextDirection(marked != text() ? Qt::LeftToRight : Qt::LayoutDirectionAuto);
+    const int room = textArea().width();
+    m_markedLines = {marked};
+    m_fittedFont = font();
+    // An empty field fits without measuring: the fonts load no sooner than needed.
+    bool fits = marked.isEmpty();
+    for (qreal factor = 1; !fits && factor > kSmallestFont - kFontStep / 2; factor -= kFontStep) {
+        m_fittedFont = factor == 1 ? font() : scaledFont(font(), factor);
+        fits = fitsLine(Layout(marked, m_fittedFont, option, 0).width(), m_fittedFont, room);
+    }
+    if (!fits) {
+        // Two lines at the smallest font; what a third would hold is cut.
+        const Layout wrapped(marked, m_fittedFont, option, room);
+        m_markedLines = {wrapped.line(0)};
+        if (wrapped.lineCount() == 2)
+            m_markedLines << wrapped.line(1);
+        else if (wrapped.lineCount() > 2)
+            m_markedLines << QFontMetricsF(m_fittedFont)
+                                 .elidedText(wrapped.from(1).trimmed(), Qt::ElideRight, room);
+    }
+    m_shownLines.clear();
+    for (const QString& line : m_markedLines)
+        m_shownLines << withoutMarks(line);
+    describe();
+    update();
+}
+
+void FittedLineEdit::describe()
+{
+    const bool cut = m_markedLines.size() > 1 || m_fittedFont != font();
+    setToolTip(cut ? text() : m_toolTip);
+    setAccessibleDescription(cut && !m_ownDescription.isEmpty() ? text() + u'\n' + m_ownDescription
+                             : cut                              ? text()
+                                                                : m_ownDescription);
+}
+
+void FittedLineEdit::paintEvent(QPaintEvent* event)
+{
+    if (!drawnHere()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    const QRect area = textArea();
+    painter.setClipRect(area.adjusted(-kHorizontalMargin, 0, kHorizontalMargin, 0));
+    painter.setPen(palette().color(QPalette::Text));
+
+    const bool marked = m_markedLines.constFirst() != m_shownLines.constFirst();
+    const Qt::LayoutDirection direction =
+        marked || !text().isRightToLeft() ? Qt::LeftToRight : Qt::RightToLeft;
+    QTextOption option(QStyle::visualAlignment(direction, alignment()) & Qt::AlignHorizontal_Mask);
+    option.setTextDirection(direction);
+    // The lines sit in the middle of the field, as a line edit's one line does.
+    const qreal lineHeight = QFontMetricsF(m_fittedFont).height();
+    qreal y =
+        area.top() + (area.height() - lineHeight * static_cast<qreal>(m_markedLines.size())) / 2;
+    for (const QString& line : m_markedLines) {
+        QTextLayout layout(line, m_fittedFont);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        layout.createLine().setLineWidth(area.width());
+        layout.endLayout();
+        layout.draw(&painter, QPointF(area.left(), y));
+        y += lineHeight;
+    }
+}
+
+void FittedLineEdit::resizeEvent(QResizeEvent* event)
+{
+    QLineEdit::resizeEvent(event);
+    fit();
+}
+
+void FittedLineEdit::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fit();
+}

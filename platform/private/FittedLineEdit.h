@@ -1,0 +1,46 @@
+// A read-only line of a dialog that shows the whole of a text longer than the field: first
+// its font shrinks, down to about 70% of the field's, then the text wraps onto a second
+// line; only past that is it cut, with "…". The field keeps its place and size. A text that
+// fits is drawn as any line edit draws it, and the full text of one that does not is in the
+// tooltip and in the accessible description.
+#pragma once
+
+#include <QLineEdit>
+#include <QStringList>
+
+class FittedLineEdit : public QLineEdit {
+    Q_OBJECT
+
+public:
+    FittedLineEdit(const QString& text, QString toolTip, QWidget* parent);
+
+    // The font the text is drawn in: the field's own when the text fits.
+    QFont fittedFont() const { return m_fittedFont; }
+    // The text as drawn, line by line, with "…" where it is cut.
+    QStringList shownLines() const { return m_shownLines; }
+    // What a screen reader is told of the field besides its name and text; the full text
+    // comes first while it does not fit.
+    void setOwnDescription(const QString& description);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Where a line edit puts its text.
+    QRect textArea() const;
+    // The text with each part of a "name=value" line marked as a run of its own direction.
+    QString markedText() const;
+    // Whether the text is drawn here rather than by QLineEdit.
+    bool drawnHere() const;
+    void fit();
+    void describe();
+
+    QString m_toolTip;
+    QString m_ownDescription;
+    QFont m_fittedFont;
+    QStringList m_shownLines;
+    // The lines as laid out, with their direction marks.
+    QStringList m_markedLines;
+};
