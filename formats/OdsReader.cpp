@@ -100,6 +100,7 @@ QString OdsReader::read(EntryCollector& entries)
     const pugi::xml_node table = childNamed(spreadsheet, "table");
     if (!table)
         return QStringLiteral("it is not a spreadsheet: it holds no table.");
+    entries.allowHeading();
     // Rows sit in the table or in header-row, row and group elements within it.
     visitDescendants(table, [&entries](pugi::xml_node node) {
         if (hasLocalName(node, "table-row") && !entries.full())

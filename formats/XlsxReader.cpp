@@ -127,6 +127,7 @@ QString XlsxReader::read(EntryCollector& entries)
     if (!problem.isEmpty())
         return problem;
 
+    entries.allowHeading();
     const pugi::xml_node rows = childNamed(rootNamed(sheet.document, "worksheet"), "sheetData");
     for (pugi::xml_node row = rows.first_child(); row && !entries.full();
          row = row.next_sibling()) {
