@@ -23,6 +23,7 @@ public:
     void setLanguages(QStringView wordSide, QStringView meaningSide);
     void setTitle(QStringView title);
     void setAuthor(QStringView author);
+    std::size_t maxEntries() const { return m_maxEntries; }
     // One entry more than the caller keeps has been read: the rest need not be.
     bool full() const { return m_list.entries.size() > m_maxEntries; }
 
