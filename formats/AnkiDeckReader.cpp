@@ -23,6 +23,9 @@ namespace {
 constexpr int kStepsPerProgressCall = 1000;
 constexpr int kMaxProgressCalls = 100000;
 constexpr int kMaxValueLength = 16 * 1024 * 1024;
+// The collection is read in memory, beside the package and, when packed, its packed
+// bytes; a deck of tens of thousands of notes takes a fraction of it.
+constexpr qint64 kMaxCollectionSize = 128 * 1024 * 1024;
 
 constexpr char kLegacyCollection[] = "collection.anki2";
 constexpr char kCollection21[] = "collection.anki21";
@@ -131,7 +134,8 @@ QString unpackZstd(const QByteArray& packed, QByteArray& unpacked)
         return kDamagedCollection;
     ZSTD_inBuffer in{packed.constData(), static_cast<size_t>(packed.size()), 0};
     // One byte more than allowed tells a collection that is too large.
-    const qint64 limit = ZipArchive::maxUnpackedSize(packed.size()) + 1;
+    const qint64 limit =
+        std::min(ZipArchive::maxUnpackedSize(packed.size()), kMaxCollectionSize) + 1;
     // A frame that states its size is unpacked in one go, into one byte more than it
     // states, which tells a frame that holds more.
     const unsigned long long stated =
@@ -145,7 +149,7 @@ QString unpackZstd(const QByteArray& packed, QByteArray& unpacked)
         if (used == static_cast<size_t>(unpacked.size())) {
             if (unpacked.size() == limit)
                 return ZipArchive::unpackedSizeProblem(QString::fromLatin1(kCompressedCollection),
-                                                       limit, packed.size());
+                                                       limit, packed.size(), kMaxCollectionSize);
             unpacked.resize(std::min(limit, unpacked.size() * 2));
         }
         ZSTD_outBuffer out{unpacked.data(), static_cast<size_t>(unpacked.size()), used};
@@ -363,7 +367,7 @@ QString AnkiDeckReader::read(EntryCollector& entries)
     if (!member)
         return problem;
     QByteArray collection;
-    problem = zip.read(member, collection);
+    problem = zip.read(member, collection, kMaxCollectionSize);
     if (!problem.isEmpty())
         return problem;
     if (member == kCompressedCollection) {

@@ -307,7 +307,7 @@ TEST_F(PackageReaders, BadPackagesAreRefusedWithTheirReason)
         {"larger-than-said.apkg", patched(deck, kUncompressedSize, 4, 1000),
          u"its part \"collection.anki2\" is larger than the package says; the file is damaged."},
         {"too-large.apkg", patched(deck, kUncompressedSize, 4, 300 * 1024 * 1024),
-         u"its part \"collection.anki2\" would unpack to over 256 MB, far too large for a word "
+         u"its part \"collection.anki2\" would unpack to over 128 MB, far too large for a word "
          u"list."},
         {"zip-bomb.apkg", legacyDeck(QByteArray(2 * 1024 * 1024, '\0')),
          u"its part \"collection.anki2\" would unpack to over 100 times its packed size, as "
