@@ -23,6 +23,9 @@ namespace {
 constexpr int kStepsPerProgressCall = 1000;
 constexpr int kMaxProgressCalls = 100000;
 constexpr int kMaxValueLength = 16 * 1024 * 1024;
+// The collection is read in memory, beside the package and, when packed, its packed
+// bytes; a deck of tens of thousands of notes takes a fraction of it.
+constexpr qint64 kMaxCollectionSize = 128 * 1024 * 1024;
 
 constexpr char kLegacyCollection[] = "collection.anki2";
 constexpr char kCollection21[] = "collection.anki21";
@@ -122,7 +125,7 @@ struct DecompressContextFree {
     void operator()(ZSTD_DCtx* context) const { ZSTD_freeDCtx(context); }
 };
 
-// The frame does not state its size: it is unpacked into a buffer that grows up to the
+// Unpacked into a buffer that grows, when the frame does not state its size, up to the
 // size a zip member could unpack to.
 QString unpackZstd(const QByteArray& packed, QByteArray& unpacked)
 {
@@ -131,14 +134,22 @@ QString unpackZstd(const QByteArray& packed, QByteArray& unpacked)
         return kDamagedCollection;
     ZSTD_inBuffer in{packed.constData(), static_cast<size_t>(packed.size()), 0};
     // One byte more than allowed tells a collection that is too large.
-    const qint64 limit = ZipArchive::maxUnpackedSize(packed.size()) + 1;
-    unpacked.resize(std::min(limit, std::max<qint64>(packed.size() * 4, 4096)));
+    const qint64 limit =
+        std::min(ZipArchive::maxUnpackedSize(packed.size()), kMaxCollectionSize) + 1;
+    // A frame that states its size is unpacked in one go, into one byte more than it
+    // states, which tells a frame that holds more.
+    const unsigned long long stated =
+        ZSTD_getFrameContentSize(packed.constData(), static_cast<size_t>(packed.size()));
+    const qint64 first = stated < ZSTD_CONTENTSIZE_ERROR && stated < quint64(limit)
+                             ? static_cast<qint64>(stated) + 1
+                             : std::max<qint64>(packed.size() * 4, 4096);
+    unpacked.resize(std::min(limit, first));
     size_t used = 0;
     for (;;) {
         if (used == static_cast<size_t>(unpacked.size())) {
             if (unpacked.size() == limit)
                 return ZipArchive::unpackedSizeProblem(QString::fromLatin1(kCompressedCollection),
-                                                       limit, packed.size());
+                                                       limit, packed.size(), kMaxCollectionSize);
             unpacked.resize(std::min(limit, unpacked.size() * 2));
         }
         ZSTD_outBuffer out{unpacked.data(), static_cast<size_t>(unpacked.size()), used};
@@ -178,6 +189,18 @@ bool needsCleaning(QStringView field)
     return false;
 }
 
+// Whether a field holds a sound or a cloze mark, in one pass: the fields of real decks
+// are long.
+bool holdsSoundOrCloze(QStringView field)
+{
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if ((field[i] == u'[' && field.sliced(i).startsWith(u"[sound:")) ||
+            (field[i] == u'{' && field.sliced(i).startsWith(u"{{c")))
+            return true;
+    }
+    return false;
+}
+
 // Anki's fields hold HTML, sounds and, in ordinary notes too, cloze marks.
 QString plainField(QStringView field)
 {
@@ -185,12 +208,12 @@ QString plainField(QStringView field)
     static const QRegularExpression cloze(
         QStringLiteral(R"(\{\{c\d+::((?:(?!::|\}\}).)*)(?:::(?:(?!\}\}).)*)?\}\})"),
         QRegularExpression::DotMatchesEverythingOption);
-    if (!field.contains(u"[sound:") && !field.contains(u"{{c"))
-        return plainTextFromHtml(field).trimmed();
+    if (!holdsSoundOrCloze(field))
+        return plainTextFromHtml(field);
     QString text = field.toString();
     text.remove(sound);
     text.replace(cloze, QStringLiteral("\\1"));
-    return plainTextFromHtml(text).trimmed();
+    return plainTextFromHtml(text);
 }
 
 // Schema 11 keeps the note types as JSON in col.models, keyed by id; "type" 1 is cloze.
@@ -317,6 +340,8 @@ QString readCollection(QByteArray& database, EntryCollector& entries)
                                 database.size(), database.size(),
                                 SQLITE_DESERIALIZE_READONLY) != SQLITE_OK)
             return kDamagedCollection;
+        // Pages are read where the collection lies rather than copied into a cache.
+        db.exec("PRAGMA mmap_size = 536870912");
         int progressCalls = 0;
         sqlite3_progress_handler(handle, kStepsPerProgressCall, stopAfterTooManySteps,
                                  &progressCalls);
@@ -342,7 +367,7 @@ QString AnkiDeckReader::read(EntryCollector& entries)
     if (!member)
         return problem;
     QByteArray collection;
-    problem = zip.read(member, collection);
+    problem = zip.read(member, collection, kMaxCollectionSize);
     if (!problem.isEmpty())
         return problem;
     if (member == kCompressedCollection) {

@@ -1,6 +1,8 @@
 #include "AnkiHtml.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 
 namespace formats {
 
@@ -8,18 +10,71 @@ namespace {
 
 bool breaksLine(QStringView tag)
 {
-    // The name that follows "<" or "</", up to a space, "/" or the end.
+    // The name that follows "<" or "</", up to a space, "/" or the end; the names of
+    // tags are ASCII, so a letter's case is its 0x20 bit.
     if (tag.startsWith(u'/'))
         tag = tag.sliced(1);
-    qsizetype end = 0;
-    while (end < tag.size() && tag[end].isLetterOrNumber())
-        ++end;
-    const QStringView name = tag.first(end);
-    static constexpr QStringView blocks[] = {u"br", u"div", u"p", u"li", u"tr"};
-    return std::ranges::any_of(blocks, [name](QStringView block) {
-        return name.size() == block.size() && name.compare(block, Qt::CaseInsensitive) == 0;
-    });
+    char name[4] = {};
+    qsizetype length = 0;
+    for (; length < tag.size() && tag[length].isLetterOrNumber(); ++length) {
+        if (length == 3 || tag[length].unicode() >= 0x80)
+            return false;
+        name[length] = static_cast<char>(tag[length].unicode() | 0x20);
+    }
+    static constexpr std::string_view blocks[] = {"br", "div", "p", "li", "tr"};
+    return std::ranges::find(blocks, std::string_view(name, static_cast<size_t>(length))) !=
+           std::end(blocks);
 }
+
+// Appends text as HTML shows it: each run of white space one space, none at the start.
+// Written in place into room for `capacity` units, which the text never outgrows: a tag or
+// a reference is never shorter than what it leaves.
+class CollapsedText {
+public:
+    explicit CollapsedText(qsizetype capacity)
+        : m_text(capacity, Qt::Uninitialized), m_units(m_text.data())
+    {
+    }
+
+    void append(QStringView part)
+    {
+        for (const QChar c : part)
+            append(c);
+    }
+    void append(QChar c)
+    {
+        if (c.isSpace()) {
+            m_space = m_size > 0;
+            return;
+        }
+        if (m_space)
+            m_units[m_size++] = u' ';
+        m_space = false;
+        m_units[m_size++] = c;
+    }
+    void append(char32_t character)
+    {
+        if (QChar::requiresSurrogates(character)) {
+            append(QChar(QChar::highSurrogate(character)));
+            m_units[m_size++] = QChar(QChar::lowSurrogate(character));
+        } else {
+            append(QChar(static_cast<char16_t>(character)));
+        }
+    }
+    void breakWord() { m_space = m_size > 0; }
+    qsizetype size() const { return m_size; }
+    QString take()
+    {
+        m_text.resize(m_size);
+        return std::move(m_text);
+    }
+
+private:
+    QString m_text;
+    QChar* m_units;
+    qsizetype m_size = 0;
+    bool m_space = false;
+};
 
 // The character a reference such as "amp", "#233" or "#xE9" stands for, or 0.
 char32_t referencedCharacter(QStringView name)
@@ -47,27 +102,26 @@ char32_t referencedCharacter(QStringView name)
 
 } // namespace
 
-QString plainTextFromHtml(QStringView html)
+QString plainTextFromHtml(QStringView html, qsizetype maxLength)
 {
-    QString text;
-    text.reserve(html.size());
+    CollapsedText text(html.size());
     qsizetype pos = 0;
-    while (pos < html.size()) {
+    while (pos < html.size() && text.size() <= maxLength) {
         qsizetype markup = pos;
         while (markup < html.size() && html[markup] != u'<' && html[markup] != u'&')
             ++markup;
-        text += html.sliced(pos, markup - pos);
+        text.append(html.sliced(pos, markup - pos));
         pos = markup;
         if (pos == html.size())
             break;
         if (html[pos] == u'<') {
             const qsizetype close = html.indexOf(u'>', pos + 1);
             if (close < 0) {
-                text += html.sliced(pos);
+                text.append(html.sliced(pos));
                 break;
             }
             if (breaksLine(html.sliced(pos + 1, close - pos - 1)))
-                text += u' ';
+                text.breakWord();
             pos = close + 1;
             continue;
         }
@@ -77,21 +131,14 @@ QString plainTextFromHtml(QStringView html)
         const char32_t character =
             semicolon > pos ? referencedCharacter(html.sliced(pos + 1, semicolon - pos - 1)) : 0;
         if (character == 0) {
-            text += u'&';
+            text.append(QChar(u'&'));
             ++pos;
             continue;
         }
-        text += QString::fromUcs4(&character, 1);
+        text.append(character);
         pos = semicolon + 1;
     }
-    // HTML shows a run of white space as one space; most fields have none.
-    const QStringView plain = text;
-    for (qsizetype i = 0; i < plain.size(); ++i) {
-        if (plain[i].isSpace() &&
-            (plain[i] != u' ' || (i + 1 < plain.size() && plain[i + 1].isSpace())))
-            return text.simplified();
-    }
-    return text;
+    return text.take();
 }
 
 } // namespace formats

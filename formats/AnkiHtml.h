@@ -1,13 +1,16 @@
 // The plain text of a field that Anki exported with its HTML.
 #pragma once
 
+#include "WordList.h"
+
 #include <QString>
 
 namespace formats {
 
 // Tags are dropped, a line break or a block (<br>, <div>, <p>, <li>) becomes a space, and
 // character references are decoded. Unknown named references stay as they are written.
-// Each run of white space becomes one space, as HTML shows it.
-QString plainTextFromHtml(QStringView html);
+// Each run of white space becomes one space, as HTML shows it, and there is none at the
+// start. Stops once the text is longer than `maxLength`: a word is cut long before.
+QString plainTextFromHtml(QStringView html, qsizetype maxLength = kMaxFieldLength);
 
 } // namespace formats

@@ -2,6 +2,7 @@
 
 #include "AnkiHtml.h"
 
+#include <QStringTokenizer>
 #include <algorithm>
 #include <iterator>
 
@@ -62,13 +63,24 @@ DelimitedReader::DelimitedReader(QStringView text, Kind kind)
     // Anki writes its headers into tab-separated text only; in CSV a "#" starts a word.
     if (kind == Kind::TabSeparated)
         readHeaders();
-    else
+    const qsizetype start = m_pos;
+    readTitleAndAuthor();
+    if (kind == Kind::CommaSeparated && m_pos == start)
         m_separator = guessSeparator();
 }
 
 bool DelimitedReader::startsWithAnkiHeader(QStringView text)
 {
     return ankiHeaderColon(firstLine(text)) >= 0;
+}
+
+void DelimitedReader::skipLine(QStringView line)
+{
+    m_pos += line.size();
+    if (m_pos < m_text.size() && m_text[m_pos] == u'\r')
+        ++m_pos;
+    if (m_pos < m_text.size() && m_text[m_pos] == u'\n')
+        ++m_pos;
 }
 
 void DelimitedReader::readHeaders()
@@ -80,17 +92,38 @@ void DelimitedReader::readHeaders()
         if (colon < 0)
             return;
         applyHeader(line.sliced(1, colon - 1), line.sliced(colon + 1).trimmed());
-        m_pos += line.size();
-        if (m_pos < m_text.size() && m_text[m_pos] == u'\r')
-            ++m_pos;
-        if (m_pos < m_text.size() && m_text[m_pos] == u'\n')
-            ++m_pos;
+        skipLine(line);
+    }
+}
+
+void DelimitedReader::readTitleAndAuthor()
+{
+    // KWordQuiz writes "Title:", its separator and the title, then the same for the
+    // author, unquoted; the separator is whichever the user chose for the file.
+    const QStringView titleLine = firstLine(m_text.sliced(m_pos));
+    static constexpr QStringView kTitle = u"Title:";
+    static constexpr QStringView kAuthor = u"Author:";
+    static constexpr QStringView kSeparators = u"\t,;|";
+    if (!titleLine.startsWith(kTitle) || titleLine.size() == kTitle.size() ||
+        !kSeparators.contains(titleLine[kTitle.size()]))
+        return;
+    m_separator = titleLine[kTitle.size()];
+    m_title = titleLine.sliced(kTitle.size() + 1);
+    skipLine(titleLine);
+    const QStringView authorLine = firstLine(m_text.sliced(m_pos));
+    if (authorLine.startsWith(kAuthor) && authorLine.size() > kAuthor.size() &&
+        authorLine[kAuthor.size()] == m_separator) {
+        m_author = authorLine.sliced(kAuthor.size() + 1);
+        skipLine(authorLine);
     }
 }
 
 void DelimitedReader::applyHeader(QStringView key, QStringView value)
 {
-    if (key == u"separator") {
+    if (key == u"columns") {
+        m_columnNames = value;
+        m_hasColumnNames = true;
+    } else if (key == u"separator") {
         const QChar separator = namedSeparator(value);
         if (!separator.isNull() && !isLineEnd(separator) && separator != u'"')
             m_separator = separator;
@@ -115,8 +148,10 @@ int DelimitedReader::lineNumberAt(qsizetype pos) const
 
 QChar DelimitedReader::guessSeparator() const
 {
-    // Spreadsheets in locales whose decimal mark is a comma write semicolons.
+    // Spreadsheets in locales whose decimal mark is a comma write semicolons, and some
+    // programs write tabs into a file they name CSV; a tab is no part of a word.
     bool quoted = false;
+    bool commas = false;
     bool semicolons = false;
     for (qsizetype i = m_pos; i < m_text.size(); ++i) {
         const QChar c = m_text[i];
@@ -124,12 +159,27 @@ QChar DelimitedReader::guessSeparator() const
             quoted = !quoted;
         else if (!quoted && isLineEnd(c))
             break;
+        else if (!quoted && c == u'\t')
+            return u'\t';
         else if (!quoted && c == u',')
-            return u',';
+            commas = true;
         else if (!quoted && c == u';')
             semicolons = true;
     }
-    return semicolons ? u';' : u',';
+    return semicolons && !commas ? u';' : u',';
+}
+
+void DelimitedReader::applyColumnNames(EntryCollector& entries) const
+{
+    QStringView names[2];
+    int count = 0;
+    int column = 0;
+    for (const QStringView name : m_columnNames.tokenize(m_separator)) {
+        if (count < 2 && !m_noteColumns.contains(column))
+            names[count++] = name;
+        ++column;
+    }
+    entries.setLanguages(names[0], names[1]);
 }
 
 QStringView DelimitedReader::nextField(bool& endOfRecord)
@@ -203,6 +253,13 @@ bool DelimitedReader::nextRecord(QList<QStringView>& fields)
 
 QString DelimitedReader::read(EntryCollector& entries)
 {
+    entries.setTitle(m_title);
+    entries.setAuthor(m_author);
+    // Anki names its columns in a header and writes no heading record.
+    if (m_hasColumnNames)
+        applyColumnNames(entries);
+    else
+        entries.allowHeading();
     QList<QStringView> fields;
     bool twoColumns = false;
     bool anyRecord = false;

@@ -1,7 +1,11 @@
 #include "EntryCollector.h"
 
+#include "Language.h"
+
 #include <QString>
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace formats {
 
@@ -29,21 +33,171 @@ std::u16string fieldText(QStringView field)
     return std::u16string(text.utf16(), static_cast<std::size_t>(text.size()));
 }
 
+// The names that spreadsheets and trainers give the two columns of a word list, in
+// English, German, French, Spanish, Italian, Portuguese, Russian and Japanese.
+bool isColumnName(QStringView cell)
+{
+    static constexpr QStringView names[] = {u"word",
+                                            u"meaning",
+                                            u"term",
+                                            u"definition",
+                                            u"front",
+                                            u"back",
+                                            u"question",
+                                            u"answer",
+                                            u"source",
+                                            u"target",
+                                            u"translation",
+                                            u"wort",
+                                            u"bedeutung",
+                                            u"begriff",
+                                            u"vorderseite",
+                                            u"rückseite",
+                                            u"frage",
+                                            u"antwort",
+                                            u"quelle",
+                                            u"ziel",
+                                            u"übersetzung",
+                                            u"mot",
+                                            u"sens",
+                                            u"signification",
+                                            u"terme",
+                                            u"définition",
+                                            u"recto",
+                                            u"verso",
+                                            u"réponse",
+                                            u"cible",
+                                            u"traduction",
+                                            u"palabra",
+                                            u"significado",
+                                            u"término",
+                                            u"definición",
+                                            u"anverso",
+                                            u"reverso",
+                                            u"pregunta",
+                                            u"respuesta",
+                                            u"origen",
+                                            u"destino",
+                                            u"traducción",
+                                            u"parola",
+                                            u"significato",
+                                            u"termine",
+                                            u"definizione",
+                                            u"fronte",
+                                            u"retro",
+                                            u"domanda",
+                                            u"risposta",
+                                            u"origine",
+                                            u"traduzione",
+                                            u"palavra",
+                                            u"termo",
+                                            u"definição",
+                                            u"frente",
+                                            u"verso",
+                                            u"pergunta",
+                                            u"resposta",
+                                            u"origem",
+                                            u"alvo",
+                                            u"tradução",
+                                            u"слово",
+                                            u"значение",
+                                            u"термин",
+                                            u"определение",
+                                            u"лицевая сторона",
+                                            u"оборотная сторона",
+                                            u"вопрос",
+                                            u"ответ",
+                                            u"источник",
+                                            u"цель",
+                                            u"перевод",
+                                            u"単語",
+                                            u"意味",
+                                            u"用語",
+                                            u"定義",
+                                            u"表",
+                                            u"裏",
+                                            u"質問",
+                                            u"答え",
+                                            u"原文",
+                                            u"訳文",
+                                            u"翻訳"};
+    return std::ranges::any_of(
+        names, [cell](QStringView name) { return cell.compare(name, Qt::CaseInsensitive) == 0; });
+}
+
+// The language a heading's cell names: by its name, or by a code with a region ("en_US").
+// A bare code ("es", "is") is too often a word to make a row a heading.
+std::string headingLanguage(QStringView cell)
+{
+    const std::string code =
+        languageCode(std::u16string_view(cell.utf16(), static_cast<std::size_t>(cell.size())));
+    const bool bareCode = cell.size() <= 3 && code.size() == static_cast<std::size_t>(cell.size());
+    return bareCode ? std::string() : code;
+}
+
+// The languages that a heading's cells name; a cell may name its language in the language
+// of the other ("Deutsch", "Englisch").
+std::pair<std::string, std::string> headingLanguages(QStringView word, QStringView meaning)
+{
+    std::string wordLanguage = headingLanguage(word);
+    std::string meaningLanguage = headingLanguage(meaning);
+    const auto text = [](QStringView cell) {
+        return std::u16string_view(cell.utf16(), static_cast<std::size_t>(cell.size()));
+    };
+    if (meaningLanguage.empty())
+        meaningLanguage = languageCodeIn(text(meaning), wordLanguage);
+    if (wordLanguage.empty())
+        wordLanguage = languageCodeIn(text(word), meaningLanguage);
+    return {wordLanguage, meaningLanguage};
+}
+
 } // namespace
 
-EntryCollector::EntryCollector(std::vector<WordEntry>& entries, std::size_t maxEntries)
-    : m_entries(entries), m_maxEntries(maxEntries)
+EntryCollector::EntryCollector(WordList& list, std::size_t maxEntries)
+    : m_list(list), m_maxEntries(maxEntries)
 {
+}
+
+bool EntryCollector::isHeading(QStringView word, QStringView meaning)
+{
+    auto [wordLanguage, meaningLanguage] = headingLanguages(word, meaning);
+    if ((wordLanguage.empty() && !isColumnName(word)) ||
+        (meaningLanguage.empty() && !isColumnName(meaning)))
+        return false;
+    m_list.wordLanguage = std::move(wordLanguage);
+    m_list.meaningLanguage = std::move(meaningLanguage);
+    return true;
 }
 
 void EntryCollector::add(QStringView word, QStringView meaning)
 {
     if (full())
         return;
+    if (m_headingAllowed && !(word.trimmed().isEmpty() && meaning.trimmed().isEmpty())) {
+        m_headingAllowed = false;
+        if (isHeading(word.trimmed(), meaning.trimmed()))
+            return;
+    }
     WordEntry entry{fieldText(word), fieldText(meaning)};
     if (entry.word.empty() || entry.meaning.empty())
         return;
-    m_entries.push_back(std::move(entry));
+    m_list.entries.push_back(std::move(entry));
+}
+
+void EntryCollector::setLanguages(QStringView wordSide, QStringView meaningSide)
+{
+    std::tie(m_list.wordLanguage, m_list.meaningLanguage) =
+        headingLanguages(wordSide.trimmed(), meaningSide.trimmed());
+}
+
+void EntryCollector::setTitle(QStringView title)
+{
+    m_list.title = fieldText(title);
+}
+
+void EntryCollector::setAuthor(QStringView author)
+{
+    m_list.author = fieldText(author);
 }
 
 } // namespace formats

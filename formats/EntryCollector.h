@@ -1,5 +1,6 @@
 // Gathers a list's entries as every reader must keep them: trimmed, cut to the length of a
-// dictionary line, and only whole (a word and its meaning).
+// dictionary line, and only whole (a word and its meaning); and what the list says of
+// itself: its sides' languages, title and author.
 #pragma once
 
 #include "WordList.h"
@@ -10,16 +11,28 @@ namespace formats {
 
 class EntryCollector {
 public:
-    EntryCollector(std::vector<WordEntry>& entries, std::size_t maxEntries);
+    EntryCollector(WordList& list, std::size_t maxEntries);
 
-    // Skips an entry whose word or meaning is empty once trimmed.
+    // Skips an entry whose word or meaning is empty once trimmed. After `allowHeading`, the
+    // first entry that is not empty is the list's heading instead when both its cells name
+    // a side: by its language ("Deutsch", "English") or by a usual column name ("word",
+    // "Bedeutung", "Front"); the languages named become the sides'.
     void add(QStringView word, QStringView meaning);
+    void allowHeading() { m_headingAllowed = true; }
+    // The sides' languages where the cells name them, as a heading does.
+    void setLanguages(QStringView wordSide, QStringView meaningSide);
+    void setTitle(QStringView title);
+    void setAuthor(QStringView author);
+    std::size_t maxEntries() const { return m_maxEntries; }
     // One entry more than the caller keeps has been read: the rest need not be.
-    bool full() const { return m_entries.size() > m_maxEntries; }
+    bool full() const { return m_list.entries.size() > m_maxEntries; }
 
 private:
-    std::vector<WordEntry>& m_entries;
+    bool isHeading(QStringView word, QStringView meaning);
+
+    WordList& m_list;
     std::size_t m_maxEntries;
+    bool m_headingAllowed = false;
 };
 
 } // namespace formats

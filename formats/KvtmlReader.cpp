@@ -1,5 +1,7 @@
 #include "KvtmlReader.h"
 
+#include "XmlPart.h"
+
 #include <QStringDecoder>
 #include <algorithm>
 #include <charconv>
@@ -13,18 +15,6 @@ namespace {
 
 // A vocabulary document nests five deep; anything far deeper is not one.
 constexpr int kMaxDepth = 64;
-
-// The parser keeps a node for each tag and attribute, many times the bytes they take: a
-// file made of little else would fill memory. A list of 5200 richly marked-up entries
-// has a tenth of this many, and a file of fewer bytes cannot have more.
-constexpr qsizetype kMaxMarkup = 2'000'000;
-
-bool hasFarTooMuchMarkup(const QByteArray& xml)
-{
-    return xml.size() > kMaxMarkup &&
-           std::count(xml.cbegin(), xml.cend(), '<') + std::count(xml.cbegin(), xml.cend(), '=') >
-               kMaxMarkup;
-}
 
 // The node after `node` in document order, without leaving `top`'s subtree.
 pugi::xml_node nextInTree(pugi::xml_node node, pugi::xml_node top)

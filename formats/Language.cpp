@@ -96,14 +96,20 @@ std::string codeOf(std::u16string_view text)
     return language;
 }
 
-} // namespace
-
-std::string languageCode(std::u16string_view name)
+std::u16string_view trimmed(std::u16string_view name)
 {
     while (!name.empty() && u_isUWhiteSpace(name.front()))
         name.remove_prefix(1);
     while (!name.empty() && u_isUWhiteSpace(name.back()))
         name.remove_suffix(1);
+    return name;
+}
+
+} // namespace
+
+std::string languageCode(std::u16string_view name)
+{
+    name = trimmed(name);
     if (name.empty() || name.size() > 64)
         return {};
     if (std::string code = codeOf(name); !code.empty())
@@ -111,6 +117,19 @@ std::string languageCode(std::u16string_view name)
     const auto& byName = languagesByName();
     const auto found = byName.find(folded(name));
     return found == byName.end() ? std::string() : found->second;
+}
+
+std::string languageCodeIn(std::u16string_view name, const std::string& inLanguage)
+{
+    name = trimmed(name);
+    if (name.empty() || name.size() > 64 || inLanguage.empty())
+        return {};
+    const std::u16string wanted = folded(name);
+    for (const char* const* code = uloc_getISOLanguages(); *code; ++code) {
+        if (folded(displayLanguage(*code, inLanguage.c_str())) == wanted)
+            return *code;
+    }
+    return {};
 }
 
 } // namespace formats

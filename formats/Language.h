@@ -11,4 +11,8 @@ namespace formats {
 // "en_US" for "en-us" or "en_US"; "" when it names no language.
 std::string languageCode(std::u16string_view name);
 
+// The code of the language that `name` names in the language `inLanguage` (a code): "en"
+// for "Englisch" in "de"; "" when it names none there.
+std::string languageCodeIn(std::u16string_view name, const std::string& inLanguage);
+
 } // namespace formats

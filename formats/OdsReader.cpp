@@ -1,10 +1,12 @@
 #include "OdsReader.h"
 
+#include "NumberFormat.h"
 #include "XmlPart.h"
 #include "ZipArchive.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace formats {
 
@@ -36,17 +38,52 @@ void appendParagraphText(pugi::xml_node paragraph, QString& text)
     });
 }
 
-// Its paragraphs, joined by a space.
+// What a formula shows in place of a value it cannot compute.
+bool isErrorText(QStringView text)
+{
+    static constexpr QStringView errors[] = {u"#N/A",   u"#DIV/0!", u"#VALUE!", u"#REF!",
+                                             u"#NAME?", u"#NUM!",   u"#NULL!"};
+    return text.startsWith(u"Err:") || std::ranges::find(errors, text) != std::end(errors);
+}
+
+// The value of a cell written without the text it shows, as some programs write them.
+QString valueText(pugi::xml_node cell)
+{
+    const std::string_view type = attributeNamed(cell, "value-type");
+    const QString value = QString::fromUtf8(attributeNamed(cell, "value"));
+    if (type == "float" || type == "currency")
+        return generalNumber(value.toDouble());
+    if (type == "percentage")
+        return generalNumber(value.toDouble() * 100) + u'%';
+    if (type == "boolean")
+        return std::string_view(attributeNamed(cell, "boolean-value")) == "true"
+                   ? QStringLiteral("TRUE")
+                   : QStringLiteral("FALSE");
+    if (type == "date")
+        return QString::fromUtf8(attributeNamed(cell, "date-value"));
+    if (type == "time")
+        return QString::fromUtf8(attributeNamed(cell, "time-value"));
+    return QString::fromUtf8(attributeNamed(cell, "string-value"));
+}
+
+// Its paragraphs, joined by a space: the text the sheet shows.
 QString cellText(pugi::xml_node cell)
 {
     QString text;
+    bool anyParagraph = false;
     for (pugi::xml_node child = cell.first_child(); child; child = child.next_sibling()) {
         if (!hasLocalName(child, "p"))
             continue;
-        if (!text.isEmpty())
+        if (anyParagraph)
             text += u' ';
+        anyParagraph = true;
         appendParagraphText(child, text);
     }
+    if (!anyParagraph)
+        return valueText(cell);
+    // An error shown by a formula is no word.
+    if (*attributeNamed(cell, "formula") != '\0' && isErrorText(text))
+        return {};
     return text;
 }
 
@@ -100,6 +137,7 @@ QString OdsReader::read(EntryCollector& entries)
     const pugi::xml_node table = childNamed(spreadsheet, "table");
     if (!table)
         return QStringLiteral("it is not a spreadsheet: it holds no table.");
+    entries.allowHeading();
     // Rows sit in the table or in header-row, row and group elements within it.
     visitDescendants(table, [&entries](pugi::xml_node node) {
         if (hasLocalName(node, "table-row") && !entries.full())

@@ -1,5 +1,6 @@
 // An OpenDocument spreadsheet (.ods), as LibreOffice and Google Sheets save it: the first
-// table's first two columns are word and meaning, one entry a row, the first row included.
+// table's first two columns are word and meaning, one entry a row; a first row that names
+// the columns is their heading.
 #pragma once
 
 #include "EntryCollector.h"

@@ -3,6 +3,7 @@
 #include "AnkiDeckReader.h"
 #include "DelimitedReader.h"
 #include "KvtmlReader.h"
+#include "LegacyEncoding.h"
 #include "LinePairsReader.h"
 #include "OdsReader.h"
 #include "XlsxReader.h"
@@ -25,7 +26,8 @@ constexpr qint64 kMaxDeckSize = 512 * 1024 * 1024;
 constexpr qsizetype kMinimumRead = 2 * 1024 * 1024;
 
 // The text of a file that is not XML: a dictionary's UTF-16LE, UTF-8 with or without a
-// byte-order mark, or UTF-16 with one. Fills `problem` when the bytes are not such text.
+// byte-order mark, or UTF-16 with one; a spreadsheet's export also in the code page that
+// Windows saves it in. Fills `problem` when the bytes are not such text.
 QString decodeText(const QByteArray& bytes, FileKind kind, QString& problem)
 {
     QStringConverter::Encoding encoding = QStringConverter::Utf8;
@@ -40,6 +42,10 @@ QString decodeText(const QByteArray& bytes, FileKind kind, QString& problem)
     }
     QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
     QString text = decoder(bytes);
+    const bool delimited = kind == FileKind::TabSeparated || kind == FileKind::CommaSeparated;
+    if (decoder.hasError() && encoding == QStringConverter::Utf8 && delimited &&
+        !bytes.startsWith("\xEF\xBB\xBF"))
+        return decodeLegacyText(bytes, problem);
     if (decoder.hasError()) {
         problem = encoding == QStringConverter::Utf8
                       ? QStringLiteral("it is not UTF-8 text. Save it as UTF-8 (Unicode) text "
@@ -165,12 +171,12 @@ WordList readWordList(FileKind kind, std::string_view firstBlock, const ReadMore
                       std::size_t maxEntries)
 {
     WordList list;
-    EntryCollector entries(list.entries, maxEntries);
+    EntryCollector entries(list, maxEntries);
     QString problem = readList(kind, firstBlock, readMore, entries);
     if (problem.isEmpty() && list.entries.empty())
         problem = QStringLiteral("it holds no words. Each entry needs a word and its meaning.");
     if (!problem.isEmpty()) {
-        list.entries.clear();
+        list = WordList();
         list.problem = problem.toStdU16String();
     }
     return list;

@@ -27,6 +27,9 @@ struct WordList {
     // file names them; empty where it does not.
     std::string wordLanguage;
     std::string meaningLanguage;
+    // The list's title and author, where the file names them; empty where it does not.
+    std::u16string title;
+    std::u16string author;
 };
 
 // Units kept of a word or meaning, as a dictionary line keeps them.

@@ -1,10 +1,15 @@
 #include "XlsxReader.h"
 
+#include "NumberFormat.h"
 #include "XmlPart.h"
 #include "ZipArchive.h"
 
+#include <array>
+#include <charconv>
 #include <cstdlib>
+#include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace formats {
@@ -49,16 +54,24 @@ std::string partPath(const char* target)
     return target[0] == '/' ? std::string(target + 1) : "xl/" + std::string(target);
 }
 
-// The part of the first worksheet, or "" with `problem` filled.
-std::string firstSheetPart(const ZipArchive& zip, QString& problem)
+struct Workbook {
+    std::string firstSheet;
+    // Dates count from 1904 rather than 1900, as old Mac workbooks do.
+    bool date1904 = false;
+};
+
+// The part of the first worksheet and the date system, or `problem` filled.
+Workbook readWorkbook(const ZipArchive& zip, QString& problem)
 {
     XmlPart workbook;
     problem = workbook.read(zip, "xl/workbook.xml");
     if (!problem.isEmpty())
         return {};
-    const pugi::xml_node sheet =
-        childNamed(childNamed(rootNamed(workbook.document, "workbook"), "sheets"), "sheet");
-    const std::string_view id = attributeNamed(sheet, "id");
+    const pugi::xml_node root = rootNamed(workbook.document, "workbook");
+    const std::string_view date1904 = attributeNamed(childNamed(root, "workbookPr"), "date1904");
+    const bool is1904 = date1904 == "1" || date1904 == "true";
+    const std::string_view id =
+        attributeNamed(childNamed(childNamed(root, "sheets"), "sheet"), "id");
     XmlPart relationships;
     if (!id.empty())
         problem = relationships.read(zip, "xl/_rels/workbook.xml.rels");
@@ -67,42 +80,141 @@ std::string firstSheetPart(const ZipArchive& zip, QString& problem)
     const pugi::xml_node list = rootNamed(relationships.document, "Relationships");
     for (pugi::xml_node item = list.first_child(); item; item = item.next_sibling()) {
         if (hasLocalName(item, "Relationship") && attributeNamed(item, "Id") == id)
-            return partPath(attributeNamed(item, "Target"));
+            return {partPath(attributeNamed(item, "Target")), is1904};
     }
     problem = QStringLiteral("its workbook holds no worksheet that can be read.");
     return {};
 }
 
-QString readSharedStrings(const ZipArchive& zip, std::vector<QString>& strings)
+// The number format code of each cell style, by the style's index; "" for General.
+QString readCellFormats(const ZipArchive& zip, std::vector<QString>& formats)
 {
-    static constexpr char kPart[] = "xl/sharedStrings.xml";
-    // A workbook of numbers alone has none.
+    static constexpr char kPart[] = "xl/styles.xml";
     if (!zip.contains(kPart))
         return {};
     XmlPart part;
     QString problem = part.read(zip, kPart);
     if (!problem.isEmpty())
         return problem;
-    const pugi::xml_node table = rootNamed(part.document, "sst");
-    for (pugi::xml_node item = table.first_child(); item; item = item.next_sibling()) {
-        if (hasLocalName(item, "si"))
-            strings.push_back(stringItemText(item));
+    const pugi::xml_node sheet = rootNamed(part.document, "styleSheet");
+    std::map<int, QString> customCodes;
+    for (pugi::xml_node format : childNamed(sheet, "numFmts").children()) {
+        if (hasLocalName(format, "numFmt"))
+            customCodes[std::atoi(attributeNamed(format, "numFmtId"))] =
+                QString::fromUtf8(attributeNamed(format, "formatCode"));
+    }
+    for (pugi::xml_node style : childNamed(sheet, "cellXfs").children()) {
+        if (!hasLocalName(style, "xf"))
+            continue;
+        const int id = std::atoi(attributeNamed(style, "numFmtId"));
+        const auto custom = customCodes.find(id);
+        formats.push_back(custom != customCodes.end() ? custom->second
+                                                      : builtInFormatCode(id).toString());
     }
     return {};
 }
 
-QString cellText(pugi::xml_node cell, const std::vector<QString>& sharedStrings)
+// A cell's text as the sheet shows it, or the index of its shared string.
+struct CellValue {
+    QString text;
+    long sharedString = -1;
+
+    bool isEmpty() const { return sharedString < 0 && text.trimmed().isEmpty(); }
+};
+
+CellValue cellValue(pugi::xml_node cell, const std::vector<QString>& formats, bool date1904)
 {
     const std::string_view type = attributeNamed(cell, "t");
     if (type == "inlineStr")
-        return stringItemText(childNamed(cell, "is"));
-    const char* value = childNamed(cell, "v").text().get();
+        return {stringItemText(childNamed(cell, "is"))};
+    const std::string_view value = childNamed(cell, "v").text().get();
     if (type == "s") {
-        const auto index = static_cast<size_t>(std::strtoul(value, nullptr, 10));
-        return index < sharedStrings.size() ? sharedStrings[index] : QString();
+        long index = -1;
+        std::from_chars(value.data(), value.data() + value.size(), index);
+        return {QString(), index};
     }
-    // Numbers, booleans and the results of formulas, as the file writes them.
-    return QString::fromUtf8(value);
+    // A formula's text, or a date written as such.
+    if (type == "str" || type == "d")
+        return {QString::fromUtf8(value)};
+    if (type == "b")
+        return {value.empty()  ? QString()
+                : value == "0" ? QStringLiteral("FALSE")
+                               : QStringLiteral("TRUE")};
+    // An error (#N/A, #DIV/0!) is no word.
+    if (type == "e")
+        return {};
+    double number = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+    if (value.empty() || error != std::errc() || end != value.data() + value.size())
+        return {QString::fromUtf8(value)};
+    const auto style = static_cast<size_t>(std::atol(attributeNamed(cell, "s")));
+    return {style < formats.size() ? formattedNumber(number, formats[style], date1904)
+                                   : generalNumber(number)};
+}
+
+using Row = std::array<CellValue, 2>;
+
+// The first two cells of the sheet's rows, as many as can give the entries wanted: a row
+// whose cells are both empty gives none.
+QString readRows(const ZipArchive& zip, const std::string& part, const Workbook& workbook,
+                 const std::vector<QString>& formats, size_t wanted, std::vector<Row>& rows)
+{
+    XmlPart sheet;
+    QString problem = sheet.read(zip, part.c_str());
+    if (!problem.isEmpty())
+        return problem;
+    const pugi::xml_node data = childNamed(rootNamed(sheet.document, "worksheet"), "sheetData");
+    size_t whole = 0;
+    for (pugi::xml_node row = data.first_child(); row && whole < wanted; row = row.next_sibling()) {
+        if (!hasLocalName(row, "row"))
+            continue;
+        Row cells;
+        // A cell without a reference follows the one before it; empty cells may be left out.
+        int column = -1;
+        for (pugi::xml_node cell = row.first_child(); cell; cell = cell.next_sibling()) {
+            if (!hasLocalName(cell, "c"))
+                continue;
+            const int referenced = columnOf(attributeNamed(cell, "r"));
+            column = referenced >= 0 ? referenced : column + 1;
+            if (column > 1)
+                break;
+            cells[column] = cellValue(cell, formats, workbook.date1904);
+        }
+        if (cells[0].isEmpty() && cells[1].isEmpty())
+            continue;
+        whole += !cells[0].isEmpty() && !cells[1].isEmpty();
+        rows.push_back(std::move(cells));
+    }
+    return {};
+}
+
+// The shared strings that `rows` refer to; the others, which may be many, are not kept.
+QString readSharedStrings(const ZipArchive& zip, const std::vector<Row>& rows,
+                          std::unordered_map<long, QString>& strings)
+{
+    for (const Row& row : rows) {
+        for (const CellValue& cell : row) {
+            if (cell.sharedString >= 0)
+                strings.emplace(cell.sharedString, QString());
+        }
+    }
+    static constexpr char kPart[] = "xl/sharedStrings.xml";
+    // A workbook of numbers alone has none.
+    if (strings.empty() || !zip.contains(kPart))
+        return {};
+    XmlPart part;
+    QString problem = part.read(zip, kPart);
+    if (!problem.isEmpty())
+        return problem;
+    long index = 0;
+    for (pugi::xml_node item : rootNamed(part.document, "sst").children()) {
+        if (!hasLocalName(item, "si"))
+            continue;
+        if (const auto wanted = strings.find(index); wanted != strings.end())
+            wanted->second = stringItemText(item);
+        ++index;
+    }
+    return {};
 }
 
 } // namespace
@@ -115,36 +227,30 @@ QString XlsxReader::read(EntryCollector& entries)
     if (!zip.problem().isEmpty())
         return zip.problem();
     QString problem;
-    const std::string sheetPart = firstSheetPart(zip, problem);
+    const Workbook workbook = readWorkbook(zip, problem);
     if (!problem.isEmpty())
         return problem;
-    std::vector<QString> sharedStrings;
-    problem = readSharedStrings(zip, sharedStrings);
+    std::vector<QString> formats;
+    problem = readCellFormats(zip, formats);
     if (!problem.isEmpty())
         return problem;
-    XmlPart sheet;
-    problem = sheet.read(zip, sheetPart.c_str());
+    // The sheet first, so that only the shared strings its rows use are kept: one entry more
+    // than the list keeps, and one row more for a heading.
+    std::vector<Row> rows;
+    problem = readRows(zip, workbook.firstSheet, workbook, formats, entries.maxEntries() + 2, rows);
+    if (!problem.isEmpty())
+        return problem;
+    std::unordered_map<long, QString> sharedStrings;
+    problem = readSharedStrings(zip, rows, sharedStrings);
     if (!problem.isEmpty())
         return problem;
 
-    const pugi::xml_node rows = childNamed(rootNamed(sheet.document, "worksheet"), "sheetData");
-    for (pugi::xml_node row = rows.first_child(); row && !entries.full();
-         row = row.next_sibling()) {
-        if (!hasLocalName(row, "row"))
-            continue;
-        QString fields[2];
-        // A cell without a reference follows the one before it; empty cells may be left out.
-        int column = -1;
-        for (pugi::xml_node cell = row.first_child(); cell; cell = cell.next_sibling()) {
-            if (!hasLocalName(cell, "c"))
-                continue;
-            const int referenced = columnOf(attributeNamed(cell, "r"));
-            column = referenced >= 0 ? referenced : column + 1;
-            if (column > 1)
-                break;
-            fields[column] = cellText(cell, sharedStrings);
-        }
-        entries.add(fields[0], fields[1]);
+    entries.allowHeading();
+    for (const Row& row : rows) {
+        const auto text = [&sharedStrings](const CellValue& cell) {
+            return cell.sharedString >= 0 ? sharedStrings[cell.sharedString] : cell.text;
+        };
+        entries.add(text(row[0]), text(row[1]));
     }
     return {};
 }

@@ -1,5 +1,6 @@
 // An Excel workbook (.xlsx), as Excel and LibreOffice save it: the first worksheet's first
-// two columns are word and meaning, one entry a row, the first row included.
+// two columns are word and meaning, one entry a row; a first row that names the columns
+// is their heading.
 #pragma once
 
 #include "EntryCollector.h"

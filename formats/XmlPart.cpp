@@ -2,11 +2,19 @@
 
 #include "ZipArchive.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace formats {
 
 namespace {
+
+// A list of 5200 richly formatted rows takes a few megabytes.
+constexpr qint64 kMaxPartSize = 32 * 1024 * 1024;
+
+// A list of 5200 richly marked-up entries has a tenth of this many tags and attributes,
+// and a document of fewer bytes cannot have more.
+constexpr qsizetype kMaxMarkup = 2'000'000;
 
 // Most names have no prefix, and a whole name is never measured: a sheet has a few
 // names, each met hundreds of thousands of times.
@@ -20,11 +28,23 @@ bool isLocally(const char* name, std::string_view local)
 
 } // namespace
 
+bool hasFarTooMuchMarkup(const QByteArray& xml)
+{
+    return xml.size() > kMaxMarkup &&
+           std::count(xml.cbegin(), xml.cend(), '<') + std::count(xml.cbegin(), xml.cend(), '=') >
+               kMaxMarkup;
+}
+
 QString XmlPart::read(const ZipArchive& zip, const char* name)
 {
-    QString problem = zip.read(name, bytes);
+    QString problem = zip.read(name, bytes, kMaxPartSize);
     if (!problem.isEmpty())
         return problem;
+    if (hasFarTooMuchMarkup(bytes)) {
+        bytes.clear();
+        return QStringLiteral("its part \"%1\" holds far more markup than any word list.")
+            .arg(QString::fromUtf8(name));
+    }
     const pugi::xml_parse_result parsed =
         document.load_buffer_inplace(bytes.data(), static_cast<size_t>(bytes.size()));
     if (!parsed)

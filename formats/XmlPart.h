@@ -11,9 +11,14 @@ namespace formats {
 
 class ZipArchive;
 
+// Whether a document holds so many tags and attributes that parsing it would fill memory:
+// the parser keeps a node for each, many times the bytes they take.
+bool hasFarTooMuchMarkup(const QByteArray& xml);
+
 // A part parsed in place: the document points into the part's bytes, which it outlives.
 struct XmlPart {
-    // Unpacks and parses the member `name`. Returns why it cannot be, or an empty string.
+    // Unpacks and parses the member `name`. Returns why it cannot be, or an empty string: a
+    // part far larger than a word list's sheet, or with far more markup, is not parsed.
     QString read(const ZipArchive& zip, const char* name);
 
     QByteArray bytes;

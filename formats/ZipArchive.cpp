@@ -10,8 +10,6 @@ namespace formats {
 
 namespace {
 
-// Far beyond any word list, deck or spreadsheet part.
-constexpr qint64 kMaxMemberSize = 256 * 1024 * 1024;
 // Text and databases pack to a tenth of their size or so; only a crafted member (a zip
 // bomb) packs a hundred times smaller. Small members may pack that well honestly.
 constexpr qint64 kMaxRatio = 100;
@@ -79,7 +77,7 @@ bool ZipArchive::contains(const char* name) const
     return false;
 }
 
-QString ZipArchive::read(const char* name, QByteArray& content) const
+QString ZipArchive::read(const char* name, QByteArray& content, qint64 maxSize) const
 {
     content.clear();
     const QString part = QString::fromUtf8(name);
@@ -100,9 +98,9 @@ QString ZipArchive::read(const char* name, QByteArray& content) const
         return QStringLiteral("its part \"%1\" is packed in a way this program cannot unpack.")
             .arg(part);
     // Sizes that do not fit a qint64 are far beyond the largest allowed.
-    QString sizeProblem =
-        unpackedSizeProblem(part, static_cast<qint64>(std::min<zip_uint64_t>(stat.size, INT64_MAX)),
-                            static_cast<qint64>(std::min<zip_uint64_t>(stat.comp_size, INT64_MAX)));
+    QString sizeProblem = unpackedSizeProblem(
+        part, static_cast<qint64>(std::min<zip_uint64_t>(stat.size, INT64_MAX)),
+        static_cast<qint64>(std::min<zip_uint64_t>(stat.comp_size, INT64_MAX)), maxSize);
     if (!sizeProblem.isEmpty())
         return sizeProblem;
 
@@ -142,13 +140,14 @@ qint64 ZipArchive::maxUnpackedSize(qint64 packed)
                     std::max(kRatioCheckedFrom - 1, std::min(packed, kMaxMemberSize) * kMaxRatio));
 }
 
-QString ZipArchive::unpackedSizeProblem(const QString& part, qint64 unpacked, qint64 packed)
+QString ZipArchive::unpackedSizeProblem(const QString& part, qint64 unpacked, qint64 packed,
+                                        qint64 maxSize)
 {
-    if (unpacked > kMaxMemberSize)
+    if (unpacked > maxSize)
         return QStringLiteral("its part \"%1\" would unpack to over %2 MB, far too large for a "
                               "word list.")
             .arg(part)
-            .arg(kMaxMemberSize / (1024 * 1024));
+            .arg(maxSize / (1024 * 1024));
     if (unpacked > maxUnpackedSize(packed))
         return QStringLiteral("its part \"%1\" would unpack to over %2 times its packed size, "
                               "as only a zip bomb does.")

@@ -12,6 +12,9 @@ namespace formats {
 
 class ZipArchive {
 public:
+    // Far beyond any word list, deck or spreadsheet part.
+    static constexpr qint64 kMaxMemberSize = 256 * 1024 * 1024;
+
     // `bytes` must outlive the archive.
     explicit ZipArchive(const QByteArray& bytes);
     ~ZipArchive();
@@ -21,15 +24,16 @@ public:
     // Why the bytes are not a zip package that can be read, or an empty string.
     const QString& problem() const { return m_problem; }
     bool contains(const char* name) const;
-    // Unpacks the member named `name` into `content`. Returns why it cannot be, or an
-    // empty string.
-    QString read(const char* name, QByteArray& content) const;
+    // Unpacks the member named `name` into `content`, when it unpacks to at most
+    // `maxSize` bytes. Returns why it cannot be, or an empty string.
+    QString read(const char* name, QByteArray& content, qint64 maxSize = kMaxMemberSize) const;
 
     // The most that `packed` bytes may unpack to, in a member or in a stream within one.
     static qint64 maxUnpackedSize(qint64 packed);
     // Why unpacking `packed` bytes of the part named `part` to `unpacked` bytes is
     // refused, or an empty string.
-    static QString unpackedSizeProblem(const QString& part, qint64 unpacked, qint64 packed);
+    static QString unpackedSizeProblem(const QString& part, qint64 unpacked, qint64 packed,
+                                       qint64 maxSize = kMaxMemberSize);
 
 private:
     zip* m_zip = nullptr;

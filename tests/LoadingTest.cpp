@@ -13,7 +13,7 @@ TEST_F(Loading, FileDialogOffersWordListsFirstThenDictionaries)
     EXPECT_EQ(seam.filtersAsked[0],
               u"Word lists (*.dic *.txt *.tsv *.csv *.kvtml *.apkg *.xlsx *.ods)|"
               u"*.dic;*.txt;*.tsv;*.csv;*.kvtml;*.apkg;*.xlsx;*.ods|"
-                                    u"Dictionary Files (*.dic)|*.dic|All Files (*.*)|*.*||");
+              u"Dictionary Files (*.dic)|*.dic|All Files (*.*)|*.*||");
     EXPECT_EQ(seam.defaultExtsAsked[0], u"dic");
 }
 

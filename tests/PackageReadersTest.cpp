@@ -60,6 +60,101 @@ const Entries kNoteEntries = {{u"cane", u"dog"},
                               {u"vino rosso", u"red wine"},
                               {u"uva", u"grapes"}};
 
+// A value of each kind and number format, and the text the sheet shows for it; a cell with
+// an error or an empty result gives no entry.
+struct ShownValue {
+    std::string label;
+    std::string shown;
+    // The cell's style in the workbook below, its type and its value as Excel writes them.
+    int style;
+    std::string type;
+    std::string value;
+    // The cell's attributes in an OpenDocument sheet, which writes the text shown too.
+    std::string odsAttributes;
+};
+const std::vector<ShownValue> kShownValues = {
+    {"date", "2024-01-01", 1, "", "45292",
+     "office:value-type=\"date\" office:date-value=\"2024-01-01\""},
+    {"custom date", "01.01.2024", 2, "", "45292",
+     "office:value-type=\"date\" office:date-value=\"2024-01-01\""},
+    {"time", "13:30", 3, "", "0.5625",
+     "office:value-type=\"time\" office:time-value=\"PT13H30M00S\""},
+    {"date and time", "2024-03-05 18:00:07", 4, "", "45356.7500810185",
+     "office:value-type=\"date\""},
+    {"percent", "50%", 5, "", "0.5", "office:value-type=\"percentage\" office:value=\"0.5\""},
+    {"percent with decimals", "12.34%", 6, "", "0.12341", "office:value-type=\"percentage\""},
+    {"decimals", "3.14", 7, "", "3.14159", "office:value-type=\"float\" office:value=\"3.14159\""},
+    {"grouped", "1,234,567.89", 8, "", "1234567.891", "office:value-type=\"float\""},
+    {"grouped integer", "1,234,567", 9, "", "1234567", "office:value-type=\"float\""},
+    {"text format", "42", 10, "", "42", "office:value-type=\"float\""},
+    {"currency", "1,234.50 \xE2\x82\xAC", 11, "", "1234.5", "office:value-type=\"currency\""},
+    {"scientific", "1.23E+04", 12, "", "12345.678", "office:value-type=\"float\""},
+    {"negative", "(1,234)", 13, "", "-1234", "office:value-type=\"float\""},
+    {"general", "0.3", 0, "", "0.30000000000000004",
+     "office:value-type=\"float\" office:value=\"0.30000000000000004\""},
+    {"true", "TRUE", 0, "b", "1", "office:value-type=\"boolean\" office:boolean-value=\"true\""},
+    {"false", "FALSE", 0, "b", "0", "office:value-type=\"boolean\" office:boolean-value=\"false\""},
+    {"error", "", 0, "e", "#N/A", "table:formula=\"of:=NA()\" office:value-type=\"string\""},
+    {"empty result", "", 0, "str", "",
+     "table:formula=\"of:=&quot;&quot;\" office:value-type=\"string\""},
+};
+// Built-in formats and custom codes, by the style index of each row above.
+const std::string kStyles =
+    "<numFmts><numFmt numFmtId=\"164\" formatCode=\"dd.mm.yyyy\"/><numFmt numFmtId=\"165\" "
+    "formatCode=\"yyyy\\-mm\\-dd hh:mm:ss\"/><numFmt numFmtId=\"166\" formatCode=\"#,##0.00\\ "
+    "[$\xE2\x82\xAC-407]\"/></numFmts><cellXfs>" +
+    [] {
+        std::string styles;
+        for (int id : {0, 14, 164, 20, 165, 9, 10, 2, 4, 3, 49, 166, 11, 38})
+            styles += "<xf numFmtId=\"" + std::to_string(id) + "\"/>";
+        return styles;
+    }() +
+    "</cellXfs>";
+
+QByteArray shownValuesWorkbook()
+{
+    std::string rows;
+    for (size_t i = 0; i < kShownValues.size(); ++i) {
+        const ShownValue& value = kShownValues[i];
+        const std::string row = std::to_string(i + 1);
+        rows += "<row r=\"" + row + "\"><c r=\"A" + row + "\" t=\"inlineStr\"><is><t>" +
+                value.label + "</t></is></c><c r=\"B" + row + "\" s=\"" +
+                std::to_string(value.style) + "\"" +
+                (value.type.empty() ? "" : " t=\"" + value.type + "\"") + "><v>" + value.value +
+                "</v></c></row>";
+    }
+    return xlsxWorkbook(rows, "", kStyles);
+}
+
+// LibreOffice writes the text shown; other programs write the value alone, as the first
+// rows do here.
+QByteArray shownValuesSpreadsheet()
+{
+    std::string rows;
+    for (size_t i = 0; i < kShownValues.size(); ++i) {
+        const ShownValue& value = kShownValues[i];
+        const bool valueOnly = i == 4 || i == 13 || i == 14;
+        rows += "<table:table-row><table:table-cell><text:p>" + value.label +
+                "</text:p></table:table-cell><table:table-cell " + value.odsAttributes +
+                (valueOnly ? "/>"
+                           : "><text:p>" + (value.type == "e" ? value.value : value.shown) +
+                                 "</text:p></table:table-cell>") +
+                "</table:table-row>";
+    }
+    return odsSpreadsheet(rows);
+}
+
+Entries shownEntries()
+{
+    Entries entries;
+    for (const ShownValue& value : kShownValues) {
+        if (!value.shown.empty())
+            entries.emplace_back(QString::fromStdString(value.label).toStdU16String(),
+                                 QString::fromStdString(value.shown).toStdU16String());
+    }
+    return entries;
+}
+
 TEST_F(PackageReaders, EachLayoutReadsAsSaved)
 {
     const struct Row {
@@ -115,6 +210,9 @@ TEST_F(PackageReaders, EachLayoutReadsAsSaved)
           {u"buona sera", u"good evening"},
           {u"sole", u"sun"},
           {u"fine", u"end"}}},
+        // One sheet of every number format gives the same list in both formats.
+        {"values.xlsx", shownValuesWorkbook(), shownEntries()},
+        {"values.ods", shownValuesSpreadsheet(), shownEntries()},
     };
     for (const Row& row : rows) {
         const Outcome outcome = openPackage(row.name, row.bytes);
@@ -176,6 +274,15 @@ const std::string kCol = "CREATE TABLE col (id integer primary key, ver integer,
 const std::string kNotesTable =
     "CREATE TABLE notes (id integer primary key, mid integer, flds text)";
 
+// Elements that differ from one another, as packing cannot shrink much.
+std::string numberedElements(int count)
+{
+    std::string elements;
+    for (int i = 0; i < count; ++i)
+        elements += "<x n='" + std::to_string(i) + "'/>";
+    return elements;
+}
+
 TEST_F(PackageReaders, BadPackagesAreRefusedWithTheirReason)
 {
     const QByteArray deck = ankiDeck(AnkiLayout::Anki2Alone, kNotes);
@@ -200,7 +307,7 @@ TEST_F(PackageReaders, BadPackagesAreRefusedWithTheirReason)
         {"larger-than-said.apkg", patched(deck, kUncompressedSize, 4, 1000),
          u"its part \"collection.anki2\" is larger than the package says; the file is damaged."},
         {"too-large.apkg", patched(deck, kUncompressedSize, 4, 300 * 1024 * 1024),
-         u"its part \"collection.anki2\" would unpack to over 256 MB, far too large for a word "
+         u"its part \"collection.anki2\" would unpack to over 128 MB, far too large for a word "
          u"list."},
         {"zip-bomb.apkg", legacyDeck(QByteArray(2 * 1024 * 1024, '\0')),
          u"its part \"collection.anki2\" would unpack to over 100 times its packed size, as "
@@ -255,6 +362,15 @@ TEST_F(PackageReaders, BadPackagesAreRefusedWithTheirReason)
          zipPackage({{"META-INF/manifest.xml", "<manifest:encryption-data/>"},
                      {"content.xml", QByteArray(64, '\x9C')}}),
          u"it is protected by a password. Save it without one and open it again."},
+        // Parts that would fill memory when parsed: far too large, or almost all markup.
+        {"strings-bomb.xlsx",
+         xlsxWorkbook("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v>"
+                      "</c></row>",
+                      QByteArray("<si/><!-- -->").repeated(2'600'000).toStdString()),
+         u"its part \"xl/sharedStrings.xml\" would unpack to over 32 MB, far too large for a "
+         u"word list."},
+        {"markup.ods", odsSpreadsheet(numberedElements(1'100'000)),
+         u"its part \"content.xml\" holds far more markup than any word list."},
         {"no-content.ods",
          zipPackage({{"mimetype", "application/vnd.oasis.opendocument."
                                   "spreadsheet"}}),

@@ -3,8 +3,11 @@
 #include "LoadingFixture.h"
 
 #include "Language.h"
+#include "PackageWriter.h"
+#include "WordList.h"
 
 #include <QString>
+#include <QStringEncoder>
 #include <utility>
 
 namespace {
@@ -26,6 +29,49 @@ std::string utf16be(const std::u16string& text)
         bytes += static_cast<char>(unit & 0xFF);
     }
     return bytes;
+}
+
+// The text in a legacy encoding, as ICU names it.
+std::string encoded(const char* encoding, const std::u16string& text)
+{
+    QStringEncoder encoder(encoding);
+    EXPECT_TRUE(encoder.isValid()) << encoding;
+    const QByteArray bytes = encoder(QString::fromStdU16String(text));
+    EXPECT_FALSE(encoder.hasError()) << encoding;
+    return bytes.toStdString();
+}
+
+// The entries as lines of text, their fields split by `separator`.
+std::u16string lines(const Entries& entries, char16_t separator)
+{
+    std::u16string text;
+    for (const auto& [word, meaning] : entries)
+        text += word + separator + meaning + u"\r\n";
+    return text;
+}
+
+// Words whose legacy encodings differ from Latin-1's and from one another's.
+const Entries kGerman = {{u"K\u00E4se", u"cheese"},
+                         {u"Gr\u00FC\u00DFe", u"\u201Eregards\u201C"},
+                         {u"Stra\u00DFe", u"street"},
+                         {u"\u20AC", u"euro"}};
+const Entries kJapanese = {{u"\u72AC", u"dog"},
+                           {u"\u732B", u"cat"},
+                           {u"\u5C71", u"mountain"},
+                           {u"\u3042\u308A\u304C\u3068\u3046", u"thank you"}};
+const Entries kRussian = {{u"\u0441\u043E\u0431\u0430\u043A\u0430", u"dog"},
+                          {u"\u043A\u043E\u0448\u043A\u0430", u"cat"},
+                          {u"\u0434\u043E\u043C", u"house"}};
+
+// A CSV file exactly as KWordQuiz exports it: its title and author lines, then the lessons'
+// tab-separated pairs with a lone tab between two lessons, in UTF-8 with LF line ends.
+std::string kwordquizCsv(const std::string& title, const std::string& author,
+                         const std::vector<std::string>& lessons)
+{
+    std::string text = "Title:\t" + title + "\nAuthor:\t" + author + "\n";
+    for (size_t i = 0; i < lessons.size(); ++i)
+        text += (i > 0 ? "\t\n" : "") + lessons[i];
+    return text;
 }
 
 // A file of `head`, the entries given, `count` plain entries "word<i>" / "meaning <i>"
@@ -115,6 +161,20 @@ TEST_F(WordListFormats, EachFormatOpensAsItsProgramSavedIt)
         {"semicolons.csv",
          replaced(kCsv.bytes(8, "Haus,\"house; home\"\n"), ",", ";"),
          {{u"Haus", u"house; home"}}},
+        {"kwordquiz.csv",
+         kwordquizCsv("Tiere", "Anna", {"Hund\tdog\nKatze\tcat\n", kTsv.bytes(8)}),
+         {{u"Hund", u"dog"}, {u"Katze", u"cat"}}},
+        // A heading names the columns and is no entry.
+        {"heading.csv",
+         replaced(kCsv.bytes(8, "Deutsch,Englisch\r\nHaus,house\r\n"), ",", ";"),
+         {{u"Haus", u"house"}}},
+        {"heading.tsv", kTsv.bytes(8, "Front\tBack\ndog\tchien\n"), {{u"dog", u"chien"}}},
+        // Excel's "CSV" on Windows: the code page, semicolons.
+        {"excel.csv",
+         encoded("windows-1252", lines(kGerman, u';')) + replaced(kCsv.bytes(8), ",", ";"),
+         kGerman},
+        {"japanese.tsv", encoded("Shift_JIS", lines(kJapanese, u'\t')) + kTsv.bytes(8), kJapanese},
+        {"russian.csv", encoded("KOI8-R", lines(kRussian, u',')) + kCsv.bytes(8), kRussian},
         {"vocabulary.kvtml",
          kKvtml.bytes(8, "<entry id=\"0\"><translation id=\"0\"><text>  R&amp;D </text>"
                          "</translation><translation id=\"1\"><comment>c</comment><text>"
@@ -206,6 +266,57 @@ TEST_F(WordListFormats, SizesFollowTheDictionarysRules)
         EXPECT_EQ(g_nQuestionNo, 0);
         EXPECT_EQ(windowText(*dlg), QString(row.name).append(' ').toStdU16String());
         EXPECT_EQ(windowText(*dlg, IDC_QUESTION), kStartPrompt);
+    }
+}
+
+// The heading, Anki's column names and KWordQuiz's title lines say what a list is; the
+// entries start after them.
+TEST(ListHeadings, NameTheSidesLanguagesAndTheList)
+{
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::string wordLanguage;
+        std::string meaningLanguage;
+        std::u16string firstWord;
+        std::u16string title = {};
+        std::u16string author = {};
+    };
+    const SheetRows sheet = {{"Espa\xC3\xB1ol", "English"}, {"perro", "dog"}};
+    const Row rows[] = {
+        {"heading.csv", "Deutsch;Englisch\nHund;dog\n", "de", "en", u"Hund"},
+        {"reversed.csv", "Englisch,Deutsch\ndog,Hund\n", "en", "de", u"dog"},
+        {"heading.tsv", "English\tFran\xC3\xA7\x61is\ndog\tchien\n", "en", "fr", u"dog"},
+        {"regions.tsv", "en-GB\tpt_BR\ndog\tc\xC3\xA3o\n", "en_GB", "pt_BR", u"dog"},
+        {"columns.csv", "\"Word\",\"Meaning\"\ndog,chien\n", "", "", u"dog"},
+        {"japanese.csv", "\xE5\x8D\x98\xE8\xAA\x9E,\xE6\x84\x8F\xE5\x91\xB3\nneko,cat\n", "", "",
+         u"neko"},
+        // Codes alone are words too often: "es" is Spanish for "is".
+        {"codes.csv", "es,is\nsomos,we are\n", "", "", u"es"},
+        {"one-name.csv", "English,dog\ncat,Katze\n", "", "", u"English"},
+        {"anki.txt",
+         "#separator:tab\n#notetype column:1\n#columns:Notetype\t\xD0\xA0\xD1\x83\xD1\x81\xD1\x81"
+         "\xD0\xBA\xD0\xB8\xD0\xB9\t\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\tTags\nBasic\tkot\tneko\n",
+         "ru", "ja", u"kot"},
+        {"kwordquiz.csv", kwordquizCsv("Tiere", "Anna", {"Hund\tdog\n"}), "", "", u"Hund", u"Tiere",
+         u"Anna"},
+        {"heading.xlsx", xlsxWorkbook(sheet).toStdString(), "es", "en", u"perro"},
+        {"heading.ods", odsSpreadsheet(sheet).toStdString(), "es", "en", u"perro"},
+    };
+    DictionaryWriter files;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string path = files.writeBytes(row.name, row.bytes);
+        const formats::WordList list = formats::readWordList(
+            formats::fileKind(row.bytes, QString::fromStdString(path).toStdU16String()), row.bytes,
+            [](char*, size_t) -> size_t { return 0; }, MAX_WORDS);
+        EXPECT_EQ(list.problem, u"");
+        ASSERT_FALSE(list.entries.empty());
+        EXPECT_EQ(list.entries[0].word, row.firstWord);
+        EXPECT_EQ(list.wordLanguage, row.wordLanguage);
+        EXPECT_EQ(list.meaningLanguage, row.meaningLanguage);
+        EXPECT_EQ(list.title, row.title);
+        EXPECT_EQ(list.author, row.author);
     }
 }
 

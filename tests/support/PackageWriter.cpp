@@ -226,14 +226,15 @@ QByteArray ankiDeck(AnkiLayout layout, const std::vector<AnkiNote>& notes)
     return {};
 }
 
-QByteArray xlsxWorkbook(const std::string& sheetRows, const std::string& sharedStrings)
+QByteArray xlsxWorkbook(const std::string& sheetRows, const std::string& sharedStrings,
+                        const std::string& styles)
 {
     const std::string declaration =
         "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
     const std::string main = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
     const std::string relationships =
         "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
-    return zipPackage({
+    std::vector<ZipMember> members = {
         {"[Content_Types].xml",
          QByteArray::fromStdString(declaration) +
              "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
@@ -263,7 +264,12 @@ QByteArray xlsxWorkbook(const std::string& sheetRows, const std::string& sharedS
                                    "\"><sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is>"
                                    "<t>other</t></is></c><c r=\"B1\" t=\"inlineStr\"><is><t>sheet"
                                    "</t></is></c></row></sheetData></worksheet>")},
-    });
+    };
+    if (!styles.empty())
+        members.push_back(
+            {"xl/styles.xml", QByteArray::fromStdString(declaration + "<styleSheet xmlns=\"" +
+                                                        main + "\">" + styles + "</styleSheet>")});
+    return zipPackage(members);
 }
 
 QByteArray odsSpreadsheet(const std::string& tableRows)

@@ -57,8 +57,9 @@ enum class AnkiLayout {
 
 QByteArray ankiDeck(AnkiLayout layout, const std::vector<AnkiNote>& notes);
 
-// The XML of a spreadsheet's rows, for the layouts below.
-QByteArray xlsxWorkbook(const std::string& sheetRows, const std::string& sharedStrings);
+// The XML of a spreadsheet's rows, for the layouts below, and of a workbook's styles.
+QByteArray xlsxWorkbook(const std::string& sheetRows, const std::string& sharedStrings,
+                        const std::string& styles = "");
 QByteArray odsSpreadsheet(const std::string& tableRows);
 
 // Word and meaning rows as each program writes them.
