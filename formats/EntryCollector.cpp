@@ -31,12 +31,13 @@ std::u16string fieldText(QStringView field)
 
 } // namespace
 
-EntryCollector::EntryCollector(std::vector<WordEntry>& entries, std::size_t maxEntries)
-    : m_entries(entries), m_maxEntries(maxEntries)
+EntryCollector::EntryCollector(WordList& list, std::size_t maxEntries)
+    : m_entries(list.entries), m_recordings(list.recordings), m_list(list), m_maxEntries(maxEntries)
 {
 }
 
-void EntryCollector::add(QStringView word, QStringView meaning)
+void EntryCollector::add(QStringView word, QStringView meaning, QStringView wordRecording,
+                         QStringView meaningRecording)
 {
     if (full())
         return;
@@ -44,6 +45,20 @@ void EntryCollector::add(QStringView word, QStringView meaning)
     if (entry.word.empty() || entry.meaning.empty())
         return;
     m_entries.push_back(std::move(entry));
+    wordRecording = wordRecording.trimmed();
+    meaningRecording = meaningRecording.trimmed();
+    // Most lists name no recording: they are kept only once one is named.
+    if (wordRecording.isEmpty() && meaningRecording.isEmpty())
+        return;
+    m_recordings.resize(m_entries.size());
+    m_recordings.back() = {wordRecording.toString().toStdU16String(),
+                           meaningRecording.toString().toStdU16String()};
+}
+
+void EntryCollector::setLanguages(std::string word, std::string meaning)
+{
+    m_list.wordLanguage = std::move(word);
+    m_list.meaningLanguage = std::move(meaning);
 }
 
 } // namespace formats

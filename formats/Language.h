@@ -4,11 +4,21 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace formats {
 
 // The code of the language that `name` names: "de" for "German", "deutsch" or "de", and
 // "en_US" for "en-us" or "en_US"; "" when it names no language.
 std::string languageCode(std::u16string_view name);
+
+// The language's name in English: "German" for "de", "English (United States)" for "en_US";
+// the code itself when ICU has no name for it.
+std::u16string languageName(const std::string& code);
+
+// The language that the script of `texts` suggests: "ru" for Cyrillic, "el" for Greek, "ja"
+// for kana, "ko" for Hangul, "zh" for Han alone, and so on; "" for Latin text or text of
+// no one script, which says nothing about its language.
+std::string languageOfScript(const std::vector<std::u16string_view>& texts);
 
 } // namespace formats

@@ -1,6 +1,7 @@
 #include "ZipArchive.h"
 
 #include <QByteArrayView>
+#include <QFile>
 #include <algorithm>
 #include <cstdint>
 #include <memory>
@@ -58,6 +59,15 @@ ZipArchive::ZipArchive(const QByteArray& bytes)
     zip_error_fini(&error);
 }
 
+ZipArchive::ZipArchive(const QString& path)
+{
+    int error = 0;
+    m_zip = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
+    if (!m_zip)
+        m_problem = error == ZIP_ER_NOZIP ? QStringLiteral("it is not a zip package.")
+                                          : QStringLiteral("it cannot be opened as a zip package.");
+}
+
 ZipArchive::~ZipArchive()
 {
     if (m_zip)
@@ -80,6 +90,11 @@ bool ZipArchive::contains(const char* name) const
 }
 
 QString ZipArchive::read(const char* name, QByteArray& content) const
+{
+    return read(name, kMaxMemberSize, content);
+}
+
+QString ZipArchive::read(const char* name, qint64 limit, QByteArray& content) const
 {
     content.clear();
     const QString part = QString::fromUtf8(name);
@@ -105,6 +120,10 @@ QString ZipArchive::read(const char* name, QByteArray& content) const
                             static_cast<qint64>(std::min<zip_uint64_t>(stat.comp_size, INT64_MAX)));
     if (!sizeProblem.isEmpty())
         return sizeProblem;
+    if (stat.size > static_cast<zip_uint64_t>(limit))
+        return QStringLiteral("its part \"%1\" would unpack to over %2 MB.")
+            .arg(part)
+            .arg(limit / (1024 * 1024));
 
     const std::unique_ptr<zip_file_t, FileCloser> file(
         zip_fopen_index(m_zip, static_cast<zip_uint64_t>(index), 0));

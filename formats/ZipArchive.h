@@ -14,6 +14,9 @@ class ZipArchive {
 public:
     // `bytes` must outlive the archive.
     explicit ZipArchive(const QByteArray& bytes);
+    // The package in the file at `path`: only its directory is read here, and each member
+    // when it is asked for.
+    explicit ZipArchive(const QString& path);
     ~ZipArchive();
     ZipArchive(const ZipArchive&) = delete;
     ZipArchive& operator=(const ZipArchive&) = delete;
@@ -24,6 +27,8 @@ public:
     // Unpacks the member named `name` into `content`. Returns why it cannot be, or an
     // empty string.
     QString read(const char* name, QByteArray& content) const;
+    // The same for a member that may unpack to `limit` bytes at most.
+    QString read(const char* name, qint64 limit, QByteArray& content) const;
 
     // The most that `packed` bytes may unpack to, in a member or in a stream within one.
     static qint64 maxUnpackedSize(qint64 packed);

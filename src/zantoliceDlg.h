@@ -9,7 +9,9 @@
 #include <memory>
 #include <vector>
 
+class CSpeaker;
 class DicFile;
+struct ListSound;
 namespace formats {
 enum class FileKind;
 }
@@ -125,6 +127,11 @@ protected:
     void OnForgetProgress();
     void OnProgressFolder();
     void OnProgressView();
+    // Desktop addition: the question is spoken, or its recording played.
+    void OnSpeak();
+    void OnSpeakEachQuestion();
+    void OnWordLanguage();
+    void OnMeaningLanguage();
 
     void TakeReview();
     void RecordMiss();
@@ -142,12 +149,14 @@ private:
     // format. The reason it cannot, or "".
     static CString ReadWordList(DicFile& dicFile, formats::FileKind kind,
                                 std::vector<CString>& words, std::vector<CString>& meanings,
-                                BOOL& bTooLarge);
+                                BOOL& bTooLarge, ListSound& sound);
     // Reads the list at `path` as OPEN reads it: a dictionary or another program's word
-    // list. `strProblem` says why a file is no word list.
+    // list. `strProblem` says why a file is no word list; `sound` gets what the list says
+    // of its sound.
     enum class ListRead { Whole, NotOpened, Broken };
     static ListRead ReadList(const CString& path, std::vector<CString>& words,
-                             std::vector<CString>& meanings, BOOL& bTooLarge, CString& strProblem);
+                             std::vector<CString>& meanings, BOOL& bTooLarge, CString& strProblem,
+                             ListSound& sound);
 
     void ClearMisses();
     void ShowStartPrompt();
@@ -176,4 +185,5 @@ private:
     CString m_strChosenFolder;              // chosen in this run, over the command line's
     std::vector<CString> m_unreadableFiles; // of the progress folder, at the last merge
     std::time_t m_tLastSnapshot = 0;
+    std::unique_ptr<CSpeaker> m_pSpeaker;
 };

@@ -200,30 +200,66 @@ QByteArray zstdCompressed(const QByteArray& bytes)
     return packed;
 }
 
-QByteArray ankiDeck(AnkiLayout layout, const std::vector<AnkiNote>& notes)
+namespace {
+
+QByteArray varint(quint64 value)
 {
+    QByteArray bytes;
+    do {
+        bytes += static_cast<char>((value & 0x7F) | (value > 0x7F ? 0x80 : 0));
+        value >>= 7;
+    } while (value);
+    return bytes;
+}
+
+QByteArray protobufBytes(int field, const QByteArray& bytes)
+{
+    return varint(static_cast<quint64>(field) << 3 | 2) + varint(bytes.size()) + bytes;
+}
+
+// The media list, then one member per file named by its number.
+void addMedia(std::vector<ZipMember>& members, bool packed, const AnkiMedia& media)
+{
+    QByteArray json = "{";
+    QByteArray entries;
+    for (size_t i = 0; i < media.size(); ++i) {
+        const auto& [name, bytes] = media[i];
+        json += (i ? ", \"" : "\"") + QByteArray::number(qulonglong(i)) + "\": \"" +
+                QByteArray::fromStdString(name) + '"';
+        entries +=
+            protobufBytes(1, protobufBytes(1, QByteArray::fromStdString(name)) + varint(16) +
+                                 varint(bytes.size()) + protobufBytes(3, QByteArray(20, '\x5A')));
+        members.push_back({std::to_string(i), packed ? zstdCompressed(bytes) : bytes, !packed});
+    }
+    members.push_back({"media", packed ? zstdCompressed(entries) : json + "}", !packed});
+}
+
+} // namespace
+
+QByteArray ankiDeck(AnkiLayout layout, const std::vector<AnkiNote>& notes, const AnkiMedia& media)
+{
+    std::vector<ZipMember> members;
     switch (layout) {
     case AnkiLayout::Anki2Alone:
-        return zipPackage(
-            {{"collection.anki2", ankiCollection(AnkiSchema::Legacy11, notes)}, {"media", "{}"}});
+        members = {{"collection.anki2", ankiCollection(AnkiSchema::Legacy11, notes)}};
+        break;
     case AnkiLayout::Anki21WithMeta:
-        return zipPackage(
-            {{"collection.anki2", ankiCollection(AnkiSchema::Legacy11, {kPlaceholder})},
-             {"collection.anki21", ankiCollection(AnkiSchema::Legacy11, notes)},
-             {"meta", QByteArray("\x08\x02", 2), false},
-             {"media", "{}"}});
+        members = {{"collection.anki2", ankiCollection(AnkiSchema::Legacy11, {kPlaceholder})},
+                   {"collection.anki21", ankiCollection(AnkiSchema::Legacy11, notes)},
+                   {"meta", QByteArray("\x08\x02", 2), false}};
+        break;
     case AnkiLayout::Anki21bWithMeta: {
         QByteArray collection = ankiCollection(AnkiSchema::Current18, notes);
         // The header's write and read versions of a database in WAL mode.
         collection[18] = collection[19] = 2;
-        return zipPackage(
-            {{"collection.anki2", ankiCollection(AnkiSchema::Legacy11, {kPlaceholder})},
-             {"collection.anki21b", zstdCompressed(collection), false},
-             {"meta", QByteArray("\x08\x03", 2), false},
-             {"media", zstdCompressed(""), false}});
+        members = {{"collection.anki2", ankiCollection(AnkiSchema::Legacy11, {kPlaceholder})},
+                   {"collection.anki21b", zstdCompressed(collection), false},
+                   {"meta", QByteArray("\x08\x03", 2), false}};
+        break;
     }
     }
-    return {};
+    addMedia(members, layout == AnkiLayout::Anki21bWithMeta, media);
+    return zipPackage(members);
 }
 
 QByteArray xlsxWorkbook(const std::string& sheetRows, const std::string& sharedStrings)

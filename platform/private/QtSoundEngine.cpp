@@ -1,0 +1,133 @@
+// The sound module: speech through Qt's text-to-speech on the speech server, and recordings
+// through Qt Multimedia. Built apart from the program and loaded on first use.
+#include "SoundEngine.h"
+
+#include <QAudioDevice>
+#include <QAudioOutput>
+#include <QBuffer>
+#include <QLocale>
+#include <QMediaDevices>
+#include <QMediaPlayer>
+#include <QTextToSpeech>
+#include <QUrl>
+#include <memory>
+#include <optional>
+
+namespace {
+
+class QtSoundEngine final : public SoundEngine {
+public:
+    Problem speak(const QString& text, const QString& language) override
+    {
+        const Problem problem = prepareSpeech();
+        if (problem != Problem::None)
+            return problem;
+        // Text of no known language is read in the desktop's, and English where it has none.
+        const QLocale desktop = QLocale::system();
+        const std::optional<QLocale> locale =
+            voiceLocale(!language.isEmpty()                ? language
+                        : desktop.language() != QLocale::C ? desktop.name()
+                                                           : QStringLiteral("en"));
+        if (!locale)
+            return Problem::NoVoice;
+        stop();
+        if (m_speech->locale() != *locale)
+            m_speech->setLocale(*locale);
+        m_speech->say(text);
+        return Problem::None;
+    }
+
+    QStringList languages(Problem& problem) override
+    {
+        problem = prepareSpeech();
+        QStringList codes;
+        if (problem != Problem::None)
+            return codes;
+        for (const QLocale& locale : m_speech->availableLocales()) {
+            if (!codes.contains(locale.name()))
+                codes.append(locale.name());
+        }
+        codes.sort();
+        return codes;
+    }
+
+    bool play(const QByteArray& sound) override
+    {
+        if (QMediaDevices::audioOutputs().isEmpty())
+            return false;
+        stop();
+        if (!m_player) {
+            m_player = std::make_unique<QMediaPlayer>();
+            m_output = std::make_unique<QAudioOutput>();
+            m_player->setAudioOutput(m_output.get());
+        }
+        // The player lets go of the last sound before it is freed.
+        m_player->setSourceDevice(nullptr);
+        m_sound = std::make_unique<QBuffer>();
+        m_sound->setData(sound);
+        m_sound->open(QIODevice::ReadOnly);
+        m_player->setSourceDevice(m_sound.get(), QUrl(QStringLiteral("recording")));
+        m_player->play();
+        return true;
+    }
+
+    void stop() override
+    {
+        if (m_speech && m_speech->state() == QTextToSpeech::Speaking)
+            m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
+        if (m_player)
+            m_player->stop();
+    }
+
+private:
+    // The speech server is asked once; it is started by its library when it is not running.
+    Problem prepareSpeech()
+    {
+        if (QMediaDevices::audioOutputs().isEmpty())
+            return Problem::NoDevice;
+        if (!m_speech) {
+            const QStringList engines = QTextToSpeech::availableEngines();
+            if (engines.isEmpty())
+                return Problem::NoServer;
+            m_speech = std::make_unique<QTextToSpeech>(engines.contains(QStringLiteral("speechd"))
+                                                           ? QStringLiteral("speechd")
+                                                           : engines.first());
+        }
+        return m_speech->state() == QTextToSpeech::Error ? Problem::NoServer : Problem::None;
+    }
+
+    // The voice's locale for a code: the same language and, where the code names one, the
+    // same region, else the language's usual region.
+    std::optional<QLocale> voiceLocale(const QString& language) const
+    {
+        const QLocale wanted(language);
+        if (wanted.language() == QLocale::C)
+            return std::nullopt;
+        const bool regionGiven = language.contains(u'_');
+        std::optional<QLocale> found;
+        for (const QLocale& locale : m_speech->availableLocales()) {
+            if (locale.language() != wanted.language())
+                continue;
+            if (locale.territory() == wanted.territory())
+                return locale;
+            if (!found && !regionGiven)
+                found = locale;
+        }
+        // A voice of another region speaks the language still.
+        if (!found && regionGiven)
+            return voiceLocale(language.section(u'_', 0, 0));
+        return found;
+    }
+
+    std::unique_ptr<QTextToSpeech> m_speech;
+    std::unique_ptr<QBuffer> m_sound;
+    std::unique_ptr<QAudioOutput> m_output;
+    std::unique_ptr<QMediaPlayer> m_player;
+};
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT SoundEngine* zantoliCreateSoundEngine()
+{
+    return new QtSoundEngine;
+}
