@@ -1,6 +1,7 @@
 #include "AnkiDeckReader.h"
 
 #include "AnkiHtml.h"
+#include "AnkiSpeech.h"
 #include "Protobuf.h"
 #include "ZipArchive.h"
 #include "ZstdFrame.h"
@@ -179,11 +180,11 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
         return kDamagedCollection;
     const int version = col.getColumn(0).getInt();
     QSet<qint64> clozeTypes;
+    QByteArray legacyModels;
     if (version == 11) {
         const SQLite::Column models = col.getColumn(1);
-        if (!readClozeTypesFromJson(
-                QByteArray(static_cast<const char*>(models.getBlob()), models.getBytes()),
-                clozeTypes))
+        legacyModels = QByteArray(static_cast<const char*>(models.getBlob()), models.getBytes());
+        if (!readClozeTypesFromJson(legacyModels, clozeTypes))
             return QStringLiteral("its note types cannot be read; the deck is damaged.");
     } else if (version >= 15 && version <= 18) {
         readClozeTypesFromTable(db, clozeTypes);
@@ -192,6 +193,9 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
                               "does not know.")
             .arg(version);
     }
+
+    const DeckLanguages languages = ttsLanguages(db, version, legacyModels);
+    entries.setLanguages(languages.word, languages.meaning);
 
     SQLite::Statement notes(db, "SELECT mid, flds FROM notes ORDER BY id");
     // Each pair is kept as the word, the separator and the meaning.

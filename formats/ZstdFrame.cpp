@@ -24,7 +24,11 @@ Unpacked unpackZstd(const QByteArray& packed, qint64 limit, QByteArray& unpacked
     const qint64 room = limit + 1;
     unpacked.resize(std::min(room, std::max<qint64>(packed.size() * 4, 4096)));
     size_t used = 0;
+    size_t result = 1;
     for (;;) {
+        // The frame is done and all of it written: another call would start the next frame.
+        if (result == 0 && in.pos == in.size)
+            break;
         if (used == static_cast<size_t>(unpacked.size())) {
             if (unpacked.size() == room) {
                 unpacked.clear();
@@ -33,7 +37,7 @@ Unpacked unpackZstd(const QByteArray& packed, qint64 limit, QByteArray& unpacked
             unpacked.resize(std::min(room, unpacked.size() * 2));
         }
         ZSTD_outBuffer out{unpacked.data(), static_cast<size_t>(unpacked.size()), used};
-        const size_t result = ZSTD_decompressStream(context.get(), &out, &in);
+        result = ZSTD_decompressStream(context.get(), &out, &in);
         used = out.pos;
         if (ZSTD_isError(result))
             return Unpacked::Damaged;
@@ -44,6 +48,10 @@ Unpacked unpackZstd(const QByteArray& packed, qint64 limit, QByteArray& unpacked
                 return Unpacked::Damaged;
             break;
         }
+    }
+    if (static_cast<qint64>(used) > limit) {
+        unpacked.clear();
+        return Unpacked::TooLarge;
     }
     unpacked.resize(static_cast<qsizetype>(used));
     return Unpacked::Whole;

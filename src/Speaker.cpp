@@ -5,6 +5,7 @@
 #include "resource.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
 #include <utility>
 

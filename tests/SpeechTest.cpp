@@ -8,184 +8,30 @@
 #include "FixedClock.h"
 #include "PackageWriter.h"
 #include "ScriptedSeam.h"
+#include "SoundMonitor.h"
 #include "zantoliceDlg.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
-#include <cmath>
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
-#include <signal.h>
+
+// The layouts by the way they list their media.
+void PrintTo(AnkiLayout layout, std::ostream* os)
+{
+    *os << (layout == AnkiLayout::Anki21WithMeta ? "JSON media" : "protobuf media");
+}
 
 namespace {
-
-constexpr int kRate = 16000;
-// Speech and the test tone reach this easily; the null sink's silence is zero.
-constexpr int kLoud = 1000;
-
-// A PulseAudio server of the test's own with one null sink, in a private runtime folder that
-// the speech server started for the test also lives in.
-class SoundServer {
-public:
-    SoundServer()
-    {
-        const QByteArray runtime = QFile::encodeName(m_runtime.path());
-        qputenv("XDG_RUNTIME_DIR", runtime);
-        qputenv("PULSE_SERVER", "unix:" + runtime + "/pulse/native");
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        // The server keeps its cookie and state under HOME.
-        environment.insert(QStringLiteral("HOME"), m_runtime.path());
-        m_server.setProcessEnvironment(environment);
-        m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_server.setStandardOutputFile(QProcess::nullDevice());
-        m_server.start(QStringLiteral("pulseaudio"),
-                       {QStringLiteral("--daemonize=no"), QStringLiteral("-n"),
-                        QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--log-level=error"),
-                        QStringLiteral("--load=module-null-sink sink_name=nullsink"),
-                        QStringLiteral("--load=module-native-protocol-unix")});
-        QElapsedTimer waited;
-        waited.start();
-        while (waited.elapsed() < 10000 && !QFile::exists(m_runtime.filePath("pulse/native")))
-            QTest::qWait(50);
-    }
-
-    ~SoundServer()
-    {
-        QFile pidFile(m_runtime.filePath("speech-dispatcher/pid/speech-dispatcher.pid"));
-        if (pidFile.open(QIODevice::ReadOnly)) {
-            if (const int pid = pidFile.readAll().trimmed().toInt(); pid > 0)
-                ::kill(pid, SIGTERM);
-        }
-        m_server.terminate();
-        m_server.waitForFinished(5000);
-    }
-
-    bool running() const
-    {
-        return m_server.state() == QProcess::Running &&
-               QFile::exists(m_runtime.filePath("pulse/native"));
-    }
-
-private:
-    QTemporaryDir m_runtime;
-    QProcess m_server;
-};
-
-// What the null sink plays, as 16-bit mono samples at kRate.
-class MonitorRecording {
-public:
-    MonitorRecording()
-    {
-        m_recorder.start(QStringLiteral("parecord"),
-                         {QStringLiteral("--device=nullsink.monitor"), QStringLiteral("--raw"),
-                          QStringLiteral("--format=s16le"), QStringLiteral("--rate=16000"),
-                          QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=10")});
-        m_recorder.waitForStarted(5000);
-        // The stream is live once samples come.
-        QElapsedTimer waited;
-        waited.start();
-        while (waited.elapsed() < 5000 && m_samples.size() < kRate / 10)
-            take(20);
-    }
-
-    ~MonitorRecording()
-    {
-        m_recorder.kill();
-        m_recorder.waitForFinished(5000);
-    }
-
-    // Records on for `ms` milliseconds while the program runs.
-    void take(int ms)
-    {
-        QElapsedTimer waited;
-        waited.start();
-        while (waited.elapsed() < ms) {
-            QTest::qWait(10);
-            m_bytes += m_recorder.readAllStandardOutput();
-        }
-        const qsizetype count = m_bytes.size() / 2;
-        for (qsizetype i = m_samples.size(); i < count; ++i)
-            m_samples.push_back(qFromLittleEndian<qint16>(m_bytes.constData() + 2 * i));
-    }
-
-    // The sample that the next one recorded will follow.
-    qsizetype now()
-    {
-        take(0);
-        return m_samples.size();
-    }
-
-    // The first loud sample from `from` on.
-    std::optional<qsizetype> firstLoud(qsizetype from) const
-    {
-        for (qsizetype i = from; i < m_samples.size(); ++i) {
-            if (std::abs(m_samples[i]) > kLoud)
-                return i;
-        }
-        return std::nullopt;
-    }
-
-    // Records until a sound starts after `from` and has ended, within `ms`; the sound's
-    // first and last loud samples.
-    std::optional<std::pair<qsizetype, qsizetype>> soundAfter(qsizetype from, int ms)
-    {
-        QElapsedTimer waited;
-        waited.start();
-        std::optional<qsizetype> start;
-        while (waited.elapsed() < ms) {
-            take(50);
-            start = start ? start : firstLoud(from);
-            if (!start)
-                continue;
-            qsizetype last = *start;
-            for (qsizetype i = *start; i < m_samples.size(); ++i)
-                last = std::abs(m_samples[i]) > kLoud ? i : last;
-            // A third of a second of silence ends it.
-            if (m_samples.size() - last > kRate / 3)
-                return std::pair(*start, last);
-        }
-        return std::nullopt;
-    }
-
-    // Waves a second between `first` and `last`, from the times the signal crosses zero.
-    double pitch(qsizetype first, qsizetype last) const
-    {
-        int crossings = 0;
-        for (qsizetype i = first + 1; i <= last; ++i)
-            crossings += (m_samples[i - 1] < 0) != (m_samples[i] < 0);
-        return crossings / 2.0 * kRate / static_cast<double>(last - first);
-    }
-
-private:
-    QProcess m_recorder;
-    QByteArray m_bytes;
-    QList<qint16> m_samples;
-};
-
-// A sound file that sox makes: a tone of `hertz` for `seconds`.
-QByteArray tone(const QString& file, double hertz, double seconds)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(file);
-    QProcess sox;
-    sox.start(QStringLiteral("sox"),
-              {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("22050"),
-               QStringLiteral("-c"), QStringLiteral("1"), path, QStringLiteral("synth"),
-               QString::number(seconds), QStringLiteral("sine"), QString::number(hertz),
-               QStringLiteral("vol"), QStringLiteral("0.5")});
-    sox.waitForFinished(30000);
-    QFile made(path);
-    return made.open(QIODevice::ReadOnly) ? made.readAll() : QByteArray();
-}
 
 // A KVTML list of German words with English meanings; the first word's translation has
 // the recording `sound` when one is given.
@@ -256,6 +102,14 @@ protected:
 
     void press(Qt::Key key) { QTest::keyClick(dlg->GetHandle(), key); }
 
+    bool menuShows(const std::u16string& label)
+    {
+        dlg->SendMessage(WM_CONTEXTMENU, 0, MAKELPARAM(-1, -1));
+        const std::vector<RecordedMenuItem>& items = seam.menus.back().items;
+        return std::any_of(items.begin(), items.end(),
+                           [&](const RecordedMenuItem& item) { return item.label == label; });
+    }
+
     // Presses S and returns the sound it gives: its first and last loud samples, and the
     // samples from the key to the first.
     std::optional<std::pair<qsizetype, qsizetype>> speak(MonitorRecording& monitor,
@@ -286,14 +140,11 @@ TEST_F(Speech, SpeaksTheQuestionInTheListsLanguage)
     // The first word also starts the speech server.
     ASSERT_TRUE(speak(monitor, delay)) << "the question was not spoken";
     ASSERT_TRUE(speak(monitor, delay)) << "the question was not spoken again";
-    EXPECT_LT(delay, kRate) << "the voice started " << delay * 1000 / kRate << " ms after S";
+    EXPECT_LT(delay, kMonitorRate)
+        << "the voice started " << delay * 1000 / kMonitorRate << " ms after S";
     EXPECT_TRUE(seam.messages.empty());
 
-    dlg->SendMessage(WM_CONTEXTMENU, 0, MAKELPARAM(-1, -1));
-    bool named = false;
-    for (const RecordedMenuItem& item : seam.menus.back().items)
-        named = named || item.label == u"Drill the other way (English → German)";
-    EXPECT_TRUE(named) << "the direction item does not name the languages";
+    EXPECT_TRUE(menuShows(u"Drill the other way (English → German)"));
 }
 
 // The deck's recording of a 660 Hz tone plays whole at its pitch; a word without one is
@@ -318,20 +169,24 @@ TEST_P(DeckRecordings, PlayInsteadOfSpeech)
     drawUntil(u"casa");
     const auto played = speak(monitor, delay);
     ASSERT_TRUE(played) << "the recording did not play";
-    const double seconds = static_cast<double>(played->second - played->first) / kRate;
+    const double seconds = static_cast<double>(played->second - played->first) / kMonitorRate;
     EXPECT_NEAR(seconds, 1.2, 0.1) << "the recording did not play whole";
     EXPECT_NEAR(monitor.pitch(played->first, played->second), 660, 15);
-    EXPECT_LT(delay, kRate / 2);
 
     drawUntil(u"cane");
     EXPECT_TRUE(speak(monitor, delay)) << "a word without a recording was not spoken";
+    // The card templates read the front in Italian and the back in English.
+    EXPECT_TRUE(menuShows(u"Drill the other way (English → Italian)"));
     for (const RecordedMessage& message : seam.messages)
         ADD_FAILURE() << QString::fromStdU16String(message.text).toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(BothMediaLayouts, DeckRecordings,
-                         ::testing::Values(AnkiLayout::Anki21WithMeta,
-                                           AnkiLayout::Anki21bWithMeta));
+                         ::testing::Values(AnkiLayout::Anki21WithMeta, AnkiLayout::Anki21bWithMeta),
+                         [](const auto& info) {
+                             return info.param == AnkiLayout::Anki21WithMeta ? "JsonMedia"
+                                                                             : "ProtobufMedia";
+                         });
 
 TEST_F(Speech, SpeaksEachQuestionOnlyWhenAsked)
 {
@@ -400,6 +255,11 @@ struct HostileMedia {
     std::function<QByteArray(const QByteArray& tone, DictionaryWriter& files)> list;
     const char* fileName;
 };
+
+void PrintTo(const HostileMedia& media, std::ostream* os)
+{
+    *os << media.name;
+}
 
 class HostileRecordings : public Speech, public ::testing::WithParamInterface<HostileMedia> {};
 
@@ -478,5 +338,48 @@ TEST_P(HostileRecordings, AreRefusedAndTheWordSpoken)
 
 INSTANTIATE_TEST_SUITE_P(Refused, HostileRecordings, ::testing::ValuesIn(kHostileMedia),
                          [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// A list that names no language is known by its script; Latin text says nothing.
+struct ScriptRow {
+    const char* name;
+    std::u16string word;
+    std::u16string meaning;
+    std::u16string directionItem;
+};
+
+void PrintTo(const ScriptRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class ScriptLanguages : public Speech, public ::testing::WithParamInterface<ScriptRow> {};
+
+TEST_P(ScriptLanguages, NameTheDirection)
+{
+    const ScriptRow& row = GetParam();
+    std::vector<std::u16string> lines;
+    for (char16_t i = u'1'; i <= u'8'; ++i) {
+        lines.push_back(row.word + i);
+        lines.push_back(row.meaning + i);
+    }
+    seam.answerOpenFile(files.write("list.dic", lines));
+    clickButton(*dlg, IDC_OPEN);
+    EXPECT_TRUE(menuShows(row.directionItem));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, ScriptLanguages,
+    ::testing::Values(
+        ScriptRow{"CyrillicGreek", u"дом", u"σπίτι", u"Drill the other way (Greek → Russian)"},
+        ScriptRow{"KanaHangul", u"いえ家", u"집", u"Drill the other way (Korean → Japanese)"},
+        ScriptRow{"HanArabic", u"房子", u"بيت", u"Drill the other way (Arabic → Chinese)"},
+        ScriptRow{"HebrewThai", u"בית", u"บ้าน", u"Drill the other way (Thai → Hebrew)"},
+        ScriptRow{"DevanagariGeorgian", u"घर", u"სახლი", u"Drill the other way (Georgian → Hindi)"},
+        ScriptRow{"ArmenianLatin", u"տուն", u"house", u"Drill the other way"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

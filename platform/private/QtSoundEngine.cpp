@@ -73,7 +73,9 @@ public:
 
     void stop() override
     {
-        if (m_speech && m_speech->state() == QTextToSpeech::Speaking)
+        // The state turns to speaking only once the server says so: a word just sent is
+        // cancelled too.
+        if (m_speech && m_speech->state() != QTextToSpeech::Error)
             m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
         if (m_player)
             m_player->stop();
