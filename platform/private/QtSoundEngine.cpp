@@ -4,10 +4,10 @@
 
 #include <QAudioDevice>
 #include <QAudioOutput>
-#include <QBuffer>
 #include <QLocale>
 #include <QMediaDevices>
 #include <QMediaPlayer>
+#include <QTemporaryFile>
 #include <QTextToSpeech>
 #include <QUrl>
 #include <memory>
@@ -60,13 +60,23 @@ public:
             m_player = std::make_unique<QMediaPlayer>();
             m_output = std::make_unique<QAudioOutput>();
             m_player->setAudioOutput(m_output.get());
+            // The file goes as soon as the sound has played, or could not; the status is
+            // read when the news arrives, as another sound may have started since.
+            QObject::connect(
+                m_player.get(), &QMediaPlayer::mediaStatusChanged, m_player.get(),
+                [this] {
+                    const QMediaPlayer::MediaStatus status = m_player->mediaStatus();
+                    if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia)
+                        removeSound();
+                },
+                Qt::QueuedConnection);
         }
-        // The player lets go of the last sound before it is freed.
-        m_player->setSourceDevice(nullptr);
-        m_sound = std::make_unique<QBuffer>();
-        m_sound->setData(sound);
-        m_sound->open(QIODevice::ReadOnly);
-        m_player->setSourceDevice(m_sound.get(), QUrl(QStringLiteral("recording")));
+        // GStreamer reads a file on its own threads; a sound in memory would be handed to it
+        // piece by piece through the event loop.
+        m_sound = std::make_unique<QTemporaryFile>();
+        if (!m_sound->open() || m_sound->write(sound) != sound.size() || !m_sound->flush())
+            return false;
+        m_player->setSource(QUrl::fromLocalFile(m_sound->fileName()));
         m_player->play();
         return true;
     }
@@ -79,9 +89,19 @@ public:
             m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
         if (m_player)
             m_player->stop();
+        removeSound();
     }
 
 private:
+    // The player lets go of the sound before its file is removed.
+    void removeSound()
+    {
+        if (!m_sound)
+            return;
+        m_player->setSource(QUrl());
+        m_sound.reset();
+    }
+
     // The speech server is asked once; it is started by its library when it is not running.
     Problem prepareSpeech()
     {
@@ -122,7 +142,8 @@ private:
     }
 
     std::unique_ptr<QTextToSpeech> m_speech;
-    std::unique_ptr<QBuffer> m_sound;
+    // The sound playing, in a file that only this user can read, removed with it.
+    std::unique_ptr<QTemporaryFile> m_sound;
     std::unique_ptr<QAudioOutput> m_output;
     std::unique_ptr<QMediaPlayer> m_player;
 };
