@@ -1,7 +1,10 @@
 #include "AnkiDeckReader.h"
 
 #include "AnkiHtml.h"
+#include "AnkiSpeech.h"
+#include "Protobuf.h"
 #include "ZipArchive.h"
+#include "ZstdFrame.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -9,10 +12,8 @@
 #include <QSet>
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
-#include <memory>
 #include <optional>
 #include <sqlite3.h>
-#include <zstd.h>
 
 namespace formats {
 
@@ -43,50 +44,13 @@ const QString kDamagedCollection =
 // The varint that field `number` of a protobuf message holds, if the message holds one.
 std::optional<quint64> varintField(QByteArrayView message, quint64 number)
 {
-    qsizetype pos = 0;
-    const auto readVarint = [&]() -> std::optional<quint64> {
-        quint64 value = 0;
-        for (int shift = 0; shift < 64 && pos < message.size(); shift += 7) {
-            const auto byte = static_cast<quint8>(message[pos++]);
-            value |= quint64(byte & 0x7F) << shift;
-            if (!(byte & 0x80))
-                return value;
-        }
-        return std::nullopt;
-    };
-    while (pos < message.size()) {
-        const std::optional<quint64> key = readVarint();
-        if (!key)
-            return std::nullopt;
-        quint64 skip = 0;
-        switch (*key & 7) {
-        case 0: {
-            const std::optional<quint64> value = readVarint();
-            if (!value || *key >> 3 == number)
-                return value;
-            break;
-        }
-        case 1:
-            skip = 8;
-            break;
-        case 2: {
-            const std::optional<quint64> length = readVarint();
-            if (!length)
-                return std::nullopt;
-            skip = *length;
-            break;
-        }
-        case 5:
-            skip = 4;
-            break;
-        default:
-            return std::nullopt;
-        }
-        if (skip > quint64(message.size() - pos))
-            return std::nullopt;
-        pos += static_cast<qsizetype>(skip);
-    }
-    return std::nullopt;
+    std::optional<quint64> found;
+    forEachField(message, [&](const ProtobufField& field) {
+        if (field.number == number && field.wireType == 0)
+            found = field.varint;
+        return !found;
+    });
+    return found;
 }
 
 // The member that holds the collection, or nullptr with `problem` filled. When `meta` or
@@ -121,54 +85,6 @@ const char* collectionMember(const ZipArchive& zip, QString& problem)
     return nullptr;
 }
 
-struct DecompressContextFree {
-    void operator()(ZSTD_DCtx* context) const { ZSTD_freeDCtx(context); }
-};
-
-// Unpacked into a buffer that grows, when the frame does not state its size, up to the
-// size a zip member could unpack to.
-QString unpackZstd(const QByteArray& packed, QByteArray& unpacked)
-{
-    const std::unique_ptr<ZSTD_DCtx, DecompressContextFree> context(ZSTD_createDCtx());
-    if (!context)
-        return kDamagedCollection;
-    ZSTD_inBuffer in{packed.constData(), static_cast<size_t>(packed.size()), 0};
-    // One byte more than allowed tells a collection that is too large.
-    const qint64 limit =
-        std::min(ZipArchive::maxUnpackedSize(packed.size()), kMaxCollectionSize) + 1;
-    // A frame that states its size is unpacked in one go, into one byte more than it
-    // states, which tells a frame that holds more.
-    const unsigned long long stated =
-        ZSTD_getFrameContentSize(packed.constData(), static_cast<size_t>(packed.size()));
-    const qint64 first = stated < ZSTD_CONTENTSIZE_ERROR && stated < quint64(limit)
-                             ? static_cast<qint64>(stated) + 1
-                             : std::max<qint64>(packed.size() * 4, 4096);
-    unpacked.resize(std::min(limit, first));
-    size_t used = 0;
-    for (;;) {
-        if (used == static_cast<size_t>(unpacked.size())) {
-            if (unpacked.size() == limit)
-                return ZipArchive::unpackedSizeProblem(QString::fromLatin1(kCompressedCollection),
-                                                       limit, packed.size(), kMaxCollectionSize);
-            unpacked.resize(std::min(limit, unpacked.size() * 2));
-        }
-        ZSTD_outBuffer out{unpacked.data(), static_cast<size_t>(unpacked.size()), used};
-        const size_t result = ZSTD_decompressStream(context.get(), &out, &in);
-        used = out.pos;
-        if (ZSTD_isError(result))
-            return kDamagedCollection;
-        // All input taken and room left: the decoder holds nothing more. A frame that is
-        // not done then was cut short.
-        if (in.pos == in.size && out.pos < out.size) {
-            if (result != 0)
-                return kDamagedCollection;
-            break;
-        }
-    }
-    unpacked.resize(static_cast<qsizetype>(used));
-    return {};
-}
-
 int stopAfterTooManySteps(void* calls)
 {
     return ++*static_cast<int*>(calls) > kMaxProgressCalls;
@@ -201,10 +117,24 @@ bool holdsSoundOrCloze(QStringView field)
     return false;
 }
 
+const QRegularExpression& soundMark()
+{
+    static const QRegularExpression sound(QStringLiteral(R"(\[sound:([^\]]*)\])"));
+    return sound;
+}
+
+// The media name of the first sound in a field, or "".
+QString soundName(QStringView field)
+{
+    if (!field.contains(u"[sound:"))
+        return {};
+    return soundMark().match(field).captured(1);
+}
+
 // Anki's fields hold HTML, sounds and, in ordinary notes too, cloze marks.
 QString plainField(QStringView field)
 {
-    static const QRegularExpression sound(QStringLiteral(R"(\[sound:[^\]]*\])"));
+    const QRegularExpression& sound = soundMark();
     static const QRegularExpression cloze(
         QStringLiteral(R"(\{\{c\d+::((?:(?!::|\}\}).)*)(?:::(?:(?!\}\}).)*)?\}\})"),
         QRegularExpression::DotMatchesEverythingOption);
@@ -265,11 +195,11 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
         return kDamagedCollection;
     const int version = col.getColumn(0).getInt();
     QSet<qint64> clozeTypes;
+    QByteArray legacyModels;
     if (version == 11) {
         const SQLite::Column models = col.getColumn(1);
-        if (!readClozeTypesFromJson(
-                QByteArray(static_cast<const char*>(models.getBlob()), models.getBytes()),
-                clozeTypes))
+        legacyModels = QByteArray(static_cast<const char*>(models.getBlob()), models.getBytes());
+        if (!readClozeTypesFromJson(legacyModels, clozeTypes))
             return QStringLiteral("its note types cannot be read; the deck is damaged.");
     } else if (version >= 15 && version <= 18) {
         readClozeTypesFromTable(db, clozeTypes);
@@ -278,6 +208,9 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
                               "does not know.")
             .arg(version);
     }
+
+    const DeckLanguages languages = ttsLanguages(db, version, legacyModels);
+    entries.setLanguages(languages.word, languages.meaning);
 
     SQLite::Statement notes(db, "SELECT mid, flds FROM notes ORDER BY id");
     // Each pair is kept as the word, the separator and the meaning.
@@ -297,8 +230,12 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
         const qsizetype secondEnd = fields.indexOf(char(kFieldSeparator.unicode()), firstEnd + 1);
         QString pair = QString::fromUtf8(fields.first(secondEnd < 0 ? fields.size() : secondEnd));
         qsizetype split = pair.indexOf(kFieldSeparator);
+        QString wordRecording;
+        QString meaningRecording;
         if (needsCleaning(QStringView(pair).first(split)) ||
             needsCleaning(QStringView(pair).sliced(split + 1))) {
+            wordRecording = soundName(QStringView(pair).first(split));
+            meaningRecording = soundName(QStringView(pair).sliced(split + 1));
             const QString word = plainField(QStringView(pair).first(split));
             const QString meaning = plainField(QStringView(pair).sliced(split + 1));
             pair = word + kFieldSeparator + meaning;
@@ -312,7 +249,7 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
         const qsizetype known = seen.size();
         seen.insert(pair);
         if (seen.size() > known)
-            entries.add(word, meaning);
+            entries.add(word, meaning, wordRecording, meaningRecording);
     }
     return {};
 }
@@ -372,9 +309,18 @@ QString AnkiDeckReader::read(EntryCollector& entries)
         return problem;
     if (member == kCompressedCollection) {
         QByteArray unpacked;
-        problem = unpackZstd(collection, unpacked);
-        if (!problem.isEmpty())
-            return problem;
+        const qint64 limit =
+            std::min(ZipArchive::maxUnpackedSize(collection.size()), kMaxCollectionSize);
+        switch (unpackZstd(collection, limit, unpacked)) {
+        case Unpacked::Damaged:
+            return kDamagedCollection;
+        case Unpacked::TooLarge:
+            return ZipArchive::unpackedSizeProblem(QString::fromLatin1(kCompressedCollection),
+                                                   limit + 1, collection.size(),
+                                                   kMaxCollectionSize);
+        case Unpacked::Whole:
+            break;
+        }
         collection = std::move(unpacked);
     }
     return readCollection(collection, entries);

@@ -179,7 +179,7 @@ void DelimitedReader::applyColumnNames(EntryCollector& entries) const
             names[count++] = name;
         ++column;
     }
-    entries.setLanguages(names[0], names[1]);
+    entries.setLanguageNames(names[0], names[1]);
 }
 
 QStringView DelimitedReader::nextField(bool& endOfRecord)

@@ -169,7 +169,8 @@ bool EntryCollector::isHeading(QStringView word, QStringView meaning)
     return true;
 }
 
-void EntryCollector::add(QStringView word, QStringView meaning)
+void EntryCollector::add(QStringView word, QStringView meaning, QStringView wordRecording,
+                         QStringView meaningRecording)
 {
     if (full())
         return;
@@ -182,12 +183,26 @@ void EntryCollector::add(QStringView word, QStringView meaning)
     if (entry.word.empty() || entry.meaning.empty())
         return;
     m_list.entries.push_back(std::move(entry));
+    wordRecording = wordRecording.trimmed();
+    meaningRecording = meaningRecording.trimmed();
+    // Most lists name no recording: they are kept only once one is named.
+    if (wordRecording.isEmpty() && meaningRecording.isEmpty())
+        return;
+    m_list.recordings.resize(m_list.entries.size());
+    m_list.recordings.back() = {wordRecording.toString().toStdU16String(),
+                                meaningRecording.toString().toStdU16String()};
 }
 
-void EntryCollector::setLanguages(QStringView wordSide, QStringView meaningSide)
+void EntryCollector::setLanguageNames(QStringView wordSide, QStringView meaningSide)
 {
     std::tie(m_list.wordLanguage, m_list.meaningLanguage) =
         headingLanguages(wordSide.trimmed(), meaningSide.trimmed());
+}
+
+void EntryCollector::setLanguages(std::string word, std::string meaning)
+{
+    m_list.wordLanguage = std::move(word);
+    m_list.meaningLanguage = std::move(meaning);
 }
 
 void EntryCollector::setTitle(QStringView title)

@@ -13,17 +13,22 @@ class EntryCollector {
 public:
     EntryCollector(WordList& list, std::size_t maxEntries);
 
-    // Skips an entry whose word or meaning is empty once trimmed. After `allowHeading`, the
-    // first entry that is not empty is the list's heading instead when both its cells name
-    // a side: by its language ("Deutsch", "English") or by a usual column name ("word",
-    // "Bedeutung", "Front"); the languages named become the sides'.
-    void add(QStringView word, QStringView meaning);
+    // Skips an entry whose word or meaning is empty once trimmed; the recordings are kept as
+    // the file names them. After `allowHeading`, the first entry that is not empty is the
+    // list's heading instead when both its cells name a side: by its language ("Deutsch",
+    // "English") or by a usual column name ("word", "Bedeutung", "Front"); the languages
+    // named become the sides'.
+    void add(QStringView word, QStringView meaning, QStringView wordRecording = {},
+             QStringView meaningRecording = {});
     void allowHeading() { m_headingAllowed = true; }
     // The sides' languages where the cells name them, as a heading does.
-    void setLanguages(QStringView wordSide, QStringView meaningSide);
+    void setLanguageNames(QStringView wordSide, QStringView meaningSide);
+    // The languages the file names for its sides, as codes.
+    void setLanguages(std::string word, std::string meaning);
     void setTitle(QStringView title);
     void setAuthor(QStringView author);
     std::size_t maxEntries() const { return m_maxEntries; }
+
     // One entry more than the caller keeps has been read: the rest need not be.
     bool full() const { return m_list.entries.size() > m_maxEntries; }
 

@@ -1,5 +1,6 @@
 #include "KvtmlReader.h"
 
+#include "Language.h"
 #include "XmlPart.h"
 
 #include <QStringDecoder>
@@ -93,6 +94,12 @@ int translationId(pugi::xml_node translation)
     return -1;
 }
 
+// The words of one side of an entry: its text and its recording.
+struct Side {
+    QStringView text;
+    QStringView recording;
+};
+
 // Reads each active entry: translation 0's text is the word, and the meaning is
 // translation 1's text or, in lists of one language, translation 0's comment. Returns
 // whether any entry has a translation 1.
@@ -100,8 +107,7 @@ bool readEntries(pugi::xml_node kvtml, bool oneLanguage, EntryCollector& entries
 {
     bool secondLanguage = false;
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    std::u16string wordText;
-    std::u16string meaningText;
+    std::u16string buffers[4];
     for (pugi::xml_node list : kvtml.children()) {
         if (!named(list.name(), "entries"))
             continue;
@@ -111,8 +117,8 @@ bool readEntries(pugi::xml_node kvtml, bool oneLanguage, EntryCollector& entries
             if (entries.full())
                 return true;
             bool inactive = false;
-            QStringView word;
-            QStringView meaning;
+            Side word;
+            Side meaning;
             for (pugi::xml_node child : entry.children()) {
                 const char* name = child.name();
                 if (named(name, "inactive")) {
@@ -123,18 +129,42 @@ bool readEntries(pugi::xml_node kvtml, bool oneLanguage, EntryCollector& entries
                     continue;
                 const int id = translationId(child);
                 secondLanguage = secondLanguage || id == 1;
-                if (id == 0)
-                    word = textOf(childNamed(child, "text"), decoder, wordText);
-                if (id == 0 && oneLanguage)
-                    meaning = textOf(childNamed(child, "comment"), decoder, meaningText);
-                else if (id == 1)
-                    meaning = textOf(childNamed(child, "text"), decoder, meaningText);
+                if (id == 0) {
+                    word.text = textOf(childNamed(child, "text"), decoder, buffers[0]);
+                    word.recording = textOf(childNamed(child, "sound"), decoder, buffers[2]);
+                }
+                if (id == 0 && oneLanguage) {
+                    meaning.text = textOf(childNamed(child, "comment"), decoder, buffers[1]);
+                } else if (id == 1) {
+                    meaning.text = textOf(childNamed(child, "text"), decoder, buffers[1]);
+                    meaning.recording = textOf(childNamed(child, "sound"), decoder, buffers[3]);
+                }
             }
             if (!inactive)
-                entries.add(word, meaning);
+                entries.add(word.text, meaning.text, word.recording, meaning.recording);
         }
     }
     return secondLanguage;
+}
+
+// The language of translation `id`: its identifier's locale, which real files fill with a
+// code ("de", "en_US") or a name ("German"), or else the identifier's name.
+std::string identifierLanguage(pugi::xml_node kvtml, int id)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    std::u16string buffer;
+    for (pugi::xml_node identifier : childNamed(kvtml, "identifiers").children()) {
+        if (!named(identifier.name(), "identifier") || translationId(identifier) != id)
+            continue;
+        for (const char* field : {"locale", "name"}) {
+            const QStringView text = textOf(childNamed(identifier, field), decoder, buffer);
+            if (std::string code = languageCode(std::u16string_view(
+                    reinterpret_cast<const char16_t*>(text.utf16()), text.size()));
+                !code.empty())
+                return code;
+        }
+    }
+    return {};
 }
 
 QString parseProblem(const pugi::xml_parse_result& result, const QByteArray& xml)
@@ -186,8 +216,11 @@ QString KvtmlReader::read(EntryCollector& entries)
                                   "needs.");
     }
     // Without a second language no entry had a meaning, so none was kept.
-    if (!readEntries(document.document_element(), false, entries))
-        readEntries(document.document_element(), true, entries);
+    const pugi::xml_node kvtml = document.document_element();
+    if (readEntries(kvtml, false, entries))
+        entries.setLanguages(identifierLanguage(kvtml, 0), identifierLanguage(kvtml, 1));
+    else if (!readEntries(kvtml, true, entries))
+        entries.setLanguages(identifierLanguage(kvtml, 0), {});
     return {};
 }
 

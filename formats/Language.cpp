@@ -2,10 +2,13 @@
 
 #include <unicode/uchar.h>
 #include <unicode/uloc.h>
+#include <unicode/uscript.h>
 #include <unicode/ustring.h>
+#include <unicode/utf16.h>
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <unordered_map>
 
 namespace formats {
@@ -130,6 +133,66 @@ std::string languageCodeIn(std::u16string_view name, const std::string& inLangua
             return *code;
     }
     return {};
+}
+
+std::u16string languageName(const std::string& code)
+{
+    UChar name[128];
+    UErrorCode error = U_ZERO_ERROR;
+    const int32_t length = uloc_getDisplayName(code.c_str(), "en", name, 128, &error);
+    if (U_FAILURE(error) || length <= 0 || length >= 128)
+        return std::u16string(code.begin(), code.end());
+    return std::u16string(name, length);
+}
+
+std::string languageOfScript(const std::vector<std::u16string_view>& texts)
+{
+    std::map<UScriptCode, std::size_t> letters;
+    for (const std::u16string_view text : texts) {
+        for (std::size_t at = 0; at < text.size();) {
+            UChar32 character = 0;
+            U16_NEXT(text.data(), at, text.size(), character);
+            if (!u_isalpha(character))
+                continue;
+            UErrorCode error = U_ZERO_ERROR;
+            const UScriptCode script = uscript_getScript(character, &error);
+            if (U_SUCCESS(error) && script != USCRIPT_COMMON && script != USCRIPT_INHERITED)
+                ++letters[script];
+        }
+    }
+    const auto most = std::max_element(letters.begin(), letters.end(),
+                                       [](auto& a, auto& b) { return a.second < b.second; });
+    if (most == letters.end())
+        return {};
+    // Japanese writes Han among its kana; Chinese has no kana at all.
+    const bool kana = letters.count(USCRIPT_HIRAGANA) || letters.count(USCRIPT_KATAKANA);
+    switch (most->first) {
+    case USCRIPT_CYRILLIC:
+        return "ru";
+    case USCRIPT_GREEK:
+        return "el";
+    case USCRIPT_HIRAGANA:
+    case USCRIPT_KATAKANA:
+        return "ja";
+    case USCRIPT_HAN:
+        return kana ? "ja" : "zh";
+    case USCRIPT_HANGUL:
+        return "ko";
+    case USCRIPT_ARABIC:
+        return "ar";
+    case USCRIPT_HEBREW:
+        return "he";
+    case USCRIPT_THAI:
+        return "th";
+    case USCRIPT_DEVANAGARI:
+        return "hi";
+    case USCRIPT_GEORGIAN:
+        return "ka";
+    case USCRIPT_ARMENIAN:
+        return "hy";
+    default:
+        return {};
+    }
 }
 
 } // namespace formats

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace formats {
 
@@ -14,5 +15,14 @@ std::string languageCode(std::u16string_view name);
 // The code of the language that `name` names in the language `inLanguage` (a code): "en"
 // for "Englisch" in "de"; "" when it names none there.
 std::string languageCodeIn(std::u16string_view name, const std::string& inLanguage);
+
+// The language's name in English: "German" for "de", "English (United States)" for "en_US";
+// the code itself when ICU has no name for it.
+std::u16string languageName(const std::string& code);
+
+// The language that the script of `texts` suggests: "ru" for Cyrillic, "el" for Greek, "ja"
+// for kana, "ko" for Hangul, "zh" for Han alone, and so on; "" for Latin text or text of
+// no one script, which says nothing about its language.
+std::string languageOfScript(const std::vector<std::u16string_view>& texts);
 
 } // namespace formats

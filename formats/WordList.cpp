@@ -173,6 +173,8 @@ WordList readWordList(FileKind kind, std::string_view firstBlock, const ReadMore
     WordList list;
     EntryCollector entries(list, maxEntries);
     QString problem = readList(kind, firstBlock, readMore, entries);
+    if (!list.recordings.empty())
+        list.recordings.resize(list.entries.size());
     if (problem.isEmpty() && list.entries.empty())
         problem = QStringLiteral("it holds no words. Each entry needs a word and its meaning.");
     if (!problem.isEmpty()) {

@@ -17,6 +17,14 @@ struct WordEntry {
     std::u16string meaning;
 };
 
+// Where an entry's recordings of its word and of its meaning are, as the list names them: a
+// path relative to the list's folder, or the name of a sound among a deck's media; empty
+// where there is none.
+struct EntryRecordings {
+    std::u16string word;
+    std::u16string meaning;
+};
+
 struct WordList {
     // In file order; each word and meaning trimmed, non-empty and at most kMaxFieldLength
     // units long.
@@ -30,6 +38,8 @@ struct WordList {
     // The list's title and author, where the file names them; empty where it does not.
     std::u16string title;
     std::u16string author;
+    // One for each entry when the list names any recording; empty when it names none.
+    std::vector<EntryRecordings> recordings;
 };
 
 // Units kept of a word or meaning, as a dictionary line keeps them.
@@ -44,6 +54,12 @@ using ReadMore = std::function<std::size_t(char* buffer, std::size_t size)>;
 // long without reading all of it.
 WordList readWordList(FileKind kind, std::string_view firstBlock, const ReadMore& readMore,
                       std::size_t maxEntries);
+
+// The recording `name` that the list at `listPath`, of the kind given, names: read whole
+// into `sound` when it is a sound file within the limits a recording needs. Returns why it
+// cannot be, or "". Nothing outside the list's folder, or its package, is ever opened.
+std::u16string readRecording(const std::u16string& listPath, FileKind kind,
+                             const std::u16string& name, std::string& sound);
 
 // The entries as tab-separated text, a "word<TAB>meaning" line each, that reads back as the
 // same entries here and in other trainers: a field that would read as something else (it

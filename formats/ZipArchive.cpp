@@ -1,6 +1,7 @@
 #include "ZipArchive.h"
 
 #include <QByteArrayView>
+#include <QFile>
 #include <algorithm>
 #include <cstdint>
 #include <memory>
@@ -54,6 +55,15 @@ ZipArchive::ZipArchive(const QByteArray& bytes)
                                        "be read.");
     }
     zip_error_fini(&error);
+}
+
+ZipArchive::ZipArchive(const QString& path)
+{
+    int error = 0;
+    m_zip = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
+    if (!m_zip)
+        m_problem = error == ZIP_ER_NOZIP ? QStringLiteral("it is not a zip package.")
+                                          : QStringLiteral("it cannot be opened as a zip package.");
 }
 
 ZipArchive::~ZipArchive()

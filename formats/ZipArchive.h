@@ -17,6 +17,9 @@ public:
 
     // `bytes` must outlive the archive.
     explicit ZipArchive(const QByteArray& bytes);
+    // The package in the file at `path`: only its directory is read here, and each member
+    // when it is asked for.
+    explicit ZipArchive(const QString& path);
     ~ZipArchive();
     ZipArchive(const ZipArchive&) = delete;
     ZipArchive& operator=(const ZipArchive&) = delete;

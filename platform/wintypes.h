@@ -120,6 +120,8 @@ constexpr UINT MF_UNCHECKED = 0x0000;
 constexpr UINT MF_CHECKED = 0x0008;
 constexpr UINT MF_SEPARATOR = 0x0800;
 constexpr UINT TPM_RIGHTBUTTON = 0x0002;
+constexpr UINT TPM_RETURNCMD = 0x0100;
+constexpr UINT MF_BYCOMMAND = 0x0000;
 
 // Clipboard formats and local memory.
 constexpr UINT CF_UNICODETEXT = 13;

@@ -1,6 +1,8 @@
 #include "zantoliceDlg.h"
 
 #include "DicFile.h"
+#include "ListSound.h"
+#include "Speaker.h"
 #include "WordList.h"
 
 #include <algorithm>
@@ -56,6 +58,11 @@ const ContextMenuItem kContextMenu[] = {
     {MF_STRING, ID_PROGRESS_VIEW, _T("&Progress…\tF2")},
     {MF_STRING, IDC_CLEAR, _T("&Wipe the pad\tDel")},
     {MF_SEPARATOR, 0, nullptr},
+    {MF_STRING, ID_SPEAK, _T("Spea&k\tS")},
+    {MF_STRING, ID_SPEAK_EACH_QUESTION, _T("Speak &each question")},
+    {MF_STRING, ID_SPEAK_WORD_LANGUAGE, _T("&Language of the words…")},
+    {MF_STRING, ID_SPEAK_MEANING_LANGUAGE, _T("Lan&guage of the meanings…")},
+    {MF_SEPARATOR, 0, nullptr},
     {MF_STRING, ID_DRILL_REVERSE, _T("&Drill the other way\tCtrl+R")},
     {MF_STRING, ID_EDIT_COPY_MISSED, _T("&Copy missed words\tCtrl+Shift+C")},
     {MF_SEPARATOR, 0, nullptr},
@@ -105,9 +112,14 @@ ON_COMMAND(ID_PROGRESS_REMEMBER, CZantoliceDlg::OnRememberProgress)
 ON_COMMAND(ID_PROGRESS_FORGET, CZantoliceDlg::OnForgetProgress)
 ON_COMMAND(ID_PROGRESS_FOLDER, CZantoliceDlg::OnProgressFolder)
 ON_COMMAND(ID_PROGRESS_VIEW, CZantoliceDlg::OnProgressView)
+ON_COMMAND(ID_SPEAK, CZantoliceDlg::OnSpeak)
+ON_COMMAND(ID_SPEAK_EACH_QUESTION, CZantoliceDlg::OnSpeakEachQuestion)
+ON_COMMAND(ID_SPEAK_WORD_LANGUAGE, CZantoliceDlg::OnWordLanguage)
+ON_COMMAND(ID_SPEAK_MEANING_LANGUAGE, CZantoliceDlg::OnMeaningLanguage)
 END_MESSAGE_MAP()
 
-CZantoliceDlg::CZantoliceDlg(CWnd* pParent) : BDialog(CZantoliceDlg::IDD, pParent), m_memory(*this)
+CZantoliceDlg::CZantoliceDlg(CWnd* pParent)
+    : BDialog(CZantoliceDlg::IDD, pParent), m_memory(*this), m_pSpeaker(std::make_unique<CSpeaker>())
 {
     for (CString& text : m_strChoiceText)
         text = _T("");
@@ -212,6 +224,7 @@ void CZantoliceDlg::OnContextMenu(CWnd*, CPoint point)
         menu.AppendMenu(item.nFlags, item.nID, item.lpszText);
     menu.CheckMenuItem(ID_DRILL_REVERSE, m_bReverse ? MF_CHECKED : MF_UNCHECKED);
     menu.CheckMenuItem(ID_PROGRESS_REMEMBER, m_bRemember ? MF_CHECKED : MF_UNCHECKED);
+    m_pSpeaker->PrepareMenu(menu, m_bReverse);
     menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
 }
 
@@ -343,7 +356,7 @@ BOOL CZantoliceDlg::ReadEntries(DicFile& dicFile, std::vector<CString>& words,
 
 CString CZantoliceDlg::ReadWordList(DicFile& dicFile, formats::FileKind kind,
                                     std::vector<CString>& words, std::vector<CString>& meanings,
-                                    BOOL& bTooLarge)
+                                    BOOL& bTooLarge, ListSound& sound)
 {
     // The readers go on from the first block, in the file that is already open.
     const formats::ReadMore readMore = [&dicFile](char* buffer, size_t size) -> size_t {
@@ -362,12 +375,16 @@ CString CZantoliceDlg::ReadWordList(DicFile& dicFile, formats::FileKind kind,
         words.emplace_back(entry.word.data(), static_cast<int>(entry.word.size()));
         meanings.emplace_back(entry.meaning.data(), static_cast<int>(entry.meaning.size()));
     }
+    list.recordings.resize(std::min(list.recordings.size(), list.entries.size()));
+    sound.wordLanguage = std::move(list.wordLanguage);
+    sound.meaningLanguage = std::move(list.meaningLanguage);
+    sound.recordings = std::move(list.recordings);
     return CString();
 }
 
 CZantoliceDlg::ListRead CZantoliceDlg::ReadList(const CString& path, std::vector<CString>& words,
                                                 std::vector<CString>& meanings, BOOL& bTooLarge,
-                                                CString& strProblem)
+                                                CString& strProblem, ListSound& sound)
 {
     DicFile dicFile;
     dicFile.SetFileName(path);
@@ -379,10 +396,11 @@ CZantoliceDlg::ListRead CZantoliceDlg::ReadList(const CString& path, std::vector
         // programs' formats, which also refuse what is no word list.
         const formats::FileKind kind =
             formats::fileKind(dicFile.PeekFirstBlock(), std::u16string(path));
+        sound.kind = kind;
         if (kind == formats::FileKind::Dictionary)
             bTooLarge = ReadEntries(dicFile, words, meanings);
         else
-            strProblem = ReadWordList(dicFile, kind, words, meanings, bTooLarge);
+            strProblem = ReadWordList(dicFile, kind, words, meanings, bTooLarge, sound);
     } catch (CFileException* e) {
         e->Delete();
         read = ListRead::Broken;
@@ -399,7 +417,8 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
     std::vector<CString> meanings;
     BOOL bTooLarge = FALSE;
     CString strProblem;
-    const ListRead read = ReadList(g_strDicPath, words, meanings, bTooLarge, strProblem);
+    ListSound sound;
+    const ListRead read = ReadList(g_strDicPath, words, meanings, bTooLarge, strProblem, sound);
     EndWaitCursor();
     if (read == ListRead::NotOpened) {
         // Nothing has changed yet: the loaded list and the drill stay as they were.
@@ -430,6 +449,8 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
             m_strMeaning[i] = std::move(meanings[i]);
         m_nLastIndex = static_cast<int>(words.size()) - 1;
         m_bLoaded = TRUE;
+        m_pSpeaker->SetList(g_strDicPath, std::move(sound), m_strWord, m_strMeaning,
+                            m_nLastIndex + 1);
 
         SetWindowText(GetFileTitleFromPath(g_strDicPath) + _T(" "));
         if (bTooLarge) {
@@ -526,6 +547,7 @@ void CZantoliceDlg::OnStart()
         m_strChoiceText[k] = pOffered[k];
     GetDlgItem(IDC_START)->SetWindowText(_T("NEXT"));
     UpdateData(FALSE);
+    m_pSpeaker->QuestionDrawn(this, m_nQuestionIndex, m_bReverse, m_strQuestion);
 }
 
 // An entry index for slot position nSlotPos that differs from every earlier slot.
@@ -673,7 +695,8 @@ int CZantoliceDlg::PrintProgress(const CString& path)
     std::vector<CString> meanings;
     BOOL bTooLarge = FALSE;
     CString strProblem;
-    const ListRead read = ReadList(path, words, meanings, bTooLarge, strProblem);
+    ListSound sound;
+    const ListRead read = ReadList(path, words, meanings, bTooLarge, strProblem, sound);
     CString strError;
     if (read == ListRead::NotOpened)
         strError.Format(_T("Cannot open the file \"%s\"."), path);
@@ -705,4 +728,26 @@ void CZantoliceDlg::RememberAnswer(BOOL bRight)
         return;
     m_bAnswerRemembered = TRUE;
     m_memory.RecordAnswer(m_nQuestionIndex, m_bReverse, bRight);
+}
+
+// Only a question on screen is spoken.
+void CZantoliceDlg::OnSpeak()
+{
+    if (m_bAnswerable)
+        m_pSpeaker->Speak(this, m_nQuestionIndex, m_bReverse, m_strQuestion);
+}
+
+void CZantoliceDlg::OnSpeakEachQuestion()
+{
+    m_pSpeaker->ToggleEachQuestion();
+}
+
+void CZantoliceDlg::OnWordLanguage()
+{
+    m_pSpeaker->ChooseLanguage(this, FALSE);
+}
+
+void CZantoliceDlg::OnMeaningLanguage()
+{
+    m_pSpeaker->ChooseLanguage(this, TRUE);
 }

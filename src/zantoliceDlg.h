@@ -10,7 +10,9 @@
 #include <memory>
 #include <vector>
 
+class CSpeaker;
 class DicFile;
+struct ListSound;
 namespace formats {
 enum class FileKind;
 }
@@ -123,6 +125,11 @@ protected:
     void OnForgetProgress();
     void OnProgressFolder();
     void OnProgressView();
+    // Desktop addition: the question is spoken, or its recording played.
+    void OnSpeak();
+    void OnSpeakEachQuestion();
+    void OnWordLanguage();
+    void OnMeaningLanguage();
 
     void TakeReview();
     void RecordMiss();
@@ -140,12 +147,14 @@ private:
     // format. The reason it cannot, or "".
     static CString ReadWordList(DicFile& dicFile, formats::FileKind kind,
                                 std::vector<CString>& words, std::vector<CString>& meanings,
-                                BOOL& bTooLarge);
+                                BOOL& bTooLarge, ListSound& sound);
     // Reads the list at `path` as OPEN reads it: a dictionary or another program's word
-    // list. `strProblem` says why a file is no word list.
+    // list. `strProblem` says why a file is no word list; `sound` gets what the list says
+    // of its sound.
     enum class ListRead { Whole, NotOpened, Broken };
     static ListRead ReadList(const CString& path, std::vector<CString>& words,
-                             std::vector<CString>& meanings, BOOL& bTooLarge, CString& strProblem);
+                             std::vector<CString>& meanings, BOOL& bTooLarge, CString& strProblem,
+                             ListSound& sound);
 
     void ClearMisses();
     void ShowStartPrompt();
@@ -161,4 +170,5 @@ private:
     int m_bCountedRight = 0;     // the question on screen has added to g_nRight
     int m_bAnswerRemembered = 0; // the memory has the question's first answer
     CProgressMemory m_memory;
+    std::unique_ptr<CSpeaker> m_pSpeaker;
 };

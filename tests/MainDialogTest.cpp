@@ -470,6 +470,11 @@ const std::vector<RecordedMenuItem> kMenu = {
     {u"Progress…", u"F2", false, false},
     {u"Wipe the pad", u"Del", false, false},
     {u"", u"", true, false},
+    {u"Speak", u"S", false, false},
+    {u"Speak each question", u"", false, false},
+    {u"Language of the words…", u"", false, false},
+    {u"Language of the meanings…", u"", false, false},
+    {u"", u"", true, false},
     {u"Drill the other way", u"Ctrl+R", false, false},
     {u"Copy missed words", u"Ctrl+Shift+C", false, false},
     {u"", u"", true, false},
@@ -511,7 +516,7 @@ TEST_F(MainDialog, ContextMenuOpensByTheRightButtonAndByTheKeyboard)
     press(Qt::Key_R, Qt::ControlModifier);
     rightClick(click);
     std::vector<RecordedMenuItem> otherWay = kMenu;
-    otherWay[6].checked = true;
+    otherWay[11].checked = true;
     EXPECT_EQ(seam.menus.back().items, otherWay) << "the check shows the direction";
 }
 

@@ -4,6 +4,7 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 #include <cstdint>
+#include <cstring>
 #include <sqlite3.h>
 #include <stdexcept>
 #include <tuple>
@@ -21,6 +22,10 @@ void check(bool holds, const char* what)
 constexpr int64_t kOrdinaryType = 1342697561419;
 constexpr int64_t kClozeType = 1342697561420;
 constexpr int64_t kDeletedType = 1342697561421;
+
+// The ordinary type's card reads the front aloud in Italian and the back in American English.
+constexpr const char* kQuestionFormat = "{{Front}}{{tts it_IT:Front}}";
+constexpr const char* kAnswerFormat = "{{Back}}{{tts en_US voices=Apple_Samantha:Back}}";
 
 const AnkiNote kPlaceholder =
     ankiNote("Please update to the latest Anki version, then import the .apkg file again.",
@@ -54,8 +59,11 @@ void writeCollection(SQLite::Database& db, AnkiSchema schema, const std::vector<
         // Older versions write a type's id as a number, some as a string.
         const std::string models = "{\"" + std::to_string(kOrdinaryType) +
                                    "\": {\"id\": " + std::to_string(kOrdinaryType) +
-                                   ", \"name\": \"Basic\", \"type\": 0}, \"" +
-                                   std::to_string(kClozeType) + "\": {\"id\": \"" +
+                                   ", \"name\": \"Basic\", \"type\": 0, \"flds\": "
+                                   "[{\"name\": \"Front\", \"ord\": 0}, {\"name\": "
+                                   "\"Back\", \"ord\": 1}], \"tmpls\": [{\"qfmt\": \"" +
+                                   kQuestionFormat + "\", \"afmt\": \"" + kAnswerFormat +
+                                   "\"}]}, \"" + std::to_string(kClozeType) + "\": {\"id\": \"" +
                                    std::to_string(kClozeType) +
                                    "\", \"name\": \"Cloze\", \"type\": 1}}";
         SQLite::Statement col(db, "INSERT INTO col VALUES (1, 0, 0, 0, 11, 0, 0, 0, '{}', ?, "
@@ -91,6 +99,16 @@ void writeCollection(SQLite::Database& db, AnkiSchema schema, const std::vector<
             type.exec();
             type.reset();
         }
+        db.exec("CREATE TABLE templates (ntid integer not null, ord integer not null, name "
+                "text not null collate unicase, mtime_secs integer not null, usn integer not "
+                "null, config blob not null, primary key (ntid, ord)) without rowid");
+        SQLite::Statement card(db, "INSERT INTO templates VALUES (?, 0, 'Card 1', 0, 0, ?)");
+        const std::string config = std::string(1, '\x0A') + char(std::strlen(kQuestionFormat)) +
+                                   kQuestionFormat + '\x12' + char(std::strlen(kAnswerFormat)) +
+                                   kAnswerFormat;
+        card.bind(1, kOrdinaryType);
+        card.bind(2, config.data(), static_cast<int>(config.size()));
+        card.exec();
         for (int64_t id : {kOrdinaryType, kClozeType, kDeletedType}) {
             db.exec("INSERT INTO fields VALUES (" + std::to_string(id) + ", 0, 'Front', ''), (" +
                     std::to_string(id) + ", 1, 'Back', '')");
@@ -200,30 +218,66 @@ QByteArray zstdCompressed(const QByteArray& bytes)
     return packed;
 }
 
-QByteArray ankiDeck(AnkiLayout layout, const std::vector<AnkiNote>& notes)
+namespace {
+
+QByteArray varint(quint64 value)
 {
+    QByteArray bytes;
+    do {
+        bytes += static_cast<char>((value & 0x7F) | (value > 0x7F ? 0x80 : 0));
+        value >>= 7;
+    } while (value);
+    return bytes;
+}
+
+QByteArray protobufBytes(int field, const QByteArray& bytes)
+{
+    return varint(static_cast<quint64>(field) << 3 | 2) + varint(bytes.size()) + bytes;
+}
+
+// The media list, then one member per file named by its number.
+void addMedia(std::vector<ZipMember>& members, bool packed, const AnkiMedia& media)
+{
+    QByteArray json = "{";
+    QByteArray entries;
+    for (size_t i = 0; i < media.size(); ++i) {
+        const auto& [name, bytes] = media[i];
+        json += (i ? ", \"" : "\"") + QByteArray::number(qulonglong(i)) + "\": \"" +
+                QByteArray::fromStdString(name) + '"';
+        entries +=
+            protobufBytes(1, protobufBytes(1, QByteArray::fromStdString(name)) + varint(16) +
+                                 varint(bytes.size()) + protobufBytes(3, QByteArray(20, '\x5A')));
+        members.push_back({std::to_string(i), packed ? zstdCompressed(bytes) : bytes, !packed});
+    }
+    members.push_back({"media", packed ? zstdCompressed(entries) : json + "}", !packed});
+}
+
+} // namespace
+
+QByteArray ankiDeck(AnkiLayout layout, const std::vector<AnkiNote>& notes, const AnkiMedia& media)
+{
+    std::vector<ZipMember> members;
     switch (layout) {
     case AnkiLayout::Anki2Alone:
-        return zipPackage(
-            {{"collection.anki2", ankiCollection(AnkiSchema::Legacy11, notes)}, {"media", "{}"}});
+        members = {{"collection.anki2", ankiCollection(AnkiSchema::Legacy11, notes)}};
+        break;
     case AnkiLayout::Anki21WithMeta:
-        return zipPackage(
-            {{"collection.anki2", ankiCollection(AnkiSchema::Legacy11, {kPlaceholder})},
-             {"collection.anki21", ankiCollection(AnkiSchema::Legacy11, notes)},
-             {"meta", QByteArray("\x08\x02", 2), false},
-             {"media", "{}"}});
+        members = {{"collection.anki2", ankiCollection(AnkiSchema::Legacy11, {kPlaceholder})},
+                   {"collection.anki21", ankiCollection(AnkiSchema::Legacy11, notes)},
+                   {"meta", QByteArray("\x08\x02", 2), false}};
+        break;
     case AnkiLayout::Anki21bWithMeta: {
         QByteArray collection = ankiCollection(AnkiSchema::Current18, notes);
         // The header's write and read versions of a database in WAL mode.
         collection[18] = collection[19] = 2;
-        return zipPackage(
-            {{"collection.anki2", ankiCollection(AnkiSchema::Legacy11, {kPlaceholder})},
-             {"collection.anki21b", zstdCompressed(collection), false},
-             {"meta", QByteArray("\x08\x03", 2), false},
-             {"media", zstdCompressed(""), false}});
+        members = {{"collection.anki2", ankiCollection(AnkiSchema::Legacy11, {kPlaceholder})},
+                   {"collection.anki21b", zstdCompressed(collection), false},
+                   {"meta", QByteArray("\x08\x03", 2), false}};
+        break;
     }
     }
-    return {};
+    addMedia(members, layout == AnkiLayout::Anki21bWithMeta, media);
+    return zipPackage(members);
 }
 
 QByteArray xlsxWorkbook(const std::string& sheetRows, const std::string& sharedStrings,

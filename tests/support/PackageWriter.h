@@ -55,7 +55,13 @@ enum class AnkiLayout {
     Anki21bWithMeta,
 };
 
-QByteArray ankiDeck(AnkiLayout layout, const std::vector<AnkiNote>& notes);
+// A deck's media, by name; a note names one as [sound:NAME].
+using AnkiMedia = std::vector<std::pair<std::string, QByteArray>>;
+
+// The media list and the members go as each layout keeps them: JSON {"0": "name"} and the
+// files as they are, or since meta version 3 a zstd-packed protobuf list and packed files.
+QByteArray ankiDeck(AnkiLayout layout, const std::vector<AnkiNote>& notes,
+                    const AnkiMedia& media = {});
 
 // The XML of a spreadsheet's rows, for the layouts below, and of a workbook's styles.
 QByteArray xlsxWorkbook(const std::string& sheetRows, const std::string& sharedStrings,

@@ -1,0 +1,67 @@
+#include "ZstdFrame.h"
+
+#include <algorithm>
+#include <memory>
+#include <zstd.h>
+
+namespace formats {
+
+namespace {
+
+struct DecompressContextFree {
+    void operator()(ZSTD_DCtx* context) const { ZSTD_freeDCtx(context); }
+};
+
+} // namespace
+
+Unpacked unpackZstd(const QByteArray& packed, qint64 limit, QByteArray& unpacked)
+{
+    const std::unique_ptr<ZSTD_DCtx, DecompressContextFree> context(ZSTD_createDCtx());
+    if (!context)
+        return Unpacked::Damaged;
+    ZSTD_inBuffer in{packed.constData(), static_cast<size_t>(packed.size()), 0};
+    // One byte more than allowed tells a frame that is too large.
+    const qint64 room = limit + 1;
+    // A frame that states its size is unpacked in one go, into one byte more than it states,
+    // which tells a frame that holds more.
+    const unsigned long long stated =
+        ZSTD_getFrameContentSize(packed.constData(), static_cast<size_t>(packed.size()));
+    const qint64 first = stated < ZSTD_CONTENTSIZE_ERROR && stated < quint64(room)
+                             ? static_cast<qint64>(stated) + 1
+                             : std::max<qint64>(packed.size() * 4, 4096);
+    unpacked.resize(std::min(room, first));
+    size_t used = 0;
+    size_t result = 1;
+    for (;;) {
+        // The frame is done and all of it written: another call would start the next frame.
+        if (result == 0 && in.pos == in.size)
+            break;
+        if (used == static_cast<size_t>(unpacked.size())) {
+            if (unpacked.size() == room) {
+                unpacked.clear();
+                return Unpacked::TooLarge;
+            }
+            unpacked.resize(std::min(room, unpacked.size() * 2));
+        }
+        ZSTD_outBuffer out{unpacked.data(), static_cast<size_t>(unpacked.size()), used};
+        result = ZSTD_decompressStream(context.get(), &out, &in);
+        used = out.pos;
+        if (ZSTD_isError(result))
+            return Unpacked::Damaged;
+        // All input taken and room left: the decoder holds nothing more. A frame that is
+        // not done then was cut short.
+        if (in.pos == in.size && out.pos < out.size) {
+            if (result != 0)
+                return Unpacked::Damaged;
+            break;
+        }
+    }
+    if (static_cast<qint64>(used) > limit) {
+        unpacked.clear();
+        return Unpacked::TooLarge;
+    }
+    unpacked.resize(static_cast<qsizetype>(used));
+    return Unpacked::Whole;
+}
+
+} // namespace formats

@@ -1,0 +1,33 @@
+// What the sound module does for the speech object and PlaySound: speech through the speech
+// server and recordings through Qt Multimedia. Those libraries take time to load and most
+// runs never speak, so they live in a module of their own that is loaded on first use.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class SoundEngine {
+public:
+    enum class Problem { None, NoModule, NoServer, NoVoice, NoDevice };
+
+    virtual ~SoundEngine() = default;
+    // Starts speaking `text` in `language` ("de", "en_US") and returns at once; what was
+    // being spoken or played stops.
+    virtual Problem speak(const QString& text, const QString& language) = 0;
+    // The languages that the installed voices speak, as codes.
+    virtual QStringList languages(Problem& problem) = 0;
+    // Starts playing the sound file in `sound` (mp3, Ogg, WAV) from memory; what was being
+    // spoken or played stops. False when there is no sound device.
+    virtual bool play(const QByteArray& sound) = 0;
+    virtual void stop() = 0;
+
+    // The module's engine, loaded on the first call; null when the module is not installed.
+    static SoundEngine* instance();
+    // The engine if it has been loaded, without loading it.
+    static SoundEngine* loaded();
+};
+
+// The module's one entry point.
+using CreateSoundEngine = SoundEngine* (*)();
+#define ZANTOLI_CREATE_SOUND_ENGINE "zantoliCreateSoundEngine"

@@ -1,0 +1,242 @@
+#include "Speaker.h"
+
+#include "Language.h"
+#include "ListSound.h"
+#include "resource.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+// Where "Speak each question" and the languages chosen for lists are kept.
+constexpr LPCTSTR kSpeechSection = _T("Speech");
+constexpr LPCTSTR kEachQuestionEntry = _T("EachQuestion");
+constexpr LPCTSTR kSpeakCaption = _T("Speak");
+// Entries whose script is looked at: enough to outvote a few borrowed words.
+constexpr int kScriptSample = 200;
+// Commands of the language menu, which returns them rather than sending them.
+constexpr UINT kAsTheListSays = 1;
+constexpr UINT kFirstLanguage = 2;
+
+CString ToCString(const std::u16string& text)
+{
+    return CString(text.c_str(), static_cast<int>(text.size()));
+}
+
+CString CodeToCString(const std::string& code)
+{
+    return ToCString(std::u16string(code.begin(), code.end()));
+}
+
+std::string ToCode(const CString& code)
+{
+    const std::u16string text(code);
+    return std::string(text.begin(), text.end());
+}
+
+// "German" for "de"; with the region, "English (United States)" for "en_US".
+CString LanguageName(const CString& code, BOOL bRegion)
+{
+    std::string language = ToCode(code);
+    if (!bRegion)
+        language = language.substr(0, language.find('_'));
+    return ToCString(formats::languageName(language));
+}
+
+CString ScriptLanguage(const CString* pTexts, int nEntries)
+{
+    std::vector<std::u16string_view> texts;
+    for (int i = 0; i < std::min(nEntries, kScriptSample); ++i)
+        texts.emplace_back(static_cast<LPCTSTR>(pTexts[i]), pTexts[i].GetLength());
+    return CodeToCString(formats::languageOfScript(texts));
+}
+
+// A list is known by its path; the key is a hash of it, as a settings key holds no "/".
+CString PathKey(const CString& strPath)
+{
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (int i = 0; i < strPath.GetLength(); ++i)
+        hash = (hash ^ strPath[i]) * 1099511628211ULL;
+    WCHAR digits[17] = {};
+    for (int i = 15; i >= 0; --i, hash >>= 4)
+        digits[i] = static_cast<WCHAR>(_T("0123456789abcdef")[hash & 0xF]);
+    return CString(digits);
+}
+
+} // namespace
+
+CSpeaker::CSpeaker() : m_pSound(std::make_unique<ListSound>())
+{
+    m_bEachQuestion = AfxGetApp()->GetProfileInt(kSpeechSection, kEachQuestionEntry, 0) != 0;
+}
+
+// Closing the window silences it.
+CSpeaker::~CSpeaker()
+{
+    m_voice.Stop();
+}
+
+void CSpeaker::SetList(const CString& strPath, ListSound&& sound, const CString* pWords,
+                       const CString* pMeanings, int nEntries)
+{
+    m_voice.Stop();
+    m_strPath = strPath;
+    *m_pSound = std::move(sound);
+    m_strScriptLanguage[0] =
+        m_pSound->wordLanguage.empty() ? ScriptLanguage(pWords, nEntries) : CString();
+    m_strScriptLanguage[1] =
+        m_pSound->meaningLanguage.empty() ? ScriptLanguage(pMeanings, nEntries) : CString();
+    for (BOOL bMeaning : {FALSE, TRUE})
+        m_strChosenLanguage[bMeaning] =
+            AfxGetApp()->GetProfileString(kSpeechSection, LanguageEntry(bMeaning), _T(""));
+}
+
+// The learner's choice first, then what the list names, then what its script tells; empty
+// for Latin text with no hint, which the voice's own language then speaks.
+CString CSpeaker::Language(BOOL bMeaning) const
+{
+    if (!m_strChosenLanguage[bMeaning].IsEmpty())
+        return m_strChosenLanguage[bMeaning];
+    const std::string& named = bMeaning ? m_pSound->meaningLanguage : m_pSound->wordLanguage;
+    return named.empty() ? m_strScriptLanguage[bMeaning] : CodeToCString(named);
+}
+
+CString CSpeaker::LanguageEntry(BOOL bMeaning) const
+{
+    return (bMeaning ? CString(_T("MeaningLanguage-")) : CString(_T("WordLanguage-"))) +
+           PathKey(m_strPath);
+}
+
+void CSpeaker::Speak(CWnd* pOwner, int nEntry, BOOL bMeaning, const CString& strText)
+{
+    if (PlayRecording(pOwner, nEntry, bMeaning) || m_bSpeechTold)
+        return;
+    const CString strLanguage = Language(bMeaning);
+    const UINT nResult = m_voice.Speak(strText, strLanguage);
+    if (nResult != SPEECH_OK)
+        TellOnce(pOwner, nResult, strLanguage);
+}
+
+// The recording is read only now: a deck may carry hundreds of megabytes of them.
+BOOL CSpeaker::PlayRecording(CWnd* pOwner, int nEntry, BOOL bMeaning)
+{
+    if (nEntry < 0 || static_cast<size_t>(nEntry) >= m_pSound->recordings.size())
+        return FALSE;
+    const formats::EntryRecordings& recordings = m_pSound->recordings[nEntry];
+    const std::u16string& strName = bMeaning ? recordings.meaning : recordings.word;
+    if (strName.empty())
+        return FALSE;
+    std::string sound;
+    const std::u16string strProblem =
+        formats::readRecording(std::u16string(m_strPath), m_pSound->kind, strName, sound);
+    if (strProblem.empty())
+        return PlaySound(sound.data(), static_cast<DWORD>(sound.size()), SND_MEMORY | SND_ASYNC);
+    if (!m_bRecordingTold) {
+        m_bRecordingTold = TRUE;
+        CString strMessage;
+        strMessage.Format(_T("The recording \"%s\" cannot be played: %s. The word is spoken ")
+                          _T("instead."),
+                          ToCString(strName), ToCString(strProblem));
+        pOwner->MessageBox(strMessage, kSpeakCaption, MB_ICONSTOP);
+    }
+    return FALSE;
+}
+
+void CSpeaker::TellOnce(CWnd* pOwner, UINT nResult, const CString& strLanguage)
+{
+    m_bSpeechTold = TRUE;
+    CString strMessage;
+    switch (nResult) {
+    case SPEECHERR_NO_VOICE:
+        strMessage.Format(_T("No installed voice speaks %s, so the words cannot be spoken. ")
+                          _T("Voices for about a hundred languages come with ")
+                          _T("\"apt install speech-dispatcher-espeak-ng\"."),
+                          strLanguage.IsEmpty() ? CString(_T("the desktop's language"))
+                                                : LanguageName(strLanguage, TRUE));
+        break;
+    case SPEECHERR_NO_SERVER:
+        strMessage = _T("The words cannot be spoken: no speech server answers. Install ")
+                     _T("speech-dispatcher with its voices: ")
+                     _T("\"apt install speech-dispatcher-espeak-ng\".");
+        break;
+    case SPEECHERR_NO_DEVICE:
+        strMessage = _T("The words cannot be spoken: there is no sound device. Connect one, or ")
+                     _T("start the desktop's sound server (\"apt install pulseaudio\").");
+        break;
+    default:
+        strMessage = _T("The words cannot be spoken: the program's speech module is not ")
+                     _T("installed. Install the program again, and the voices with ")
+                     _T("\"apt install speech-dispatcher-espeak-ng\".");
+        break;
+    }
+    pOwner->MessageBox(strMessage, kSpeakCaption, MB_ICONSTOP);
+}
+
+void CSpeaker::QuestionDrawn(CWnd* pOwner, int nEntry, BOOL bMeaning, const CString& strText)
+{
+    m_voice.Stop();
+    if (m_bEachQuestion)
+        Speak(pOwner, nEntry, bMeaning, strText);
+}
+
+void CSpeaker::ToggleEachQuestion()
+{
+    m_bEachQuestion = !m_bEachQuestion;
+    AfxGetApp()->WriteProfileInt(kSpeechSection, kEachQuestionEntry, m_bEachQuestion);
+}
+
+void CSpeaker::ChooseLanguage(CWnd* pOwner, BOOL bMeaning)
+{
+    UINT nResult = SPEECH_OK;
+    std::vector<CString> languages = m_voice.GetLanguages(nResult);
+    if (languages.empty()) {
+        TellOnce(pOwner, nResult == SPEECH_OK ? SPEECHERR_NO_VOICE : nResult, CString());
+        return;
+    }
+    std::vector<std::pair<CString, CString>> named; // name and code
+    for (const CString& code : languages)
+        named.emplace_back(LanguageName(code, TRUE), code);
+    std::sort(named.begin(), named.end(), [](const auto& a, const auto& b) {
+        return std::u16string(a.first) < std::u16string(b.first);
+    });
+    const CString& strChosen = m_strChosenLanguage[bMeaning];
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING | (strChosen.IsEmpty() ? MF_CHECKED : MF_UNCHECKED), kAsTheListSays,
+                    _T("As the list says"));
+    menu.AppendMenu(MF_SEPARATOR);
+    for (size_t i = 0; i < named.size(); ++i)
+        menu.AppendMenu(MF_STRING | (named[i].second == strChosen ? MF_CHECKED : MF_UNCHECKED),
+                        kFirstLanguage + i, named[i].first);
+    CRect rect;
+    pOwner->GetClientRect(rect);
+    CPoint point(rect.Width() / 2, rect.Height() / 2);
+    pOwner->ClientToScreen(&point);
+    const UINT nID = menu.TrackPopupMenu(TPM_RETURNCMD, point.x, point.y, pOwner);
+    if (nID == 0)
+        return;
+    m_strChosenLanguage[bMeaning] =
+        nID == kAsTheListSays ? CString() : named[nID - kFirstLanguage].second;
+    AfxGetApp()->WriteProfileString(kSpeechSection, LanguageEntry(bMeaning),
+                                    m_strChosenLanguage[bMeaning]);
+    // The learner chose: speech is tried again.
+    m_bSpeechTold = FALSE;
+}
+
+void CSpeaker::PrepareMenu(CMenu& menu, BOOL bReverse) const
+{
+    menu.CheckMenuItem(ID_SPEAK_EACH_QUESTION, m_bEachQuestion ? MF_CHECKED : MF_UNCHECKED);
+    const CString strWords = Language(FALSE);
+    const CString strMeanings = Language(TRUE);
+    if (strWords.IsEmpty() || strMeanings.IsEmpty())
+        return;
+    // The other way asks meanings and offers words.
+    CString strText;
+    strText.Format(_T("&Drill the other way (%s → %s)\tCtrl+R"), LanguageName(strMeanings, FALSE),
+                   LanguageName(strWords, FALSE));
+    menu.ModifyMenu(ID_DRILL_REVERSE, MF_BYCOMMAND | MF_STRING | (bReverse ? MF_CHECKED : 0),
+                    ID_DRILL_REVERSE, strText);
+}
