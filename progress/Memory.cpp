@@ -317,8 +317,8 @@ bool Memory::record(int entry, Direction direction, bool right, std::int64_t now
     answer.id = newAnswerId();
     answer.right = right;
     impl.lastTime = answer.time;
-    impl.refresh();
-    // Shown at once, whether or not the store takes it now.
+    // Shown at once, whether or not the store takes it now; what is committed is worked out
+    // from the store's own state inside the transaction.
     impl.setState(
         answer.entry, answer.direction,
         progress::answer(impl.stateOfKey(answer.entry, answer.direction), right, answer.day).state);
