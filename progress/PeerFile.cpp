@@ -168,7 +168,11 @@ bool PeerFile::checkTables(std::string& reason)
         while (table < tables.size() && name != tables[table].name)
             ++table;
         if (type != "table" || table == tables.size() || found[table]) {
-            reason = "holds " + type + " \"" + name + "\", which is not ours";
+            reason = "holds ";
+            reason += type;
+            reason += " \"";
+            reason += name;
+            reason += "\", which is not ours";
             return false;
         }
         found[table] = true;
