@@ -101,6 +101,8 @@ AnswerLog::AnswerLog(SQLite::Database& db)
     : m_db(db),
       m_insert(db, "INSERT OR IGNORE INTO answers (entry, direction, time, device, seq, id, day, "
                    "right, counted) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+      m_contains(db, "SELECT 1 FROM answers WHERE entry = ? AND direction = ? AND time = ? AND "
+                     "device = ? AND seq = ? AND id = ?"),
       m_later(db, "SELECT 1 FROM answers WHERE entry = ?1 AND direction = ?2 AND (time, device, "
                   "seq, id) > (?3, ?4, ?5, ?6) LIMIT 1"),
       m_state(db, "SELECT direction, box, last_day, first_day FROM state WHERE entry = ?"),
@@ -127,6 +129,21 @@ bool AnswerLog::insert(const Answer& answer)
     sqlite3_bind_int(row, 8, answer.right ? 1 : 0);
     sqlite3_bind_int(row, 9, answer.counted ? 1 : 0);
     return m_insert.run() > 0;
+}
+
+bool AnswerLog::contains(const Answer& answer)
+{
+    sqlite3_stmt* const row = m_contains.get();
+    sqlite3_bind_int64(row, 1, answer.entry);
+    sqlite3_bind_int(row, 2, answer.direction);
+    sqlite3_bind_int64(row, 3, answer.time);
+    sqlite3_bind_text(row, 4, answer.device.data(), static_cast<int>(answer.device.size()),
+                      SQLITE_STATIC);
+    sqlite3_bind_int64(row, 5, answer.seq);
+    bindId(row, 6, answer.id);
+    const bool found = m_contains.step();
+    m_contains.reset();
+    return found;
 }
 
 EntryState AnswerLog::append(Answer& answer)

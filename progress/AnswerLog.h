@@ -68,6 +68,7 @@ public:
 
     // Adds the answer unless one with its key and id is there; true when it was added.
     bool insert(const Answer& answer);
+    bool contains(const Answer& answer);
     // Adds an answer given on this machine, deciding whether it counts by the entry's state,
     // and saves the state it leads to. Returns that state.
     EntryState append(Answer& answer);
@@ -99,6 +100,7 @@ private:
 
     SQLite::Database& m_db;
     Prepared m_insert;
+    Prepared m_contains;
     Prepared m_later;
     Prepared m_state;
     Prepared m_saveState;

@@ -317,8 +317,8 @@ bool Memory::record(int entry, Direction direction, bool right, std::int64_t now
     answer.id = newAnswerId();
     answer.right = right;
     impl.lastTime = answer.time;
-    impl.refresh();
-    // Shown at once, whether or not the store takes it now.
+    // Shown at once, whether or not the store takes it now; what is committed is worked out
+    // from the store's own state inside the transaction.
     impl.setState(
         answer.entry, answer.direction,
         progress::answer(impl.stateOfKey(answer.entry, answer.direction), right, answer.day).state);
@@ -422,6 +422,9 @@ MergeResult Memory::merge(const std::u16string& folder, bool largeInBackground)
     if (result.deviceChanged)
         impl.keepSequenceOfNewDevice();
     if (!large.empty() && !impl.worker.joinable()) {
+        // The worker's commits fold the log back into the file; an answer's commit here then
+        // never pays for that while the learner waits.
+        impl.store->db().exec("PRAGMA wal_autocheckpoint=0");
         impl.workerDone = false;
         impl.workerDevice = impl.device;
         impl.worker = std::thread([&impl, large, path = impl.store->path()] {
@@ -458,6 +461,7 @@ std::optional<MergeResult> Memory::finishedMerge()
     if (!impl.worker.joinable() || !impl.workerDone)
         return std::nullopt;
     impl.worker.join();
+    impl.store->db().exec("PRAGMA wal_autocheckpoint=1000");
     if (impl.workerResult.deviceChanged) {
         impl.device = impl.workerDevice;
         impl.keepSequenceOfNewDevice();

@@ -18,8 +18,10 @@ namespace {
 
 // No value of ours is longer than a device id; a larger one is refused where it is read.
 constexpr int kMaxValueBytes = 4096;
-// A file is read whole within this time, or passed over.
-constexpr std::chrono::seconds kReadingTime(60);
+// A file is read whole within this time and a second more for each MiB it has, however busy
+// the machine, or passed over: no query of ours takes longer on any file, however made.
+constexpr std::chrono::seconds kReadingTime(30);
+constexpr std::int64_t kBytesPerSecond = 1 << 20;
 // The first answer time that can be true.
 constexpr std::int64_t kFirstTime = 946684800; // 2000-01-01
 constexpr std::int64_t kDay = 86400;
@@ -102,9 +104,10 @@ std::string PeerFile::identityAt(const QString& path)
     return identity;
 }
 
-PeerFile::PeerFile(int fd, std::string identity)
+PeerFile::PeerFile(int fd, std::string identity, std::int64_t size)
     : m_fd(fd), m_identity(std::move(identity)),
-      m_deadline(std::chrono::steady_clock::now() + kReadingTime)
+      m_deadline(std::chrono::steady_clock::now() + kReadingTime +
+                 std::chrono::seconds(size / kBytesPerSecond))
 {
 }
 
@@ -129,7 +132,7 @@ std::unique_ptr<PeerFile> PeerFile::open(const QString& path, std::string& reaso
         reason = "not a regular file";
         return nullptr;
     }
-    std::unique_ptr<PeerFile> file(new PeerFile(fd, identityOf(fd, info)));
+    std::unique_ptr<PeerFile> file(new PeerFile(fd, identityOf(fd, info), info.st_size));
     // SQLite reads the very file checked, through its descriptor, never the path again.
     // Immutable: nothing is locked or written beside another machine's file.
     const std::string uri = "file:/proc/self/fd/" + std::to_string(fd) + "?immutable=1";
@@ -165,7 +168,11 @@ bool PeerFile::checkTables(std::string& reason)
         while (table < tables.size() && name != tables[table].name)
             ++table;
         if (type != "table" || table == tables.size() || found[table]) {
-            reason = "holds " + type + " \"" + name + "\", which is not ours";
+            reason = "holds ";
+            reason += type;
+            reason += " \"";
+            reason += name;
+            reason += "\", which is not ours";
             return false;
         }
         found[table] = true;

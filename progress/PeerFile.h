@@ -42,7 +42,7 @@ public:
     void readCovered(const std::function<void(EntryKey, const AnswerId&)>& take);
 
 private:
-    PeerFile(int fd, std::string identity);
+    PeerFile(int fd, std::string identity, std::int64_t size);
     bool checkTables(std::string& reason);
     std::int64_t countWhere(const char* sql, std::int64_t now);
 

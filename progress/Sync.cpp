@@ -6,20 +6,26 @@
 #include <QDir>
 #include <QFile>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace progress {
 
 namespace {
 
-// A large file goes in in transactions of this many answers, each with the state it
-// changes, so that an answer waiting for the store waits a millisecond or two at most.
-constexpr int kAnswersPerTransaction = 1000;
+// A large file goes in in transactions of a few milliseconds each, with the state they
+// change, and a pause after each lets an answer that waits for the store in: it waits a
+// millisecond or two at most.
+constexpr std::chrono::microseconds kTransactionTime(2000);
+constexpr std::chrono::microseconds kPause(300);
+// The clock is read only every so many answers.
+constexpr int kAnswersBetweenLooks = 64;
 
 // Flushes the folder's new entries to the disk.
 bool flushToDisk(const QByteArray& folder, std::string& reason)
@@ -122,30 +128,49 @@ bool Sync::mergeFile(const Changed& file, const std::string& device, std::int64_
     const bool ownName =
         file.name.starts_with(QString::fromStdString(device + '.').toStdU16String());
     std::unordered_set<EntryKey> touched;
+    // The file is read under a read lock alone while it brings nothing new, so that a file
+    // read again holds up no writer; the write lock is taken for what is new.
     std::optional<SQLite::Transaction> transaction;
-    transaction.emplace(db, SQLite::TransactionBehavior::IMMEDIATE);
+    transaction.emplace(db, SQLite::TransactionBehavior::DEFERRED);
+    bool writing = false;
+    const auto write = [&] {
+        if (writing)
+            return;
+        transaction->commit();
+        transaction.emplace(db, SQLite::TransactionBehavior::IMMEDIATE);
+        writing = true;
+    };
     int inTransaction = 0;
+    auto began = std::chrono::steady_clock::now();
     bool cancelled = false;
     try {
         peer->readAnswers([&](const Answer& answer) {
+            if (!writing && m_log.contains(answer))
+                return true;
+            if (!writing)
+                began = std::chrono::steady_clock::now();
+            write();
             if (m_log.insert(answer)) {
                 touched.insert(answer.entry);
                 foreignOwn = foreignOwn || (ownName && answer.device == device);
             }
-            if (++inTransaction < kAnswersPerTransaction)
+            if (++inTransaction % kAnswersBetweenLooks != 0 ||
+                std::chrono::steady_clock::now() - began < kTransactionTime)
                 return true;
             m_log.replay(touched);
             touched.clear();
             transaction->commit();
             transaction.reset();
-            inTransaction = 0;
+            writing = false;
+            std::this_thread::sleep_for(kPause);
             cancelled = cancel && cancel->load();
             if (!cancelled)
-                transaction.emplace(db, SQLite::TransactionBehavior::IMMEDIATE);
+                transaction.emplace(db, SQLite::TransactionBehavior::DEFERRED);
             return !cancelled;
         });
         if (cancelled)
             return true;
+        write();
         peer->readForgets([&](const AnswerId& id, const std::string& by, std::int64_t time) {
             m_log.insertForget(id, by, time);
         });
