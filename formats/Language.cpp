@@ -85,10 +85,9 @@ std::string codeOf(std::u16string_view text)
     for (std::size_t part = at + 1; part <= text.size(); ++part) {
         if (part == text.size() || text[part] == u'_' || text[part] == u'-') {
             // A script ("Hant") is passed over; a region is two letters or three digits.
-            if (region.size() == 2 && std::all_of(region.begin(), region.end(), ::isalpha))
-                return language + '_' + region;
-            if (region.size() == 3 && std::all_of(region.begin(), region.end(), ::isdigit))
-                return language + '_' + region;
+            if ((region.size() == 2 && std::all_of(region.begin(), region.end(), ::isalpha)) ||
+                (region.size() == 3 && std::all_of(region.begin(), region.end(), ::isdigit)))
+                return language.append(1, '_').append(region);
             region.clear();
         } else if (text[part] < 0x80 && u_isalnum(text[part])) {
             region += static_cast<char>(u_toupper(text[part]));
@@ -151,7 +150,7 @@ std::string languageOfScript(const std::vector<std::u16string_view>& texts)
     for (const std::u16string_view text : texts) {
         for (std::size_t at = 0; at < text.size();) {
             UChar32 character = 0;
-            U16_NEXT(text.data(), at, text.size(), character);
+            U16_NEXT(text, at, text.size(), character);
             if (!u_isalpha(character))
                 continue;
             UErrorCode error = U_ZERO_ERROR;
@@ -160,12 +159,13 @@ std::string languageOfScript(const std::vector<std::u16string_view>& texts)
                 ++letters[script];
         }
     }
-    const auto most = std::max_element(letters.begin(), letters.end(),
-                                       [](auto& a, auto& b) { return a.second < b.second; });
+    const auto most =
+        std::max_element(letters.begin(), letters.end(),
+                         [](const auto& a, const auto& b) { return a.second < b.second; });
     if (most == letters.end())
         return {};
     // Japanese writes Han among its kana; Chinese has no kana at all.
-    const bool kana = letters.count(USCRIPT_HIRAGANA) || letters.count(USCRIPT_KATAKANA);
+    const bool kana = letters.contains(USCRIPT_HIRAGANA) || letters.contains(USCRIPT_KATAKANA);
     switch (most->first) {
     case USCRIPT_CYRILLIC:
         return "ru";

@@ -42,13 +42,14 @@ CString LanguageName(const CString& code, BOOL bRegion)
 {
     std::string language = ToCode(code);
     if (!bRegion)
-        language = language.substr(0, language.find('_'));
+        language.resize(std::min(language.size(), language.find('_')));
     return ToCString(formats::languageName(language));
 }
 
 CString ScriptLanguage(const CString* pTexts, int nEntries)
 {
     std::vector<std::u16string_view> texts;
+    texts.reserve(static_cast<size_t>(std::min(nEntries, kScriptSample)));
     for (int i = 0; i < std::min(nEntries, kScriptSample); ++i)
         texts.emplace_back(static_cast<LPCTSTR>(pTexts[i]), pTexts[i].GetLength());
     return CodeToCString(formats::languageOfScript(texts));
@@ -197,6 +198,7 @@ void CSpeaker::ChooseLanguage(CWnd* pOwner, BOOL bMeaning)
         return;
     }
     std::vector<std::pair<CString, CString>> named; // name and code
+    named.reserve(languages.size());
     for (const CString& code : languages)
         named.emplace_back(LanguageName(code, TRUE), code);
     std::sort(named.begin(), named.end(), [](const auto& a, const auto& b) {
@@ -205,12 +207,12 @@ void CSpeaker::ChooseLanguage(CWnd* pOwner, BOOL bMeaning)
     const CString& strChosen = m_strChosenLanguage[bMeaning];
     CMenu menu;
     menu.CreatePopupMenu();
-    menu.AppendMenu(MF_STRING | (strChosen.IsEmpty() ? MF_CHECKED : MF_UNCHECKED), kAsTheListSays,
+    menu.AppendMenu(strChosen.IsEmpty() ? MF_CHECKED : MF_STRING, kAsTheListSays,
                     _T("As the list says"));
     menu.AppendMenu(MF_SEPARATOR);
     for (size_t i = 0; i < named.size(); ++i)
-        menu.AppendMenu(MF_STRING | (named[i].second == strChosen ? MF_CHECKED : MF_UNCHECKED),
-                        kFirstLanguage + i, named[i].first);
+        menu.AppendMenu(named[i].second == strChosen ? MF_CHECKED : MF_STRING, kFirstLanguage + i,
+                        named[i].first);
     CRect rect;
     pOwner->GetClientRect(rect);
     CPoint point(rect.Width() / 2, rect.Height() / 2);
@@ -237,6 +239,5 @@ void CSpeaker::PrepareMenu(CMenu& menu, BOOL bReverse) const
     CString strText;
     strText.Format(_T("&Drill the other way (%s → %s)\tCtrl+R"), LanguageName(strMeanings, FALSE),
                    LanguageName(strWords, FALSE));
-    menu.ModifyMenu(ID_DRILL_REVERSE, MF_BYCOMMAND | MF_STRING | (bReverse ? MF_CHECKED : 0),
-                    ID_DRILL_REVERSE, strText);
+    menu.ModifyMenu(ID_DRILL_REVERSE, bReverse ? MF_CHECKED : MF_STRING, ID_DRILL_REVERSE, strText);
 }

@@ -118,27 +118,23 @@ private:
         return m_speech->state() == QTextToSpeech::Error ? Problem::NoServer : Problem::None;
     }
 
-    // The voice's locale for a code: the same language and, where the code names one, the
-    // same region, else the language's usual region.
+    // The voice's locale for a code: the same language and region ("en_US"), or the
+    // language's usual region ("de" is de_DE), or else the language in another region.
     std::optional<QLocale> voiceLocale(const QString& language) const
     {
         const QLocale wanted(language);
         if (wanted.language() == QLocale::C)
             return std::nullopt;
-        const bool regionGiven = language.contains(u'_');
-        std::optional<QLocale> found;
+        std::optional<QLocale> sameLanguage;
         for (const QLocale& locale : m_speech->availableLocales()) {
             if (locale.language() != wanted.language())
                 continue;
             if (locale.territory() == wanted.territory())
                 return locale;
-            if (!found && !regionGiven)
-                found = locale;
+            if (!sameLanguage)
+                sameLanguage = locale;
         }
-        // A voice of another region speaks the language still.
-        if (!found && regionGiven)
-            return voiceLocale(language.section(u'_', 0, 0));
-        return found;
+        return sameLanguage;
     }
 
     std::unique_ptr<QTextToSpeech> m_speech;

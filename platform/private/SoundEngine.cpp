@@ -25,7 +25,7 @@ SoundEngine* SoundEngine::instance()
     // Beside the program (the build), one folder up (the tests), and where it is installed.
     const QString programFolder = QCoreApplication::applicationDirPath();
     for (const QString& folder : {programFolder, programFolder + QStringLiteral("/.."),
-                                  QStringLiteral(ZANTOLI_SOUND_MODULE_DIR)}) {
+                                  programFolder + QStringLiteral("/../" ZANTOLI_PLUGIN_FOLDER)}) {
         QLibrary module(folder + QStringLiteral("/zantoli-sound.so"));
         const auto create =
             reinterpret_cast<CreateSoundEngine>(module.resolve(ZANTOLI_CREATE_SOUND_ENGINE));
