@@ -8,7 +8,6 @@
 #include "QuizInvariants.h"
 #include "ScriptedSeam.h"
 #include "private/ClientSurface.h"
-#include "private/Contrast.h"
 #include "private/FittedLineEdit.h"
 #include "zantoliceDlg.h"
 
@@ -16,10 +15,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDialog>
-#include <QHash>
 #include <QKeySequence>
 #include <QMimeData>
-#include <QStyle>
 #include <QTest>
 #include <QUrl>
 #include <functional>
@@ -373,59 +370,6 @@ TEST_F(MainDialog, LongEntriesAreShownWhole)
             EXPECT_LT(last, drawn.width() / 2);
         }
     }
-}
-
-// The colours of a widget as drawn in `shot`: its most common one, taken for the background,
-// and the contrast of the one that stands out most from it, taken for its text.
-double textContrast(const QImage& shot, const QRect& area)
-{
-    QHash<QRgb, int> counts;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            ++counts[shot.pixel(x, y)];
-    QRgb background = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > counts.value(background))
-            background = it.key();
-    }
-    double highest = 1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        highest = std::max(highest, contrastRatio(QColor(it.key()), QColor(background)));
-    return highest;
-}
-
-// On a dark desktop the window keeps its own dark text on its light bitmap: every label, field
-// and button reads at 4.5:1 at least.
-TEST_F(MainDialog, EveryTextReadsOnADarkDesktop)
-{
-    const QString style = QApplication::style()->name();
-    const QPalette light = QApplication::palette();
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
-    dark.setColor(QPalette::Text, Qt::white);
-    dark.setColor(QPalette::WindowText, Qt::white);
-    dark.setColor(QPalette::ButtonText, Qt::white);
-    QApplication::setPalette(dark);
-    // Started on the dark desktop.
-    dlg = std::make_unique<CZantoliceDlg>();
-    ASSERT_TRUE(dlg->Create(IDD_ZANTOLICE_DIALOG));
-    zoomToOwnSize(*dlg);
-    openList(40);
-    clickButton(*dlg, IDC_START);
-    clickButton(*dlg, kChoiceButtons[(rightLine() + 1) % 6]);
-    const QImage shot = surface()->grab().toImage();
-    int measured = 0;
-    for (QWidget* widget : surface()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const QString text = widget->property("text").toString();
-        if (!widget->isVisible() || text.trimmed().isEmpty())
-            continue;
-        ++measured;
-        EXPECT_GE(textContrast(shot, widget->geometry()), 4.5) << text.toStdString();
-    }
-    EXPECT_GE(measured, 12) << "the labels, lines and buttons";
-    QApplication::setPalette(light);
-    QApplication::setStyle(style);
 }
 
 // Counts the paint events a window gets.

@@ -5,9 +5,13 @@
 #include "DictionaryWriter.h"
 #include "Progress.h"
 #include "ScriptedSeam.h"
+#include "private/ClientSurface.h"
+#include "private/Contrast.h"
 #include "zantoliceDlg.h"
 
+#include <QAbstractAxis>
 #include <QAccessible>
+#include <QApplication>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChartView>
@@ -15,9 +19,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLabel>
 #include <QProcess>
 #include <QString>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <SQLiteCpp/Database.h>
 #include <algorithm>
@@ -546,6 +552,92 @@ TEST_F(Memory, TheProgressViewShowsTheBoxesAndTheNextTwoWeeks)
         EXPECT_NE(history.find(day.history), std::u16string::npos)
             << QString::fromStdU16String(history).toStdString();
     }
+}
+
+// The colours of a widget as drawn in `shot`: its most common one, taken for the background,
+// and the contrast of the one that stands out most from it, taken for its text.
+double textContrast(const QImage& shot, const QRect& area)
+{
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[shot.pixel(x, y)];
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(background))
+            background = it.key();
+    }
+    double highest = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        highest = std::max(highest, contrastRatio(QColor(it.key()), QColor(background)));
+    return highest;
+}
+
+// A dialog's labels, lines and buttons as drawn: each text's contrast with its background.
+std::vector<std::pair<QString, double>> textContrasts(CWnd& dialog)
+{
+    QWidget* surface = dialog.GetHandle()->findChild<ClientSurface*>();
+    const QImage shot = surface->grab().toImage();
+    std::vector<std::pair<QString, double>> contrasts;
+    for (QWidget* widget : surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QString text =
+            widget->property(widget->property("plainText").isValid() ? "plainText" : "text")
+                .toString();
+        if (widget->isVisible() && !text.trimmed().isEmpty())
+            contrasts.emplace_back(text.left(20), textContrast(shot, widget->geometry()));
+    }
+    return contrasts;
+}
+
+// On a dark desktop the main window keeps its own dark text on its light bitmap, and the
+// progress view follows the desktop: every label, field and button, and the charts' texts,
+// read at 4.5:1 at least.
+TEST_F(Memory, EveryTextReadsOnADarkDesktop)
+{
+    const QString style = QApplication::style()->name();
+    const QPalette light = QApplication::palette();
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    QApplication::setPalette(dark);
+    startProgram();
+    open(30);
+    sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+    drawAndAnswer(false);
+    std::vector<std::pair<QString, double>> contrasts = textContrasts(*dlg);
+    EXPECT_GE(contrasts.size(), 12u) << "the labels, lines and buttons";
+    std::vector<double> charts;
+    seam.onModal = [&](CDialog& view) -> INT_PTR {
+        // The charts take their size from their places' layouts.
+        QCoreApplication::processEvents();
+        for (const auto& measured : textContrasts(view))
+            contrasts.push_back(measured);
+        for (auto* chartView : view.GetHandle()->findChildren<QChartView*>()) {
+            const QImage shot = chartView->grab().toImage();
+            // The chart's own background, inside its corner.
+            const QColor background = shot.pixelColor(shot.width() - 12, 12);
+            QChart* chart = chartView->chart();
+            charts.push_back(contrastRatio(chart->titleBrush().color(), background));
+            for (QAbstractAxis* axis : chart->axes())
+                charts.push_back(contrastRatio(axis->labelsBrush().color(), background));
+            for (QAbstractSeries* series : chart->series()) {
+                for (QBarSet* set : qobject_cast<QBarSeries*>(series)->barSets())
+                    charts.push_back(contrastRatio(set->labelColor(), background));
+            }
+        }
+        return IDOK;
+    };
+    sendCommand(*dlg, ID_PROGRESS_VIEW);
+    for (const auto& [text, contrast] : contrasts)
+        EXPECT_GE(contrast, kReadableContrast) << text.toStdString();
+    EXPECT_GE(charts.size(), 9u) << "titles, axes and bar numbers of three charts";
+    for (const double contrast : charts)
+        EXPECT_GE(contrast, kReadableContrast);
+    QApplication::setPalette(light);
+    QApplication::setStyle(style);
 }
 
 // Monday on the laptop decides Tuesday on the desktop, through a folder that both share: one

@@ -44,9 +44,9 @@ public:
                                          : QTextOption::NoWrap);
         m_layout.setTextOption(lineOption);
         m_layout.beginLayout();
-        for (QTextLine line = m_layout.createLine(); line.isValid(); line = m_layout.createLine()) {
+        for (QTextLine next = m_layout.createLine(); next.isValid(); next = m_layout.createLine()) {
             if (width > 0)
-                line.setLineWidth(width);
+                next.setLineWidth(width);
         }
         m_layout.endLayout();
     }
