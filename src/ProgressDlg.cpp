@@ -99,9 +99,10 @@ BEGIN_MESSAGE_MAP(CProgressDlg, CDialog)
 END_MESSAGE_MAP()
 
 CProgressDlg::CProgressDlg(const std::optional<progress::Overview>& overview, int nToday,
-                           std::vector<CString> unreadableFiles, CWnd* pParent)
+                           std::vector<CString> unreadableFiles, CString strLanguages,
+                           CWnd* pParent)
     : CDialog(CProgressDlg::IDD, pParent), m_overview(overview), m_nToday(nToday),
-      m_unreadableFiles(std::move(unreadableFiles))
+      m_unreadableFiles(std::move(unreadableFiles)), m_strLanguages(std::move(strLanguages))
 {
 }
 
@@ -149,6 +150,8 @@ BOOL CProgressDlg::OnInitDialog()
                  {std::vector<int>(answers.begin(), answers.end()),
                   std::vector<int>(right.begin(), right.end())});
     CString strText;
+    if (!m_strLanguages.IsEmpty())
+        strText = _T("Languages: ") + m_strLanguages + _T("\n");
     for (const CString& strLine : DescribeProgress(*m_overview, m_nToday, m_unreadableFiles))
         strText += strLine + _T("\n");
     if (pText)

@@ -21,8 +21,10 @@ std::vector<CString> DescribeProgress(const progress::Overview& overview, int nT
 class CProgressDlg : public CDialog {
 public:
     // Without an overview, the view says that the memory is off.
+    // `strLanguages` names the list's languages in the direction drilled, or is empty.
     CProgressDlg(const std::optional<progress::Overview>& overview, int nToday,
-                 std::vector<CString> unreadableFiles, CWnd* pParent = nullptr);
+                 std::vector<CString> unreadableFiles, CString strLanguages = _T(""),
+                 CWnd* pParent = nullptr);
 
     enum { IDD = IDD_PROGRESS };
 
@@ -35,4 +37,5 @@ private:
     std::optional<progress::Overview> m_overview;
     int m_nToday;
     std::vector<CString> m_unreadableFiles;
+    CString m_strLanguages;
 };

@@ -259,7 +259,7 @@ void CProgressMemory::ForgetList()
 
 // The view shows the loaded list in the current direction, with the other machines' answers
 // merged in first.
-void CProgressMemory::ShowView(BOOL bReverse, BOOL bLoaded)
+void CProgressMemory::ShowView(BOOL bReverse, BOOL bLoaded, const CString& strLanguages)
 {
     const std::time_t tNow = Now();
     std::optional<progress::Overview> overview;
@@ -273,7 +273,8 @@ void CProgressMemory::ShowView(BOOL bReverse, BOOL bLoaded)
         Merge();
         overview = m_pMemory->overview(DirectionOf(bReverse), tNow);
     }
-    CProgressDlg dlgProgress(overview, progress::dayOf(tNow), m_unreadableFiles, &m_owner);
+    CProgressDlg dlgProgress(overview, progress::dayOf(tNow), m_unreadableFiles, strLanguages,
+                             &m_owner);
     dlgProgress.DoModal();
 }
 

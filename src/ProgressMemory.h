@@ -40,8 +40,9 @@ public:
     void RecordAnswer(int nEntry, BOOL bReverse, BOOL bRight);
     // Forgets the loaded list, also with the memory off when a store was kept from before.
     void ForgetList();
-    // The progress view on the loaded list in the current direction.
-    void ShowView(BOOL bReverse, BOOL bLoaded);
+    // The progress view on the loaded list in the current direction, whose languages
+    // `strLanguages` names when they are known.
+    void ShowView(BOOL bReverse, BOOL bLoaded, const CString& strLanguages);
     void ChooseFolder();
 
     // Prints the numbers of the progress view for a list read without a window, with the

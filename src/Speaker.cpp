@@ -228,16 +228,26 @@ void CSpeaker::ChooseLanguage(CWnd* pOwner, BOOL bMeaning)
     m_bSpeechTold = FALSE;
 }
 
-void CSpeaker::PrepareMenu(CMenu& menu, BOOL bReverse) const
+CString CSpeaker::Languages(BOOL bReverse) const
 {
-    menu.CheckMenuItem(ID_SPEAK_EACH_QUESTION, m_bEachQuestion ? MF_CHECKED : MF_UNCHECKED);
     const CString strWords = Language(FALSE);
     const CString strMeanings = Language(TRUE);
     if (strWords.IsEmpty() || strMeanings.IsEmpty())
-        return;
-    // The other way asks meanings and offers words.
+        return _T("");
     CString strText;
-    strText.Format(_T("&Drill the other way (%s → %s)\tCtrl+R"), LanguageName(strMeanings, FALSE),
-                   LanguageName(strWords, FALSE));
+    strText.Format(_T("%s → %s"), LanguageName(bReverse ? strMeanings : strWords, FALSE),
+                   LanguageName(bReverse ? strWords : strMeanings, FALSE));
+    return strText;
+}
+
+void CSpeaker::PrepareMenu(CMenu& menu, BOOL bReverse) const
+{
+    menu.CheckMenuItem(ID_SPEAK_EACH_QUESTION, m_bEachQuestion ? MF_CHECKED : MF_UNCHECKED);
+    // The other way asks meanings and offers words.
+    const CString strOtherWay = Languages(TRUE);
+    if (strOtherWay.IsEmpty())
+        return;
+    CString strText;
+    strText.Format(_T("&Drill the other way (%s)\tCtrl+R"), static_cast<LPCTSTR>(strOtherWay));
     menu.ModifyMenu(ID_DRILL_REVERSE, bReverse ? MF_CHECKED : MF_STRING, ID_DRILL_REVERSE, strText);
 }

@@ -31,6 +31,9 @@ public:
     // Asks for the language of the words, or of the meanings, among the voices' languages;
     // the choice is kept in the settings for this list.
     void ChooseLanguage(CWnd* pOwner, BOOL bMeaning);
+    // The languages of the question and of the choices in the direction given, as
+    // "German → English"; empty while either is unknown.
+    CString Languages(BOOL bReverse) const;
     // Checks the menu's speech items and names the languages in the direction item.
     void PrepareMenu(CMenu& menu, BOOL bReverse) const;
 

@@ -119,7 +119,8 @@ ON_COMMAND(ID_SPEAK_MEANING_LANGUAGE, CZantoliceDlg::OnMeaningLanguage)
 END_MESSAGE_MAP()
 
 CZantoliceDlg::CZantoliceDlg(CWnd* pParent)
-    : BDialog(CZantoliceDlg::IDD, pParent), m_memory(*this), m_pSpeaker(std::make_unique<CSpeaker>())
+    : BDialog(CZantoliceDlg::IDD, pParent), m_memory(*this),
+      m_pSpeaker(std::make_unique<CSpeaker>())
 {
     for (CString& text : m_strChoiceText)
         text = _T("");
@@ -713,7 +714,7 @@ int CZantoliceDlg::PrintProgress(const CString& path)
 
 void CZantoliceDlg::OnProgressView()
 {
-    m_memory.ShowView(m_bReverse, m_bLoaded);
+    m_memory.ShowView(m_bReverse, m_bLoaded, m_pSpeaker->Languages(m_bReverse));
 }
 
 void CZantoliceDlg::OnProgressFolder()

@@ -145,6 +145,17 @@ TEST_F(Speech, SpeaksTheQuestionInTheListsLanguage)
     EXPECT_TRUE(seam.messages.empty());
 
     EXPECT_TRUE(menuShows(u"Drill the other way (English → German)"));
+
+    // The progress view names them too, in the direction drilled.
+    sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+    CString strViewText;
+    seam.onModal = [&](CDialog& view) -> INT_PTR {
+        view.GetDlgItem(IDC_PROGRESS_TEXT)->GetWindowText(strViewText);
+        return IDOK;
+    };
+    sendCommand(*dlg, ID_PROGRESS_VIEW);
+    EXPECT_TRUE(strViewText.Left(27) == _T("Languages: German → English"))
+        << QString::fromUtf16(static_cast<LPCTSTR>(strViewText)).toStdString();
 }
 
 // The deck's recording of a 660 Hz tone plays whole at its pitch; a word without one is
