@@ -82,10 +82,9 @@ std::string codeOf(std::u16string_view text)
     for (std::size_t part = at + 1; part <= text.size(); ++part) {
         if (part == text.size() || text[part] == u'_' || text[part] == u'-') {
             // A script ("Hant") is passed over; a region is two letters or three digits.
-            if (region.size() == 2 && std::all_of(region.begin(), region.end(), ::isalpha))
-                return language + '_' + region;
-            if (region.size() == 3 && std::all_of(region.begin(), region.end(), ::isdigit))
-                return language + '_' + region;
+            if ((region.size() == 2 && std::all_of(region.begin(), region.end(), ::isalpha)) ||
+                (region.size() == 3 && std::all_of(region.begin(), region.end(), ::isdigit)))
+                return language.append(1, '_').append(region);
             region.clear();
         } else if (text[part] < 0x80 && u_isalnum(text[part])) {
             region += static_cast<char>(u_toupper(text[part]));
