@@ -3,6 +3,7 @@
 #include "Language.h"
 
 #include <QString>
+#include <QStringTokenizer>
 #include <algorithm>
 #include <tuple>
 #include <utility>
@@ -37,92 +38,23 @@ std::u16string fieldText(QStringView field)
 // English, German, French, Spanish, Italian, Portuguese, Russian and Japanese.
 bool isColumnName(QStringView cell)
 {
-    static constexpr QStringView names[] = {u"word",
-                                            u"meaning",
-                                            u"term",
-                                            u"definition",
-                                            u"front",
-                                            u"back",
-                                            u"question",
-                                            u"answer",
-                                            u"source",
-                                            u"target",
-                                            u"translation",
-                                            u"wort",
-                                            u"bedeutung",
-                                            u"begriff",
-                                            u"vorderseite",
-                                            u"rückseite",
-                                            u"frage",
-                                            u"antwort",
-                                            u"quelle",
-                                            u"ziel",
-                                            u"übersetzung",
-                                            u"mot",
-                                            u"sens",
-                                            u"signification",
-                                            u"terme",
-                                            u"définition",
-                                            u"recto",
-                                            u"verso",
-                                            u"réponse",
-                                            u"cible",
-                                            u"traduction",
-                                            u"palabra",
-                                            u"significado",
-                                            u"término",
-                                            u"definición",
-                                            u"anverso",
-                                            u"reverso",
-                                            u"pregunta",
-                                            u"respuesta",
-                                            u"origen",
-                                            u"destino",
-                                            u"traducción",
-                                            u"parola",
-                                            u"significato",
-                                            u"termine",
-                                            u"definizione",
-                                            u"fronte",
-                                            u"retro",
-                                            u"domanda",
-                                            u"risposta",
-                                            u"origine",
-                                            u"traduzione",
-                                            u"palavra",
-                                            u"termo",
-                                            u"definição",
-                                            u"frente",
-                                            u"verso",
-                                            u"pergunta",
-                                            u"resposta",
-                                            u"origem",
-                                            u"alvo",
-                                            u"tradução",
-                                            u"слово",
-                                            u"значение",
-                                            u"термин",
-                                            u"определение",
-                                            u"лицевая сторона",
-                                            u"оборотная сторона",
-                                            u"вопрос",
-                                            u"ответ",
-                                            u"источник",
-                                            u"цель",
-                                            u"перевод",
-                                            u"単語",
-                                            u"意味",
-                                            u"用語",
-                                            u"定義",
-                                            u"表",
-                                            u"裏",
-                                            u"質問",
-                                            u"答え",
-                                            u"原文",
-                                            u"訳文",
-                                            u"翻訳"};
-    return std::ranges::any_of(
-        names, [cell](QStringView name) { return cell.compare(name, Qt::CaseInsensitive) == 0; });
+    // clang-format off
+    static constexpr char16_t names[] =
+        u"word|meaning|term|definition|front|back|question|answer|source|target|translation|"
+        u"wort|bedeutung|begriff|vorderseite|rückseite|frage|antwort|quelle|ziel|übersetzung|"
+        u"mot|sens|signification|terme|définition|recto|verso|réponse|cible|traduction|"
+        u"palabra|significado|término|definición|anverso|reverso|pregunta|respuesta|origen|"
+        u"destino|traducción|"
+        u"parola|significato|termine|definizione|fronte|retro|domanda|risposta|origine|"
+        u"traduzione|"
+        u"palavra|termo|definição|frente|pergunta|resposta|origem|alvo|tradução|"
+        u"слово|значение|термин|определение|лицевая сторона|оборотная сторона|вопрос|ответ|"
+        u"источник|цель|перевод|"
+        u"単語|意味|用語|定義|表|裏|質問|答え|原文|訳文|翻訳";
+    // clang-format on
+    return std::ranges::any_of(QStringView(names).tokenize(u'|'), [cell](QStringView name) {
+        return cell.compare(name, Qt::CaseInsensitive) == 0;
+    });
 }
 
 // The language a heading's cell names: by its name, or by a code with a region ("en_US").

@@ -1,5 +1,6 @@
 #include "LegacyEncoding.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -93,13 +94,11 @@ std::string localeCodePage()
 // text is in another encoding.
 bool isText(const QString& text)
 {
-    for (const QChar c : text) {
+    return std::ranges::all_of(text, [](QChar c) {
         const char16_t unit = c.unicode();
-        if ((unit < 0x20 && unit != u'\t' && unit != u'\n' && unit != u'\r' && unit != u'\f') ||
-            (unit >= 0x7F && unit < 0xA0) || unit == 0xFFFD)
-            return false;
-    }
-    return true;
+        return (unit >= 0x20 || unit == u'\t' || unit == u'\n' || unit == u'\r' || unit == u'\f') &&
+               (unit < 0x7F || unit >= 0xA0) && unit != 0xFFFD;
+    });
 }
 
 // The bytes as text in `encoding`, or a null string when a byte stands for no character.
@@ -140,8 +139,8 @@ QString decodeLegacyText(const QByteArray& bytes, QString& problem)
     std::vector<std::string> encodings;
     if (const std::string detected = detectedEncoding(bytes); !detected.empty())
         encodings.push_back(windowsSuperset(detected));
-    encodings.push_back(localeCodePage());
-    encodings.push_back("windows-1252");
+    encodings.emplace_back(localeCodePage());
+    encodings.emplace_back("windows-1252");
     for (const std::string& encoding : encodings) {
         if (QString text = decodedAs(encoding, bytes); !text.isNull())
             return text;

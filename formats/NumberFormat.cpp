@@ -303,7 +303,7 @@ QString numberText(double value, const QList<Token>& tokens, bool negativeSectio
 QStringView builtInFormatCode(int id)
 {
     static const struct {
-        int id;
+        int id = 0;
         QStringView code;
     } codes[] = {{1, u"0"},
                  {2, u"0.00"},
