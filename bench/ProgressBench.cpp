@@ -12,6 +12,7 @@
 // prepare one for the program to start on.
 #include "Progress.h"
 #include "Schema.h"
+#include "StoreIn.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -125,11 +126,7 @@ constexpr int kAnswersPerMachine = 50000;
 // The store of the device `device` in the data folder `folder`.
 std::unique_ptr<progress::Memory> openIn(const QString& folder, const std::u16string& device)
 {
-    const QByteArray saved = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", QFile::encodeName(folder));
-    std::u16string message;
-    auto opened = progress::Memory::open(device, true, message);
-    qputenv("XDG_DATA_HOME", saved);
+    auto opened = openStoreIn(folder, device);
     if (!opened)
         std::abort();
     return opened;

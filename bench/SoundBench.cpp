@@ -92,14 +92,7 @@ int main(int argc, char** argv)
     g_drill = &drill;
     drill.dlg = std::make_unique<CZantoliceDlg>();
     drill.dlg->Create(IDD_ZANTOLICE_DIALOG);
-    const std::vector<AnkiNote> notes = {ankiNote("casa[sound:casa.wav]", "house"),
-                                         ankiNote("albero", "tree"),
-                                         ankiNote("cane", "dog"),
-                                         ankiNote("gatto", "cat"),
-                                         ankiNote("pane", "bread"),
-                                         ankiNote("acqua", "water"),
-                                         ankiNote("città", "town"),
-                                         ankiNote("strada", "street")};
+    const std::vector<AnkiNote> notes = italianNotesWithSound("casa.wav");
     drill.seam.answerOpenFile(drill.files.writeBytes(
         "italian.apkg", ankiDeck(AnkiLayout::Anki21bWithMeta, notes,
                                  {{"casa.wav", tone(QStringLiteral("casa.wav"), 660, 0.4)}})

@@ -19,6 +19,18 @@ void bindId(sqlite3_stmt* statement, int index, const AnswerId& id)
     sqlite3_bind_blob(statement, index, id.data(), static_cast<int>(id.size()), SQLITE_STATIC);
 }
 
+// The columns that name an answer, bound as the first six parameters of `row`.
+void bindAnswerKey(sqlite3_stmt* row, const Answer& answer)
+{
+    sqlite3_bind_int64(row, 1, answer.entry);
+    sqlite3_bind_int(row, 2, answer.direction);
+    sqlite3_bind_int64(row, 3, answer.time);
+    sqlite3_bind_text(row, 4, answer.device.data(), static_cast<int>(answer.device.size()),
+                      SQLITE_STATIC);
+    sqlite3_bind_int64(row, 5, answer.seq);
+    bindId(row, 6, answer.id);
+}
+
 } // namespace
 
 AnswerId newAnswerId()
@@ -118,13 +130,7 @@ AnswerLog::AnswerLog(SQLite::Database& db)
 bool AnswerLog::insert(const Answer& answer)
 {
     sqlite3_stmt* const row = m_insert.get();
-    sqlite3_bind_int64(row, 1, answer.entry);
-    sqlite3_bind_int(row, 2, answer.direction);
-    sqlite3_bind_int64(row, 3, answer.time);
-    sqlite3_bind_text(row, 4, answer.device.data(), static_cast<int>(answer.device.size()),
-                      SQLITE_STATIC);
-    sqlite3_bind_int64(row, 5, answer.seq);
-    bindId(row, 6, answer.id);
+    bindAnswerKey(row, answer);
     sqlite3_bind_int(row, 7, answer.day);
     sqlite3_bind_int(row, 8, answer.right ? 1 : 0);
     sqlite3_bind_int(row, 9, answer.counted ? 1 : 0);
@@ -133,14 +139,7 @@ bool AnswerLog::insert(const Answer& answer)
 
 bool AnswerLog::contains(const Answer& answer)
 {
-    sqlite3_stmt* const row = m_contains.get();
-    sqlite3_bind_int64(row, 1, answer.entry);
-    sqlite3_bind_int(row, 2, answer.direction);
-    sqlite3_bind_int64(row, 3, answer.time);
-    sqlite3_bind_text(row, 4, answer.device.data(), static_cast<int>(answer.device.size()),
-                      SQLITE_STATIC);
-    sqlite3_bind_int64(row, 5, answer.seq);
-    bindId(row, 6, answer.id);
+    bindAnswerKey(m_contains.get(), answer);
     const bool found = m_contains.step();
     m_contains.reset();
     return found;
@@ -153,14 +152,7 @@ EntryState AnswerLog::append(Answer& answer)
     answer.counted = outcome.counted;
     // Another machine's answer to the entry may carry a later time: then the entry is
     // replayed, so that its state stays what replaying the whole log gives.
-    sqlite3_stmt* const later = m_later.get();
-    sqlite3_bind_int64(later, 1, answer.entry);
-    sqlite3_bind_int(later, 2, answer.direction);
-    sqlite3_bind_int64(later, 3, answer.time);
-    sqlite3_bind_text(later, 4, answer.device.data(), static_cast<int>(answer.device.size()),
-                      SQLITE_STATIC);
-    sqlite3_bind_int64(later, 5, answer.seq);
-    bindId(later, 6, answer.id);
+    bindAnswerKey(m_later.get(), answer);
     const bool outOfOrder = m_later.step();
     m_later.reset();
     insert(answer);

@@ -4,6 +4,7 @@
 // answer gives, less what each forget saw. Files from other machines that are not what this
 // program writes are passed over whole and named.
 #include "Progress.h"
+#include "StoreIn.h"
 #include "TestSeam.h"
 
 #include <QDateTime>
@@ -40,11 +41,7 @@ std::vector<progress::Entry> list()
 
 std::unique_ptr<progress::Memory> openIn(const QString& data, const std::u16string& device)
 {
-    const QByteArray saved = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", QFile::encodeName(data));
-    std::u16string message;
-    auto memory = progress::Memory::open(device, true, message);
-    qputenv("XDG_DATA_HOME", saved);
+    auto memory = openStoreIn(data, device);
     if (memory)
         memory->setList(list());
     return memory;

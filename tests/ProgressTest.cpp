@@ -1,6 +1,7 @@
 // The memory: the schedule as one table, and the store's log replayed into the same boxes.
 #include "Progress.h"
 #include "AnswerLog.h"
+#include "StoreIn.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -167,16 +168,6 @@ TEST(ProgressStore, TheLogReplayedGivesTheSameBoxes)
     EXPECT_EQ(memory->stateOf(1, progress::Direction::WordToMeaning), recorded[2]);
 }
 
-std::unique_ptr<progress::Memory> openStore(const QString& data, const std::u16string& device)
-{
-    const QByteArray saved = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", QFile::encodeName(data));
-    std::u16string message;
-    auto memory = progress::Memory::open(device, true, message);
-    qputenv("XDG_DATA_HOME", saved);
-    return memory;
-}
-
 // The store as the version before answers had ids kept it: opened by this version, it
 // keeps every answer and its boxes, and two machines that both held an answer then still
 // hold it once after they merge.
@@ -225,7 +216,7 @@ PRAGMA user_version = 2;
     ASSERT_TRUE(QFile::copy(data + QStringLiteral("/zantoli/progress.sqlite"),
                             desktop + QStringLiteral("/zantoli/progress.sqlite")));
 
-    auto laptop = openStore(data, u"laptop-id");
+    auto laptop = openStoreIn(data, u"laptop-id");
     ASSERT_TRUE(laptop);
     laptop->setList(list);
     EXPECT_EQ(laptop->answerCount(), 3);
@@ -239,7 +230,7 @@ PRAGMA user_version = 2;
     QDir().mkpath(shared);
     std::u16string reason;
     ASSERT_TRUE(laptop->writeSnapshot(shared.toStdU16String(), reason));
-    auto other = openStore(desktop, u"desktop-id");
+    auto other = openStoreIn(desktop, u"desktop-id");
     ASSERT_TRUE(other);
     other->setList(list);
     EXPECT_TRUE(other->merge(shared.toStdU16String()).unreadable.empty());
@@ -280,14 +271,14 @@ TEST(ProgressStore, AStoreRemovedOrReplacedUnderTheProgramLosesNothing)
         const std::int64_t now = QDateTime::currentSecsSinceEpoch();
         std::u16string message;
         {
-            auto other = openStore(root.filePath(QStringLiteral("other")), u"other-id");
+            auto other = openStoreIn(root.filePath(QStringLiteral("other")), u"other-id");
             ASSERT_TRUE(other);
             other->setList(list);
             for (int i = 0; i < 2; ++i)
                 ASSERT_TRUE(
                     other->record(i, progress::Direction::MeaningToWord, true, now - 600, message));
         }
-        auto memory = openStore(data, u"this-id");
+        auto memory = openStoreIn(data, u"this-id");
         ASSERT_TRUE(memory);
         memory->setList(list);
         ASSERT_TRUE(memory->record(0, progress::Direction::WordToMeaning, true, now - 60, message));
@@ -299,7 +290,7 @@ TEST(ProgressStore, AStoreRemovedOrReplacedUnderTheProgramLosesNothing)
         EXPECT_TRUE(message.empty());
         EXPECT_EQ(memory->stateOf(0, progress::Direction::WordToMeaning).box, 2);
         memory.reset();
-        memory = openStore(data, u"this-id");
+        memory = openStoreIn(data, u"this-id");
         ASSERT_TRUE(memory);
         memory->setList(list);
         EXPECT_EQ(memory->answerCount(), 3 + brought);

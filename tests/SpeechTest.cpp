@@ -164,14 +164,7 @@ class DeckRecordings : public Speech, public ::testing::WithParamInterface<AnkiL
 
 TEST_P(DeckRecordings, PlayInsteadOfSpeech)
 {
-    const std::vector<AnkiNote> notes = {ankiNote("casa[sound:casa.ogg]", "house"),
-                                         ankiNote("albero", "tree"),
-                                         ankiNote("cane", "dog"),
-                                         ankiNote("gatto", "cat"),
-                                         ankiNote("pane", "bread"),
-                                         ankiNote("acqua", "water"),
-                                         ankiNote("città", "town"),
-                                         ankiNote("strada", "street")};
+    const std::vector<AnkiNote> notes = italianNotesWithSound("casa.ogg");
     open("italian.apkg",
          ankiDeck(GetParam(), notes, {{"casa.ogg", tone(QStringLiteral("casa.ogg"), 660, 1.2)}}));
     MonitorRecording monitor;
@@ -274,18 +267,6 @@ void PrintTo(const HostileMedia& media, std::ostream* os)
 
 class HostileRecordings : public Speech, public ::testing::WithParamInterface<HostileMedia> {};
 
-std::vector<AnkiNote> notesWithSound(const std::string& sound)
-{
-    return {ankiNote("casa[sound:" + sound + "]", "house"),
-            ankiNote("albero", "tree"),
-            ankiNote("cane", "dog"),
-            ankiNote("gatto", "cat"),
-            ankiNote("pane", "bread"),
-            ankiNote("acqua", "water"),
-            ankiNote("città", "town"),
-            ankiNote("strada", "street")};
-}
-
 // The central directory's size of member `name` set to `size`, as a crafted package says.
 QByteArray withDeclaredSize(QByteArray zip, const QByteArray& name, quint32 size)
 {
@@ -307,14 +288,14 @@ const HostileMedia kHostileMedia[] = {
      "list/german.kvtml"},
     {"DeckNameOutsideThePackage",
      [](const QByteArray& sound, DictionaryWriter&) {
-         return ankiDeck(AnkiLayout::Anki21WithMeta, notesWithSound("../casa.ogg"),
+         return ankiDeck(AnkiLayout::Anki21WithMeta, italianNotesWithSound("../casa.ogg"),
                          {{"../casa.ogg", sound}});
      },
      "italian.apkg"},
     {"TwoGigabyteRecording",
      [](const QByteArray& sound, DictionaryWriter&) {
-         return withDeclaredSize(ankiDeck(AnkiLayout::Anki21WithMeta, notesWithSound("casa.ogg"),
-                                          {{"casa.ogg", sound}}),
+         return withDeclaredSize(ankiDeck(AnkiLayout::Anki21WithMeta,
+                                          italianNotesWithSound("casa.ogg"), {{"casa.ogg", sound}}),
                                  "0", 0x80000000u);
      },
      "italian.apkg"},
@@ -322,7 +303,7 @@ const HostileMedia kHostileMedia[] = {
      [](const QByteArray&, DictionaryWriter&) {
          QByteArray bomb = "OggS";
          bomb += QByteArray(100 * 1024 * 1024, '\0');
-         return ankiDeck(AnkiLayout::Anki21bWithMeta, notesWithSound("casa.ogg"),
+         return ankiDeck(AnkiLayout::Anki21bWithMeta, italianNotesWithSound("casa.ogg"),
                          {{"casa.ogg", bomb}});
      },
      "italian.apkg"},

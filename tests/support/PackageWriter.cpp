@@ -178,6 +178,18 @@ AnkiNote ankiNote(const std::string& word, const std::string& meaning)
     return {word + '\x1F' + meaning};
 }
 
+std::vector<AnkiNote> italianNotesWithSound(const std::string& sound)
+{
+    return {ankiNote("casa[sound:" + sound + "]", "house"),
+            ankiNote("albero", "tree"),
+            ankiNote("cane", "dog"),
+            ankiNote("gatto", "cat"),
+            ankiNote("pane", "bread"),
+            ankiNote("acqua", "water"),
+            ankiNote("città", "town"),
+            ankiNote("strada", "street")};
+}
+
 namespace {
 
 QByteArray serialised(SQLite::Database& db)

@@ -27,6 +27,8 @@ struct AnkiNote {
 
 // The two notes' fields, word and meaning.
 AnkiNote ankiNote(const std::string& word, const std::string& meaning);
+// Eight Italian notes, the first ("casa") with the sound named `sound` after its word.
+std::vector<AnkiNote> italianNotesWithSound(const std::string& sound);
 
 enum class AnkiSchema {
     // Anki 2.0 and 2.1 before 2.1.50: note types as JSON in col.models.
