@@ -120,11 +120,11 @@ struct Memory::Impl {
                     list[i] = found->second[direction];
             }
         }
-        for (const Answer& answer : queued)
-            setState(answer.entry, answer.direction,
-                     progress::answer(stateOfKey(answer.entry, answer.direction), answer.right,
-                                      answer.day)
-                         .state);
+        for (const Answer& given : queued)
+            setState(
+                given.entry, given.direction,
+                progress::answer(stateOfKey(given.entry, given.direction), given.right, given.day)
+                    .state);
     }
 
     // Takes in what another process committed since the states were read.
@@ -197,8 +197,8 @@ struct Memory::Impl {
         try {
             keepStoreAtPath();
             SQLite::Transaction transaction(store->db(), SQLite::TransactionBehavior::IMMEDIATE);
-            for (Answer& answer : queued)
-                setState(answer.entry, answer.direction, log->append(answer));
+            for (Answer& given : queued)
+                setState(given.entry, given.direction, log->append(given));
             log->setLastOf(device, lastSeq, lastTime);
             transaction.commit();
         } catch (const SQLite::Exception& error) {
@@ -305,24 +305,24 @@ bool Memory::record(int entry, Direction direction, bool right, std::int64_t now
                     std::u16string& message)
 {
     Impl& impl = *m_impl;
-    Answer answer;
-    answer.entry = impl.keys.at(static_cast<size_t>(entry));
-    answer.direction = static_cast<int>(direction);
+    Answer given;
+    given.entry = impl.keys.at(static_cast<size_t>(entry));
+    given.direction = static_cast<int>(direction);
     // One device's log never runs backwards in time, so replaying it in time order is
     // replaying it in the order the answers were given, whatever the clock did.
-    answer.time = std::max(now, impl.lastTime);
-    answer.day = dayOf(answer.time);
-    answer.device = impl.device;
-    answer.seq = ++impl.lastSeq;
-    answer.id = newAnswerId();
-    answer.right = right;
-    impl.lastTime = answer.time;
+    given.time = std::max(now, impl.lastTime);
+    given.day = dayOf(given.time);
+    given.device = impl.device;
+    given.seq = ++impl.lastSeq;
+    given.id = newAnswerId();
+    given.right = right;
+    impl.lastTime = given.time;
     // Shown at once, whether or not the store takes it now; what is committed is worked out
     // from the store's own state inside the transaction.
     impl.setState(
-        answer.entry, answer.direction,
-        progress::answer(impl.stateOfKey(answer.entry, answer.direction), right, answer.day).state);
-    impl.queued.push_back(std::move(answer));
+        given.entry, given.direction,
+        progress::answer(impl.stateOfKey(given.entry, given.direction), right, given.day).state);
+    impl.queued.push_back(std::move(given));
     return impl.writeQueued(message);
 }
 
@@ -428,9 +428,9 @@ MergeResult Memory::merge(const std::u16string& folder, bool largeInBackground)
         impl.workerDone = false;
         impl.workerDevice = impl.device;
         impl.worker = std::thread([&impl, large, path = impl.store->path()] {
-            std::u16string message;
             MergeResult merged;
             try {
+                std::u16string message;
                 std::unique_ptr<StoreFile> file =
                     StoreFile::open(path, false, StoreFile::kLongWaitMs, message);
                 if (file) {

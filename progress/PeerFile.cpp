@@ -98,10 +98,10 @@ std::string PeerFile::identityAt(const QString& path)
     const int fd = S_ISREG(info.st_mode)
                        ? ::open(native.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)
                        : -1;
-    std::string identity = identityOf(fd, info);
+    std::string fileIdentity = identityOf(fd, info);
     if (fd >= 0)
         ::close(fd);
-    return identity;
+    return fileIdentity;
 }
 
 PeerFile::PeerFile(int fd, std::string identity, std::int64_t size)
@@ -275,19 +275,19 @@ void PeerFile::readAnswers(const std::function<bool(const Answer&)>& take)
     Query rows(m_db, "SELECT entry, direction, time, device, seq, id, day, right, counted FROM "
                      "answers ORDER BY entry, direction, time, device, seq, id");
     sqlite3_stmt* const row = rows.get();
-    Answer answer;
+    Answer given;
     while (rows.step()) {
-        answer.entry = sqlite3_column_int64(row, 0);
-        answer.direction = sqlite3_column_int(row, 1);
-        answer.time = sqlite3_column_int64(row, 2);
-        answer.device.assign(reinterpret_cast<const char*>(sqlite3_column_text(row, 3)),
-                             static_cast<size_t>(sqlite3_column_bytes(row, 3)));
-        answer.seq = sqlite3_column_int64(row, 4);
-        answer.id = idOf(row, 5);
-        answer.day = sqlite3_column_int(row, 6);
-        answer.right = sqlite3_column_int(row, 7) != 0;
-        answer.counted = sqlite3_column_int(row, 8) != 0;
-        if (!take(answer))
+        given.entry = sqlite3_column_int64(row, 0);
+        given.direction = sqlite3_column_int(row, 1);
+        given.time = sqlite3_column_int64(row, 2);
+        given.device.assign(reinterpret_cast<const char*>(sqlite3_column_text(row, 3)),
+                            static_cast<size_t>(sqlite3_column_bytes(row, 3)));
+        given.seq = sqlite3_column_int64(row, 4);
+        given.id = idOf(row, 5);
+        given.day = sqlite3_column_int(row, 6);
+        given.right = sqlite3_column_int(row, 7) != 0;
+        given.counted = sqlite3_column_int(row, 8) != 0;
+        if (!take(given))
             return;
     }
 }

@@ -158,17 +158,17 @@ void StoreFile::migrateFromVersionWithoutIds()
                                       "counted FROM old_answers");
         AnswerLog log(*m_db);
         while (rows.executeStep()) {
-            Answer answer;
-            answer.device = rows.getColumn(0).getString();
-            answer.seq = rows.getColumn(1).getInt64();
-            answer.entry = rows.getColumn(2).getInt64();
-            answer.direction = rows.getColumn(3).getInt();
-            answer.time = rows.getColumn(4).getInt64();
-            answer.day = rows.getColumn(5).getInt();
-            answer.right = rows.getColumn(6).getInt() != 0;
-            answer.counted = rows.getColumn(7).getInt() != 0;
-            answer.id = idOfAnswerWithoutId(answer);
-            log.insert(answer);
+            Answer given;
+            given.device = rows.getColumn(0).getString();
+            given.seq = rows.getColumn(1).getInt64();
+            given.entry = rows.getColumn(2).getInt64();
+            given.direction = rows.getColumn(3).getInt();
+            given.time = rows.getColumn(4).getInt64();
+            given.day = rows.getColumn(5).getInt();
+            given.right = rows.getColumn(6).getInt() != 0;
+            given.counted = rows.getColumn(7).getInt() != 0;
+            given.id = idOfAnswerWithoutId(given);
+            log.insert(given);
         }
     }
     m_db->exec("INSERT INTO sequence SELECT device, last, coalesce((SELECT max(time) FROM "

@@ -140,8 +140,11 @@ bool Sync::mergeFile(const Changed& file, const std::string& device, std::int64_
         transaction.emplace(db, SQLite::TransactionBehavior::IMMEDIATE);
         writing = true;
     };
+    // Both are read and written by the reader's callback below, across its calls.
+    // cppcheck-suppress variableScope
     int inTransaction = 0;
     auto began = std::chrono::steady_clock::now();
+    // cppcheck-suppress variableScope
     bool cancelled = false;
     try {
         peer->readAnswers([&](const Answer& answer) {

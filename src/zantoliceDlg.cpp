@@ -469,10 +469,8 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
     m_bReviewEligible = m_nLastIndex >= REVIEW_MIN_WORDS - 1;
     ClearMisses();
 
-    if (bReadWhole)
-        m_memory.SetList(m_strWord, m_strMeaning, m_nLastIndex + 1, nMeanings);
-
     if (bReadWhole) {
+        m_memory.SetList(m_strWord, m_strMeaning, m_nLastIndex + 1, nMeanings);
         if (m_nLastIndex >= MIN_WORDS - 1) {
             wsprintf(szMessage, _T("This dictionary contains %d words."), m_nLastIndex + 1);
             MessageBox(szMessage, _T("Open succeeded!"), MB_OK);
