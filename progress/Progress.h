@@ -92,6 +92,8 @@ struct MergeResult {
     bool deviceChanged = false;
 };
 
+// Its members are virtual, so that a program that opens the memory from a module of its own
+// calls them through the object and starts without linking SQLite.
 class Memory {
 public:
     // Opens the store in defaultFolder(). `create` false opens only a store that exists.
@@ -101,7 +103,7 @@ public:
     static std::unique_ptr<Memory> open(const std::u16string& deviceId, bool create,
                                         std::u16string& message);
     // Writes what is still queued, waiting a while for a store that is busy.
-    ~Memory();
+    virtual ~Memory();
     Memory(const Memory&) = delete;
     Memory& operator=(const Memory&) = delete;
 
@@ -111,44 +113,44 @@ public:
     static std::u16string defaultFolder();
 
     // The list that is drilled from now on, in its order.
-    void setList(const std::vector<Entry>& entries);
+    virtual void setList(const std::vector<Entry>& entries);
     // What another process committed since is taken in first.
-    NextQuestion next(Direction direction, std::int64_t now);
+    virtual NextQuestion next(Direction direction, std::int64_t now);
     // Adds the answer to the log and commits it, with any answers still queued before it.
     // False when it could not be committed now: it stays queued, and is written with the
     // next answer or when the memory closes. `message` says why, once, when the fault lasts
     // (no space, no folder, a file that cannot be written); a store busy with another
     // writer is no fault.
-    bool record(int entry, Direction direction, bool right, std::int64_t now,
-                std::u16string& message);
+    virtual bool record(int entry, Direction direction, bool right, std::int64_t now,
+                        std::u16string& message);
     // Marks every answer to the list's entries that this machine has seen as forgotten,
     // here and, through the progress folder, on the learner's other machines. Answers it
     // has not seen, on any machine, stay.
-    bool forgetList(std::int64_t now);
+    virtual bool forgetList(std::int64_t now);
 
-    EntryState stateOf(int entry, Direction direction) const;
-    Overview overview(Direction direction, std::int64_t now) const;
+    virtual EntryState stateOf(int entry, Direction direction) const;
+    virtual Overview overview(Direction direction, std::int64_t now) const;
     // The answers committed to the log, forgotten ones included.
-    std::int64_t answerCount() const;
+    virtual std::int64_t answerCount() const;
     // Derives the state again from the log alone.
-    void rebuild();
+    virtual void rebuild();
 
     // The progress folder: a folder that the learner's file sync keeps the same on their
     // machines. Each machine writes only its own file there, "<device id>.sqlite".
 
-    std::u16string deviceId() const;
+    virtual std::u16string deviceId() const;
     // Writes this machine's file into `folder` as one consistent snapshot. False when it
     // could not be written, with `reason` saying why.
-    bool writeSnapshot(const std::u16string& folder, std::u16string& reason);
+    virtual bool writeSnapshot(const std::u16string& folder, std::u16string& reason);
     // Adds the answers and forgets in the other machines' files in `folder` (conflict
     // copies too) that the store lacks, and derives again the state of the entries they
     // touch. A file unchanged since it was last read is passed over. With
     // `largeInBackground`, files of a new machine or other large ones are merged on a
     // thread of their own while the learner goes on; finishedMerge() gives their result.
-    MergeResult merge(const std::u16string& folder, bool largeInBackground = false);
+    virtual MergeResult merge(const std::u16string& folder, bool largeInBackground = false);
     // The result of the merge in the background once it is done, then nothing until the
     // next one.
-    std::optional<MergeResult> finishedMerge();
+    virtual std::optional<MergeResult> finishedMerge();
 
 private:
     struct Impl;

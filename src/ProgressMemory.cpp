@@ -1,5 +1,6 @@
 #include "ProgressMemory.h"
 
+#include "ListLibrary.h"
 #include "Progress.h"
 #include "ProgressDlg.h"
 #include "zantoliceDlg.h"
@@ -25,11 +26,25 @@ CString DeviceId()
 {
     CWinApp* pApp = AfxGetApp();
     CString strDevice = pApp->GetProfileString(kProgressSection, kDeviceEntry, _T(""));
-    if (strDevice.IsEmpty()) {
-        strDevice = ToCString(progress::Memory::newDeviceId());
+    const ListLibrary* pLibrary = GetListLibrary();
+    // Without the module, the store cannot be opened either, and says why.
+    if (strDevice.IsEmpty() && pLibrary) {
+        strDevice = ToCString(pLibrary->newDeviceId());
         pApp->WriteProfileString(kProgressSection, kDeviceEntry, strDevice);
     }
     return strDevice;
+}
+
+// The store, opened by the module that holds it.
+std::unique_ptr<progress::Memory> OpenStore(const CString& strDevice, bool bCreate,
+                                            std::u16string& strMessage)
+{
+    const ListLibrary* pLibrary = GetListLibrary();
+    if (!pLibrary) {
+        strMessage = std::u16string(u"Progress cannot be kept: ") + kNoListLibrary + u'.';
+        return nullptr;
+    }
+    return pLibrary->openMemory(std::u16string(strDevice), bCreate, strMessage);
 }
 
 // The progress folder named on the command line for this run, or else the one chosen.
@@ -138,7 +153,7 @@ BOOL CProgressMemory::Open()
     if (m_bOpenFailed)
         return FALSE;
     std::u16string strMessage;
-    m_pMemory = progress::Memory::open(std::u16string(DeviceId()), true, strMessage);
+    m_pMemory = OpenStore(DeviceId(), true, strMessage);
     if (!m_pMemory)
         strMessage += u" The drill goes on without it.";
     if (!strMessage.empty())
@@ -243,9 +258,8 @@ void CProgressMemory::ForgetList()
     progress::Memory* pMemory = m_pMemory.get();
     if (!pMemory) {
         std::u16string strMessage;
-        pStore = progress::Memory::open(
-            std::u16string(AfxGetApp()->GetProfileString(kProgressSection, kDeviceEntry, _T(""))),
-            false, strMessage);
+        pStore = OpenStore(AfxGetApp()->GetProfileString(kProgressSection, kDeviceEntry, _T("")),
+                           false, strMessage);
         if (!strMessage.empty())
             m_owner.MessageBox(ToCString(strMessage), kMemoryCaption, MB_ICONSTOP);
         pMemory = pStore.get();
@@ -293,8 +307,7 @@ int CProgressMemory::PrintProgress(const std::vector<CString>& words,
                                    const std::vector<CString>& meanings)
 {
     std::u16string strMessage;
-    const std::unique_ptr<progress::Memory> pMemory =
-        progress::Memory::open(std::u16string(DeviceId()), true, strMessage);
+    const std::unique_ptr<progress::Memory> pMemory = OpenStore(DeviceId(), true, strMessage);
     if (!strMessage.empty()) {
         WriteConsoleLine(ToCString(strMessage), stderr);
         // A store moved aside is told again by the window.

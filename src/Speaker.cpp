@@ -1,6 +1,7 @@
 #include "Speaker.h"
 
 #include "Language.h"
+#include "ListLibrary.h"
 #include "ListSound.h"
 #include "resource.h"
 
@@ -131,8 +132,11 @@ BOOL CSpeaker::PlayRecording(CWnd* pOwner, int nEntry, BOOL bMeaning)
     if (strName.empty())
         return FALSE;
     std::string sound;
+    const ListLibrary* pLibrary = GetListLibrary();
     const std::u16string strProblem =
-        formats::readRecording(std::u16string(m_strPath), m_pSound->kind, strName, sound);
+        pLibrary
+            ? pLibrary->readRecording(std::u16string(m_strPath), m_pSound->kind, strName, sound)
+            : kNoListLibrary;
     if (strProblem.empty())
         return PlaySound(sound.data(), static_cast<DWORD>(sound.size()), SND_MEMORY | SND_ASYNC);
     if (!m_bRecordingTold) {

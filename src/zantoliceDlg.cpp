@@ -1,6 +1,7 @@
 #include "zantoliceDlg.h"
 
 #include "DicFile.h"
+#include "ListLibrary.h"
 #include "ListSound.h"
 #include "Speaker.h"
 #include "WordList.h"
@@ -127,6 +128,8 @@ CZantoliceDlg::CZantoliceDlg(CWnd* pParent)
     m_strQuestion = _T("");
     m_strScore = _T("");
     m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
+    if (!AfxGetApp()->m_lpCmdLine.IsEmpty())
+        m_listReadAhead = std::async(std::launch::async, ReadList, AfxGetApp()->m_lpCmdLine);
 }
 
 CZantoliceDlg::~CZantoliceDlg() = default;
@@ -363,8 +366,11 @@ CString CZantoliceDlg::ReadWordList(DicFile& dicFile, formats::FileKind kind,
     const formats::ReadMore readMore = [&dicFile](char* buffer, size_t size) -> size_t {
         return dicFile.m_file.Read(buffer, static_cast<UINT>(size));
     };
+    const ListLibrary* pLibrary = GetListLibrary();
+    if (!pLibrary)
+        return CString(kNoListLibrary);
     formats::WordList list =
-        formats::readWordList(kind, dicFile.PeekFirstBlock(), readMore, MAX_WORDS);
+        pLibrary->readWordList(kind, dicFile.PeekFirstBlock(), readMore, MAX_WORDS);
     if (!list.problem.empty())
         return CString(list.problem.c_str());
     bTooLarge = list.entries.size() > static_cast<size_t>(MAX_WORDS);
@@ -383,78 +389,77 @@ CString CZantoliceDlg::ReadWordList(DicFile& dicFile, formats::FileKind kind,
     return CString();
 }
 
-CZantoliceDlg::ListRead CZantoliceDlg::ReadList(const CString& path, std::vector<CString>& words,
-                                                std::vector<CString>& meanings, BOOL& bTooLarge,
-                                                CString& strProblem, ListSound& sound)
+CZantoliceDlg::ListReadAside CZantoliceDlg::ReadList(const CString& path)
 {
+    ListReadAside list;
     DicFile dicFile;
     dicFile.SetFileName(path);
     if (!dicFile.OpenRead())
-        return ListRead::NotOpened;
-    ListRead read = ListRead::Whole;
+        return list;
+    list.read = ListRead::Whole;
     try {
         // A dictionary is read here; every other file goes to the readers of other
         // programs' formats, which also refuse what is no word list.
         const formats::FileKind kind =
             formats::fileKind(dicFile.PeekFirstBlock(), std::u16string(path));
-        sound.kind = kind;
+        list.sound.kind = kind;
         if (kind == formats::FileKind::Dictionary)
-            bTooLarge = ReadEntries(dicFile, words, meanings);
+            list.bTooLarge = ReadEntries(dicFile, list.words, list.meanings);
         else
-            strProblem = ReadWordList(dicFile, kind, words, meanings, bTooLarge, sound);
+            list.strProblem =
+                ReadWordList(dicFile, kind, list.words, list.meanings, list.bTooLarge, list.sound);
     } catch (CFileException* e) {
         e->Delete();
-        read = ListRead::Broken;
+        list.read = ListRead::Broken;
     }
     dicFile.Close();
-    return read;
+    return list;
 }
 
 void CZantoliceDlg::LoadDictionary(const CString& path)
 {
     g_strDicPath = path;
     BeginWaitCursor();
-    std::vector<CString> words;
-    std::vector<CString> meanings;
-    BOOL bTooLarge = FALSE;
-    CString strProblem;
-    ListSound sound;
-    const ListRead read = ReadList(g_strDicPath, words, meanings, bTooLarge, strProblem, sound);
+    ListReadAside list;
+    if (m_listReadAhead.valid() && path == AfxGetApp()->m_lpCmdLine)
+        list = m_listReadAhead.get();
+    else
+        list = ReadList(g_strDicPath);
     EndWaitCursor();
-    if (read == ListRead::NotOpened) {
+    if (list.read == ListRead::NotOpened) {
         // Nothing has changed yet: the loaded list and the drill stay as they were.
         CString strMessage;
         strMessage.Format(_T("Cannot open the file \"%s\"."), g_strDicPath);
         MessageBox(strMessage, _T("Open failed!"), MB_ICONSTOP);
         return;
     }
-    const BOOL bReadWhole = read == ListRead::Whole;
-    if (!strProblem.IsEmpty()) {
+    if (!list.strProblem.IsEmpty()) {
         // A file that is no word list leaves the loaded list and the drill as they were.
         CString strMessage;
         strMessage.Format(_T("Cannot open \"%s\": %s"), GetFileTitleFromPath(g_strDicPath),
-                          strProblem);
+                          list.strProblem);
         MessageBox(strMessage, _T("Open failed!"), MB_ICONSTOP);
         return;
     }
+    const BOOL bReadWhole = list.read == ListRead::Whole;
 
     WCHAR szMessage[100];
     int nMeanings = 0;
     if (bReadWhole) {
         // Entries are read aside first, so a failed read leaves the loaded list whole.
         // An unpaired last word keeps the meaning its slot held before.
-        nMeanings = static_cast<int>(meanings.size());
-        for (size_t i = 0; i < words.size(); ++i)
-            m_strWord[i] = std::move(words[i]);
-        for (size_t i = 0; i < meanings.size(); ++i)
-            m_strMeaning[i] = std::move(meanings[i]);
-        m_nLastIndex = static_cast<int>(words.size()) - 1;
+        nMeanings = static_cast<int>(list.meanings.size());
+        for (size_t i = 0; i < list.words.size(); ++i)
+            m_strWord[i] = std::move(list.words[i]);
+        for (size_t i = 0; i < list.meanings.size(); ++i)
+            m_strMeaning[i] = std::move(list.meanings[i]);
+        m_nLastIndex = static_cast<int>(list.words.size()) - 1;
         m_bLoaded = TRUE;
-        m_pSpeaker->SetList(g_strDicPath, std::move(sound), m_strWord, m_strMeaning,
+        m_pSpeaker->SetList(g_strDicPath, std::move(list.sound), m_strWord, m_strMeaning,
                             m_nLastIndex + 1);
 
         SetWindowText(GetFileTitleFromPath(g_strDicPath) + _T(" "));
-        if (bTooLarge) {
+        if (list.bTooLarge) {
             wsprintf(szMessage, _T("Too large dictionary. Words after %dth will be ignored."),
                      MAX_WORDS);
             MessageBox(szMessage, _T("Warning!"), MB_OK);
@@ -690,24 +695,19 @@ int CZantoliceDlg::PrintProgress(const CString& path)
         WriteConsoleLine(_T("memory is off"));
         return EXIT_SUCCESS;
     }
-    std::vector<CString> words;
-    std::vector<CString> meanings;
-    BOOL bTooLarge = FALSE;
-    CString strProblem;
-    ListSound sound;
-    const ListRead read = ReadList(path, words, meanings, bTooLarge, strProblem, sound);
+    const ListReadAside list = ReadList(path);
     CString strError;
-    if (read == ListRead::NotOpened)
+    if (list.read == ListRead::NotOpened)
         strError.Format(_T("Cannot open the file \"%s\"."), path);
-    else if (!strProblem.IsEmpty())
-        strError.Format(_T("Cannot open \"%s\": %s"), path, strProblem);
-    else if (read == ListRead::Broken)
+    else if (!list.strProblem.IsEmpty())
+        strError.Format(_T("Cannot open \"%s\": %s"), path, list.strProblem);
+    else if (list.read == ListRead::Broken)
         strError.Format(_T("Cannot read the file \"%s\"."), path);
     if (!strError.IsEmpty()) {
         WriteConsoleLine(strError, stderr);
         return EXIT_FAILURE;
     }
-    return CProgressMemory::PrintProgress(words, meanings);
+    return CProgressMemory::PrintProgress(list.words, list.meanings);
 }
 
 void CZantoliceDlg::OnProgressView()

@@ -2,20 +2,18 @@
 #pragma once
 
 #include "BDialog.h"
+#include "ListSound.h"
 #include "ProgressMemory.h"
 #include "afxwin.h"
 #include "resource.h"
 
 #include <ctime>
+#include <future>
 #include <memory>
 #include <vector>
 
 class CSpeaker;
 class DicFile;
-struct ListSound;
-namespace formats {
-enum class FileKind;
-}
 
 constexpr int MAX_WORDS = 5200;      // entries a dictionary may hold
 constexpr int MIN_WORDS = 8;         // entries a dictionary needs to be usable
@@ -148,13 +146,19 @@ private:
     static CString ReadWordList(DicFile& dicFile, formats::FileKind kind,
                                 std::vector<CString>& words, std::vector<CString>& meanings,
                                 BOOL& bTooLarge, ListSound& sound);
-    // Reads the list at `path` as OPEN reads it: a dictionary or another program's word
-    // list. `strProblem` says why a file is no word list; `sound` gets what the list says
+    // A list as OPEN reads it, aside from the loaded one: a dictionary or another program's
+    // word list. `strProblem` says why a file is no word list; `sound` is what the list says
     // of its sound.
     enum class ListRead { Whole, NotOpened, Broken };
-    static ListRead ReadList(const CString& path, std::vector<CString>& words,
-                             std::vector<CString>& meanings, BOOL& bTooLarge, CString& strProblem,
-                             ListSound& sound);
+    struct ListReadAside {
+        ListRead read = ListRead::NotOpened;
+        std::vector<CString> words;
+        std::vector<CString> meanings;
+        BOOL bTooLarge = FALSE;
+        CString strProblem;
+        ListSound sound;
+    };
+    static ListReadAside ReadList(const CString& path);
 
     void ClearMisses();
     void ShowStartPrompt();
@@ -171,4 +175,6 @@ private:
     int m_bAnswerRemembered = 0; // the memory has the question's first answer
     CProgressMemory m_memory;
     std::unique_ptr<CSpeaker> m_pSpeaker;
+    // The list named on the command line, read while the window is made and first drawn.
+    std::future<ListReadAside> m_listReadAhead;
 };

@@ -1,7 +1,8 @@
 #include "SoundEngine.h"
 
+#include "libloaderapi.h"
+
 #include <QCoreApplication>
-#include <QLibrary>
 
 namespace {
 
@@ -22,18 +23,11 @@ SoundEngine* SoundEngine::instance()
     if (g_loadTried)
         return g_engine;
     g_loadTried = true;
-    // Beside the program (the build), one folder up (the tests), and where it is installed.
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    for (const QString& folder : {programFolder, programFolder + QStringLiteral("/.."),
-                                  programFolder + QStringLiteral("/../" ZANTOLI_PLUGIN_FOLDER)}) {
-        QLibrary module(folder + QStringLiteral("/zantoli-sound.so"));
-        const auto create =
-            reinterpret_cast<CreateSoundEngine>(module.resolve(ZANTOLI_CREATE_SOUND_ENGINE));
-        if (!create)
-            continue;
+    const auto create = reinterpret_cast<CreateSoundEngine>(
+        GetProcAddress(LoadLibraryA("zantoli-sound.so"), ZANTOLI_CREATE_SOUND_ENGINE));
+    if (create) {
         g_engine = create();
         qAddPostRoutine(destroyEngine);
-        break;
     }
     return g_engine;
 }
