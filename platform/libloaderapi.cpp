@@ -2,6 +2,18 @@
 
 #include <QFileInfo>
 #include <QLibrary>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+// The modules opened. They are never unloaded, as what a module made may live until the
+// program ends, and stay reachable from here for the leak checkers.
+std::mutex g_modulesLock;
+std::vector<QLibrary*>* g_pModules = new std::vector<QLibrary*>;
+
+} // namespace
 
 HMODULE LoadLibraryA(const char* lpLibFileName)
 {
@@ -12,11 +24,12 @@ HMODULE LoadLibraryA(const char* lpLibFileName)
     const QString name = QString::fromUtf8(lpLibFileName);
     for (const QString& folder : {programFolder, programFolder + QStringLiteral("/.."),
                                   programFolder + QStringLiteral("/../" ZANTOLI_PLUGIN_FOLDER)}) {
-        // Never unloaded: the module's objects may live until the program ends.
-        auto* module = new QLibrary(folder + u'/' + name);
-        if (module->load())
-            return reinterpret_cast<HMODULE>(module);
-        delete module;
+        auto module = std::make_unique<QLibrary>(folder + u'/' + name);
+        if (!module->load())
+            continue;
+        const std::lock_guard lock(g_modulesLock);
+        g_pModules->push_back(module.release());
+        return reinterpret_cast<HMODULE>(g_pModules->back());
     }
     return nullptr;
 }
