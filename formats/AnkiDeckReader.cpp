@@ -117,24 +117,41 @@ struct CleanField {
     QString recording;
 };
 
-// Anki's fields hold HTML, sounds and, in ordinary notes too, cloze marks. Most fields are
-// plain words, and the fields of real decks are long: sounds and cloze marks are looked
-// for in the UTF-8 bytes, where they are rare.
+// Anki's fields hold HTML, sounds ("[sound:NAME]", which names one of the deck's media)
+// and, in ordinary notes too, cloze marks. Most fields are plain words, and the fields of
+// real decks are long: sounds and cloze marks are looked for in the UTF-8 bytes, where
+// they are rare.
 CleanField cleanField(std::string_view utf8)
 {
+    static constexpr std::string_view soundMark = "[sound:";
+    std::optional<QString> recording;
+    std::string withoutSounds;
+    size_t kept = 0;
+    for (size_t mark = utf8.find(soundMark); mark != std::string_view::npos;
+         mark = utf8.find(soundMark, kept)) {
+        const size_t name = mark + soundMark.size();
+        const size_t end = utf8.find(']', name);
+        if (end == std::string_view::npos)
+            break;
+        if (!recording)
+            recording = QString::fromUtf8(utf8.substr(name, end - name));
+        withoutSounds.append(utf8.substr(kept, mark - kept));
+        kept = end + 1;
+    }
+    if (recording) {
+        withoutSounds.append(utf8.substr(kept));
+        utf8 = withoutSounds;
+    }
     QString field = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    if (utf8.find("[sound:") == std::string_view::npos &&
-        utf8.find("{{c") == std::string_view::npos)
-        return {needsCleaning(field) ? plainTextFromHtml(field) : std::move(field), {}};
-    // Qt's expressions are reentrant, not thread-safe: each thread has its own.
-    static thread_local const QRegularExpression cloze(
-        QStringLiteral(R"(\{\{c\d+::((?:(?!::|\}\}).)*)(?:::(?:(?!\}\}).)*)?\}\})"),
-        QRegularExpression::DotMatchesEverythingOption);
-    static thread_local const QRegularExpression sound(QStringLiteral(R"(\[sound:([^\]]*)\])"));
-    QString recording = sound.match(field).captured(1);
-    field.remove(sound);
-    field.replace(cloze, QStringLiteral("\\1"));
-    return {plainTextFromHtml(field), std::move(recording)};
+    if (utf8.find("{{c") != std::string_view::npos) {
+        // Qt's expressions are reentrant, not thread-safe: each thread has its own.
+        static thread_local const QRegularExpression cloze(
+            QStringLiteral(R"(\{\{c\d+::((?:(?!::|\}\}).)*)(?:::(?:(?!\}\}).)*)?\}\})"),
+            QRegularExpression::DotMatchesEverythingOption);
+        field.replace(cloze, QStringLiteral("\\1"));
+    }
+    return {needsCleaning(field) ? plainTextFromHtml(field) : std::move(field),
+            recording.value_or(QString())};
 }
 
 // The word and meaning fields of notes, read from the collection in batches and cleaned
