@@ -38,8 +38,9 @@ constexpr char kLegacyCollection[] = "collection.anki2";
 constexpr char kCollection21[] = "collection.anki21";
 constexpr char kCompressedCollection[] = "collection.anki21b";
 
-// Pairs made room for at once; a larger deck grows the set as it is read.
-constexpr int kMaxReservedPairs = 8192;
+// The most bytes of fields copied out of the collection in one batch: a deck of huge
+// fields is never held twice whole.
+constexpr size_t kMaxBatchBytes = 16 * 1024 * 1024;
 
 // Anki's notes keep their fields in one text, separated by this unit.
 constexpr char kFieldSeparator = '\x1F';
@@ -158,12 +159,13 @@ CleanField cleanField(std::string_view utf8)
 // on two threads: the fields of real decks are long, and reading a deck waits for them.
 class NoteBatch {
 public:
-    // Reads the next `size` ordinary notes at most; false when none is left.
+    // Reads the next `size` ordinary notes at most, and fewer once their fields pass
+    // kMaxBatchBytes; false when none is left.
     bool read(SQLite::Statement& notes, const QSet<qint64>& clozeTypes, size_t size)
     {
         m_bytes.clear();
         m_notes.clear();
-        while (m_more && m_notes.size() < size) {
+        while (m_more && m_notes.size() < size && m_bytes.size() < kMaxBatchBytes) {
             m_more = notes.executeStep();
             if (!m_more || clozeTypes.contains(notes.getColumn(0).getInt64()))
                 continue;
@@ -290,12 +292,11 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
 
     SQLite::Statement notes(db, "SELECT mid, flds FROM notes ORDER BY id");
     QSet<std::pair<QString, QString>> seen;
-    SQLite::Statement count(db, "SELECT count(*) FROM notes");
-    if (count.executeStep())
-        seen.reserve(std::min(count.getColumn(0).getInt(), kMaxReservedPairs));
     NoteBatch batch;
     while (!entries.full() && batch.read(notes, clozeTypes, entries.maxEntries() + 1)) {
-        for (const auto& [word, meaning] : batch.cleaned()) {
+        const auto& cleaned = batch.cleaned();
+        seen.reserve(seen.size() + static_cast<qsizetype>(cleaned.size()));
+        for (const auto& [word, meaning] : cleaned) {
             if (word.text.isEmpty() || meaning.text.isEmpty())
                 continue;
             // Identical pairs count once.
@@ -350,7 +351,8 @@ QString readCollection(QByteArray& database, EntryCollector& entries)
 
 QString AnkiDeckReader::read(EntryCollector& entries)
 {
-    const ZipArchive zip(m_bytes);
+    const ZipArchive zip(m_bytes,
+                         {"meta", kLegacyCollection, kCollection21, kCompressedCollection});
     if (!zip.problem().isEmpty())
         return zip.problem();
     QString problem;

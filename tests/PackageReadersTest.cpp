@@ -165,6 +165,17 @@ TEST_F(PackageReaders, EachLayoutReadsAsSaved)
         {"anki2-alone.apkg", ankiDeck(AnkiLayout::Anki2Alone, kNotes), kNoteEntries},
         {"anki21-meta.apkg", ankiDeck(AnkiLayout::Anki21WithMeta, kNotes), kNoteEntries},
         {"anki21b-wal.apkg", ankiDeck(AnkiLayout::Anki21bWithMeta, kNotes), kNoteEntries},
+        // A member for each of a thousand media, which opening the deck passes over.
+        {"anki21b-media.apkg",
+         ankiDeck(AnkiLayout::Anki21bWithMeta, kNotes,
+                  [] {
+                      AnkiMedia media;
+                      for (int i = 0; i < 1000; ++i)
+                          media.emplace_back("sound" + std::to_string(i) + ".mp3",
+                                             QByteArray(16, 'm'));
+                      return media;
+                  }()),
+         kNoteEntries},
         // Rich-text runs joined, phonetic runs left out, an inline string, a number as
         // written; a row whose B cell is missing, cells without references, and the first
         // sheet found by its relationship, not by its part's name.
