@@ -164,6 +164,9 @@ public:
     bool read(SQLite::Statement& notes, const QSet<qint64>& clozeTypes, size_t size)
     {
         m_bytes.clear();
+        // Room for a whole batch at once, of which only the pages written are ever mapped:
+        // growing would copy the fields again and again.
+        m_bytes.reserve(kMaxBatchBytes);
         m_notes.clear();
         while (m_more && m_notes.size() < size && m_bytes.size() < kMaxBatchBytes) {
             m_more = notes.executeStep();
