@@ -299,7 +299,9 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
     while (!entries.full() && batch.read(notes, clozeTypes, entries.maxEntries() + 1)) {
         const auto& cleaned = batch.cleaned();
         seen.reserve(seen.size() + static_cast<qsizetype>(cleaned.size()));
-        for (const auto& [word, meaning] : cleaned) {
+        for (const std::pair<CleanField, CleanField>& note : cleaned) {
+            const CleanField& word = note.first;
+            const CleanField& meaning = note.second;
             if (word.text.isEmpty() || meaning.text.isEmpty())
                 continue;
             // Identical pairs count once.
