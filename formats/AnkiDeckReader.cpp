@@ -12,8 +12,14 @@
 #include <QSet>
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
+#include <algorithm>
 #include <optional>
 #include <sqlite3.h>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <utility>
+#include <vector>
 
 namespace formats {
 
@@ -32,11 +38,12 @@ constexpr char kLegacyCollection[] = "collection.anki2";
 constexpr char kCollection21[] = "collection.anki21";
 constexpr char kCompressedCollection[] = "collection.anki21b";
 
-// Pairs made room for at once; a larger deck grows the set as it is read.
-constexpr int kMaxReservedPairs = 8192;
+// The most bytes of fields copied out of the collection in one batch: a deck of huge
+// fields is never held twice whole.
+constexpr size_t kMaxBatchBytes = 16 * 1024 * 1024;
 
 // Anki's notes keep their fields in one text, separated by this unit.
-constexpr QChar kFieldSeparator = u'\x1F';
+constexpr char kFieldSeparator = '\x1F';
 
 const QString kDamagedCollection =
     QStringLiteral("its collection is damaged; the deck cannot be read.");
@@ -105,46 +112,120 @@ bool needsCleaning(QStringView field)
     return false;
 }
 
-// Whether a field holds a sound or a cloze mark, in one pass: the fields of real decks
-// are long.
-bool holdsSoundOrCloze(QStringView field)
+// A field as the learner reads it, and the media name of its first sound, or "".
+struct CleanField {
+    QString text;
+    QString recording;
+};
+
+// Anki's fields hold HTML, sounds ("[sound:NAME]", which names one of the deck's media)
+// and, in ordinary notes too, cloze marks. Most fields are plain words, and the fields of
+// real decks are long: sounds and cloze marks are looked for in the UTF-8 bytes, where
+// they are rare.
+CleanField cleanField(std::string_view utf8)
 {
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        if ((field[i] == u'[' && field.sliced(i).startsWith(u"[sound:")) ||
-            (field[i] == u'{' && field.sliced(i).startsWith(u"{{c")))
-            return true;
+    static constexpr std::string_view soundMark = "[sound:";
+    std::optional<QString> recording;
+    std::string withoutSounds;
+    size_t kept = 0;
+    for (size_t mark = utf8.find(soundMark); mark != std::string_view::npos;
+         mark = utf8.find(soundMark, kept)) {
+        const size_t name = mark + soundMark.size();
+        const size_t end = utf8.find(']', name);
+        if (end == std::string_view::npos)
+            break;
+        if (!recording)
+            recording = QString::fromUtf8(utf8.substr(name, end - name));
+        withoutSounds.append(utf8.substr(kept, mark - kept));
+        kept = end + 1;
     }
-    return false;
+    if (recording) {
+        withoutSounds.append(utf8.substr(kept));
+        utf8 = withoutSounds;
+    }
+    QString field = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    if (utf8.find("{{c") != std::string_view::npos) {
+        // Qt's expressions are reentrant, not thread-safe: each thread has its own.
+        static thread_local const QRegularExpression cloze(
+            QStringLiteral(R"(\{\{c\d+::((?:(?!::|\}\}).)*)(?:::(?:(?!\}\}).)*)?\}\})"),
+            QRegularExpression::DotMatchesEverythingOption);
+        field.replace(cloze, QStringLiteral("\\1"));
+    }
+    return {needsCleaning(field) ? plainTextFromHtml(field) : std::move(field),
+            recording.value_or(QString())};
 }
 
-const QRegularExpression& soundMark()
-{
-    static const QRegularExpression sound(QStringLiteral(R"(\[sound:([^\]]*)\])"));
-    return sound;
-}
+// The word and meaning fields of notes, read from the collection in batches and cleaned
+// on two threads: the fields of real decks are long, and reading a deck waits for them.
+class NoteBatch {
+public:
+    // Reads the next `size` ordinary notes at most, and fewer once their fields pass
+    // kMaxBatchBytes; false when none is left.
+    bool read(SQLite::Statement& notes, const QSet<qint64>& clozeTypes, size_t size)
+    {
+        m_bytes.clear();
+        // Room for a whole batch at once, of which only the pages written are ever mapped:
+        // growing would copy the fields again and again.
+        m_bytes.reserve(kMaxBatchBytes);
+        m_notes.clear();
+        while (m_more && m_notes.size() < size && m_bytes.size() < kMaxBatchBytes) {
+            m_more = notes.executeStep();
+            if (!m_more || clozeTypes.contains(notes.getColumn(0).getInt64()))
+                continue;
+            const SQLite::Column column = notes.getColumn(1);
+            const std::string_view fields(static_cast<const char*>(column.getBlob()),
+                                          static_cast<size_t>(column.getBytes()));
+            // In UTF-8, the separator's byte is never part of another character.
+            const size_t firstEnd = fields.find(kFieldSeparator);
+            if (firstEnd == std::string_view::npos)
+                continue;
+            const size_t secondEnd =
+                std::min(fields.find(kFieldSeparator, firstEnd + 1), fields.size());
+            m_notes.push_back({m_bytes.size(), firstEnd, secondEnd - firstEnd - 1});
+            m_bytes.append(fields.substr(0, secondEnd));
+        }
+        return !m_notes.empty();
+    }
 
-// The media name of the first sound in a field, or "".
-QString soundName(QStringView field)
-{
-    if (!field.contains(u"[sound:"))
-        return {};
-    return soundMark().match(field).captured(1);
-}
+    // The notes' fields as the learner reads them, in the collection's order.
+    const std::vector<std::pair<CleanField, CleanField>>& cleaned()
+    {
+        m_cleaned.resize(m_notes.size());
+        // The notes before the middle of the batch's text on this thread, the rest on another.
+        const size_t middle = static_cast<size_t>(
+            std::ranges::find_if(m_notes, [half = m_bytes.size() / 2](
+                                              const RawNote& note) { return note.start >= half; }) -
+            m_notes.begin());
+        std::thread helper(&NoteBatch::clean, this, middle, m_notes.size());
+        clean(0, middle);
+        helper.join();
+        return m_cleaned;
+    }
 
-// Anki's fields hold HTML, sounds and, in ordinary notes too, cloze marks.
-QString plainField(QStringView field)
-{
-    const QRegularExpression& sound = soundMark();
-    static const QRegularExpression cloze(
-        QStringLiteral(R"(\{\{c\d+::((?:(?!::|\}\}).)*)(?:::(?:(?!\}\}).)*)?\}\})"),
-        QRegularExpression::DotMatchesEverythingOption);
-    if (!holdsSoundOrCloze(field))
-        return plainTextFromHtml(field);
-    QString text = field.toString();
-    text.remove(sound);
-    text.replace(cloze, QStringLiteral("\\1"));
-    return plainTextFromHtml(text);
-}
+private:
+    // Where a note's word and meaning lie in the batch's bytes.
+    struct RawNote {
+        size_t start;
+        size_t wordSize;
+        size_t meaningSize;
+    };
+
+    void clean(size_t from, size_t to)
+    {
+        const std::string_view bytes(m_bytes);
+        for (size_t i = from; i < to; ++i) {
+            const RawNote& note = m_notes[i];
+            m_cleaned[i] = {
+                cleanField(bytes.substr(note.start, note.wordSize)),
+                cleanField(bytes.substr(note.start + note.wordSize + 1, note.meaningSize))};
+        }
+    }
+
+    bool m_more = true;
+    std::string m_bytes;
+    std::vector<RawNote> m_notes;
+    std::vector<std::pair<CleanField, CleanField>> m_cleaned;
+};
 
 // Schema 11 keeps the note types as JSON in col.models, keyed by id; "type" 1 is cloze.
 bool readClozeTypesFromJson(const QByteArray& models, QSet<qint64>& cloze)
@@ -213,43 +294,22 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
     entries.setLanguages(languages.word, languages.meaning);
 
     SQLite::Statement notes(db, "SELECT mid, flds FROM notes ORDER BY id");
-    // Each pair is kept as the word, the separator and the meaning.
-    QSet<QString> seen;
-    SQLite::Statement count(db, "SELECT count(*) FROM notes");
-    if (count.executeStep())
-        seen.reserve(std::min(count.getColumn(0).getInt(), kMaxReservedPairs));
-    while (!entries.full() && notes.executeStep()) {
-        if (clozeTypes.contains(notes.getColumn(0).getInt64()))
-            continue;
-        const SQLite::Column column = notes.getColumn(1);
-        const QByteArrayView fields(static_cast<const char*>(column.getBlob()), column.getBytes());
-        // In UTF-8, the separator's byte is never part of another character.
-        const qsizetype firstEnd = fields.indexOf(char(kFieldSeparator.unicode()));
-        if (firstEnd < 0)
-            continue;
-        const qsizetype secondEnd = fields.indexOf(char(kFieldSeparator.unicode()), firstEnd + 1);
-        QString pair = QString::fromUtf8(fields.first(secondEnd < 0 ? fields.size() : secondEnd));
-        qsizetype split = pair.indexOf(kFieldSeparator);
-        QString wordRecording;
-        QString meaningRecording;
-        if (needsCleaning(QStringView(pair).first(split)) ||
-            needsCleaning(QStringView(pair).sliced(split + 1))) {
-            wordRecording = soundName(QStringView(pair).first(split));
-            meaningRecording = soundName(QStringView(pair).sliced(split + 1));
-            const QString word = plainField(QStringView(pair).first(split));
-            const QString meaning = plainField(QStringView(pair).sliced(split + 1));
-            pair = word + kFieldSeparator + meaning;
-            split = word.size();
+    QSet<std::pair<QString, QString>> seen;
+    NoteBatch batch;
+    while (!entries.full() && batch.read(notes, clozeTypes, entries.maxEntries() + 1)) {
+        const auto& cleaned = batch.cleaned();
+        seen.reserve(seen.size() + static_cast<qsizetype>(cleaned.size()));
+        for (const std::pair<CleanField, CleanField>& note : cleaned) {
+            const CleanField& word = note.first;
+            const CleanField& meaning = note.second;
+            if (word.text.isEmpty() || meaning.text.isEmpty())
+                continue;
+            // Identical pairs count once.
+            const qsizetype known = seen.size();
+            seen.insert({word.text, meaning.text});
+            if (seen.size() > known)
+                entries.add(word.text, meaning.text, word.recording, meaning.recording);
         }
-        const QStringView word = QStringView(pair).first(split);
-        const QStringView meaning = QStringView(pair).sliced(split + 1);
-        if (word.isEmpty() || meaning.isEmpty())
-            continue;
-        // Identical pairs count once.
-        const qsizetype known = seen.size();
-        seen.insert(pair);
-        if (seen.size() > known)
-            entries.add(word, meaning, wordRecording, meaningRecording);
     }
     return {};
 }
@@ -296,7 +356,8 @@ QString readCollection(QByteArray& database, EntryCollector& entries)
 
 QString AnkiDeckReader::read(EntryCollector& entries)
 {
-    const ZipArchive zip(m_bytes);
+    const ZipArchive zip(m_bytes,
+                         {"meta", kLegacyCollection, kCollection21, kCompressedCollection});
     if (!zip.problem().isEmpty())
         return zip.problem();
     QString problem;

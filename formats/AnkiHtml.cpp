@@ -26,61 +26,11 @@ bool breaksLine(QStringView tag)
            std::end(blocks);
 }
 
-// Appends text as HTML shows it: each run of white space one space, none at the start.
-// Written in place into room for `capacity` units, which the text never outgrows: a tag or
-// a reference is never shorter than what it leaves.
-class CollapsedText {
-public:
-    explicit CollapsedText(qsizetype capacity)
-        : m_text(capacity, Qt::Uninitialized), m_units(m_text.data())
-    {
-    }
-
-    void append(QStringView part)
-    {
-        for (const QChar c : part)
-            append(c);
-    }
-    void append(QChar c)
-    {
-        if (c.isSpace()) {
-            m_space = m_size > 0;
-            return;
-        }
-        if (m_space)
-            m_units[m_size++] = u' ';
-        m_space = false;
-        m_units[m_size++] = c;
-    }
-    void append(char32_t character)
-    {
-        if (QChar::requiresSurrogates(character)) {
-            append(QChar(QChar::highSurrogate(character)));
-            m_units[m_size++] = QChar(QChar::lowSurrogate(character));
-        } else {
-            append(QChar(static_cast<char16_t>(character)));
-        }
-    }
-    void breakWord() { m_space = m_size > 0; }
-    qsizetype size() const { return m_size; }
-    QString take()
-    {
-        m_text.resize(m_size);
-        return std::move(m_text);
-    }
-
-private:
-    QString m_text;
-    QChar* m_units;
-    qsizetype m_size = 0;
-    bool m_space = false;
-};
-
 // The character a reference such as "amp", "#233" or "#xE9" stands for, or 0.
 char32_t referencedCharacter(QStringView name)
 {
-    static const struct {
-        QStringView name;
+    static constexpr struct {
+        std::u16string_view name;
         char32_t character = 0;
     } named[] = {{u"amp", U'&'},    {u"lt", U'<'},        {u"gt", U'>'},    {u"quot", U'"'},
                  {u"apos", U'\''},  {u"nbsp", U'\u00A0'}, {u"ndash", U'–'}, {u"mdash", U'—'},
@@ -93,8 +43,10 @@ char32_t referencedCharacter(QStringView name)
             ok && code > 0 && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF);
         return valid ? code : 0;
     }
+    // Compared in place: a deck's fields hold a reference every few words.
+    const std::u16string_view text(name.utf16(), static_cast<size_t>(name.size()));
     for (const auto& entity : named) {
-        if (name == entity.name)
+        if (text == entity.name)
             return entity.character;
     }
     return 0;
@@ -104,41 +56,76 @@ char32_t referencedCharacter(QStringView name)
 
 QString plainTextFromHtml(QStringView html, qsizetype maxLength)
 {
-    CollapsedText text(html.size());
-    qsizetype pos = 0;
-    while (pos < html.size() && text.size() <= maxLength) {
-        qsizetype markup = pos;
-        while (markup < html.size() && html[markup] != u'<' && html[markup] != u'&')
-            ++markup;
-        text.append(html.sliced(pos, markup - pos));
-        pos = markup;
-        if (pos == html.size())
-            break;
-        if (html[pos] == u'<') {
-            const qsizetype close = html.indexOf(u'>', pos + 1);
-            if (close < 0) {
-                text.append(html.sliced(pos));
+    // The text is written in place into room for the whole field, which it never outgrows:
+    // a tag or a reference is never shorter than what it leaves. Its state lives in locals,
+    // which the compiler keeps in registers, as each unit of a long field passes here.
+    QString text(html.size(), Qt::Uninitialized);
+    char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
+    char16_t* out = begin;
+    // Each run of white space becomes one space, none at the start.
+    bool space = false;
+    const auto append = [&](char16_t c) {
+        if (QChar::isSpace(c)) {
+            space = out != begin;
+            return;
+        }
+        if (space)
+            *out++ = u' ';
+        space = false;
+        *out++ = c;
+    };
+    // The length is checked after each tag or reference, as a run of text is short.
+    const char16_t* const end = html.utf16() + html.size();
+    for (const char16_t* unit = html.utf16(); unit < end;) {
+        const char16_t c = *unit;
+        if (c < 0x80 && c != u'<' && c != u'&') {
+            // Without branches on the spaces, which come every few letters: a unit not
+            // taken is overwritten.
+            const bool blank = c == u' ' || (c >= u'\t' && c <= u'\r');
+            *out = u' ';
+            out += space && !blank;
+            *out = c;
+            out += !blank;
+            space = blank && out != begin;
+            ++unit;
+            continue;
+        }
+        if (c >= 0x80) {
+            append(*unit++);
+            continue;
+        }
+        if (*unit == u'<') {
+            const char16_t* const close = std::find(unit + 1, end, u'>');
+            if (close == end) {
+                std::for_each(unit, end, append);
                 break;
             }
-            if (breaksLine(html.sliced(pos + 1, close - pos - 1)))
-                text.breakWord();
-            pos = close + 1;
-            continue;
+            if (breaksLine(QStringView(unit + 1, close)))
+                space = out != begin;
+            unit = close + 1;
+        } else {
+            // A reference is short: "&hellip;", "&#x1F600;".
+            const char16_t* const limit = std::min(end, unit + 12);
+            const char16_t* const semicolon = std::find(unit + 1, limit, u';');
+            const char32_t character =
+                semicolon != limit ? referencedCharacter(QStringView(unit + 1, semicolon)) : 0;
+            if (character == 0) {
+                append(u'&');
+                ++unit;
+            } else if (QChar::requiresSurrogates(character)) {
+                append(QChar::highSurrogate(character));
+                *out++ = QChar::lowSurrogate(character);
+                unit = semicolon + 1;
+            } else {
+                append(static_cast<char16_t>(character));
+                unit = semicolon + 1;
+            }
         }
-        // A reference is short: "&hellip;", "&#x1F600;".
-        const qsizetype semicolon =
-            html.first(std::min(html.size(), pos + 12)).indexOf(u';', pos + 1);
-        const char32_t character =
-            semicolon > pos ? referencedCharacter(html.sliced(pos + 1, semicolon - pos - 1)) : 0;
-        if (character == 0) {
-            text.append(QChar(u'&'));
-            ++pos;
-            continue;
-        }
-        text.append(character);
-        pos = semicolon + 1;
+        if (out - begin > maxLength)
+            break;
     }
-    return text.take();
+    text.truncate(out - begin);
+    return text;
 }
 
 } // namespace formats

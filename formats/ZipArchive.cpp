@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include <zip.h>
 
 namespace formats {
@@ -36,14 +37,95 @@ bool leadsOutside(QByteArrayView member, QByteArrayView name)
            (member.contains("../") || member.contains("..\\"));
 }
 
+// A little-endian field of a zip header.
+quint32 field(QByteArrayView header, qsizetype offset, int width)
+{
+    quint32 value = 0;
+    for (int i = width; i-- > 0;)
+        value = value << 8 | static_cast<uchar>(header[offset + i]);
+    return value;
+}
+
+// The package's central directory with only the members named `names`, or named so after a
+// folder, and an end record that points to it, to be read in place of the package's own at
+// `start`: libzip converts the time of every member when it opens a package, and a deck keeps
+// each of its media in a member. Empty when the directory is not plain (a ZIP64 one, a
+// damaged one), which libzip then reads whole.
+QByteArray directoryOf(QByteArrayView bytes, std::initializer_list<std::string_view> names,
+                       qsizetype& start)
+{
+    constexpr qsizetype kEndSize = 22;
+    constexpr qsizetype kEntrySize = 46;
+    // The end record closes the package, after a comment of at most 64 KiB.
+    const qsizetype tail = std::min(bytes.size(), kEndSize + 0xFFFF);
+    qsizetype end = bytes.last(tail).lastIndexOf("PK\x05\x06");
+    end += end < 0 ? 0 : bytes.size() - tail;
+    if (end < 0 || end + kEndSize > bytes.size() ||
+        end + kEndSize + field(bytes, end + 20, 2) != bytes.size() || field(bytes, end + 4, 4) ||
+        field(bytes, end + 8, 2) != field(bytes, end + 10, 2) ||
+        field(bytes, end + 10, 2) == 0xFFFF)
+        return {};
+    const qsizetype count = field(bytes, end + 10, 2);
+    start = field(bytes, end + 16, 4);
+    const qsizetype directoryEnd = start + field(bytes, end + 12, 4);
+    if (start == 0 || directoryEnd > end)
+        return {};
+    QByteArray kept;
+    int keptCount = 0;
+    qsizetype entry = start;
+    for (qsizetype i = 0; i < count; ++i) {
+        if (entry + kEntrySize > directoryEnd || !bytes.sliced(entry).startsWith("PK\x01\x02"))
+            return {};
+        const qsizetype nameSize = field(bytes, entry + 28, 2);
+        const qsizetype size =
+            kEntrySize + nameSize + field(bytes, entry + 30, 2) + field(bytes, entry + 32, 2);
+        if (entry + size > directoryEnd || field(bytes, entry + 42, 4) >= quint32(start))
+            return {};
+        const std::string_view name(bytes.data() + entry + kEntrySize, size_t(nameSize));
+        if (std::ranges::any_of(names, [name](std::string_view wanted) {
+                return name.ends_with(wanted) && (name.size() == wanted.size() ||
+                                                  name[name.size() - wanted.size() - 1] == '/' ||
+                                                  name[name.size() - wanted.size() - 1] == '\\');
+            })) {
+            kept += bytes.sliced(entry, size);
+            ++keptCount;
+        }
+        entry += size;
+    }
+    if (entry != directoryEnd)
+        return {};
+    QByteArray record = bytes.sliced(end, kEndSize).toByteArray();
+    const quint32 values[][3] = {{8, 2, quint32(keptCount)},
+                                 {10, 2, quint32(keptCount)},
+                                 {12, 4, quint32(kept.size())},
+                                 {20, 2, 0}};
+    for (const auto& [offset, width, value] : values) {
+        for (quint32 i = 0; i < width; ++i)
+            record[offset + i] = static_cast<char>(value >> (8 * i));
+    }
+    return kept + record;
+}
+
 } // namespace
 
-ZipArchive::ZipArchive(const QByteArray& bytes)
+ZipArchive::ZipArchive(const QByteArray& bytes, std::initializer_list<std::string_view> only)
 {
     zip_error_t error;
     zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(
-        bytes.constData(), static_cast<zip_uint64_t>(bytes.size()), 0, &error);
+    qsizetype directoryStart = 0;
+    if (only.size() > 0)
+        m_directory = directoryOf(bytes, only, directoryStart);
+    // libzip only reads the fragments.
+    const zip_buffer_fragment_t fragments[] = {
+        {reinterpret_cast<zip_uint8_t*>(const_cast<char*>(bytes.constData())),
+         static_cast<zip_uint64_t>(directoryStart)},
+        {reinterpret_cast<zip_uint8_t*>(m_directory.data()),
+         static_cast<zip_uint64_t>(m_directory.size())}};
+    zip_source_t* source =
+        m_directory.isEmpty()
+            ? zip_source_buffer_create(bytes.constData(), static_cast<zip_uint64_t>(bytes.size()),
+                                       0, &error)
+            : zip_source_buffer_fragment_create(fragments, 2, 0, &error);
     if (source)
         m_zip = zip_open_from_source(source, ZIP_RDONLY, &error);
     if (!m_zip) {

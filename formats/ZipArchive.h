@@ -5,6 +5,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <initializer_list>
+#include <string_view>
 
 struct zip;
 
@@ -15,8 +17,10 @@ public:
     // Far beyond any word list, deck or spreadsheet part.
     static constexpr qint64 kMaxMemberSize = 256 * 1024 * 1024;
 
-    // `bytes` must outlive the archive.
-    explicit ZipArchive(const QByteArray& bytes);
+    // `bytes` must outlive the archive. Given `only`, the archive holds only the members of
+    // those names, and those so named after a folder, which a package with many members
+    // opens far faster with.
+    explicit ZipArchive(const QByteArray& bytes, std::initializer_list<std::string_view> only = {});
     // The package in the file at `path`: only its directory is read here, and each member
     // when it is asked for.
     explicit ZipArchive(const QString& path);
@@ -41,6 +45,8 @@ public:
 private:
     zip* m_zip = nullptr;
     QString m_problem;
+    // The central directory read in place of the package's own, when `only` is given.
+    QByteArray m_directory;
 };
 
 } // namespace formats

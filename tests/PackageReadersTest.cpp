@@ -165,6 +165,17 @@ TEST_F(PackageReaders, EachLayoutReadsAsSaved)
         {"anki2-alone.apkg", ankiDeck(AnkiLayout::Anki2Alone, kNotes), kNoteEntries},
         {"anki21-meta.apkg", ankiDeck(AnkiLayout::Anki21WithMeta, kNotes), kNoteEntries},
         {"anki21b-wal.apkg", ankiDeck(AnkiLayout::Anki21bWithMeta, kNotes), kNoteEntries},
+        // A member for each of a thousand media, which opening the deck passes over.
+        {"anki21b-media.apkg",
+         ankiDeck(AnkiLayout::Anki21bWithMeta, kNotes,
+                  [] {
+                      AnkiMedia media;
+                      for (int i = 0; i < 1000; ++i)
+                          media.emplace_back("sound" + std::to_string(i) + ".mp3",
+                                             QByteArray(16, 'm'));
+                      return media;
+                  }()),
+         kNoteEntries},
         // Rich-text runs joined, phonetic runs left out, an inline string, a number as
         // written; a row whose B cell is missing, cells without references, and the first
         // sheet found by its relationship, not by its part's name.
@@ -219,6 +230,60 @@ TEST_F(PackageReaders, EachLayoutReadsAsSaved)
         EXPECT_EQ(outcome.problem, u"") << row.name;
         EXPECT_EQ(outcome.entries, row.entries) << row.name;
     }
+}
+
+// Each field as Anki shows it, one note a row: references, tags and white space, sounds and
+// cloze marks, and a meaning longer than a line, which is cut where the line ends.
+TEST_F(PackageReaders, FieldsReadAsAnkiShowsThem)
+{
+    const std::string longMeaning = [] {
+        std::string html;
+        for (int i = 0; i < 300; ++i)
+            html += "<td>m" + std::to_string(i % 10) + "&hellip;</td><br>";
+        return html;
+    }();
+    const std::u16string longText = [] {
+        std::u16string text;
+        for (int i = 0; i < 300; ++i) {
+            text += u'm';
+            text += static_cast<char16_t>(u'0' + i % 10);
+            text += u"\u2026 ";
+        }
+        return text.substr(0, 999);
+    }();
+    const struct Row {
+        std::string word;
+        std::string meaning;
+        std::u16string wordText;
+        std::u16string meaningText;
+    } rows[] = {
+        {"a&amp;b &lt;c&gt;", "&quot;q&apos;&laquo;&raquo;", u"a&b <c>", u"\"q'\u00AB\u00BB"},
+        {"caf&#233; &#xE9;t&#XE9;", "&#x1F600;!", u"caf\u00E9 \u00E9t\u00E9", u"\U0001F600!"},
+        {"&eacute; &#0; &#xD800;", "& x &amp &toolongtobeareference;", u"&eacute; &#0; &#xD800;",
+         u"& x &amp &toolongtobeareference;"},
+        {"  a \t\n b  ",
+         "a\xC2\xA0\xC2\xA0"
+         "b&nbsp;&nbsp;c",
+         u"a b", u"a b c"},
+        {"<div>x</div><DIV>y</DIV>", "a<br/>b<P>c<li>d</li>e<b>f</b><table>g", u"x y",
+         u"a b c d efg"},
+        {"a < b", "<span class=\"x\">un</span>closed <b", u"a < b", u"unclosed <b"},
+        {"[sound:a.mp3]suono[sound:b.mp3] x", "{{c1::vino::drink}} [sound:c.mp3]", u"suono x",
+         u"vino"},
+        {"lungo", longMeaning, u"lungo", longText},
+    };
+    std::vector<AnkiNote> notes;
+    Entries entries;
+    for (const Row& row : rows) {
+        notes.push_back(ankiNote(row.word, row.meaning));
+        entries.emplace_back(row.wordText, row.meaningText);
+    }
+    const Outcome outcome =
+        openPackage("fields.apkg", ankiDeck(AnkiLayout::Anki21bWithMeta, notes));
+    EXPECT_EQ(outcome.problem, u"");
+    ASSERT_EQ(outcome.entries.size(), entries.size());
+    for (size_t i = 0; i < entries.size(); ++i)
+        EXPECT_EQ(outcome.entries[i], entries[i]) << "row " << i;
 }
 
 // The samples that examples/make-package.sh builds, in each layout it writes.
