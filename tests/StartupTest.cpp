@@ -85,6 +85,30 @@ TEST_F(Startup, ComesUpOnASampleDictionaryAndQuitsCleanly)
         << "the single-instance channel is gone after exit";
 }
 
+// A program whose module of readers is missing still reads dictionaries; another program's
+// list is refused with a message that names the module.
+TEST_F(Startup, WithoutItsReadersModuleReadsDictionariesAlone)
+{
+    QTemporaryDir install;
+    const QString program = install.filePath(QStringLiteral("bin/zantoli"));
+    ASSERT_TRUE(QDir(install.path()).mkpath(QStringLiteral("bin")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ZANTOLI_EXECUTABLE), program));
+    const struct {
+        QString list;
+        bool loaded;
+    } cases[] = {{sample(), true},
+                 {QStringLiteral(ZANTOLI_EXAMPLES "/french-kitchen.kvtml"), false}};
+    for (const auto& [list, loaded] : cases) {
+        SCOPED_TRACE(list.toStdString());
+        QProcess process;
+        process.setProcessEnvironment(environment());
+        process.start(program, {QStringLiteral("--exit-after-first-paint"), list});
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 0);
+        EXPECT_EQ(process.readAllStandardOutput().contains("title-change-epoch-ms"), loaded);
+    }
+}
+
 TEST_F(Startup, SecondStartDefersToTheRunningOne)
 {
     QFile::setPermissions(runtime.path(),
