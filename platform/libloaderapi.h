@@ -4,8 +4,8 @@
 
 #include "wintypes.h"
 
-struct HMODULE__;
-using HMODULE = HMODULE__*;
+struct LoadedModule;
+using HMODULE = LoadedModule*;
 using FARPROC = void (*)();
 
 // Opens the module file `lpLibFileName` ("name.so") from the program's folders: beside the
