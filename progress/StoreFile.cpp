@@ -19,6 +19,9 @@ namespace progress {
 
 namespace {
 
+// The log is folded back into the file once it holds this many more pages.
+constexpr int kPagesBetweenCheckpoints = 1000;
+
 // SQLite's own busy timeout sleeps ever longer, up to a tenth of a second at a time, and so
 // misses the short gaps between another writer's transactions; this one looks again every
 // fifth of a millisecond, up to the time given.
@@ -82,7 +85,9 @@ std::u16string StoreFile::cannotSave(const QString& folder, const std::string& r
 
 StoreFile::StoreFile(const QString& path, int waitMs) : m_path(path)
 {
-    m_db.emplace(QFile::encodeName(path).toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_URI);
+    // A connection is only ever used by one thread at a time: no lock around each call.
+    m_db.emplace(QFile::encodeName(path).toStdString(),
+                 SQLite::OPEN_READWRITE | SQLite::OPEN_URI | SQLite::OPEN_NOMUTEX);
     setWait(waitMs);
     // Answers committed in WAL mode with synchronous=NORMAL survive the program being
     // killed; only a power loss may take the last few.
@@ -91,6 +96,7 @@ StoreFile::StoreFile(const QString& path, int waitMs) : m_path(path)
     // A merge writes the other machines' answers in one go; a larger page cache keeps
     // the log's pages from spilling before its commit.
     m_db->exec("PRAGMA cache_size=-16384");
+    sqlite3_wal_hook(m_db->getHandle(), checkpointAfterCommit, this);
     if (m_db->execAndGet("PRAGMA quick_check").getString() != "ok")
         throw SQLite::Exception("quick_check failed", SQLITE_CORRUPT);
     const int version = m_db->execAndGet("PRAGMA user_version").getInt();
@@ -116,6 +122,21 @@ StoreFile::StoreFile(const QString& path, int waitMs) : m_path(path)
         m_logDevice = info.st_dev;
         m_logInode = info.st_ino;
     }
+}
+
+// SQLite's own hook checkpoints after every commit once the log is long, and while another
+// connection keeps reading, the log cannot start over: every answer's commit would copy and
+// flush again. Here a checkpoint comes only after each thousand pages more.
+int StoreFile::checkpointAfterCommit(void* store, sqlite3* db, const char* name, int pages)
+{
+    StoreFile& self = *static_cast<StoreFile*>(store);
+    if (pages < self.m_checkpointedPages)
+        self.m_checkpointedPages = 0; // the log started over
+    if (self.m_checkpoints && pages >= self.m_checkpointedPages + kPagesBetweenCheckpoints) {
+        sqlite3_wal_checkpoint_v2(db, name, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+        self.m_checkpointedPages = pages;
+    }
+    return SQLITE_OK;
 }
 
 void StoreFile::setWait(int waitMs)

@@ -9,6 +9,8 @@
 #include <string>
 #include <sys/types.h>
 
+struct sqlite3;
+
 namespace progress {
 
 class StoreFile {
@@ -32,6 +34,8 @@ public:
     // How long a write waits for another connection's lock.
     void setWait(int waitMs);
     const QString& path() const { return m_path; }
+    // Whether this connection's commits fold the log back into the file once it has grown.
+    void setCheckpoints(bool on) { m_checkpoints = on; }
 
     enum class AtPath { Same, Removed, Replaced };
     // Whether the file open is still the one at the path: a stat of each, no read.
@@ -47,6 +51,7 @@ public:
 private:
     StoreFile(const QString& path, int waitMs);
     void migrateFromVersionWithoutIds();
+    static int checkpointAfterCommit(void* store, sqlite3* db, const char* name, int pages);
 
     QString m_path;
     std::optional<SQLite::Database> m_db;
@@ -55,6 +60,9 @@ private:
     // The write-ahead log this connection uses, to know it from another store's.
     dev_t m_logDevice = 0;
     ino_t m_logInode = 0;
+    bool m_checkpoints = true;
+    // The log's length at the last checkpoint.
+    int m_checkpointedPages = 0;
 };
 
 } // namespace progress
