@@ -437,6 +437,9 @@ MergeResult Memory::merge(const std::u16string& folder, bool largeInBackground)
                     AnswerLog log(file->db());
                     Sync sync(*file, log);
                     merged = mergeFiles(sync, large, impl.workerDevice, &impl.cancelWorker);
+                    // What is left of the log is folded in here too, not at the learner's
+                    // next answer.
+                    file->checkpoint();
                 }
             } catch (const SQLite::Exception&) {
                 // Read again at the next merge.

@@ -127,16 +127,22 @@ StoreFile::StoreFile(const QString& path, int waitMs) : m_path(path)
 // SQLite's own hook checkpoints after every commit once the log is long, and while another
 // connection keeps reading, the log cannot start over: every answer's commit would copy and
 // flush again. Here a checkpoint comes only after each thousand pages more.
-int StoreFile::checkpointAfterCommit(void* store, sqlite3* db, const char* name, int pages)
+int StoreFile::checkpointAfterCommit(void* store, sqlite3*, const char*, int pages)
 {
     StoreFile& self = *static_cast<StoreFile*>(store);
     if (pages < self.m_checkpointedPages)
         self.m_checkpointedPages = 0; // the log started over
     if (self.m_checkpoints && pages >= self.m_checkpointedPages + kPagesBetweenCheckpoints) {
-        sqlite3_wal_checkpoint_v2(db, name, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+        self.checkpoint();
         self.m_checkpointedPages = pages;
     }
     return SQLITE_OK;
+}
+
+void StoreFile::checkpoint()
+{
+    sqlite3_wal_checkpoint_v2(m_db->getHandle(), nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr,
+                              nullptr);
 }
 
 void StoreFile::setWait(int waitMs)

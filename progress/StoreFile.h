@@ -36,6 +36,8 @@ public:
     const QString& path() const { return m_path; }
     // Whether this connection's commits fold the log back into the file once it has grown.
     void setCheckpoints(bool on) { m_checkpoints = on; }
+    // Folds the log back into the file as far as the readers let it.
+    void checkpoint();
 
     enum class AtPath { Same, Removed, Replaced };
     // Whether the file open is still the one at the path: a stat of each, no read.

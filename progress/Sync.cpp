@@ -163,6 +163,13 @@ bool Sync::mergeFile(const Changed& file, const std::string& device, std::int64_
             if (batched < batch.size())
                 return true;
             insertBatch();
+            // The answers come in the order of their entries: those before the last one's are
+            // whole, and their state is derived now, within the transaction's time.
+            const bool lastTouched = touched.erase(answer.entry) > 0;
+            m_log.replay(touched);
+            touched.clear();
+            if (lastTouched)
+                touched.insert(answer.entry);
             if (std::chrono::steady_clock::now() - began < kTransactionTime)
                 return true;
             m_log.replay(touched);
