@@ -33,6 +33,8 @@ public:
     SQLite::Database& db() { return *m_db; }
     // How long a write waits for another connection's lock.
     void setWait(int waitMs);
+    // Lets a writer that waits for the store in between two transactions of a long write.
+    void pauseForWriters();
     const QString& path() const { return m_path; }
     // Whether this connection's commits fold the log back into the file once it has grown.
     void setCheckpoints(bool on) { m_checkpoints = on; }
@@ -53,6 +55,7 @@ public:
 private:
     StoreFile(const QString& path, int waitMs);
     void migrateFromVersionWithoutIds();
+    static int waitForLock(void* store, int tries);
     static int checkpointAfterCommit(void* store, sqlite3* db, const char* name, int pages);
 
     QString m_path;
@@ -62,6 +65,7 @@ private:
     // The write-ahead log this connection uses, to know it from another store's.
     dev_t m_logDevice = 0;
     ino_t m_logInode = 0;
+    int m_waitMs = 0;
     bool m_checkpoints = true;
     // The log's length at the last checkpoint.
     int m_checkpointedPages = 0;

@@ -12,7 +12,6 @@
 #include <optional>
 #include <sqlite3.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 namespace progress {
@@ -23,7 +22,6 @@ namespace {
 // change, and a pause after each lets an answer that waits for the store in: it waits a
 // millisecond or two at most.
 constexpr std::chrono::microseconds kTransactionTime(2000);
-constexpr std::chrono::microseconds kPause(300);
 
 // Flushes the folder's new entries to the disk.
 bool flushToDisk(const QByteArray& folder, std::string& reason)
@@ -177,7 +175,7 @@ bool Sync::mergeFile(const Changed& file, const std::string& device, std::int64_
             transaction->commit();
             transaction.reset();
             writing = false;
-            std::this_thread::sleep_for(kPause);
+            m_store.pauseForWriters();
             cancelled = cancel && cancel->load();
             if (!cancelled)
                 transaction.emplace(db, SQLite::TransactionBehavior::DEFERRED);
