@@ -4,6 +4,7 @@
 #include <QCryptographicHash>
 #include <QRandomGenerator>
 #include <QString>
+#include <algorithm>
 #include <cstring>
 #include <sqlite3.h>
 
@@ -11,27 +12,54 @@ namespace progress {
 
 namespace {
 
-// The Julian day of 1970-01-01, to turn times into days.
-constexpr std::int64_t kJulianOfEpoch = 2440588;
-
 void bindId(sqlite3_stmt* statement, int index, const AnswerId& id)
 {
     sqlite3_bind_blob(statement, index, id.data(), static_cast<int>(id.size()), SQLITE_STATIC);
 }
 
-// The columns that name an answer, bound as the first six parameters of `row`.
-void bindAnswerKey(sqlite3_stmt* row, const Answer& answer)
+// The columns that name an answer, bound as the six parameters of `row` from `first` on.
+void bindAnswerKey(sqlite3_stmt* row, const Answer& answer, int first = 1)
 {
-    sqlite3_bind_int64(row, 1, answer.entry);
-    sqlite3_bind_int(row, 2, answer.direction);
-    sqlite3_bind_int64(row, 3, answer.time);
-    sqlite3_bind_text(row, 4, answer.device.data(), static_cast<int>(answer.device.size()),
+    sqlite3_bind_int64(row, first, answer.entry);
+    sqlite3_bind_int(row, first + 1, answer.direction);
+    sqlite3_bind_int64(row, first + 2, answer.time);
+    sqlite3_bind_text(row, first + 3, answer.device.data(), static_cast<int>(answer.device.size()),
                       SQLITE_STATIC);
-    sqlite3_bind_int64(row, 5, answer.seq);
-    bindId(row, 6, answer.id);
+    sqlite3_bind_int64(row, first + 4, answer.seq);
+    bindId(row, first + 5, answer.id);
+}
+
+constexpr int kAnswerColumns = 9;
+
+// Every column of an answer, bound as the parameters of `row` from `first` on.
+void bindAnswer(sqlite3_stmt* row, const Answer& answer, int first = 1)
+{
+    bindAnswerKey(row, answer, first);
+    sqlite3_bind_int(row, first + 6, answer.day);
+    sqlite3_bind_int(row, first + 7, answer.right ? 1 : 0);
+    sqlite3_bind_int(row, first + 8, answer.counted ? 1 : 0);
+}
+
+constexpr const char* kInsertAnswer = "INSERT OR IGNORE INTO answers (entry, direction, time, "
+                                      "device, seq, id, day, right, counted) VALUES ";
+std::string insertManyAnswers()
+{
+    std::string sql = kInsertAnswer;
+    for (size_t answer = 0; answer < AnswerLog::kAnswersPerInsert; ++answer)
+        sql += answer == 0 ? "(?, ?, ?, ?, ?, ?, ?, ?, ?)" : ", (?, ?, ?, ?, ?, ?, ?, ?, ?)";
+    // Only the rows added come back: those ignored are not returned.
+    return sql + " RETURNING entry, device";
 }
 
 } // namespace
+
+AnswerId idOf(sqlite3_stmt* row, int column)
+{
+    AnswerId id{};
+    if (sqlite3_column_bytes(row, column) == static_cast<int>(id.size()))
+        std::memcpy(id.data(), sqlite3_column_blob(row, column), id.size());
+    return id;
+}
 
 AnswerId newAnswerId()
 {
@@ -110,9 +138,8 @@ void Prepared::reset()
 }
 
 AnswerLog::AnswerLog(SQLite::Database& db)
-    : m_db(db),
-      m_insert(db, "INSERT OR IGNORE INTO answers (entry, direction, time, device, seq, id, day, "
-                   "right, counted) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+    : m_db(db), m_insert(db, (std::string(kInsertAnswer) + "(?, ?, ?, ?, ?, ?, ?, ?, ?)").c_str()),
+      m_insertMany(db, insertManyAnswers().c_str()),
       m_contains(db, "SELECT 1 FROM answers WHERE entry = ? AND direction = ? AND time = ? AND "
                      "device = ? AND seq = ? AND id = ?"),
       m_later(db, "SELECT 1 FROM answers WHERE entry = ?1 AND direction = ?2 AND (time, device, "
@@ -121,20 +148,35 @@ AnswerLog::AnswerLog(SQLite::Database& db)
       m_saveState(db, "INSERT OR REPLACE INTO state (entry, direction, box, last_day, "
                       "first_day) VALUES (?, ?, ?, ?, ?)"),
       m_dropState(db, "DELETE FROM state WHERE entry = ?"),
-      m_entryRows(db, "SELECT direction, day, right FROM answers a WHERE entry = ?1 AND NOT "
-                      "EXISTS (SELECT 1 FROM forgotten f WHERE f.entry = ?1 AND f.answer = a.id) "
-                      "ORDER BY direction, time, device, seq, id")
+      m_entryRows(db, "SELECT direction, day, right, id FROM answers WHERE entry = ? ORDER BY "
+                      "direction, time, device, seq, id"),
+      m_coveredOf(db, "SELECT answer FROM forgotten WHERE entry = ?")
 {
 }
 
 bool AnswerLog::insert(const Answer& answer)
 {
-    sqlite3_stmt* const row = m_insert.get();
-    bindAnswerKey(row, answer);
-    sqlite3_bind_int(row, 7, answer.day);
-    sqlite3_bind_int(row, 8, answer.right ? 1 : 0);
-    sqlite3_bind_int(row, 9, answer.counted ? 1 : 0);
+    bindAnswer(m_insert.get(), answer);
     return m_insert.run() > 0;
+}
+
+void AnswerLog::insert(std::span<const Answer> answers,
+                       const std::function<void(EntryKey, std::string_view)>& added)
+{
+    sqlite3_stmt* const rows = m_insertMany.get();
+    for (; answers.size() >= kAnswersPerInsert; answers = answers.subspan(kAnswersPerInsert)) {
+        for (size_t answer = 0; answer < kAnswersPerInsert; ++answer)
+            bindAnswer(rows, answers[answer], static_cast<int>(answer) * kAnswerColumns + 1);
+        while (m_insertMany.step())
+            added(sqlite3_column_int64(rows, 0),
+                  std::string_view(reinterpret_cast<const char*>(sqlite3_column_text(rows, 1)),
+                                   static_cast<size_t>(sqlite3_column_bytes(rows, 1))));
+        m_insertMany.reset();
+    }
+    for (const Answer& answer : answers) {
+        if (insert(answer))
+            added(answer.entry, answer.device);
+    }
 }
 
 bool AnswerLog::contains(const Answer& answer)
@@ -175,18 +217,29 @@ void AnswerLog::saveState(EntryKey entry, int direction, const EntryState& state
     m_saveState.run();
 }
 
+// The entry's forgotten answers are looked up once, not for each of its answers: most
+// entries have none.
 void AnswerLog::replay(const std::unordered_set<EntryKey>& entries)
 {
+    std::vector<AnswerId> covered;
     for (const EntryKey entry : entries) {
         sqlite3_bind_int64(m_dropState.get(), 1, entry);
         m_dropState.run();
+        covered.clear();
+        sqlite3_bind_int64(m_coveredOf.get(), 1, entry);
+        while (m_coveredOf.step())
+            covered.push_back(idOf(m_coveredOf.get(), 0));
+        m_coveredOf.reset();
+        std::sort(covered.begin(), covered.end());
         EntryStates states{};
         std::array<bool, kDirections> answered{};
         sqlite3_stmt* const row = m_entryRows.get();
         sqlite3_bind_int64(row, 1, entry);
         while (m_entryRows.step()) {
             const int direction = sqlite3_column_int(row, 0);
-            if (direction < 0 || direction >= kDirections)
+            if (direction < 0 || direction >= kDirections ||
+                (!covered.empty() &&
+                 std::binary_search(covered.begin(), covered.end(), idOf(row, 3))))
                 continue;
             states[direction] = answer(states[direction], sqlite3_column_int(row, 2) != 0,
                                        sqlite3_column_int(row, 1))

@@ -7,7 +7,10 @@
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -19,6 +22,8 @@ namespace progress {
 using EntryKey = std::int64_t;
 using AnswerId = std::array<unsigned char, 16>;
 inline constexpr int kDirections = 2;
+// The Julian day of 1970-01-01, to turn times into days.
+inline constexpr std::int64_t kJulianOfEpoch = 2440588;
 
 struct Answer {
     EntryKey entry = 0;
@@ -32,6 +37,8 @@ struct Answer {
     bool counted = false;
 };
 
+// The id in `column` of the row; all zeros when it is not 16 bytes long.
+AnswerId idOf(sqlite3_stmt* row, int column);
 // A fresh random id for an answer or a forget.
 AnswerId newAnswerId();
 // The id of an answer kept before answers had ids: made from its content, so that every
@@ -64,10 +71,17 @@ private:
 
 class AnswerLog {
 public:
+    // Most of a statement's cost is its start and end: this many answers share one.
+    static constexpr size_t kAnswersPerInsert = 64;
+
     explicit AnswerLog(SQLite::Database& db);
 
     // Adds the answer unless one with its key and id is there; true when it was added.
     bool insert(const Answer& answer);
+    // Adds those of `answers` that are not there, many to a statement, and calls `added` with
+    // the entry and device of each one added.
+    void insert(std::span<const Answer> answers,
+                const std::function<void(EntryKey, std::string_view)>& added);
     bool contains(const Answer& answer);
     // Adds an answer given on this machine, deciding whether it counts by the entry's state,
     // and saves the state it leads to. Returns that state.
@@ -100,12 +114,14 @@ private:
 
     SQLite::Database& m_db;
     Prepared m_insert;
+    Prepared m_insertMany;
     Prepared m_contains;
     Prepared m_later;
     Prepared m_state;
     Prepared m_saveState;
     Prepared m_dropState;
     Prepared m_entryRows;
+    Prepared m_coveredOf;
 };
 
 } // namespace progress

@@ -424,7 +424,7 @@ MergeResult Memory::merge(const std::u16string& folder, bool largeInBackground)
     if (!large.empty() && !impl.worker.joinable()) {
         // The worker's commits fold the log back into the file; an answer's commit here then
         // never pays for that while the learner waits.
-        impl.store->db().exec("PRAGMA wal_autocheckpoint=0");
+        impl.store->setCheckpoints(false);
         impl.workerDone = false;
         impl.workerDevice = impl.device;
         impl.worker = std::thread([&impl, large, path = impl.store->path()] {
@@ -437,6 +437,9 @@ MergeResult Memory::merge(const std::u16string& folder, bool largeInBackground)
                     AnswerLog log(file->db());
                     Sync sync(*file, log);
                     merged = mergeFiles(sync, large, impl.workerDevice, &impl.cancelWorker);
+                    // What is left of the log is folded in here too, not at the learner's
+                    // next answer.
+                    file->checkpoint();
                 }
             } catch (const SQLite::Exception&) {
                 // Read again at the next merge.
@@ -461,7 +464,7 @@ std::optional<MergeResult> Memory::finishedMerge()
     if (!impl.worker.joinable() || !impl.workerDone)
         return std::nullopt;
     impl.worker.join();
-    impl.store->db().exec("PRAGMA wal_autocheckpoint=1000");
+    impl.store->setCheckpoints(true);
     if (impl.workerResult.deviceChanged) {
         impl.device = impl.workerDevice;
         impl.keepSequenceOfNewDevice();

@@ -45,6 +45,7 @@ private:
     PeerFile(int fd, std::string identity, std::int64_t size);
     bool checkTables(std::string& reason);
     std::int64_t countWhere(const char* sql, std::int64_t now);
+    bool answersAsWritten(std::int64_t now);
 
     int m_fd;
     std::string m_identity;

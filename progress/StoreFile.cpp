@@ -7,34 +7,40 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace progress {
 
 namespace {
 
-// SQLite's own busy timeout sleeps ever longer, up to a tenth of a second at a time, and so
-// misses the short gaps between another writer's transactions; this one looks again every
-// fifth of a millisecond, up to the time given.
-void waitForLock(sqlite3* db, int waitMs)
+// The log is folded back into the file once it holds this many more pages.
+constexpr int kPagesBetweenCheckpoints = 1000;
+
+constexpr int kStepMicroseconds = 200;
+// A merge's pause between its transactions, long enough for a writer of another process that
+// waits to look again.
+constexpr std::chrono::microseconds kPause(300);
+// How long a merge lets a writer of this process that waits go first.
+constexpr int kMostStepsForWaitingWriter = 50;
+
+// The connection of this process that waits for the write lock, if any.
+std::atomic<sqlite3*> waitingWriter{nullptr};
+
+// The connection's wait is over: it got in, or gave up.
+int stopWaiting(void* db)
 {
-    static constexpr int kStepMicroseconds = 200;
-    sqlite3_busy_handler(
-        db,
-        [](void* limit, int tries) {
-            if (static_cast<std::int64_t>(tries) * kStepMicroseconds >=
-                reinterpret_cast<std::intptr_t>(limit) * 1000)
-                return 0;
-            ::usleep(kStepMicroseconds);
-            return 1;
-        },
-        reinterpret_cast<void*>(static_cast<std::intptr_t>(waitMs)));
+    sqlite3* expected = static_cast<sqlite3*>(db);
+    waitingWriter.compare_exchange_strong(expected, nullptr);
+    return 0;
 }
 
 bool isDamage(const SQLite::Exception& error)
@@ -82,7 +88,9 @@ std::u16string StoreFile::cannotSave(const QString& folder, const std::string& r
 
 StoreFile::StoreFile(const QString& path, int waitMs) : m_path(path)
 {
-    m_db.emplace(QFile::encodeName(path).toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_URI);
+    // A connection is only ever used by one thread at a time: no lock around each call.
+    m_db.emplace(QFile::encodeName(path).toStdString(),
+                 SQLite::OPEN_READWRITE | SQLite::OPEN_URI | SQLite::OPEN_NOMUTEX);
     setWait(waitMs);
     // Answers committed in WAL mode with synchronous=NORMAL survive the program being
     // killed; only a power loss may take the last few.
@@ -91,6 +99,11 @@ StoreFile::StoreFile(const QString& path, int waitMs) : m_path(path)
     // A merge writes the other machines' answers in one go; a larger page cache keeps
     // the log's pages from spilling before its commit.
     m_db->exec("PRAGMA cache_size=-16384");
+    sqlite3* const handle = m_db->getHandle();
+    sqlite3_wal_hook(handle, checkpointAfterCommit, this);
+    sqlite3_commit_hook(handle, stopWaiting, handle);
+    sqlite3_rollback_hook(
+        handle, [](void* db) { stopWaiting(db); }, handle);
     if (m_db->execAndGet("PRAGMA quick_check").getString() != "ok")
         throw SQLite::Exception("quick_check failed", SQLITE_CORRUPT);
     const int version = m_db->execAndGet("PRAGMA user_version").getInt();
@@ -118,9 +131,55 @@ StoreFile::StoreFile(const QString& path, int waitMs) : m_path(path)
     }
 }
 
+// SQLite's own hook checkpoints after every commit once the log is long, and while another
+// connection keeps reading, the log cannot start over: every answer's commit would copy and
+// flush again. Here a checkpoint comes only after each thousand pages more.
+int StoreFile::checkpointAfterCommit(void* store, sqlite3*, const char*, int pages)
+{
+    StoreFile& self = *static_cast<StoreFile*>(store);
+    if (pages < self.m_checkpointedPages)
+        self.m_checkpointedPages = 0; // the log started over
+    if (self.m_checkpoints && pages >= self.m_checkpointedPages + kPagesBetweenCheckpoints) {
+        self.checkpoint();
+        self.m_checkpointedPages = pages;
+    }
+    return SQLITE_OK;
+}
+
+void StoreFile::checkpoint()
+{
+    sqlite3_wal_checkpoint_v2(m_db->getHandle(), nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr,
+                              nullptr);
+}
+
+// SQLite's own busy timeout sleeps ever longer, up to a tenth of a second at a time, and so
+// misses the short gaps between another writer's transactions; this one looks again every
+// fifth of a millisecond, up to the time given.
+int StoreFile::waitForLock(void* store, int tries)
+{
+    const StoreFile& self = *static_cast<const StoreFile*>(store);
+    sqlite3* const db = self.m_db->getHandle();
+    if (static_cast<std::int64_t>(tries) * kStepMicroseconds >= self.m_waitMs * 1000LL) {
+        stopWaiting(db);
+        return 0;
+    }
+    waitingWriter = db;
+    ::usleep(kStepMicroseconds);
+    return 1;
+}
+
 void StoreFile::setWait(int waitMs)
 {
-    waitForLock(m_db->getHandle(), waitMs);
+    m_waitMs = waitMs;
+    sqlite3_busy_handler(m_db->getHandle(), waitForLock, this);
+}
+
+// A busy thread wakes late: one that waits for the store here is not left to catch the pause.
+void StoreFile::pauseForWriters()
+{
+    std::this_thread::sleep_for(kPause);
+    for (int step = 0; step < kMostStepsForWaitingWriter && waitingWriter.load(); ++step)
+        ::usleep(kStepMicroseconds);
 }
 
 StoreFile::~StoreFile()

@@ -9,6 +9,8 @@
 #include <string>
 #include <sys/types.h>
 
+struct sqlite3;
+
 namespace progress {
 
 class StoreFile {
@@ -31,7 +33,13 @@ public:
     SQLite::Database& db() { return *m_db; }
     // How long a write waits for another connection's lock.
     void setWait(int waitMs);
+    // Lets a writer that waits for the store in between two transactions of a long write.
+    void pauseForWriters();
     const QString& path() const { return m_path; }
+    // Whether this connection's commits fold the log back into the file once it has grown.
+    void setCheckpoints(bool on) { m_checkpoints = on; }
+    // Folds the log back into the file as far as the readers let it.
+    void checkpoint();
 
     enum class AtPath { Same, Removed, Replaced };
     // Whether the file open is still the one at the path: a stat of each, no read.
@@ -47,6 +55,8 @@ public:
 private:
     StoreFile(const QString& path, int waitMs);
     void migrateFromVersionWithoutIds();
+    static int waitForLock(void* store, int tries);
+    static int checkpointAfterCommit(void* store, sqlite3* db, const char* name, int pages);
 
     QString m_path;
     std::optional<SQLite::Database> m_db;
@@ -55,6 +65,10 @@ private:
     // The write-ahead log this connection uses, to know it from another store's.
     dev_t m_logDevice = 0;
     ino_t m_logInode = 0;
+    int m_waitMs = 0;
+    bool m_checkpoints = true;
+    // The log's length at the last checkpoint.
+    int m_checkpointedPages = 0;
 };
 
 } // namespace progress

@@ -12,7 +12,6 @@
 #include <optional>
 #include <sqlite3.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 namespace progress {
@@ -23,9 +22,6 @@ namespace {
 // change, and a pause after each lets an answer that waits for the store in: it waits a
 // millisecond or two at most.
 constexpr std::chrono::microseconds kTransactionTime(2000);
-constexpr std::chrono::microseconds kPause(300);
-// The clock is read only every so many answers.
-constexpr int kAnswersBetweenLooks = 64;
 
 // Flushes the folder's new entries to the disk.
 bool flushToDisk(const QByteArray& folder, std::string& reason)
@@ -141,11 +137,19 @@ bool Sync::mergeFile(const Changed& file, const std::string& device, std::int64_
         writing = true;
     };
     // Both are read and written by the reader's callback below, across its calls.
-    // cppcheck-suppress variableScope
-    int inTransaction = 0;
     auto began = std::chrono::steady_clock::now();
     // cppcheck-suppress variableScope
     bool cancelled = false;
+    // The answers to write go in many at a time, and the clock is read after each batch.
+    std::vector<Answer> batch(AnswerLog::kAnswersPerInsert);
+    size_t batched = 0;
+    const auto insertBatch = [&] {
+        m_log.insert(std::span(batch.data(), batched), [&](EntryKey entry, std::string_view by) {
+            touched.insert(entry);
+            foreignOwn = foreignOwn || (ownName && by == device);
+        });
+        batched = 0;
+    };
     try {
         peer->readAnswers([&](const Answer& answer) {
             if (!writing && m_log.contains(answer))
@@ -153,19 +157,25 @@ bool Sync::mergeFile(const Changed& file, const std::string& device, std::int64_
             if (!writing)
                 began = std::chrono::steady_clock::now();
             write();
-            if (m_log.insert(answer)) {
+            batch[batched++] = answer;
+            if (batched < batch.size())
+                return true;
+            insertBatch();
+            // The answers come in the order of their entries: those before the last one's are
+            // whole, and their state is derived now, within the transaction's time.
+            const bool lastTouched = touched.erase(answer.entry) > 0;
+            m_log.replay(touched);
+            touched.clear();
+            if (lastTouched)
                 touched.insert(answer.entry);
-                foreignOwn = foreignOwn || (ownName && answer.device == device);
-            }
-            if (++inTransaction % kAnswersBetweenLooks != 0 ||
-                std::chrono::steady_clock::now() - began < kTransactionTime)
+            if (std::chrono::steady_clock::now() - began < kTransactionTime)
                 return true;
             m_log.replay(touched);
             touched.clear();
             transaction->commit();
             transaction.reset();
             writing = false;
-            std::this_thread::sleep_for(kPause);
+            m_store.pauseForWriters();
             cancelled = cancel && cancel->load();
             if (!cancelled)
                 transaction.emplace(db, SQLite::TransactionBehavior::DEFERRED);
@@ -174,6 +184,7 @@ bool Sync::mergeFile(const Changed& file, const std::string& device, std::int64_
         if (cancelled)
             return true;
         write();
+        insertBatch();
         peer->readForgets([&](const AnswerId& id, const std::string& by, std::int64_t time) {
             m_log.insertForget(id, by, time);
         });
