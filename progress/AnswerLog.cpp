@@ -45,8 +45,8 @@ constexpr const char* kInsertAnswer = "INSERT OR IGNORE INTO answers (entry, dir
 std::string insertManyAnswers()
 {
     std::string sql = kInsertAnswer;
-    for (size_t answer = 0; answer < AnswerLog::kAnswersPerInsert; ++answer)
-        sql += answer == 0 ? "(?, ?, ?, ?, ?, ?, ?, ?, ?)" : ", (?, ?, ?, ?, ?, ?, ?, ?, ?)";
+    for (size_t row = 0; row < AnswerLog::kAnswersPerInsert; ++row)
+        sql += row == 0 ? "(?, ?, ?, ?, ?, ?, ?, ?, ?)" : ", (?, ?, ?, ?, ?, ?, ?, ?, ?)";
     // Only the rows added come back: those ignored are not returned.
     return sql + " RETURNING entry, device";
 }
@@ -165,17 +165,17 @@ void AnswerLog::insert(std::span<const Answer> answers,
 {
     sqlite3_stmt* const rows = m_insertMany.get();
     for (; answers.size() >= kAnswersPerInsert; answers = answers.subspan(kAnswersPerInsert)) {
-        for (size_t answer = 0; answer < kAnswersPerInsert; ++answer)
-            bindAnswer(rows, answers[answer], static_cast<int>(answer) * kAnswerColumns + 1);
+        for (size_t row = 0; row < kAnswersPerInsert; ++row)
+            bindAnswer(rows, answers[row], static_cast<int>(row) * kAnswerColumns + 1);
         while (m_insertMany.step())
             added(sqlite3_column_int64(rows, 0),
                   std::string_view(reinterpret_cast<const char*>(sqlite3_column_text(rows, 1)),
                                    static_cast<size_t>(sqlite3_column_bytes(rows, 1))));
         m_insertMany.reset();
     }
-    for (const Answer& answer : answers) {
-        if (insert(answer))
-            added(answer.entry, answer.device);
+    for (const Answer& given : answers) {
+        if (insert(given))
+            added(given.entry, given.device);
     }
 }
 

@@ -158,12 +158,12 @@ void StoreFile::checkpoint()
 int StoreFile::waitForLock(void* store, int tries)
 {
     const StoreFile& self = *static_cast<const StoreFile*>(store);
-    sqlite3* const db = self.m_db->getHandle();
+    sqlite3* const handle = self.m_db->getHandle();
     if (static_cast<std::int64_t>(tries) * kStepMicroseconds >= self.m_waitMs * 1000LL) {
-        stopWaiting(db);
+        stopWaiting(handle);
         return 0;
     }
-    waitingWriter = db;
+    waitingWriter = handle;
     ::usleep(kStepMicroseconds);
     return 1;
 }
