@@ -3,6 +3,7 @@
 #include "Language.h"
 #include "ListLibrary.h"
 #include "ListSound.h"
+#include "ProgressDlg.h"
 #include "resource.h"
 
 #include <algorithm>
@@ -21,11 +22,6 @@ constexpr int kScriptSample = 200;
 // Commands of the language menu, which returns them rather than sending them.
 constexpr UINT kAsTheListSays = 1;
 constexpr UINT kFirstLanguage = 2;
-
-CString ToCString(const std::u16string& text)
-{
-    return CString(text.c_str(), static_cast<int>(text.size()));
-}
 
 CString CodeToCString(const std::string& code)
 {
