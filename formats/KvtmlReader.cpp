@@ -72,7 +72,7 @@ bool named(const char* name, const char* expected)
     return *name == *expected;
 }
 
-pugi::xml_node childNamed(pugi::xml_node element, const char* name)
+pugi::xml_node childElement(pugi::xml_node element, const char* name)
 {
     for (pugi::xml_node child : element.children()) {
         if (named(child.name(), name))
@@ -130,14 +130,14 @@ bool readEntries(pugi::xml_node kvtml, bool oneLanguage, EntryCollector& entries
                 const int id = translationId(child);
                 secondLanguage = secondLanguage || id == 1;
                 if (id == 0) {
-                    word.text = textOf(childNamed(child, "text"), decoder, buffers[0]);
-                    word.recording = textOf(childNamed(child, "sound"), decoder, buffers[2]);
+                    word.text = textOf(childElement(child, "text"), decoder, buffers[0]);
+                    word.recording = textOf(childElement(child, "sound"), decoder, buffers[2]);
                 }
                 if (id == 0 && oneLanguage) {
-                    meaning.text = textOf(childNamed(child, "comment"), decoder, buffers[1]);
+                    meaning.text = textOf(childElement(child, "comment"), decoder, buffers[1]);
                 } else if (id == 1) {
-                    meaning.text = textOf(childNamed(child, "text"), decoder, buffers[1]);
-                    meaning.recording = textOf(childNamed(child, "sound"), decoder, buffers[3]);
+                    meaning.text = textOf(childElement(child, "text"), decoder, buffers[1]);
+                    meaning.recording = textOf(childElement(child, "sound"), decoder, buffers[3]);
                 }
             }
             if (!inactive)
@@ -153,11 +153,11 @@ std::string identifierLanguage(pugi::xml_node kvtml, int id)
 {
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     std::u16string buffer;
-    for (pugi::xml_node identifier : childNamed(kvtml, "identifiers").children()) {
+    for (pugi::xml_node identifier : childElement(kvtml, "identifiers").children()) {
         if (!named(identifier.name(), "identifier") || translationId(identifier) != id)
             continue;
         for (const char* field : {"locale", "name"}) {
-            const QStringView text = textOf(childNamed(identifier, field), decoder, buffer);
+            const QStringView text = textOf(childElement(identifier, field), decoder, buffer);
             if (std::string code = languageCode(std::u16string_view(
                     reinterpret_cast<const char16_t*>(text.utf16()), text.size()));
                 !code.empty())
