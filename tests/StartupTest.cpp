@@ -85,8 +85,9 @@ TEST_F(Startup, ComesUpOnASampleDictionaryAndQuitsCleanly)
         << "the single-instance channel is gone after exit";
 }
 
-// A program whose module of readers is missing still reads dictionaries; another program's
-// list is refused with a message that names the module.
+// A program whose module of readers is missing still reads dictionaries, without loading
+// any library of the readers; another program's list is refused with a message that names
+// the module.
 TEST_F(Startup, WithoutItsReadersModuleReadsDictionariesAlone)
 {
     QTemporaryDir install;
@@ -101,11 +102,16 @@ TEST_F(Startup, WithoutItsReadersModuleReadsDictionariesAlone)
     for (const auto& [list, loaded] : cases) {
         SCOPED_TRACE(list.toStdString());
         QProcess process;
-        process.setProcessEnvironment(environment());
+        QProcessEnvironment loaderTells = environment();
+        loaderTells.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("libs"));
+        process.setProcessEnvironment(loaderTells);
         process.start(program, {QStringLiteral("--exit-after-first-paint"), list});
         ASSERT_TRUE(process.waitForFinished(30000));
         EXPECT_EQ(process.exitCode(), 0);
         EXPECT_EQ(process.readAllStandardOutput().contains("title-change-epoch-ms"), loaded);
+        const QByteArray loads = process.readAllStandardError();
+        for (const char* library : {"libzip", "libsqlite3", "libuchardet"})
+            EXPECT_FALSE(loads.contains(library)) << library << " was loaded";
     }
 }
 
