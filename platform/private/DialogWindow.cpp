@@ -307,6 +307,8 @@ void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
         if (qobject_cast<QLabel*>(widget) && (control.style & SS_TYPEMASK) == SS_ICON)
             geometry.setSize(QSize(32, 32));
         m_controlGeometry.emplace_back(widget, geometry);
+        // Placed before it is shown, so that it is not first sized to fit its text.
+        widget->setGeometry(geometry);
         widget->setVisible(control.style & WS_VISIBLE);
     }
     // A screen reader names a button with the text of the line it answers for.
