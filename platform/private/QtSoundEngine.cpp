@@ -2,11 +2,13 @@
 // through Qt Multimedia. Built apart from the program and loaded on first use.
 #include "SoundEngine.h"
 
+#include <QAudioBuffer>
+#include <QAudioDecoder>
 #include <QAudioDevice>
-#include <QAudioOutput>
+#include <QAudioSink>
+#include <QBuffer>
 #include <QLocale>
 #include <QMediaDevices>
-#include <QMediaPlayer>
 #include <QTemporaryFile>
 #include <QTextToSpeech>
 #include <QUrl>
@@ -56,28 +58,25 @@ public:
         if (QMediaDevices::audioOutputs().isEmpty())
             return false;
         stop();
-        if (!m_player) {
-            m_player = std::make_unique<QMediaPlayer>();
-            m_output = std::make_unique<QAudioOutput>();
-            m_player->setAudioOutput(m_output.get());
-            // The file goes as soon as the sound has played, or could not; the status is
-            // read when the news arrives, as another sound may have started since.
-            QObject::connect(
-                m_player.get(), &QMediaPlayer::mediaStatusChanged, m_player.get(),
-                [this] {
-                    const QMediaPlayer::MediaStatus status = m_player->mediaStatus();
-                    if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia)
-                        removeSound();
-                },
-                Qt::QueuedConnection);
-        }
         // GStreamer reads a file on its own threads; a sound in memory would be handed to it
         // piece by piece through the event loop.
         m_sound = std::make_unique<QTemporaryFile>();
         if (!m_sound->open() || m_sound->write(sound) != sound.size() || !m_sound->flush())
             return false;
-        m_player->setSource(QUrl::fromLocalFile(m_sound->fileName()));
-        m_player->play();
+        // The recording is decoded whole and handed to the sound server from memory: a
+        // media player's own output would first fill a fifth of a second of buffer.
+        if (!m_decoder) {
+            m_decoder = std::make_unique<QAudioDecoder>();
+            QObject::connect(m_decoder.get(), &QAudioDecoder::bufferReady, m_decoder.get(),
+                             [this] { takeDecoded(); });
+            QObject::connect(m_decoder.get(), &QAudioDecoder::finished, m_decoder.get(),
+                             [this] { startOutput(); });
+            QObject::connect(m_decoder.get(),
+                             qOverload<QAudioDecoder::Error>(&QAudioDecoder::error),
+                             m_decoder.get(), [this] { removeSound(); });
+        }
+        m_decoder->setSource(QUrl::fromLocalFile(m_sound->fileName()));
+        m_decoder->start();
         return true;
     }
 
@@ -87,18 +86,44 @@ public:
         // cancelled too.
         if (m_speech && m_speech->state() != QTextToSpeech::Error)
             m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
-        if (m_player)
-            m_player->stop();
+        m_output.reset();
+        m_playing.close();
+        m_samples.clear();
         removeSound();
     }
 
 private:
-    // The player lets go of the sound before its file is removed.
+    void takeDecoded()
+    {
+        const QAudioBuffer buffer = m_decoder->read();
+        if (!buffer.isValid())
+            return;
+        if (m_samples.isEmpty())
+            m_format = buffer.format();
+        // A recording longer than any word's is cut rather than held whole.
+        if (buffer.format() != m_format || m_samples.size() + buffer.byteCount() > kMaxSamples) {
+            startOutput();
+            return;
+        }
+        m_samples.append(buffer.constData<char>(), buffer.byteCount());
+    }
+
+    void startOutput()
+    {
+        removeSound();
+        if (m_output || m_samples.isEmpty())
+            return;
+        m_output = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), m_format);
+        m_playing.setData(m_samples);
+        m_playing.open(QIODevice::ReadOnly);
+        m_output->start(&m_playing);
+    }
+
+    // The file goes as soon as its samples are in, or could not be had.
     void removeSound()
     {
-        if (!m_sound)
-            return;
-        m_player->setSource(QUrl());
+        if (m_decoder)
+            m_decoder->stop();
         m_sound.reset();
     }
 
@@ -137,11 +162,19 @@ private:
         return sameLanguage;
     }
 
+    // Two minutes of stereo at 48 kHz in 32-bit samples.
+    static constexpr qsizetype kMaxSamples = qsizetype(2) * 60 * 48000 * 2 * 4;
+
     std::unique_ptr<QTextToSpeech> m_speech;
-    // The sound playing, in a file that only this user can read, removed with it.
+    // The sound being decoded, in a file that only this user can read, removed with it.
     std::unique_ptr<QTemporaryFile> m_sound;
-    std::unique_ptr<QAudioOutput> m_output;
-    std::unique_ptr<QMediaPlayer> m_player;
+    std::unique_ptr<QAudioDecoder> m_decoder;
+    QAudioFormat m_format;
+    // Kept until the next sound or a stop: the server still plays the last of them after the
+    // output has read them all.
+    QByteArray m_samples;
+    QBuffer m_playing;
+    std::unique_ptr<QAudioSink> m_output;
 };
 
 } // namespace
