@@ -168,7 +168,10 @@ bool Sync::mergeFile(const Changed& file, const std::string& device, std::int64_
             touched.clear();
             if (lastTouched)
                 touched.insert(answer.entry);
-            if (std::chrono::steady_clock::now() - began < kTransactionTime)
+            // An answer of this process that waits ends the transaction early: it waits for
+            // one batch, not for the transaction's whole time.
+            if (std::chrono::steady_clock::now() - began < kTransactionTime &&
+                !m_store.writerWaits())
                 return true;
             m_log.replay(touched);
             touched.clear();
