@@ -293,31 +293,47 @@ void AnswerWhileALargeFileMerges(benchmark::State& state)
         store->setList(typicalList());
         const double peakBefore = peakMegabytes();
         state.ResumeTiming();
+        // The longest wait of a question and of each of its steps, to tell which one stalls.
         double longest = 0;
+        double longestStart = 0;
+        double longestFinish = 0;
+        double longestNext = 0;
+        double longestRecord = 0;
+        const auto took = [](auto& longestOfStep, auto since) {
+            const auto now = std::chrono::steady_clock::now();
+            longestOfStep =
+                std::max(longestOfStep, std::chrono::duration<double>(now - since).count());
+            return now;
+        };
         int answers = 0;
         const auto start = std::chrono::steady_clock::now();
-        auto stepStart = start;
         store->merge(folder.toStdU16String(), true);
-        longest =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - stepStart).count();
+        auto stepStart = took(longestStart, start);
         for (;;) {
-            stepStart = std::chrono::steady_clock::now();
-            if (store->finishedMerge())
+            const auto questionStart = stepStart;
+            const bool finished = store->finishedMerge().has_value();
+            stepStart = took(longestFinish, stepStart);
+            if (finished)
                 break;
             const progress::NextQuestion next =
                 store->next(progress::Direction::WordToMeaning, afterHistory());
+            stepStart = took(longestNext, stepStart);
             store->record(next.entry >= 0 ? next.entry : answers % kEntries,
                           progress::Direction::WordToMeaning, answers % 3 != 0,
                           afterHistory() + answers, message);
+            stepStart = took(longestRecord, stepStart);
+            took(longest, questionStart);
             ++answers;
-            longest = std::max(
-                longest, std::chrono::duration<double>(std::chrono::steady_clock::now() - stepStart)
-                             .count());
         }
         state.PauseTiming();
         state.counters["merge_s"] =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        state.counters["longest_stall_ms"] = longest * 1000.0;
+        state.counters["longest_stall_ms"] =
+            std::max({longestStart, longest, longestFinish}) * 1000.0;
+        state.counters["start_ms"] = longestStart * 1000.0;
+        state.counters["finish_ms"] = longestFinish * 1000.0;
+        state.counters["next_ms"] = longestNext * 1000.0;
+        state.counters["record_ms"] = longestRecord * 1000.0;
         state.counters["answers_meanwhile"] = answers;
         state.counters["answers_merged"] = static_cast<double>(store->answerCount());
         state.counters["peak_added_mb"] = peakMegabytes() - peakBefore;

@@ -147,10 +147,11 @@ AnswerLog::AnswerLog(SQLite::Database& db)
       m_state(db, "SELECT direction, box, last_day, first_day FROM state WHERE entry = ?"),
       m_saveState(db, "INSERT OR REPLACE INTO state (entry, direction, box, last_day, "
                       "first_day) VALUES (?, ?, ?, ?, ?)"),
-      m_dropState(db, "DELETE FROM state WHERE entry = ?"),
+      m_dropState(db, "DELETE FROM state WHERE entry = ? AND direction = ?"),
       m_entryRows(db, "SELECT direction, day, right, id FROM answers WHERE entry = ? ORDER BY "
                       "direction, time, device, seq, id"),
-      m_coveredOf(db, "SELECT answer FROM forgotten WHERE entry = ?")
+      m_coveredOf(db, "SELECT answer FROM forgotten WHERE entry = ?"),
+      m_anyForgotten(db, "SELECT 1 FROM forgotten LIMIT 1")
 {
 }
 
@@ -217,20 +218,24 @@ void AnswerLog::saveState(EntryKey entry, int direction, const EntryState& state
     m_saveState.run();
 }
 
-// The entry's forgotten answers are looked up once, not for each of its answers: most
-// entries have none.
+// The entry's forgotten answers are looked up once, not for each of its answers, and not at
+// all while nothing is forgotten; a state is dropped only where no answer is left to make it.
 void AnswerLog::replay(const std::unordered_set<EntryKey>& entries)
 {
+    if (entries.empty())
+        return;
+    const bool anyForgotten = m_anyForgotten.step();
+    m_anyForgotten.reset();
     std::vector<AnswerId> covered;
     for (const EntryKey entry : entries) {
-        sqlite3_bind_int64(m_dropState.get(), 1, entry);
-        m_dropState.run();
         covered.clear();
-        sqlite3_bind_int64(m_coveredOf.get(), 1, entry);
-        while (m_coveredOf.step())
-            covered.push_back(idOf(m_coveredOf.get(), 0));
-        m_coveredOf.reset();
-        std::sort(covered.begin(), covered.end());
+        if (anyForgotten) {
+            sqlite3_bind_int64(m_coveredOf.get(), 1, entry);
+            while (m_coveredOf.step())
+                covered.push_back(idOf(m_coveredOf.get(), 0));
+            m_coveredOf.reset();
+            std::sort(covered.begin(), covered.end());
+        }
         EntryStates states{};
         std::array<bool, kDirections> answered{};
         sqlite3_stmt* const row = m_entryRows.get();
@@ -248,8 +253,13 @@ void AnswerLog::replay(const std::unordered_set<EntryKey>& entries)
         }
         m_entryRows.reset();
         for (int direction = 0; direction < kDirections; ++direction) {
-            if (answered[direction])
+            if (answered[direction]) {
                 saveState(entry, direction, states[direction]);
+            } else {
+                sqlite3_bind_int64(m_dropState.get(), 1, entry);
+                sqlite3_bind_int(m_dropState.get(), 2, direction);
+                m_dropState.run();
+            }
         }
     }
 }

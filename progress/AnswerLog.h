@@ -122,6 +122,7 @@ private:
     Prepared m_dropState;
     Prepared m_entryRows;
     Prepared m_coveredOf;
+    Prepared m_anyForgotten;
 };
 
 } // namespace progress

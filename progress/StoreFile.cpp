@@ -182,6 +182,12 @@ void StoreFile::pauseForWriters()
         ::usleep(kStepMicroseconds);
 }
 
+bool StoreFile::writerWaits() const
+{
+    const sqlite3* const waiting = waitingWriter.load();
+    return waiting && waiting != m_db->getHandle();
+}
+
 StoreFile::~StoreFile()
 {
     const bool moved = atPath() != AtPath::Same;

@@ -35,6 +35,8 @@ public:
     void setWait(int waitMs);
     // Lets a writer that waits for the store in between two transactions of a long write.
     void pauseForWriters();
+    // Whether another connection of this process waits for the write lock.
+    bool writerWaits() const;
     const QString& path() const { return m_path; }
     // Whether this connection's commits fold the log back into the file once it has grown.
     void setCheckpoints(bool on) { m_checkpoints = on; }

@@ -168,17 +168,23 @@ bool Sync::mergeFile(const Changed& file, const std::string& device, std::int64_
             touched.clear();
             if (lastTouched)
                 touched.insert(answer.entry);
-            if (std::chrono::steady_clock::now() - began < kTransactionTime)
+            // An answer of this process that waits ends the transaction early: it waits for
+            // one batch, not for the transaction's whole time.
+            if (std::chrono::steady_clock::now() - began < kTransactionTime &&
+                !m_store.writerWaits())
                 return true;
             m_log.replay(touched);
             touched.clear();
             transaction->commit();
             transaction.reset();
-            writing = false;
             m_store.pauseForWriters();
             cancelled = cancel && cancel->load();
-            if (!cancelled)
-                transaction.emplace(db, SQLite::TransactionBehavior::DEFERRED);
+            // What follows new answers is most likely new too: the next transaction writes
+            // from its start, without a read-only one before it.
+            if (!cancelled) {
+                transaction.emplace(db, SQLite::TransactionBehavior::IMMEDIATE);
+                began = std::chrono::steady_clock::now();
+            }
             return !cancelled;
         });
         if (cancelled)
