@@ -88,7 +88,7 @@ public:
             m_speech->stop(QTextToSpeech::BoundaryHint::Immediate);
         m_output.reset();
         m_playing.close();
-        m_samples.clear();
+        m_playing.buffer().clear();
         removeSound();
     }
 
@@ -98,23 +98,23 @@ private:
         const QAudioBuffer buffer = m_decoder->read();
         if (!buffer.isValid())
             return;
-        if (m_samples.isEmpty())
+        QByteArray& samples = m_playing.buffer();
+        if (samples.isEmpty())
             m_format = buffer.format();
         // A recording longer than any word's is cut rather than held whole.
-        if (buffer.format() != m_format || m_samples.size() + buffer.byteCount() > kMaxSamples) {
+        if (buffer.format() != m_format || samples.size() + buffer.byteCount() > kMaxSamples) {
             startOutput();
             return;
         }
-        m_samples.append(buffer.constData<char>(), buffer.byteCount());
+        samples.append(buffer.constData<char>(), buffer.byteCount());
     }
 
     void startOutput()
     {
         removeSound();
-        if (m_output || m_samples.isEmpty())
+        if (m_output || m_playing.buffer().isEmpty())
             return;
         m_output = std::make_unique<QAudioSink>(QMediaDevices::defaultAudioOutput(), m_format);
-        m_playing.setData(m_samples);
         m_playing.open(QIODevice::ReadOnly);
         m_output->start(&m_playing);
     }
@@ -170,9 +170,8 @@ private:
     std::unique_ptr<QTemporaryFile> m_sound;
     std::unique_ptr<QAudioDecoder> m_decoder;
     QAudioFormat m_format;
-    // Kept until the next sound or a stop: the server still plays the last of them after the
-    // output has read them all.
-    QByteArray m_samples;
+    // The samples decoded, kept until the next sound or a stop: the server still plays the
+    // last of them after the output has read them all.
     QBuffer m_playing;
     std::unique_ptr<QAudioSink> m_output;
 };
