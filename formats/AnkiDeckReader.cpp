@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -38,9 +39,10 @@ constexpr char kLegacyCollection[] = "collection.anki2";
 constexpr char kCollection21[] = "collection.anki21";
 constexpr char kCompressedCollection[] = "collection.anki21b";
 
-// The most bytes of fields copied out of the collection in one batch: a deck of huge
-// fields is never held twice whole.
-constexpr size_t kMaxBatchBytes = 16 * 1024 * 1024;
+// The most bytes of fields copied out of the collection in one batch, into room that the
+// next batch takes over: a deck's fields are never held twice whole, and the memory they
+// pass through is mapped once.
+constexpr size_t kMaxBatchBytes = 1024 * 1024;
 
 // Anki's notes keep their fields in one text, separated by this unit.
 constexpr char kFieldSeparator = '\x1F';
@@ -97,24 +99,9 @@ int stopAfterTooManySteps(void* calls)
     return ++*static_cast<int*>(calls) > kMaxProgressCalls;
 }
 
-// Whether a field must be cleaned: it holds markup, a sound, a cloze mark, or white space
-// that HTML would show otherwise. Most fields are plain words.
-bool needsCleaning(QStringView field)
-{
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        const char16_t c = field[i].unicode();
-        if (c == u'<' || c == u'&' || c == u'[' || c == u'{')
-            return true;
-        if (c == u' ' ? i == 0 || i + 1 == field.size() || field[i + 1] == u' '
-                      : c <= u' ' || (c >= 0x80 && QChar::isSpace(c)))
-            return true;
-    }
-    return false;
-}
-
-// A field as the learner reads it, and the media name of its first sound, or "".
+// A field as an entry keeps it, and the media name of its first sound, or "".
 struct CleanField {
-    QString text;
+    std::u16string text;
     QString recording;
 };
 
@@ -143,16 +130,16 @@ CleanField cleanField(std::string_view utf8)
         withoutSounds.append(utf8.substr(kept));
         utf8 = withoutSounds;
     }
-    QString field = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     if (utf8.find("{{c") != std::string_view::npos) {
         // Qt's expressions are reentrant, not thread-safe: each thread has its own.
         static thread_local const QRegularExpression cloze(
             QStringLiteral(R"(\{\{c\d+::((?:(?!::|\}\}).)*)(?:::(?:(?!\}\}).)*)?\}\})"),
             QRegularExpression::DotMatchesEverythingOption);
+        QString field = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
         field.replace(cloze, QStringLiteral("\\1"));
+        return {entryText(plainTextFromHtml(field)), recording.value_or(QString())};
     }
-    return {needsCleaning(field) ? plainTextFromHtml(field) : std::move(field),
-            recording.value_or(QString())};
+    return {entryText(plainTextFromHtml(utf8)), recording.value_or(QString())};
 }
 
 // The word and meaning fields of notes, read from the collection in batches and cleaned
@@ -187,8 +174,8 @@ public:
         return !m_notes.empty();
     }
 
-    // The notes' fields as the learner reads them, in the collection's order.
-    const std::vector<std::pair<CleanField, CleanField>>& cleaned()
+    // The notes' fields as entries keep them, in the collection's order.
+    std::vector<std::pair<CleanField, CleanField>>& cleaned()
     {
         m_cleaned.resize(m_notes.size());
         // The notes before the middle of the batch's text on this thread, the rest on another.
@@ -294,21 +281,21 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
     entries.setLanguages(languages.word, languages.meaning);
 
     SQLite::Statement notes(db, "SELECT mid, flds FROM notes ORDER BY id");
-    QSet<std::pair<QString, QString>> seen;
+    // Identical entries count once: the hash of each entry added, with its index.
+    std::unordered_multimap<size_t, size_t> seen;
     NoteBatch batch;
     while (!entries.full() && batch.read(notes, clozeTypes, entries.maxEntries() + 1)) {
-        const auto& cleaned = batch.cleaned();
-        seen.reserve(seen.size() + static_cast<qsizetype>(cleaned.size()));
-        for (const std::pair<CleanField, CleanField>& note : cleaned) {
-            const CleanField& word = note.first;
-            const CleanField& meaning = note.second;
-            if (word.text.isEmpty() || meaning.text.isEmpty())
+        for (auto& [word, meaning] : batch.cleaned()) {
+            WordEntry entry{std::move(word.text), std::move(meaning.text)};
+            const size_t hash = qHashMulti(0, QStringView(entry.word), QStringView(entry.meaning));
+            const auto [first, last] = seen.equal_range(hash);
+            if (std::any_of(first, last, [&](const std::pair<const size_t, size_t>& known) {
+                    return entries.entries()[known.second] == entry;
+                }))
                 continue;
-            // Identical pairs count once.
-            const qsizetype known = seen.size();
-            seen.insert({word.text, meaning.text});
-            if (seen.size() > known)
-                entries.add(word.text, meaning.text, word.recording, meaning.recording);
+            const size_t index = entries.entries().size();
+            if (entries.add(std::move(entry), word.recording, meaning.recording))
+                seen.emplace(hash, index);
         }
     }
     return {};

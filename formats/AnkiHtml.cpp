@@ -1,50 +1,86 @@
 #include "AnkiHtml.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
+#include <string>
 #include <string_view>
+#include <type_traits>
+#include <unicode/utf8.h>
 
 namespace formats {
 
 namespace {
 
-bool breaksLine(QStringView tag)
+// The units of a field: UTF-16, or the UTF-8 that a deck's collection holds.
+template <typename Unit> using Text = std::basic_string_view<Unit>;
+
+template <typename Unit> char16_t asciiOrHigh(Unit unit)
+{
+    return static_cast<char16_t>(static_cast<std::make_unsigned_t<Unit>>(unit));
+}
+
+template <typename Unit> bool breaksLine(Text<Unit> tag)
 {
     // The name that follows "<" or "</", up to a space, "/" or the end; the names of
     // tags are ASCII, so a letter's case is its 0x20 bit.
-    if (tag.startsWith(u'/'))
-        tag = tag.sliced(1);
+    if (!tag.empty() && tag.front() == Unit('/'))
+        tag.remove_prefix(1);
     char name[4] = {};
-    qsizetype length = 0;
-    for (; length < tag.size() && tag[length].isLetterOrNumber(); ++length) {
-        if (length == 3 || tag[length].unicode() >= 0x80)
+    size_t length = 0;
+    for (; length < tag.size(); ++length) {
+        const char16_t c = asciiOrHigh(tag[length]);
+        if (c >= 0x80)
             return false;
-        name[length] = static_cast<char>(tag[length].unicode() | 0x20);
+        if (!((c >= u'0' && c <= u'9') || ((c | 0x20) >= u'a' && (c | 0x20) <= u'z')))
+            break;
+        if (length == 3)
+            return false;
+        name[length] = static_cast<char>(c | 0x20);
     }
     static constexpr std::string_view blocks[] = {"br", "div", "p", "li", "tr"};
-    return std::ranges::find(blocks, std::string_view(name, static_cast<size_t>(length))) !=
-           std::end(blocks);
+    return std::ranges::find(blocks, std::string_view(name, length)) != std::end(blocks);
 }
 
 // The character a reference such as "amp", "#233" or "#xE9" stands for, or 0.
-char32_t referencedCharacter(QStringView name)
+template <typename Unit> char32_t referencedCharacter(Text<Unit> name)
 {
     static constexpr struct {
-        std::u16string_view name;
+        std::string_view name;
         char32_t character = 0;
-    } named[] = {{u"amp", U'&'},    {u"lt", U'<'},        {u"gt", U'>'},    {u"quot", U'"'},
-                 {u"apos", U'\''},  {u"nbsp", U'\u00A0'}, {u"ndash", U'–'}, {u"mdash", U'—'},
-                 {u"hellip", U'…'}, {u"laquo", U'«'},     {u"raquo", U'»'}, {u"shy", U'\u00AD'}};
-    if (name.startsWith(u'#')) {
-        bool ok = false;
-        const bool hex = name.size() > 1 && (name[1] == u'x' || name[1] == u'X');
-        const uint code = name.sliced(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
+    } named[] = {{"amp", U'&'},    {"lt", U'<'},        {"gt", U'>'},    {"quot", U'"'},
+                 {"apos", U'\''},  {"nbsp", U'\u00A0'}, {"ndash", U'–'}, {"mdash", U'—'},
+                 {"hellip", U'…'}, {"laquo", U'«'},     {"raquo", U'»'}, {"shy", U'\u00AD'}};
+    if (!name.empty() && name.front() == Unit('#')) {
+        const bool hex = name.size() > 1 && (name[1] == Unit('x') || name[1] == Unit('X'));
+        const Text<Unit> digits = name.substr(hex ? 2 : 1);
+        // A reference is short: its digits cannot overflow.
+        std::uint64_t code = 0;
+        for (const Unit unit : digits) {
+            const char16_t c = asciiOrHigh(unit);
+            const int digit = c >= u'0' && c <= u'9' ? c - u'0'
+                              : hex && (c | 0x20) >= u'a' && (c | 0x20) <= u'f'
+                                  ? (c | 0x20) - u'a' + 10
+                                  : -1;
+            if (digit < 0)
+                return 0;
+            code = code * (hex ? 16 : 10) + static_cast<std::uint64_t>(digit);
+        }
         const bool valid =
-            ok && code > 0 && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF);
-        return valid ? code : 0;
+            !digits.empty() && code > 0 && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF);
+        return valid ? static_cast<char32_t>(code) : 0;
     }
-    // Compared in place: a deck's fields hold a reference every few words.
-    const std::u16string_view text(name.utf16(), static_cast<size_t>(name.size()));
+    // A deck's fields hold a reference every few words: its name is compared as bytes.
+    char ascii[6];
+    if (name.size() > sizeof ascii)
+        return 0;
+    for (size_t i = 0; i < name.size(); ++i) {
+        const char16_t c = asciiOrHigh(name[i]);
+        if (c >= 0x80)
+            return 0;
+        ascii[i] = static_cast<char>(c);
+    }
+    const std::string_view text(ascii, name.size());
     for (const auto& entity : named) {
         if (text == entity.name)
             return entity.character;
@@ -52,80 +88,120 @@ char32_t referencedCharacter(QStringView name)
     return 0;
 }
 
-} // namespace
-
-QString plainTextFromHtml(QStringView html, qsizetype maxLength)
+// The character at `unit`, which moves past it: a UTF-16 unit as it stands, a surrogate
+// too, or the character of a UTF-8 sequence (U+FFFD for bytes that form none).
+char32_t nextCharacter(const char16_t*& unit, const char16_t*)
 {
-    // The text is written in place into room for the whole field, which it never outgrows:
-    // a tag or a reference is never shorter than what it leaves. Its state lives in locals,
-    // which the compiler keeps in registers, as each unit of a long field passes here.
-    QString text(html.size(), Qt::Uninitialized);
-    char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
+    return *unit++;
+}
+
+char32_t nextCharacter(const char*& unit, const char* end)
+{
+    const auto* const bytes = reinterpret_cast<const std::uint8_t*>(unit);
+    std::ptrdiff_t at = 0;
+    UChar32 character = 0;
+    U8_NEXT_OR_FFFD(bytes, at, end - unit, character);
+    unit += at;
+    return static_cast<char32_t>(character);
+}
+
+// Writes the plain text of `html` from `begin`, which has room for as many units as `html`
+// holds, and returns its length. A space is written for the first unit of white space that
+// follows text, and one left at the end is taken back: whether a unit is written then
+// depends on the units alone, not on what was written, and a long field's text passes
+// without waiting on the last unit's outcome.
+template <typename Unit>
+qsizetype writePlainText(Text<Unit> html, char16_t* const begin, qsizetype maxLength)
+{
     char16_t* out = begin;
-    // Each run of white space becomes one space, none at the start.
-    bool space = false;
-    const auto append = [&](char16_t c) {
-        if (QChar::isSpace(c)) {
-            space = out != begin;
-            return;
-        }
-        if (space)
+    // The last unit written is a space, or none is written yet.
+    bool afterSpace = true;
+    const auto append = [&](char32_t c) {
+        if (QChar::requiresSurrogates(c)) {
+            *out++ = QChar::highSurrogate(c);
+            *out++ = QChar::lowSurrogate(c);
+            afterSpace = false;
+        } else if (!QChar::isSpace(c)) {
+            *out++ = static_cast<char16_t>(c);
+            afterSpace = false;
+        } else if (!afterSpace) {
             *out++ = u' ';
-        space = false;
-        *out++ = c;
+            afterSpace = true;
+        }
     };
     // The length is checked after each tag or reference, as a run of text is short.
-    const char16_t* const end = html.utf16() + html.size();
-    for (const char16_t* unit = html.utf16(); unit < end;) {
-        const char16_t c = *unit;
+    const Unit* const end = html.data() + html.size();
+    for (const Unit* unit = html.data(); unit < end;) {
+        const char16_t c = asciiOrHigh(*unit);
         if (c < 0x80 && c != u'<' && c != u'&') {
             // Without branches on the spaces, which come every few letters: a unit not
             // taken is overwritten.
             const bool blank = c == u' ' || (c >= u'\t' && c <= u'\r');
-            *out = u' ';
-            out += space && !blank;
-            *out = c;
-            out += !blank;
-            space = blank && out != begin;
+            *out = blank ? u' ' : c;
+            out += !(blank && afterSpace);
+            afterSpace = blank;
             ++unit;
             continue;
         }
         if (c >= 0x80) {
-            append(*unit++);
+            append(nextCharacter(unit, end));
             continue;
         }
-        if (*unit == u'<') {
-            const char16_t* const close = std::find(unit + 1, end, u'>');
-            if (close == end) {
-                std::for_each(unit, end, append);
+        const Text<Unit> rest(unit + 1, static_cast<size_t>(end - unit - 1));
+        if (c == u'<') {
+            const size_t close = rest.find(Unit('>'));
+            if (close == Text<Unit>::npos) {
+                while (unit < end)
+                    append(nextCharacter(unit, end));
                 break;
             }
-            if (breaksLine(QStringView(unit + 1, close)))
-                space = out != begin;
-            unit = close + 1;
+            if (breaksLine(rest.substr(0, close)))
+                append(U' ');
+            unit += close + 2;
         } else {
             // A reference is short: "&hellip;", "&#x1F600;".
-            const char16_t* const limit = std::min(end, unit + 12);
-            const char16_t* const semicolon = std::find(unit + 1, limit, u';');
+            const size_t semicolon = rest.substr(0, 11).find(Unit(';'));
             const char32_t character =
-                semicolon != limit ? referencedCharacter(QStringView(unit + 1, semicolon)) : 0;
-            if (character == 0) {
-                append(u'&');
-                ++unit;
-            } else if (QChar::requiresSurrogates(character)) {
-                append(QChar::highSurrogate(character));
-                *out++ = QChar::lowSurrogate(character);
-                unit = semicolon + 1;
-            } else {
-                append(static_cast<char16_t>(character));
-                unit = semicolon + 1;
-            }
+                semicolon != Text<Unit>::npos ? referencedCharacter(rest.substr(0, semicolon)) : 0;
+            append(character == 0 ? U'&' : character);
+            unit += character == 0 ? 1 : semicolon + 2;
         }
         if (out - begin > maxLength)
             break;
     }
-    text.truncate(out - begin);
+    // A space at the end is taken back.
+    if (out != begin && afterSpace)
+        --out;
+    return out - begin;
+}
+
+// The text is written into room for the whole field, which it never outgrows (a tag or a
+// reference is never shorter than what it leaves, a UTF-8 sequence never shorter than its
+// UTF-16), kept by each thread for the next field: the fields of real decks are long, and
+// their text is much shorter. Room for a huge field is not kept.
+template <typename Unit> QString plainText(Text<Unit> html, qsizetype maxLength)
+{
+    static constexpr size_t kKeptRoom = 64 * 1024;
+    static thread_local std::u16string room;
+    if (room.size() < html.size())
+        room.resize(html.size());
+    QString text(reinterpret_cast<const QChar*>(room.data()),
+                 writePlainText(html, room.data(), maxLength));
+    if (room.size() > kKeptRoom)
+        std::u16string().swap(room);
     return text;
+}
+
+} // namespace
+
+QString plainTextFromHtml(QStringView html, qsizetype maxLength)
+{
+    return plainText(Text<char16_t>(html.utf16(), static_cast<size_t>(html.size())), maxLength);
+}
+
+QString plainTextFromHtml(std::string_view utf8, qsizetype maxLength)
+{
+    return plainText(utf8, maxLength);
 }
 
 } // namespace formats

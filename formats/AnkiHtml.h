@@ -4,6 +4,7 @@
 #include "WordList.h"
 
 #include <QString>
+#include <string_view>
 
 namespace formats {
 
@@ -12,5 +13,7 @@ namespace formats {
 // Each run of white space becomes one space, as HTML shows it, and there is none at the
 // start. Stops once the text is longer than `maxLength`: a word is cut long before.
 QString plainTextFromHtml(QStringView html, qsizetype maxLength = kMaxFieldLength);
+// The same from UTF-8, where a byte that is part of no character reads as U+FFFD.
+QString plainTextFromHtml(std::string_view utf8, qsizetype maxLength = kMaxFieldLength);
 
 } // namespace formats

@@ -10,9 +10,7 @@
 
 namespace formats {
 
-namespace {
-
-std::u16string fieldText(QStringView field)
+std::u16string entryText(QStringView field)
 {
     // A quoted field or an XML text may hold line breaks; a word is shown on one line.
     QString joined;
@@ -33,6 +31,8 @@ std::u16string fieldText(QStringView field)
     }
     return std::u16string(text.utf16(), static_cast<std::size_t>(text.size()));
 }
+
+namespace {
 
 // The names that spreadsheets and trainers give the two columns of a word list, in
 // English, German, French, Spanish, Italian, Portuguese, Russian and Japanese.
@@ -111,18 +111,23 @@ void EntryCollector::add(QStringView word, QStringView meaning, QStringView word
         if (isHeading(word.trimmed(), meaning.trimmed()))
             return;
     }
-    WordEntry entry{fieldText(word), fieldText(meaning)};
-    if (entry.word.empty() || entry.meaning.empty())
-        return;
+    add(WordEntry{entryText(word), entryText(meaning)}, wordRecording, meaningRecording);
+}
+
+bool EntryCollector::add(WordEntry entry, QStringView wordRecording, QStringView meaningRecording)
+{
+    if (full() || entry.word.empty() || entry.meaning.empty())
+        return false;
     m_list.entries.push_back(std::move(entry));
     wordRecording = wordRecording.trimmed();
     meaningRecording = meaningRecording.trimmed();
     // Most lists name no recording: they are kept only once one is named.
     if (wordRecording.isEmpty() && meaningRecording.isEmpty())
-        return;
+        return true;
     m_list.recordings.resize(m_list.entries.size());
     m_list.recordings.back() = {wordRecording.toString().toStdU16String(),
                                 meaningRecording.toString().toStdU16String()};
+    return true;
 }
 
 void EntryCollector::setLanguageNames(QStringView wordSide, QStringView meaningSide)
@@ -139,12 +144,12 @@ void EntryCollector::setLanguages(std::string word, std::string meaning)
 
 void EntryCollector::setTitle(QStringView title)
 {
-    m_list.title = fieldText(title);
+    m_list.title = entryText(title);
 }
 
 void EntryCollector::setAuthor(QStringView author)
 {
-    m_list.author = fieldText(author);
+    m_list.author = entryText(author);
 }
 
 } // namespace formats

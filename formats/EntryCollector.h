@@ -9,6 +9,9 @@
 
 namespace formats {
 
+// A word or meaning as an entry keeps it: trimmed, on one line, and cut to kMaxFieldLength.
+std::u16string entryText(QStringView field);
+
 class EntryCollector {
 public:
     EntryCollector(WordList& list, std::size_t maxEntries);
@@ -20,6 +23,9 @@ public:
     // named become the sides'.
     void add(QStringView word, QStringView meaning, QStringView wordRecording = {},
              QStringView meaningRecording = {});
+    // Adds an entry whose texts entryText made, never as a heading; false when either text
+    // is empty or the list is full.
+    bool add(WordEntry entry, QStringView wordRecording = {}, QStringView meaningRecording = {});
     void allowHeading() { m_headingAllowed = true; }
     // The sides' languages where the cells name them, as a heading does.
     void setLanguageNames(QStringView wordSide, QStringView meaningSide);
@@ -28,6 +34,7 @@ public:
     void setTitle(QStringView title);
     void setAuthor(QStringView author);
     std::size_t maxEntries() const { return m_maxEntries; }
+    const std::vector<WordEntry>& entries() const { return m_list.entries; }
 
     // One entry more than the caller keeps has been read: the rest need not be.
     bool full() const { return m_list.entries.size() > m_maxEntries; }

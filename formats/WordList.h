@@ -15,6 +15,8 @@ namespace formats {
 struct WordEntry {
     std::u16string word;
     std::u16string meaning;
+
+    bool operator==(const WordEntry&) const = default;
 };
 
 // Where an entry's recordings of its word and of its meaning are, as the list names them: a

@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QSettings>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -217,6 +218,13 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = app->RunWithoutWindow())
         return *status;
 
+    app->m_lpCmdLine = toCString(QFile::decodeName(options.file));
+    // Qt takes the first thread that asks for its own as the program's main thread, and
+    // the application may start threads of its own before QApplication exists.
+    QThread::currentThread();
+    if (!app->InitApplication())
+        return app->ExitInstance();
+
     // Takes Qt's own options out of the arguments.
     QApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(APP_VERSION));
@@ -236,7 +244,6 @@ int main(int argc, char** argv)
     FirstPaintWatch firstPaintWatch;
     if (options.exitAfterFirstPaint)
         application.installEventFilter(&firstPaintWatch);
-    app->m_lpCmdLine = toCString(QFile::decodeName(options.file));
 
     if (app->InitInstance())
         return QApplication::exec();

@@ -72,6 +72,11 @@ CWinApp::~CWinApp()
         currentApp = nullptr;
 }
 
+BOOL CWinApp::InitApplication()
+{
+    return TRUE;
+}
+
 BOOL CWinApp::InitInstance()
 {
     return TRUE;

@@ -133,15 +133,17 @@ void CProgressMemory::Switch(BOOL bOn)
 void CProgressMemory::SetList(const CString* pWords, const CString* pMeanings, int nWords,
                               int nMeanings)
 {
-    m_entries =
-        EntriesOf(pWords, pMeanings, static_cast<size_t>(nWords), static_cast<size_t>(nMeanings));
+    m_pWords = pWords;
+    m_pMeanings = pMeanings;
+    m_nWords = static_cast<size_t>(nWords);
+    m_nMeanings = static_cast<size_t>(nMeanings);
     // A store not yet open waits for the first question, so that a list named at start-up
     // is on screen as soon as without the memory.
     if (!m_pMemory)
         return;
     WriteSnapshot();
     Merge();
-    m_pMemory->setList(m_entries);
+    m_pMemory->setList(Entries());
 }
 
 // The store opens once and is kept while the memory is on, and learns the loaded list; a
@@ -163,8 +165,13 @@ BOOL CProgressMemory::Open()
         return FALSE;
     m_tLastSnapshot = Now();
     Merge();
-    m_pMemory->setList(m_entries);
+    m_pMemory->setList(Entries());
     return TRUE;
+}
+
+std::vector<progress::Entry> CProgressMemory::Entries() const
+{
+    return EntriesOf(m_pWords, m_pMeanings, m_nWords, m_nMeanings);
 }
 
 CString CProgressMemory::Folder() const
@@ -264,7 +271,7 @@ void CProgressMemory::ForgetList()
             m_owner.MessageBox(ToCString(strMessage), kMemoryCaption, MB_ICONSTOP);
         pMemory = pStore.get();
         if (pMemory)
-            pMemory->setList(m_entries);
+            pMemory->setList(Entries());
     }
     if (pMemory && !pMemory->forgetList(Now()))
         m_owner.MessageBox(_T("The progress of this list could not be forgotten."),

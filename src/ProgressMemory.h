@@ -31,7 +31,8 @@ public:
     // Turns the memory on or off; on, it opens at once.
     void Switch(BOOL bOn);
 
-    // A list was loaded: its words and meanings, of which there may be one fewer.
+    // A list was loaded: its words and meanings, of which there may be one fewer. The
+    // caller keeps them until the next list.
     void SetList(const CString* pWords, const CString* pMeanings, int nWords, int nMeanings);
     // The entry the memory asks next, or -1 for a question drawn as without it. When the
     // day runs out, the learner hears so once.
@@ -56,13 +57,19 @@ private:
     void Merge();
     // A snapshot that cannot be written is told once a run, unless `bTell` is FALSE.
     void WriteSnapshot(BOOL bTell = TRUE);
+    // The loaded list's entries, for the memory to learn.
+    std::vector<progress::Entry> Entries() const;
 
     CWnd& m_owner;
     BOOL m_bOn = FALSE;
     BOOL m_bOpenFailed = FALSE; // the store could not be opened: off until switched on again
     BOOL m_bSnapshotTold = FALSE;
     std::unique_ptr<progress::Memory> m_pMemory;
-    std::vector<progress::Entry> m_entries;
+    // The loaded list, which the dialog keeps: it is read only when the memory learns it.
+    const CString* m_pWords = nullptr;
+    const CString* m_pMeanings = nullptr;
+    size_t m_nWords = 0;
+    size_t m_nMeanings = 0;
     CString m_strChosenFolder;              // chosen in this run, over the command line's
     std::vector<CString> m_unreadableFiles; // of the progress folder, at the last merge
     std::time_t m_tLastSnapshot = 0;

@@ -83,10 +83,11 @@ void CSpeaker::SetList(const CString& strPath, ListSound&& sound, const CString*
     m_voice.Stop();
     m_strPath = strPath;
     *m_pSound = std::move(sound);
-    m_strScriptLanguage[0] =
-        m_pSound->wordLanguage.empty() ? ScriptLanguage(pWords, nEntries) : CString();
-    m_strScriptLanguage[1] =
-        m_pSound->meaningLanguage.empty() ? ScriptLanguage(pMeanings, nEntries) : CString();
+    m_pTexts[0] = pWords;
+    m_pTexts[1] = pMeanings;
+    m_nEntries = nEntries;
+    for (std::optional<CString>& strLanguage : m_strScriptLanguage)
+        strLanguage.reset();
     for (BOOL bMeaning : {FALSE, TRUE})
         m_strChosenLanguage[bMeaning] =
             AfxGetApp()->GetProfileString(kSpeechSection, LanguageEntry(bMeaning), _T(""));
@@ -99,7 +100,12 @@ CString CSpeaker::Language(BOOL bMeaning) const
     if (!m_strChosenLanguage[bMeaning].IsEmpty())
         return m_strChosenLanguage[bMeaning];
     const std::string& named = bMeaning ? m_pSound->meaningLanguage : m_pSound->wordLanguage;
-    return named.empty() ? m_strScriptLanguage[bMeaning] : CodeToCString(named);
+    if (!named.empty())
+        return CodeToCString(named);
+    std::optional<CString>& strScript = m_strScriptLanguage[bMeaning];
+    if (!strScript)
+        strScript = ScriptLanguage(m_pTexts[bMeaning], m_nEntries);
+    return *strScript;
 }
 
 CString CSpeaker::LanguageEntry(BOOL bMeaning) const

@@ -6,6 +6,7 @@
 #include "afxwin.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 // What a list says of its sound: its kind, the languages of its sides and the recordings
@@ -18,7 +19,8 @@ public:
     ~CSpeaker();
 
     // A list was loaded from `strPath`: what it says of its sound, and its words and
-    // meanings, whose script tells a language the list does not name.
+    // meanings, whose script tells a language the list does not name. The caller keeps
+    // them until the next list.
     void SetList(const CString& strPath, ListSound&& sound, const CString* pWords,
                  const CString* pMeanings, int nEntries);
     // Speaks the word of entry `nEntry`, or its meaning, shown as `strText`.
@@ -46,7 +48,11 @@ private:
     CSpeechVoice m_voice;
     CString m_strPath;
     std::unique_ptr<ListSound> m_pSound;
-    CString m_strScriptLanguage[2]; // of the words and of the meanings, from their script
+    // The words and the meanings, which the dialog keeps; their script is read when a
+    // language is first needed.
+    const CString* m_pTexts[2] = {};
+    int m_nEntries = 0;
+    mutable std::optional<CString> m_strScriptLanguage[2];
     CString m_strChosenLanguage[2]; // by the learner, for this list
     BOOL m_bEachQuestion = FALSE;
     BOOL m_bSpeechTold = FALSE;    // speech failed and said so: it is not tried again

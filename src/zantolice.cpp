@@ -20,6 +20,14 @@ std::optional<int> CZantoliceApp::RunWithoutWindow()
     return CZantoliceDlg::PrintProgress(strList);
 }
 
+BOOL CZantoliceApp::InitApplication()
+{
+    // The named list is read while the display opens and the window is made.
+    if (!m_lpCmdLine.IsEmpty())
+        CZantoliceDlg::ReadListAhead(m_lpCmdLine);
+    return TRUE;
+}
+
 BOOL CZantoliceApp::InitInstance()
 {
     CZantoliceDlg dlg(nullptr);

@@ -7,6 +7,7 @@ class CZantoliceApp : public CWinApp {
 public:
     CZantoliceApp();
 
+    BOOL InitApplication() override;
     BOOL InitInstance() override;
     std::vector<CommandLineOption> GetCommandLineOptions() const override;
     std::optional<int> RunWithoutWindow() override;

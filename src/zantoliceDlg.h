@@ -10,6 +10,7 @@
 #include <ctime>
 #include <future>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class CSpeaker;
@@ -60,6 +61,9 @@ public:
     // Prints the numbers of the progress view for the list at `path`, without a window;
     // returns the exit status.
     static int PrintProgress(const CString& path);
+    // Starts reading the list at `path` before there is a window: the dialog made for the
+    // same command line takes it over.
+    static void ReadListAhead(const CString& path);
 
     enum { IDD = IDD_ZANTOLICE_DIALOG };
 
@@ -159,6 +163,8 @@ private:
         ListSound sound;
     };
     static ListReadAside ReadList(const CString& path);
+    // The list read ahead for the command line, and its path.
+    static std::pair<CString, std::future<ListReadAside>>& ListReadStarted();
 
     void ClearMisses();
     void ShowStartPrompt();

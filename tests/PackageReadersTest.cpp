@@ -233,7 +233,8 @@ TEST_F(PackageReaders, EachLayoutReadsAsSaved)
 }
 
 // Each field as Anki shows it, one note a row: references, tags and white space, sounds and
-// cloze marks, and a meaning longer than a line, which is cut where the line ends.
+// cloze marks, a meaning longer than a line, which is cut where the line ends, and bytes
+// that are no UTF-8.
 TEST_F(PackageReaders, FieldsReadAsAnkiShowsThem)
 {
     const std::string longMeaning = [] {
@@ -271,6 +272,8 @@ TEST_F(PackageReaders, FieldsReadAsAnkiShowsThem)
         {"[sound:a.mp3]suono[sound:b.mp3] x", "{{c1::vino::drink}} [sound:c.mp3]", u"suono x",
          u"vino"},
         {"lungo", longMeaning, u"lungo", longText},
+        {"\xE6\x97\xA5\xF0\x9F\x98\x80 \xFF", "a\x80<i>b</i>\xE3\x81", u"\u65E5\U0001F600 \uFFFD",
+         u"a\uFFFDb\uFFFD"},
     };
     std::vector<AnkiNote> notes;
     Entries entries;
