@@ -231,7 +231,7 @@ int main(int argc, char** argv)
 
     SingleInstance instance(QCoreApplication::applicationName());
     if (instance.handOver(absolutePath(options.file)))
-        return 0;
+        return app->ExitInstance();
     instance.listen(answerSecondStart);
 
     // Whatever Qt would store (the file dialog remembers its folders) goes nowhere: under a

@@ -28,6 +28,14 @@ BOOL CZantoliceApp::InitApplication()
     return TRUE;
 }
 
+int CZantoliceApp::ExitInstance()
+{
+    // A list still being read for a window that was never made is done with before the
+    // program's objects go.
+    CZantoliceDlg::EndListReadAhead();
+    return CWinApp::ExitInstance();
+}
+
 BOOL CZantoliceApp::InitInstance()
 {
     CZantoliceDlg dlg(nullptr);

@@ -9,6 +9,7 @@ public:
 
     BOOL InitApplication() override;
     BOOL InitInstance() override;
+    int ExitInstance() override;
     std::vector<CommandLineOption> GetCommandLineOptions() const override;
     std::optional<int> RunWithoutWindow() override;
 };

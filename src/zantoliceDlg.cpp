@@ -149,6 +149,11 @@ void CZantoliceDlg::ReadListAhead(const CString& path)
     ListReadStarted() = {path, std::async(std::launch::async, ReadList, path)};
 }
 
+void CZantoliceDlg::EndListReadAhead()
+{
+    ListReadStarted() = {};
+}
+
 void CZantoliceDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);

@@ -64,6 +64,8 @@ public:
     // Starts reading the list at `path` before there is a window: the dialog made for the
     // same command line takes it over.
     static void ReadListAhead(const CString& path);
+    // Waits for a list read ahead that no dialog took over, and lets it go.
+    static void EndListReadAhead();
 
     enum { IDD = IDD_ZANTOLICE_DIALOG };
 
