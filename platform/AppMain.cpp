@@ -13,7 +13,6 @@
 #include <QEvent>
 #include <QFile>
 #include <QSettings>
-#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -218,20 +217,13 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = app->RunWithoutWindow())
         return *status;
 
-    app->m_lpCmdLine = toCString(QFile::decodeName(options.file));
-    // Qt takes the first thread that asks for its own as the program's main thread, and
-    // the application may start threads of its own before QApplication exists.
-    QThread::currentThread();
-    if (!app->InitApplication())
-        return app->ExitInstance();
-
     // Takes Qt's own options out of the arguments.
     QApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(APP_VERSION));
 
     SingleInstance instance(QCoreApplication::applicationName());
     if (instance.handOver(absolutePath(options.file)))
-        return app->ExitInstance();
+        return 0;
     instance.listen(answerSecondStart);
 
     // Whatever Qt would store (the file dialog remembers its folders) goes nowhere: under a
@@ -244,6 +236,7 @@ int main(int argc, char** argv)
     FirstPaintWatch firstPaintWatch;
     if (options.exitAfterFirstPaint)
         application.installEventFilter(&firstPaintWatch);
+    app->m_lpCmdLine = toCString(QFile::decodeName(options.file));
 
     if (app->InitInstance())
         return QApplication::exec();

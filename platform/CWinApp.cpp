@@ -72,11 +72,6 @@ CWinApp::~CWinApp()
         currentApp = nullptr;
 }
 
-BOOL CWinApp::InitApplication()
-{
-    return TRUE;
-}
-
 BOOL CWinApp::InitInstance()
 {
     return TRUE;

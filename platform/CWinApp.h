@@ -20,9 +20,6 @@ public:
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
-    // Called once before the display is opened and any window made, with the command line
-    // read: work that needs neither can start here, alongside the window system's start.
-    virtual BOOL InitApplication();
     virtual BOOL InitInstance();
     // The exit code of the process.
     virtual int ExitInstance();

@@ -20,22 +20,6 @@ std::optional<int> CZantoliceApp::RunWithoutWindow()
     return CZantoliceDlg::PrintProgress(strList);
 }
 
-BOOL CZantoliceApp::InitApplication()
-{
-    // The named list is read while the display opens and the window is made.
-    if (!m_lpCmdLine.IsEmpty())
-        CZantoliceDlg::ReadListAhead(m_lpCmdLine);
-    return TRUE;
-}
-
-int CZantoliceApp::ExitInstance()
-{
-    // A list still being read for a window that was never made is done with before the
-    // program's objects go.
-    CZantoliceDlg::EndListReadAhead();
-    return CWinApp::ExitInstance();
-}
-
 BOOL CZantoliceApp::InitInstance()
 {
     CZantoliceDlg dlg(nullptr);

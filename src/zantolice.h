@@ -7,9 +7,7 @@ class CZantoliceApp : public CWinApp {
 public:
     CZantoliceApp();
 
-    BOOL InitApplication() override;
     BOOL InitInstance() override;
-    int ExitInstance() override;
     std::vector<CommandLineOption> GetCommandLineOptions() const override;
     std::optional<int> RunWithoutWindow() override;
 };

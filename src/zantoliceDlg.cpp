@@ -128,31 +128,11 @@ CZantoliceDlg::CZantoliceDlg(CWnd* pParent)
     m_strQuestion = _T("");
     m_strScore = _T("");
     m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
-    const CString& strNamed = AfxGetApp()->m_lpCmdLine;
-    std::pair<CString, std::future<ListReadAside>>& ahead = ListReadStarted();
-    if (ahead.second.valid() && ahead.first == strNamed)
-        m_listReadAhead = std::move(ahead.second);
-    else if (!strNamed.IsEmpty())
-        m_listReadAhead = std::async(std::launch::async, ReadList, strNamed);
+    if (!AfxGetApp()->m_lpCmdLine.IsEmpty())
+        m_listReadAhead = std::async(std::launch::async, ReadList, AfxGetApp()->m_lpCmdLine);
 }
 
 CZantoliceDlg::~CZantoliceDlg() = default;
-
-std::pair<CString, std::future<CZantoliceDlg::ListReadAside>>& CZantoliceDlg::ListReadStarted()
-{
-    static std::pair<CString, std::future<ListReadAside>> started;
-    return started;
-}
-
-void CZantoliceDlg::ReadListAhead(const CString& path)
-{
-    ListReadStarted() = {path, std::async(std::launch::async, ReadList, path)};
-}
-
-void CZantoliceDlg::EndListReadAhead()
-{
-    ListReadStarted() = {};
-}
 
 void CZantoliceDlg::DoDataExchange(CDataExchange* pDX)
 {

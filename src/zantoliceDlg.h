@@ -10,7 +10,6 @@
 #include <ctime>
 #include <future>
 #include <memory>
-#include <utility>
 #include <vector>
 
 class CSpeaker;
@@ -61,11 +60,6 @@ public:
     // Prints the numbers of the progress view for the list at `path`, without a window;
     // returns the exit status.
     static int PrintProgress(const CString& path);
-    // Starts reading the list at `path` before there is a window: the dialog made for the
-    // same command line takes it over.
-    static void ReadListAhead(const CString& path);
-    // Waits for a list read ahead that no dialog took over, and lets it go.
-    static void EndListReadAhead();
 
     enum { IDD = IDD_ZANTOLICE_DIALOG };
 
@@ -165,8 +159,6 @@ private:
         ListSound sound;
     };
     static ListReadAside ReadList(const CString& path);
-    // The list read ahead for the command line, and its path.
-    static std::pair<CString, std::future<ListReadAside>>& ListReadStarted();
 
     void ClearMisses();
     void ShowStartPrompt();
