@@ -6,6 +6,7 @@
 #include "ZipArchive.h"
 #include "ZstdFrame.h"
 
+#include <QHashFunctions>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -281,13 +282,16 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
     entries.setLanguages(languages.word, languages.meaning);
 
     SQLite::Statement notes(db, "SELECT mid, flds FROM notes ORDER BY id");
-    // Identical entries count once: the hash of each entry added, with its index.
+    // Identical entries count once: the hash of each entry added, with its index. The hash
+    // is seeded for this run, so that no deck can be made whose entries all share one.
     std::unordered_multimap<size_t, size_t> seen;
+    const size_t seed = QHashSeed::globalSeed();
     NoteBatch batch;
     while (!entries.full() && batch.read(notes, clozeTypes, entries.maxEntries() + 1)) {
         for (auto& [word, meaning] : batch.cleaned()) {
             WordEntry entry{std::move(word.text), std::move(meaning.text)};
-            const size_t hash = qHashMulti(0, QStringView(entry.word), QStringView(entry.meaning));
+            const size_t hash =
+                qHashMulti(seed, QStringView(entry.word), QStringView(entry.meaning));
             const auto [first, last] = seen.equal_range(hash);
             if (std::any_of(first, last, [&](const std::pair<const size_t, size_t>& known) {
                     return entries.entries()[known.second] == entry;
