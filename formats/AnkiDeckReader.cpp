@@ -288,7 +288,9 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
     const size_t seed = QHashSeed::globalSeed();
     NoteBatch batch;
     while (!entries.full() && batch.read(notes, clozeTypes, entries.maxEntries() + 1)) {
-        for (auto& [word, meaning] : batch.cleaned()) {
+        for (std::pair<CleanField, CleanField>& note : batch.cleaned()) {
+            CleanField& word = note.first;
+            CleanField& meaning = note.second;
             WordEntry entry{std::move(word.text), std::move(meaning.text)};
             const size_t hash =
                 qHashMulti(seed, QStringView(entry.word), QStringView(entry.meaning));
