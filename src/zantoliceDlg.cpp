@@ -1,7 +1,5 @@
 #include "zantoliceDlg.h"
 
-#include "DicFile.h"
-#include "ListLibrary.h"
 #include "ListSound.h"
 #include "Speaker.h"
 #include "WordList.h"
@@ -22,28 +20,6 @@ int g_nLastX = 0;
 int g_nLastY = 0;
 
 namespace {
-
-constexpr WCHAR kByteOrderMark = 0xFEFF;
-
-// Reads one line and trims its trailing white space. The buffer is all zeros before the
-// read and is left so after it: only the units the read stored are cleared again, which
-// is the same as filling the whole buffer before every read, at a fraction of the cost.
-// A byte-order mark at the very start of the file is dropped, so a file saved with one
-// pairs like the same file without.
-CString ReadTrimmedLine(DicFile& dicFile, WCHAR (&buffer)[LINE_BUFFER_SIZE])
-{
-    const bool atStart = dicFile.m_nPos == 0;
-    const int stored = dicFile.ReadLine(buffer, LINE_BUFFER_SIZE);
-    CString line(atStart && buffer[0] == kByteOrderMark ? buffer + 1 : buffer);
-    std::fill_n(buffer, stored, WCHAR{0});
-    line.TrimRight();
-    return line;
-}
-
-bool IsContentLine(const CString& line)
-{
-    return !line.IsEmpty() && line[0] != ';';
-}
 
 // The desktop's context menu, top to bottom. Each item sends the command of its button or
 // key, and shows that key after the tab.
@@ -330,90 +306,6 @@ void CZantoliceDlg::OnOpen()
     if (dlgFile.DoModal() == IDCANCEL)
         return;
     LoadDictionary(dlgFile.GetPathName());
-}
-
-BOOL CZantoliceDlg::ReadEntries(DicFile& dicFile, std::vector<CString>& words,
-                                std::vector<CString>& meanings)
-{
-    WCHAR szWordLine[LINE_BUFFER_SIZE] = {};
-    WCHAR szMeaningLine[LINE_BUFFER_SIZE] = {};
-    do {
-        CString word = ReadTrimmedLine(dicFile, szWordLine);
-        if (!IsContentLine(word))
-            continue;
-        if (static_cast<int>(words.size()) == MAX_WORDS)
-            return TRUE;
-        words.push_back(std::move(word));
-        // Blank and comment lines may stand between a word and its meaning.
-        for (;;) {
-            CString meaning = ReadTrimmedLine(dicFile, szMeaningLine);
-            if (IsContentLine(meaning)) {
-                meanings.push_back(std::move(meaning));
-                break;
-            }
-            if (dicFile.IsEOF())
-                break;
-        }
-    } while (!dicFile.IsEOF());
-    return FALSE;
-}
-
-CString CZantoliceDlg::ReadWordList(DicFile& dicFile, formats::FileKind kind,
-                                    std::vector<CString>& words, std::vector<CString>& meanings,
-                                    BOOL& bTooLarge, ListSound& sound)
-{
-    // The readers go on from the first block, in the file that is already open.
-    const formats::ReadMore readMore = [&dicFile](char* buffer, size_t size) -> size_t {
-        return dicFile.m_file.Read(buffer, static_cast<UINT>(size));
-    };
-    const ListLibrary* pLibrary = GetListLibrary();
-    if (!pLibrary)
-        return CString(kNoListLibrary);
-    formats::WordList list =
-        pLibrary->readWordList(kind, dicFile.PeekFirstBlock(), readMore, MAX_WORDS);
-    if (!list.problem.empty())
-        return CString(list.problem.c_str());
-    bTooLarge = list.entries.size() > static_cast<size_t>(MAX_WORDS);
-    if (bTooLarge)
-        list.entries.resize(MAX_WORDS);
-    words.reserve(list.entries.size());
-    meanings.reserve(list.entries.size());
-    for (const formats::WordEntry& entry : list.entries) {
-        words.emplace_back(entry.word.data(), static_cast<int>(entry.word.size()));
-        meanings.emplace_back(entry.meaning.data(), static_cast<int>(entry.meaning.size()));
-    }
-    list.recordings.resize(std::min(list.recordings.size(), list.entries.size()));
-    sound.wordLanguage = std::move(list.wordLanguage);
-    sound.meaningLanguage = std::move(list.meaningLanguage);
-    sound.recordings = std::move(list.recordings);
-    return CString();
-}
-
-CZantoliceDlg::ListReadAside CZantoliceDlg::ReadList(const CString& path)
-{
-    ListReadAside list;
-    DicFile dicFile;
-    dicFile.SetFileName(path);
-    if (!dicFile.OpenRead())
-        return list;
-    list.read = ListRead::Whole;
-    try {
-        // A dictionary is read here; every other file goes to the readers of other
-        // programs' formats, which also refuse what is no word list.
-        const formats::FileKind kind =
-            formats::fileKind(dicFile.PeekFirstBlock(), std::u16string(path));
-        list.sound.kind = kind;
-        if (kind == formats::FileKind::Dictionary)
-            list.bTooLarge = ReadEntries(dicFile, list.words, list.meanings);
-        else
-            list.strProblem =
-                ReadWordList(dicFile, kind, list.words, list.meanings, list.bTooLarge, list.sound);
-    } catch (CFileException* e) {
-        e->Delete();
-        list.read = ListRead::Broken;
-    }
-    dicFile.Close();
-    return list;
 }
 
 void CZantoliceDlg::LoadDictionary(const CString& path)
