@@ -4,57 +4,45 @@
 #include "private/QtConvert.h"
 #include "runtime.h"
 
+#include <algorithm>
 #include <cstdarg>
-#include <string>
 
-namespace {
-
-// The units exactly as given: QString::fromUtf16 would also drop a leading byte-order
-// mark, and the dictionary reader's callers must see one.
-QString fromUnits(LPCTSTR psz)
-{
-    if (!psz)
-        return QString();
-    return QString(reinterpret_cast<const QChar*>(psz),
-                   static_cast<qsizetype>(std::char_traits<char16_t>::length(psz)));
-}
-
-} // namespace
-
-CString::CString(LPCTSTR psz) : m_str(fromUnits(psz)) {}
+CString::CString(LPCTSTR psz) : m_str(psz ? psz : u"") {}
 
 CString::CString(LPCTSTR lpch, int nLength)
-    : m_str(reinterpret_cast<const QChar*>(lpch), nLength > 0 ? nLength : 0)
+    : m_str(lpch, nLength > 0 ? static_cast<size_t>(nLength) : 0)
 {
 }
 
 CString& CString::operator=(LPCTSTR psz)
 {
-    m_str = fromUnits(psz);
+    m_str = psz ? psz : u"";
     return *this;
 }
 
 CString CString::Left(int count) const
 {
-    return toCString(m_str.left(count < 0 ? 0 : count));
+    return CString(m_str.substr(0, static_cast<size_t>(std::max(count, 0))));
 }
 
 CString CString::Right(int count) const
 {
-    return toCString(m_str.right(count < 0 ? 0 : count));
+    const size_t length = std::min(m_str.size(), static_cast<size_t>(std::max(count, 0)));
+    return CString(m_str.substr(m_str.size() - length));
 }
 
 int CString::ReverseFind(WCHAR ch) const
 {
-    return static_cast<int>(m_str.lastIndexOf(QChar(ch)));
+    const size_t index = m_str.rfind(ch);
+    return index == std::u16string::npos ? -1 : static_cast<int>(index);
 }
 
 CString& CString::TrimRight()
 {
-    qsizetype end = m_str.size();
-    while (end > 0 && iswspace(m_str.at(end - 1).unicode()))
+    size_t end = m_str.size();
+    while (end > 0 && iswspace(m_str[end - 1]))
         --end;
-    m_str.truncate(end);
+    m_str.resize(end);
     return *this;
 }
 
@@ -62,7 +50,7 @@ void CString::FormatV(LPCTSTR format, ...)
 {
     va_list args;
     va_start(args, format);
-    m_str = formatPrintf(format, args);
+    m_str = formatPrintf(format, args).toStdU16String();
     va_end(args);
 }
 

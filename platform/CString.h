@@ -1,9 +1,11 @@
-// CString: the framework's counted UTF-16 string, implicitly shared like QString.
+// CString: the framework's counted UTF-16 string. A reader's text becomes one without a copy.
 #pragma once
 
 #include "wintypes.h"
 
-#include <QString>
+#include <string>
+
+class QString;
 
 class CString {
 public:
@@ -11,15 +13,17 @@ public:
     CString(LPCTSTR psz);
     // The first `nLength` units of `lpch`, zeros included.
     CString(LPCTSTR lpch, int nLength);
+    // Takes over the units of `units`, which is left empty.
+    explicit CString(std::u16string&& units) : m_str(std::move(units)) {}
 
     CString& operator=(LPCTSTR psz);
 
     int GetLength() const { return static_cast<int>(m_str.size()); }
-    BOOL IsEmpty() const { return m_str.isEmpty(); }
+    BOOL IsEmpty() const { return m_str.empty(); }
     void Empty() { m_str.clear(); }
-    WCHAR GetAt(int index) const { return m_str.at(index).unicode(); }
+    WCHAR GetAt(int index) const { return m_str.at(static_cast<size_t>(index)); }
     WCHAR operator[](int index) const { return GetAt(index); }
-    operator LPCTSTR() const { return reinterpret_cast<LPCTSTR>(m_str.utf16()); }
+    operator LPCTSTR() const { return m_str.c_str(); }
 
     CString Left(int count) const;
     CString Right(int count) const;
@@ -44,7 +48,7 @@ public:
 private:
     void FormatV(LPCTSTR format, ...);
 
-    QString m_str;
+    std::u16string m_str;
 
     friend QString toQString(const CString& s);
     friend CString toCString(const QString& s);

@@ -82,9 +82,9 @@ CString CZantoliceDlg::ReadWordList(DicFile& dicFile, formats::FileKind kind,
         list.entries.resize(MAX_WORDS);
     words.reserve(list.entries.size());
     meanings.reserve(list.entries.size());
-    for (const formats::WordEntry& entry : list.entries) {
-        words.emplace_back(entry.word.data(), static_cast<int>(entry.word.size()));
-        meanings.emplace_back(entry.meaning.data(), static_cast<int>(entry.meaning.size()));
+    for (formats::WordEntry& entry : list.entries) {
+        words.emplace_back(std::move(entry.word));
+        meanings.emplace_back(std::move(entry.meaning));
     }
     list.recordings.resize(std::min(list.recordings.size(), list.entries.size()));
     sound.wordLanguage = std::move(list.wordLanguage);

@@ -7,14 +7,15 @@
 
 inline QString toQString(const CString& s)
 {
-    return s.m_str;
+    // The units exactly as they are: QString::fromUtf16 would drop a leading byte-order
+    // mark, and the dictionary reader's callers must see one.
+    return QString(reinterpret_cast<const QChar*>(s.m_str.data()),
+                   static_cast<qsizetype>(s.m_str.size()));
 }
 
 inline CString toCString(const QString& s)
 {
-    CString result;
-    result.m_str = s;
-    return result;
+    return CString(s.toStdU16String());
 }
 
 #include "../CRect.h"
