@@ -138,9 +138,9 @@ CleanField cleanField(std::string_view utf8)
             QRegularExpression::DotMatchesEverythingOption);
         QString field = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
         field.replace(cloze, QStringLiteral("\\1"));
-        return {entryText(plainTextFromHtml(field)), recording.value_or(QString())};
+        return {entryTextFromHtml(field), recording.value_or(QString())};
     }
-    return {entryText(plainTextFromHtml(utf8)), recording.value_or(QString())};
+    return {entryTextFromHtml(utf8), recording.value_or(QString())};
 }
 
 // The word and meaning fields of notes, read from the collection in batches and cleaned

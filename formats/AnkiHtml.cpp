@@ -1,5 +1,7 @@
 #include "AnkiHtml.h"
 
+#include "EntryCollector.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
@@ -178,30 +180,38 @@ qsizetype writePlainText(Text<Unit> html, char16_t* const begin, qsizetype maxLe
 // The text is written into room for the whole field, which it never outgrows (a tag or a
 // reference is never shorter than what it leaves, a UTF-8 sequence never shorter than its
 // UTF-16), kept by each thread for the next field: the fields of real decks are long, and
-// their text is much shorter. Room for a huge field is not kept.
-template <typename Unit> QString plainText(Text<Unit> html, qsizetype maxLength)
+// their text is much shorter. `take` makes what is returned of the text in the room. Room
+// for a huge field is not kept.
+template <typename Unit, typename Take>
+auto withPlainText(Text<Unit> html, qsizetype maxLength, Take take)
 {
     static constexpr size_t kKeptRoom = 64 * 1024;
     static thread_local std::u16string room;
     if (room.size() < html.size())
         room.resize(html.size());
-    QString text(reinterpret_cast<const QChar*>(room.data()),
-                 writePlainText(html, room.data(), maxLength));
+    auto taken = take(QStringView(room.data(), writePlainText(html, room.data(), maxLength)));
     if (room.size() > kKeptRoom)
         std::u16string().swap(room);
-    return text;
+    return taken;
 }
 
 } // namespace
 
 QString plainTextFromHtml(QStringView html, qsizetype maxLength)
 {
-    return plainText(Text<char16_t>(html.utf16(), static_cast<size_t>(html.size())), maxLength);
+    return withPlainText(Text<char16_t>(html.utf16(), static_cast<size_t>(html.size())), maxLength,
+                         [](QStringView text) { return text.toString(); });
 }
 
-QString plainTextFromHtml(std::string_view utf8, qsizetype maxLength)
+std::u16string entryTextFromHtml(QStringView html)
 {
-    return plainText(utf8, maxLength);
+    return withPlainText(Text<char16_t>(html.utf16(), static_cast<size_t>(html.size())),
+                         kMaxFieldLength, entryText);
+}
+
+std::u16string entryTextFromHtml(std::string_view utf8)
+{
+    return withPlainText(utf8, kMaxFieldLength, entryText);
 }
 
 } // namespace formats

@@ -4,6 +4,7 @@
 #include "WordList.h"
 
 #include <QString>
+#include <string>
 #include <string_view>
 
 namespace formats {
@@ -13,7 +14,9 @@ namespace formats {
 // Each run of white space becomes one space, as HTML shows it, and there is none at the
 // start. Stops once the text is longer than `maxLength`: a word is cut long before.
 QString plainTextFromHtml(QStringView html, qsizetype maxLength = kMaxFieldLength);
+// The plain text of a field as an entry keeps it (entryText), made without a copy between.
+std::u16string entryTextFromHtml(QStringView html);
 // The same from UTF-8, where a byte that is part of no character reads as U+FFFD.
-QString plainTextFromHtml(std::string_view utf8, qsizetype maxLength = kMaxFieldLength);
+std::u16string entryTextFromHtml(std::string_view utf8);
 
 } // namespace formats
