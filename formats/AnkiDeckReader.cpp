@@ -106,6 +106,13 @@ struct CleanField {
     QString recording;
 };
 
+// A note's two fields, and the hash of their texts.
+struct CleanNote {
+    CleanField word;
+    CleanField meaning;
+    size_t hash = 0;
+};
+
 // Anki's fields hold HTML, sounds ("[sound:NAME]", which names one of the deck's media)
 // and, in ordinary notes too, cloze marks. Most fields are plain words, and the fields of
 // real decks are long: sounds and cloze marks are looked for in the UTF-8 bytes, where
@@ -176,7 +183,7 @@ public:
     }
 
     // The notes' fields as entries keep them, in the collection's order.
-    std::vector<std::pair<CleanField, CleanField>>& cleaned()
+    std::vector<CleanNote>& cleaned()
     {
         m_cleaned.resize(m_notes.size());
         // The notes before the middle of the batch's text on this thread, the rest on another.
@@ -203,16 +210,22 @@ private:
         const std::string_view bytes(m_bytes);
         for (size_t i = from; i < to; ++i) {
             const RawNote& note = m_notes[i];
-            m_cleaned[i] = {
-                cleanField(bytes.substr(note.start, note.wordSize)),
-                cleanField(bytes.substr(note.start + note.wordSize + 1, note.meaningSize))};
+            CleanNote& cleaned = m_cleaned[i];
+            cleaned.word = cleanField(bytes.substr(note.start, note.wordSize));
+            cleaned.meaning =
+                cleanField(bytes.substr(note.start + note.wordSize + 1, note.meaningSize));
+            cleaned.hash = qHashMulti(m_seed, QStringView(cleaned.word.text),
+                                      QStringView(cleaned.meaning.text));
         }
     }
 
     bool m_more = true;
     std::string m_bytes;
     std::vector<RawNote> m_notes;
-    std::vector<std::pair<CleanField, CleanField>> m_cleaned;
+    // Identical entries count once: they are told by a hash, seeded for this run so that no
+    // deck can be made whose entries all share one.
+    const size_t m_seed = QHashSeed::globalSeed();
+    std::vector<CleanNote> m_cleaned;
 };
 
 // Schema 11 keeps the note types as JSON in col.models, keyed by id; "type" 1 is cloze.
@@ -282,25 +295,20 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
     entries.setLanguages(languages.word, languages.meaning);
 
     SQLite::Statement notes(db, "SELECT mid, flds FROM notes ORDER BY id");
-    // Identical entries count once: the hash of each entry added, with its index. The hash
-    // is seeded for this run, so that no deck can be made whose entries all share one.
+    // The hash of each entry added, with its index.
     std::unordered_multimap<size_t, size_t> seen;
-    const size_t seed = QHashSeed::globalSeed();
     NoteBatch batch;
     while (!entries.full() && batch.read(notes, clozeTypes, entries.maxEntries() + 1)) {
-        for (std::pair<CleanField, CleanField>& note : batch.cleaned()) {
-            CleanField& word = note.first;
-            CleanField& meaning = note.second;
-            WordEntry entry{std::move(word.text), std::move(meaning.text)};
-            const size_t hash =
-                qHashMulti(seed, QStringView(entry.word), QStringView(entry.meaning));
+        for (CleanNote& note : batch.cleaned()) {
+            WordEntry entry{std::move(note.word.text), std::move(note.meaning.text)};
+            const size_t hash = note.hash;
             const auto [first, last] = seen.equal_range(hash);
             if (std::any_of(first, last, [&](const std::pair<const size_t, size_t>& known) {
                     return entries.entries()[known.second] == entry;
                 }))
                 continue;
             const size_t index = entries.entries().size();
-            if (entries.add(std::move(entry), word.recording, meaning.recording))
+            if (entries.add(std::move(entry), note.word.recording, note.meaning.recording))
                 seen.emplace(hash, index);
         }
     }
