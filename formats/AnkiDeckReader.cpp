@@ -210,12 +210,12 @@ private:
         const std::string_view bytes(m_bytes);
         for (size_t i = from; i < to; ++i) {
             const RawNote& note = m_notes[i];
-            CleanNote& cleaned = m_cleaned[i];
-            cleaned.word = cleanField(bytes.substr(note.start, note.wordSize));
-            cleaned.meaning =
+            CleanNote& fields = m_cleaned[i];
+            fields.word = cleanField(bytes.substr(note.start, note.wordSize));
+            fields.meaning =
                 cleanField(bytes.substr(note.start + note.wordSize + 1, note.meaningSize));
-            cleaned.hash = qHashMulti(m_seed, QStringView(cleaned.word.text),
-                                      QStringView(cleaned.meaning.text));
+            fields.hash =
+                qHashMulti(m_seed, QStringView(fields.word.text), QStringView(fields.meaning.text));
         }
     }
 

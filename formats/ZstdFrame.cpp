@@ -19,12 +19,12 @@ struct DecompressContextFree {
 // takes no memory.
 void sizeOnHugePages(QByteArray& buffer, qsizetype size)
 {
-    constexpr quintptr kHugePage = 2 << 20;
+    constexpr qsizetype kHugePage = 2 << 20;
     buffer.resize(size + 2 * kHugePage);
     const auto start = reinterpret_cast<quintptr>(buffer.data());
-    const quintptr aligned = (start + kHugePage - 1) & ~(kHugePage - 1);
-    ::madvise(reinterpret_cast<void*>(aligned), (quintptr(size) + kHugePage - 1) & ~(kHugePage - 1),
-              MADV_HUGEPAGE);
+    const quintptr aligned = (start + kHugePage - 1) & ~quintptr(kHugePage - 1);
+    ::madvise(reinterpret_cast<void*>(aligned),
+              static_cast<size_t>((size + kHugePage - 1) / kHugePage * kHugePage), MADV_HUGEPAGE);
     // Taking bytes off the front of a QByteArray moves its start; nothing is copied.
     buffer.remove(0, static_cast<qsizetype>(aligned - start));
     buffer.resize(size);
