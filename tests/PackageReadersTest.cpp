@@ -5,6 +5,7 @@
 #include "PackageWriter.h"
 
 #include <QFile>
+#include <random>
 
 namespace {
 
@@ -59,6 +60,31 @@ const Entries kNoteEntries = {{u"cane", u"dog"},
                               {u"gatto", u"cat"},
                               {u"vino rosso", u"red wine"},
                               {u"uva", u"grapes"}};
+
+// Notes whose pictures' names, which the entries leave out, make a collection of some
+// megabytes that packs no smaller than the collections of real decks do.
+std::vector<AnkiNote> picturedNotes(int count)
+{
+    std::mt19937 random(7);
+    std::vector<AnkiNote> notes;
+    for (int i = 0; i < count; ++i) {
+        std::string name(4000, 'a');
+        for (char& letter : name)
+            letter = static_cast<char>('a' + random() % 26);
+        notes.push_back(ankiNote("word" + std::to_string(i),
+                                 "<img src=\"" + name + ".jpg\">meaning" + std::to_string(i)));
+    }
+    return notes;
+}
+
+Entries picturedEntries(int count)
+{
+    Entries entries;
+    for (int i = 0; i < count; ++i)
+        entries.emplace_back(u"word" + QString::number(i).toStdU16String(),
+                             u"meaning" + QString::number(i).toStdU16String());
+    return entries;
+}
 
 // A value of each kind and number format, and the text the sheet shows for it; a cell with
 // an error or an empty result gives no entry.
@@ -165,6 +191,9 @@ TEST_F(PackageReaders, EachLayoutReadsAsSaved)
         {"anki2-alone.apkg", ankiDeck(AnkiLayout::Anki2Alone, kNotes), kNoteEntries},
         {"anki21-meta.apkg", ankiDeck(AnkiLayout::Anki21WithMeta, kNotes), kNoteEntries},
         {"anki21b-wal.apkg", ankiDeck(AnkiLayout::Anki21bWithMeta, kNotes), kNoteEntries},
+        // A collection larger than a huge page of memory, which it is unpacked on.
+        {"anki21b-large.apkg", ankiDeck(AnkiLayout::Anki21bWithMeta, picturedNotes(700)),
+         picturedEntries(700)},
         // A member for each of a thousand media, which opening the deck passes over.
         {"anki21b-media.apkg",
          ankiDeck(AnkiLayout::Anki21bWithMeta, kNotes,
