@@ -48,4 +48,10 @@ inline constexpr std::size_t kFirstBlockSize = 64 * 1024;
 // shorter file), its name, and whether the path leads to a regular file.
 FileKind fileKind(std::string_view firstBlock, const std::u16string& path);
 
+// Whether a list of this kind comes as a zip package: a deck or a spreadsheet.
+constexpr bool isPackage(FileKind kind)
+{
+    return kind == FileKind::AnkiDeck || kind == FileKind::Xlsx || kind == FileKind::Ods;
+}
+
 } // namespace formats

@@ -1,7 +1,7 @@
 #include "KvtmlReader.h"
 
 #include "Language.h"
-#include "XmlPart.h"
+#include "XmlMarkup.h"
 
 #include <QStringDecoder>
 #include <algorithm>

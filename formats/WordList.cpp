@@ -1,12 +1,10 @@
 #include "WordList.h"
 
-#include "AnkiDeckReader.h"
 #include "DelimitedReader.h"
 #include "KvtmlReader.h"
 #include "LegacyEncoding.h"
 #include "LinePairsReader.h"
-#include "OdsReader.h"
-#include "XlsxReader.h"
+#include "WordListReading.h"
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -16,12 +14,6 @@ namespace formats {
 
 namespace {
 
-// Far beyond any word list: 5200 entries of the longest words and meanings take a third
-// of it. Reading a larger file stops one byte past it.
-constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
-// A deck package carries its pictures and sounds, which are never unpacked: a shared deck
-// of a few hundred megabytes is common.
-constexpr qint64 kMaxDeckSize = 512 * 1024 * 1024;
 // Reads take at least this much: the rest of a list of some thousand entries at once.
 constexpr qsizetype kMinimumRead = 2 * 1024 * 1024;
 
@@ -126,27 +118,13 @@ QString readWhole(std::string_view firstBlock, const ReadMore& readMore, qint64 
     }
 }
 
-QString readList(FileKind kind, std::string_view firstBlock, const ReadMore& readMore,
-                 EntryCollector& entries)
+QString readText(FileKind kind, QByteArray& bytes, EntryCollector& entries)
 {
-    if (QString refusal = refusalOf(kind); !refusal.isEmpty())
-        return refusal;
-    QByteArray bytes;
-    const qint64 limit = kind == FileKind::AnkiDeck ? kMaxDeckSize : kMaxFileSize;
-    if (QString problem = readWhole(firstBlock, readMore, limit, bytes); !problem.isEmpty())
-        return problem;
-
     using Kind = DelimitedReader::Kind;
     QString problem;
     switch (kind) {
     case FileKind::Kvtml:
         return KvtmlReader(std::move(bytes)).read(entries);
-    case FileKind::AnkiDeck:
-        return AnkiDeckReader(bytes).read(entries);
-    case FileKind::Xlsx:
-        return XlsxReader(bytes).read(entries);
-    case FileKind::Ods:
-        return OdsReader(bytes).read(entries);
     case FileKind::TabSeparated:
     case FileKind::CommaSeparated: {
         const QString text = decodeText(bytes, kind, problem);
@@ -167,12 +145,18 @@ QString readList(FileKind kind, std::string_view firstBlock, const ReadMore& rea
 
 } // namespace
 
-WordList readWordList(FileKind kind, std::string_view firstBlock, const ReadMore& readMore,
-                      std::size_t maxEntries)
+WordList readWordListWith(FileKind kind, std::string_view firstBlock, const ReadMore& readMore,
+                          std::size_t maxEntries, qint64 maxFileSize, ReadEntries read)
 {
     WordList list;
     EntryCollector entries(list, maxEntries);
-    QString problem = readList(kind, firstBlock, readMore, entries);
+    QString problem = refusalOf(kind);
+    if (problem.isEmpty()) {
+        QByteArray bytes;
+        problem = readWhole(firstBlock, readMore, maxFileSize, bytes);
+        if (problem.isEmpty())
+            problem = read(kind, bytes, entries);
+    }
     if (!list.recordings.empty())
         list.recordings.resize(list.entries.size());
     if (problem.isEmpty() && list.entries.empty())
@@ -182,6 +166,12 @@ WordList readWordList(FileKind kind, std::string_view firstBlock, const ReadMore
         list.problem = problem.toStdU16String();
     }
     return list;
+}
+
+WordList readWordList(FileKind kind, std::string_view firstBlock, const ReadMore& readMore,
+                      std::size_t maxEntries)
+{
+    return readWordListWith(kind, firstBlock, readMore, maxEntries, kMaxFileSize, readText);
 }
 
 } // namespace formats

@@ -1,6 +1,6 @@
 // Tells what a file is and reads the word lists that other programs and editors save:
-// UTF-8 text, tab-separated and CSV exports, KVTML. Knows the formats only; the caller
-// decides what a list is good for.
+// UTF-8 text, tab-separated and CSV exports, KVTML, Anki decks and spreadsheets. Knows the
+// formats only; the caller decides what a list is good for.
 #pragma once
 
 #include "FileKind.h"
@@ -53,15 +53,22 @@ using ReadMore = std::function<std::size_t(char* buffer, std::size_t size)>;
 
 // Reads a file of the kind given whose first block has been read, and `readMore` the rest,
 // stopping after `maxEntries` + 1 entries so that the caller can tell a list that is too
-// long without reading all of it.
+// long without reading all of it. Reads the lists of text (isPackage() is false for their
+// kind) and refuses what is no word list.
 WordList readWordList(FileKind kind, std::string_view firstBlock, const ReadMore& readMore,
                       std::size_t maxEntries);
+// The same for the packages: decks and spreadsheets.
+WordList readPackagedWordList(FileKind kind, std::string_view firstBlock, const ReadMore& readMore,
+                              std::size_t maxEntries);
 
 // The recording `name` that the list at `listPath`, of the kind given, names: read whole
 // into `sound` when it is a sound file within the limits a recording needs. Returns why it
-// cannot be, or "". Nothing outside the list's folder, or its package, is ever opened.
+// cannot be, or "". Nothing outside the list's folder is ever opened.
 std::u16string readRecording(const std::u16string& listPath, FileKind kind,
                              const std::u16string& name, std::string& sound);
+// The same for a recording in a package: nothing outside the package is ever opened.
+std::u16string readPackagedRecording(const std::u16string& listPath, FileKind kind,
+                                     const std::u16string& name, std::string& sound);
 
 // The entries as tab-separated text, a "word<TAB>meaning" line each, that reads back as the
 // same entries here and in other trainers: a field that would read as something else (it

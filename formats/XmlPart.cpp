@@ -1,8 +1,8 @@
 #include "XmlPart.h"
 
+#include "XmlMarkup.h"
 #include "ZipArchive.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace formats {
@@ -11,10 +11,6 @@ namespace {
 
 // A list of 5200 richly formatted rows takes a few megabytes.
 constexpr qint64 kMaxPartSize = 32 * 1024 * 1024;
-
-// A list of 5200 richly marked-up entries has a tenth of this many tags and attributes,
-// and a document of fewer bytes cannot have more.
-constexpr qsizetype kMaxMarkup = 2'000'000;
 
 // Most names have no prefix, and a whole name is never measured: a sheet has a few
 // names, each met hundreds of thousands of times.
@@ -27,13 +23,6 @@ bool isLocally(const char* name, std::string_view local)
 }
 
 } // namespace
-
-bool hasFarTooMuchMarkup(const QByteArray& xml)
-{
-    return xml.size() > kMaxMarkup &&
-           std::count(xml.cbegin(), xml.cend(), '<') + std::count(xml.cbegin(), xml.cend(), '=') >
-               kMaxMarkup;
-}
 
 QString XmlPart::read(const ZipArchive& zip, const char* name)
 {

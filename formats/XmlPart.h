@@ -11,10 +11,6 @@ namespace formats {
 
 class ZipArchive;
 
-// Whether a document holds so many tags and attributes that parsing it would fill memory:
-// the parser keeps a node for each, many times the bytes they take.
-bool hasFarTooMuchMarkup(const QByteArray& xml);
-
 // A part parsed in place: the document points into the part's bytes, which it outlives.
 struct XmlPart {
     // Unpacks and parses the member `name`. Returns why it cannot be, or an empty string: a

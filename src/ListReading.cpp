@@ -70,11 +70,11 @@ CString CZantoliceDlg::ReadWordList(DicFile& dicFile, formats::FileKind kind,
     const formats::ReadMore readMore = [&dicFile](char* buffer, size_t size) -> size_t {
         return dicFile.m_file.Read(buffer, static_cast<UINT>(size));
     };
-    const ListLibrary* pLibrary = GetListLibrary();
-    if (!pLibrary)
+    const ListReaders* pReaders = GetListReaders(kind);
+    if (!pReaders)
         return CString(kNoListLibrary);
     formats::WordList list =
-        pLibrary->readWordList(kind, dicFile.PeekFirstBlock(), readMore, MAX_WORDS);
+        pReaders->readWordList(kind, dicFile.PeekFirstBlock(), readMore, MAX_WORDS);
     if (!list.problem.empty())
         return CString(list.problem.c_str());
     bTooLarge = list.entries.size() > static_cast<size_t>(MAX_WORDS);

@@ -134,10 +134,10 @@ BOOL CSpeaker::PlayRecording(CWnd* pOwner, int nEntry, BOOL bMeaning)
     if (strName.empty())
         return FALSE;
     std::string sound;
-    const ListLibrary* pLibrary = GetListLibrary();
+    const ListReaders* pReaders = GetListReaders(m_pSound->kind);
     const std::u16string strProblem =
-        pLibrary
-            ? pLibrary->readRecording(std::u16string(m_strPath), m_pSound->kind, strName, sound)
+        pReaders
+            ? pReaders->readRecording(std::u16string(m_strPath), m_pSound->kind, strName, sound)
             : kNoListLibrary;
     if (strProblem.empty())
         return PlaySound(sound.data(), static_cast<DWORD>(sound.size()), SND_MEMORY | SND_ASYNC);

@@ -307,9 +307,12 @@ TEST(ListHeadings, NameTheSidesLanguagesAndTheList)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const std::string path = files.writeBytes(row.name, row.bytes);
-        const formats::WordList list = formats::readWordList(
-            formats::fileKind(row.bytes, QString::fromStdString(path).toStdU16String()), row.bytes,
-            [](char*, size_t) -> size_t { return 0; }, MAX_WORDS);
+        const formats::FileKind kind =
+            formats::fileKind(row.bytes, QString::fromStdString(path).toStdU16String());
+        const auto read =
+            formats::isPackage(kind) ? formats::readPackagedWordList : formats::readWordList;
+        const formats::WordList list = read(
+            kind, row.bytes, [](char*, size_t) -> size_t { return 0; }, MAX_WORDS);
         EXPECT_EQ(list.problem, u"");
         ASSERT_FALSE(list.entries.empty());
         EXPECT_EQ(list.entries[0].word, row.firstWord);
