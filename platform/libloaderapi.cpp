@@ -13,6 +13,23 @@ namespace {
 std::mutex g_modulesLock;
 std::vector<QLibrary*>* g_pModules = new std::vector<QLibrary*>;
 
+// A module and the libraries it brings look up their symbols among themselves first: the
+// program's own libraries are many, and libcrypto (which libzip brings) alone would search
+// all of them for each of its thousands of symbols. Not when a library is put in front of
+// the others (LD_PRELOAD, /etc/ld.so.preload) to replace some of their functions, such as
+// an allocator or a tracer: a module's calls must reach it too. AddressSanitizer, which must
+// see every allocation, refuses such modules.
+QLibrary::LoadHints ModuleLoadHints()
+{
+#ifdef __SANITIZE_ADDRESS__
+    return {};
+#else
+    const bool preloaded = !qEnvironmentVariableIsEmpty("LD_PRELOAD") ||
+                           QFileInfo(QStringLiteral("/etc/ld.so.preload")).size() > 0;
+    return preloaded ? QLibrary::LoadHints() : QLibrary::DeepBindHint;
+#endif
+}
+
 } // namespace
 
 HMODULE LoadLibraryA(const char* lpLibFileName)
@@ -25,6 +42,7 @@ HMODULE LoadLibraryA(const char* lpLibFileName)
     for (const QString& folder : {programFolder, programFolder + QStringLiteral("/.."),
                                   programFolder + QStringLiteral("/../" ZANTOLI_PLUGIN_FOLDER)}) {
         auto module = std::make_unique<QLibrary>(folder + u'/' + name);
+        module->setLoadHints(ModuleLoadHints());
         if (!module->load())
             continue;
         const std::lock_guard lock(g_modulesLock);
