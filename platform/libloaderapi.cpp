@@ -18,10 +18,15 @@ std::vector<QLibrary*>* g_pModules = new std::vector<QLibrary*>;
 // all of them for each of its thousands of symbols. Not when a library is put in front of
 // the others (LD_PRELOAD, /etc/ld.so.preload) to replace some of their functions, such as
 // an allocator or a tracer: a module's calls must reach it too. AddressSanitizer, which must
-// see every allocation, refuses such modules.
+// see every allocation, refuses such modules (GCC tells it by a macro, clang by a feature).
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ADDRESS_SANITIZED
+#endif
+#endif
 QLibrary::LoadHints ModuleLoadHints()
 {
-#ifdef __SANITIZE_ADDRESS__
+#if defined(__SANITIZE_ADDRESS__) || defined(ADDRESS_SANITIZED)
     return {};
 #else
     const bool preloaded = !qEnvironmentVariableIsEmpty("LD_PRELOAD") ||
