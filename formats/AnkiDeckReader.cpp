@@ -301,15 +301,14 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
     while (!entries.full() && batch.read(notes, clozeTypes, entries.maxEntries() + 1)) {
         for (CleanNote& note : batch.cleaned()) {
             WordEntry entry{std::move(note.word.text), std::move(note.meaning.text)};
-            const size_t hash = note.hash;
-            const auto [first, last] = seen.equal_range(hash);
+            const auto [first, last] = seen.equal_range(note.hash);
             if (std::any_of(first, last, [&](const std::pair<const size_t, size_t>& known) {
                     return entries.entries()[known.second] == entry;
                 }))
                 continue;
             const size_t index = entries.entries().size();
             if (entries.add(std::move(entry), note.word.recording, note.meaning.recording))
-                seen.emplace(hash, index);
+                seen.emplace(note.hash, index);
         }
     }
     return {};

@@ -50,10 +50,11 @@ Unpacked unpackZstd(const QByteArray& packed, qint64 limit, QByteArray& unpacked
     const qint64 first = stated < ZSTD_CONTENTSIZE_ERROR && stated < quint64(room)
                              ? static_cast<qint64>(stated) + 1
                              : std::max<qint64>(packed.size() * 4, 4096);
-    if (std::min(room, first) >= kHugePagesFrom)
-        sizeOnHugePages(unpacked, std::min(room, first));
+    const qint64 initial = std::min(room, first);
+    if (initial >= kHugePagesFrom)
+        sizeOnHugePages(unpacked, initial);
     else
-        unpacked.resize(std::min(room, first));
+        unpacked.resize(initial);
     size_t used = 0;
     size_t result = 1;
     for (;;) {
