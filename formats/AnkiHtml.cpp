@@ -3,7 +3,9 @@
 #include "EntryCollector.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -22,15 +24,24 @@ template <typename Unit> char16_t asciiOrHigh(Unit unit)
     return static_cast<char16_t>(static_cast<std::make_unsigned_t<Unit>>(unit));
 }
 
+// A short ASCII name as one number, its first letter in the lowest byte: names are
+// compared in a register, as a field has a tag or a reference every few words.
+constexpr std::uint64_t packedName(std::string_view name)
+{
+    std::uint64_t packed = 0;
+    for (size_t i = 0; i < name.size(); ++i)
+        packed |= std::uint64_t{static_cast<std::uint8_t>(name[i])} << (8 * i);
+    return packed;
+}
+
 template <typename Unit> bool breaksLine(Text<Unit> tag)
 {
     // The name that follows "<" or "</", up to a space, "/" or the end; the names of
     // tags are ASCII, so a letter's case is its 0x20 bit.
     if (!tag.empty() && tag.front() == Unit('/'))
         tag.remove_prefix(1);
-    char name[4] = {};
-    size_t length = 0;
-    for (; length < tag.size(); ++length) {
+    std::uint64_t name = 0;
+    for (size_t length = 0; length < tag.size(); ++length) {
         const char16_t c = asciiOrHigh(tag[length]);
         if (c >= 0x80)
             return false;
@@ -38,21 +49,24 @@ template <typename Unit> bool breaksLine(Text<Unit> tag)
             break;
         if (length == 3)
             return false;
-        name[length] = static_cast<char>(c | 0x20);
+        name |= std::uint64_t{static_cast<std::uint8_t>(c | 0x20)} << (8 * length);
     }
-    static constexpr std::string_view blocks[] = {"br", "div", "p", "li", "tr"};
-    return std::ranges::find(blocks, std::string_view(name, length)) != std::end(blocks);
+    static constexpr std::uint64_t blocks[] = {packedName("br"), packedName("div"), packedName("p"),
+                                               packedName("li"), packedName("tr")};
+    return std::ranges::find(blocks, name) != std::end(blocks);
 }
 
 // The character a reference such as "amp", "#233" or "#xE9" stands for, or 0.
 template <typename Unit> char32_t referencedCharacter(Text<Unit> name)
 {
     static constexpr struct {
-        std::string_view name;
+        std::uint64_t name;
         char32_t character = 0;
-    } named[] = {{"amp", U'&'},    {"lt", U'<'},        {"gt", U'>'},    {"quot", U'"'},
-                 {"apos", U'\''},  {"nbsp", U'\u00A0'}, {"ndash", U'–'}, {"mdash", U'—'},
-                 {"hellip", U'…'}, {"laquo", U'«'},     {"raquo", U'»'}, {"shy", U'\u00AD'}};
+    } named[] = {
+        {packedName("amp"), U'&'},   {packedName("lt"), U'<'},    {packedName("gt"), U'>'},
+        {packedName("quot"), U'"'},  {packedName("apos"), U'\''}, {packedName("nbsp"), U'\u00A0'},
+        {packedName("ndash"), U'–'}, {packedName("mdash"), U'—'}, {packedName("hellip"), U'…'},
+        {packedName("laquo"), U'«'}, {packedName("raquo"), U'»'}, {packedName("shy"), U'\u00AD'}};
     if (!name.empty() && name.front() == Unit('#')) {
         const bool hex = name.size() > 1 && (name[1] == Unit('x') || name[1] == Unit('X'));
         const Text<Unit> digits = name.substr(hex ? 2 : 1);
@@ -72,19 +86,20 @@ template <typename Unit> char32_t referencedCharacter(Text<Unit> name)
             !digits.empty() && code > 0 && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF);
         return valid ? static_cast<char32_t>(code) : 0;
     }
-    // A deck's fields hold a reference every few words: its name is compared as bytes.
-    char ascii[6];
-    if (name.size() > sizeof ascii)
+    // A deck's fields hold a reference every few words: its name is compared as a number.
+    constexpr size_t longestName = 6;
+    if (name.size() > longestName)
         return 0;
+    std::uint64_t packed = 0;
     for (size_t i = 0; i < name.size(); ++i) {
         const char16_t c = asciiOrHigh(name[i]);
-        if (c >= 0x80)
+        // A NUL would read as the end of a shorter name.
+        if (c >= 0x80 || c == 0)
             return 0;
-        ascii[i] = static_cast<char>(c);
+        packed |= std::uint64_t{c} << (8 * i);
     }
-    const std::string_view text(ascii, name.size());
     for (const auto& entity : named) {
-        if (text == entity.name)
+        if (packed == entity.name)
             return entity.character;
     }
     return 0;
@@ -105,6 +120,27 @@ char32_t nextCharacter(const char*& unit, const char* end)
     U8_NEXT_OR_FFFD(bytes, at, end - unit, character);
     unit += at;
     return static_cast<char32_t>(character);
+}
+
+// Whether the eight bytes of `bytes`, which follow a space when `afterSpace`, are written
+// as they stand: ASCII letters, digits, signs and single spaces, with no tag or reference.
+// Most of a field's text is made of such runs.
+bool isPlainRun(const char* bytes, bool afterSpace)
+{
+    constexpr std::uint64_t ones = 0x0101010101010101;
+    constexpr std::uint64_t highBits = 0x80 * ones;
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes, sizeof word);
+    // The high bit of each byte that is zero in `value`, and of no other.
+    const auto zeroBytes = [](std::uint64_t value) {
+        return ~(((value & ~highBits) + ~highBits) | value | ~highBits);
+    };
+    const std::uint64_t spaces = zeroBytes(word ^ (ones * ' '));
+    // With no high bit set, a byte below a space borrows into its own high bit.
+    const std::uint64_t controls = (word - ones * ' ') & ~word & highBits;
+    const std::uint64_t marks = zeroBytes(word ^ (ones * '<')) | zeroBytes(word ^ (ones * '&'));
+    return ((word & highBits) | controls | marks | (spaces & (spaces << 8))) == 0 &&
+           !(afterSpace && bytes[0] == ' ');
 }
 
 // Writes the plain text of `html` from `begin`, which has room for as many units as `html`
@@ -133,9 +169,25 @@ qsizetype writePlainText(Text<Unit> html, char16_t* const begin, qsizetype maxLe
     };
     // The length is checked after each tag or reference, as a run of text is short.
     const Unit* const end = html.data() + html.size();
+    // Where plain runs of UTF-8 are looked for again after a run was not plain.
+    const Unit* nextRun = html.data();
     for (const Unit* unit = html.data(); unit < end;) {
         const char16_t c = asciiOrHigh(*unit);
         if (c < 0x80 && c != u'<' && c != u'&') {
+            if constexpr (sizeof(Unit) == 1) {
+                if (unit >= nextRun) {
+                    const Unit* const run = unit;
+                    while (end - unit >= 8 && isPlainRun(unit, afterSpace)) {
+                        std::copy_n(reinterpret_cast<const std::uint8_t*>(unit), 8, out);
+                        out += 8;
+                        unit += 8;
+                        afterSpace = unit[-1] == ' ';
+                    }
+                    nextRun = unit + std::min<std::ptrdiff_t>(8, end - unit);
+                    if (unit != run)
+                        continue;
+                }
+            }
             // Without branches on the spaces, which come every few letters: a unit not
             // taken is overwritten.
             const bool blank = c == u' ' || (c >= u'\t' && c <= u'\r');

@@ -295,6 +295,10 @@ TEST_F(PackageReaders, FieldsReadAsAnkiShowsThem)
          "a\xC2\xA0\xC2\xA0"
          "b&nbsp;&nbsp;c",
          u"a b", u"a b c"},
+        {"abc  defghijklmn opqrstu\tvwxyz012 3456789",
+         "abcdefg  hijklmnopq<b>rstuvwxy</b>z&amp;abcdefg\xC3\xA9hijklmno",
+         u"abc defghijklmn opqrstu vwxyz012 3456789",
+         u"abcdefg hijklmnopqrstuvwxyz&abcdefg\u00E9hijklmno"},
         {"<div>x</div><DIV>y</DIV>", "a<br/>b<P>c<li>d</li>e<b>f</b><table>g", u"x y",
          u"a b c d efg"},
         {"a < b", "<span class=\"x\">un</span>closed <b", u"a < b", u"unclosed <b"},
