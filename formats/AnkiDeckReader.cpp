@@ -14,6 +14,7 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 #include <algorithm>
+#include <atomic>
 #include <optional>
 #include <sqlite3.h>
 #include <string>
@@ -44,6 +45,9 @@ constexpr char kCompressedCollection[] = "collection.anki21b";
 // next batch takes over: a deck's fields are never held twice whole, and the memory they
 // pass through is mapped once.
 constexpr size_t kMaxBatchBytes = 1024 * 1024;
+
+// The notes that a cleaning thread takes at a time: a few kilobytes of fields.
+constexpr size_t kNotesPerShare = 8;
 
 // Anki's notes keep their fields in one text, separated by this unit.
 constexpr char kFieldSeparator = '\x1F';
@@ -186,13 +190,16 @@ public:
     std::vector<CleanNote>& cleaned()
     {
         m_cleaned.resize(m_notes.size());
-        // The notes before the middle of the batch's text on this thread, the rest on another.
-        const size_t middle = static_cast<size_t>(
-            std::ranges::find_if(m_notes, [half = m_bytes.size() / 2](
-                                              const RawNote& note) { return note.start >= half; }) -
-            m_notes.begin());
-        std::thread helper(&NoteBatch::clean, this, middle, m_notes.size());
-        clean(0, middle);
+        // Both threads take the next few notes until none is left: a thread that the system
+        // holds back, while the window paints, leaves its share to the other.
+        std::atomic<size_t> next = 0;
+        const auto cleanShares = [this, &next] {
+            for (size_t from = next.fetch_add(kNotesPerShare); from < m_notes.size();
+                 from = next.fetch_add(kNotesPerShare))
+                clean(from, std::min(from + kNotesPerShare, m_notes.size()));
+        };
+        std::thread helper(cleanShares);
+        cleanShares();
         helper.join();
         return m_cleaned;
     }
