@@ -159,17 +159,17 @@ CleanField cleanField(std::string_view utf8)
 class NoteBatch {
 public:
     // Reads the next `size` ordinary notes at most, and fewer once their fields pass
-    // kMaxBatchBytes; false when none is left.
-    bool read(SQLite::Statement& notes, const QSet<qint64>& clozeTypes, size_t size)
+    // kMaxBatchBytes; false when none is read. `more` turns false at the last note.
+    bool read(SQLite::Statement& notes, const QSet<qint64>& clozeTypes, size_t size, bool& more)
     {
         m_bytes.clear();
         // Room for a whole batch at once, of which only the pages written are ever mapped:
         // growing would copy the fields again and again.
         m_bytes.reserve(kMaxBatchBytes);
         m_notes.clear();
-        while (m_more && m_notes.size() < size && m_bytes.size() < kMaxBatchBytes) {
-            m_more = notes.executeStep();
-            if (!m_more || clozeTypes.contains(notes.getColumn(0).getInt64()))
+        while (more && m_notes.size() < size && m_bytes.size() < kMaxBatchBytes) {
+            more = notes.executeStep();
+            if (!more || clozeTypes.contains(notes.getColumn(0).getInt64()))
                 continue;
             const SQLite::Column column = notes.getColumn(1);
             const std::string_view fields(static_cast<const char*>(column.getBlob()),
@@ -186,21 +186,23 @@ public:
         return !m_notes.empty();
     }
 
-    // The notes' fields as entries keep them, in the collection's order.
-    std::vector<CleanNote>& cleaned()
+    // The notes' fields as entries keep them, in the collection's order. A helper thread
+    // starts cleaning while this one runs `meanwhile` (reading the next batch), and both
+    // then take the next few notes until none is left: a thread that the system holds
+    // back, while the window paints, leaves its share to the other.
+    template <typename Meanwhile> std::vector<CleanNote>& cleaned(Meanwhile meanwhile)
     {
         m_cleaned.resize(m_notes.size());
-        // Both threads take the next few notes until none is left: a thread that the system
-        // holds back, while the window paints, leaves its share to the other.
         std::atomic<size_t> next = 0;
         const auto cleanShares = [this, &next] {
             for (size_t from = next.fetch_add(kNotesPerShare); from < m_notes.size();
                  from = next.fetch_add(kNotesPerShare))
                 clean(from, std::min(from + kNotesPerShare, m_notes.size()));
         };
-        std::thread helper(cleanShares);
+        // Joined when `meanwhile` throws too, once it has cleaned the batch alone.
+        const std::jthread helper(cleanShares);
+        meanwhile();
         cleanShares();
-        helper.join();
         return m_cleaned;
     }
 
@@ -226,7 +228,6 @@ private:
         }
     }
 
-    bool m_more = true;
     std::string m_bytes;
     std::vector<RawNote> m_notes;
     // Identical entries count once: they are told by a hash, seeded for this run so that no
@@ -304,9 +305,16 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
     SQLite::Statement notes(db, "SELECT mid, flds FROM notes ORDER BY id");
     // The hash of each entry added, with its index.
     std::unordered_multimap<size_t, size_t> seen;
-    NoteBatch batch;
-    while (!entries.full() && batch.read(notes, clozeTypes, entries.maxEntries() + 1)) {
-        for (CleanNote& note : batch.cleaned()) {
+    // One batch is read while the one before it is cleaned.
+    NoteBatch batches[2];
+    bool more = true;
+    bool read = batches[0].read(notes, clozeTypes, entries.maxEntries() + 1, more);
+    for (size_t current = 0; read && !entries.full(); current ^= 1) {
+        NoteBatch& following = batches[current ^ 1];
+        std::vector<CleanNote>& cleaned = batches[current].cleaned([&] {
+            read = more && following.read(notes, clozeTypes, entries.maxEntries() + 1, more);
+        });
+        for (CleanNote& note : cleaned) {
             WordEntry entry{std::move(note.word.text), std::move(note.meaning.text)};
             const auto [first, last] = seen.equal_range(note.hash);
             if (std::any_of(first, last, [&](const std::pair<const size_t, size_t>& known) {

@@ -445,6 +445,15 @@ TEST_F(PackageReaders, BadPackagesAreRefusedWithTheirReason)
                        "GENERATED ALWAYS AS (hex(zeroblob(20000000))))",
                        "INSERT INTO notes (id, mid) VALUES (1, 1)"}),
          u"its collection is damaged (string or blob too big)."},
+        // Damaged past the first batch of notes, which is cleaned while the next is read.
+        {"damaged-later.apkg",
+         legacyDeckOf({kCol, "INSERT INTO col VALUES (1, 11, '{}')",
+                       "CREATE TABLE notes (id integer primary key, mid integer, flds text "
+                       "GENERATED ALWAYS AS (CASE WHEN id < 3000 THEN printf('%0500d', id) || "
+                       "char(31) || 'm' ELSE hex(zeroblob(20000000)) END))",
+                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < "
+                       "3000) INSERT INTO notes (id, mid) SELECT i, 1 FROM n"}),
+         u"its collection is damaged (string or blob too big)."},
         {"broken-models.apkg",
          legacyDeckOf({kCol, kNotesTable, "INSERT INTO col VALUES (1, 11, '{\"1\": {')"}),
          u"its note types cannot be read; the deck is damaged."},
