@@ -60,7 +60,7 @@ template <typename Unit> bool breaksLine(Text<Unit> tag)
 template <typename Unit> char32_t referencedCharacter(Text<Unit> name)
 {
     static constexpr struct {
-        std::uint64_t name;
+        std::uint64_t name = 0;
         char32_t character = 0;
     } named[] = {
         {packedName("amp"), U'&'},   {packedName("lt"), U'<'},    {packedName("gt"), U'>'},
