@@ -3,9 +3,9 @@
 #include "EntryCollector.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -122,25 +122,31 @@ char32_t nextCharacter(const char*& unit, const char* end)
     return static_cast<char32_t>(character);
 }
 
-// Whether the eight bytes of `bytes`, which follow a space when `afterSpace`, are written
-// as they stand: ASCII letters, digits, signs and single spaces, with no tag or reference.
+// How many of the eight bytes at `bytes`, which follow a space when `afterSpace`, are
+// written as they stand before the first that is not: ASCII letters, digits, signs and
+// single spaces, up to a tag, a reference, a character beyond ASCII or more white space.
 // Most of a field's text is made of such runs.
-bool isPlainRun(const char* bytes, bool afterSpace)
+unsigned plainPrefix(const char* bytes, bool afterSpace)
 {
     constexpr std::uint64_t ones = 0x0101010101010101;
     constexpr std::uint64_t highBits = 0x80 * ones;
+    // The first byte in the lowest bits whatever the machine's order: a borrow below runs
+    // towards later bytes, past the first that is not plain, never before it.
     std::uint64_t word = 0;
-    std::memcpy(&word, bytes, sizeof word);
+    for (unsigned i = 0; i < 8; ++i)
+        word |= std::uint64_t{static_cast<std::uint8_t>(bytes[i])} << (8 * i);
     // The high bit of each byte that is zero in `value`, and of no other.
     const auto zeroBytes = [](std::uint64_t value) {
         return ~(((value & ~highBits) + ~highBits) | value | ~highBits);
     };
     const std::uint64_t spaces = zeroBytes(word ^ (ones * ' '));
-    // With no high bit set, a byte below a space borrows into its own high bit.
+    // A byte below a space borrows into its own high bit.
     const std::uint64_t controls = (word - ones * ' ') & ~word & highBits;
     const std::uint64_t marks = zeroBytes(word ^ (ones * '<')) | zeroBytes(word ^ (ones * '&'));
-    return ((word & highBits) | controls | marks | (spaces & (spaces << 8))) == 0 &&
-           !(afterSpace && bytes[0] == ' ');
+    // A space that follows a space, the first byte's too after one.
+    const std::uint64_t moreSpace = spaces & ((spaces << 8) | std::uint64_t{afterSpace} << 7);
+    const std::uint64_t stops = (word & highBits) | controls | marks | moreSpace;
+    return stops == 0 ? 8 : static_cast<unsigned>(std::countr_zero(stops)) / 8;
 }
 
 // Writes the plain text of `html` from `begin`, which has room for as many units as `html`
@@ -169,23 +175,22 @@ qsizetype writePlainText(Text<Unit> html, char16_t* const begin, qsizetype maxLe
     };
     // The length is checked after each tag or reference, as a run of text is short.
     const Unit* const end = html.data() + html.size();
-    // Where plain runs of UTF-8 are looked for again after a run was not plain.
-    const Unit* nextRun = html.data();
     for (const Unit* unit = html.data(); unit < end;) {
         const char16_t c = asciiOrHigh(*unit);
         if (c < 0x80 && c != u'<' && c != u'&') {
             if constexpr (sizeof(Unit) == 1) {
-                if (unit >= nextRun) {
-                    const Unit* const run = unit;
-                    while (end - unit >= 8 && isPlainRun(unit, afterSpace)) {
-                        std::copy_n(reinterpret_cast<const std::uint8_t*>(unit), 8, out);
-                        out += 8;
-                        unit += 8;
-                        afterSpace = unit[-1] == ' ';
-                    }
-                    nextRun = unit + std::min<std::ptrdiff_t>(8, end - unit);
-                    if (unit != run)
-                        continue;
+                // Eight bytes are written at a time, as the text never catches up with the
+                // field, and as many as are plain are kept.
+                const Unit* const run = unit;
+                for (unsigned plain = 8; plain == 8 && end - unit >= 8;) {
+                    plain = plainPrefix(unit, afterSpace);
+                    std::copy_n(reinterpret_cast<const std::uint8_t*>(unit), 8, out);
+                    out += plain;
+                    unit += plain;
+                }
+                if (unit != run) {
+                    afterSpace = unit[-1] == ' ';
+                    continue;
                 }
             }
             // Without branches on the spaces, which come every few letters: a unit not
