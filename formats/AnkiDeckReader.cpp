@@ -42,8 +42,8 @@ constexpr char kCollection21[] = "collection.anki21";
 constexpr char kCompressedCollection[] = "collection.anki21b";
 
 // The most bytes of fields copied out of the collection in one batch, into room that the
-// next batch takes over: a deck's fields are never held twice whole, and the memory they
-// pass through is mapped once.
+// batch after next takes over: a deck's fields are never held twice whole, and the memory
+// they pass through is mapped once.
 constexpr size_t kMaxBatchBytes = 1024 * 1024;
 
 // The notes that a cleaning thread takes at a time: a few kilobytes of fields.
