@@ -187,11 +187,11 @@ qsizetype writePlainText(Text<Unit> html, char16_t* const begin, qsizetype maxLe
                     std::copy_n(reinterpret_cast<const std::uint8_t*>(unit), 8, out);
                     out += plain;
                     unit += plain;
+                    if (unit != run)
+                        afterSpace = unit[-1] == ' ';
                 }
-                if (unit != run) {
-                    afterSpace = unit[-1] == ' ';
+                if (unit != run)
                     continue;
-                }
             }
             // Without branches on the spaces, which come every few letters: a unit not
             // taken is overwritten.

@@ -299,6 +299,7 @@ TEST_F(PackageReaders, FieldsReadAsAnkiShowsThem)
          "abcdefg  hijklmnopq<b>rstuvwxy</b>z&amp;abcdefg\xC3\xA9hijklmno",
          u"abc defghijklmn opqrstu vwxyz012 3456789",
          u"abcdefg hijklmnopqrstuvwxyz&abcdefg\u00E9hijklmno"},
+        {"<b>x</b>abcdefg  hijklmn", "m", u"xabcdefg hijklmn", u"m"},
         {"<div>x</div><DIV>y</DIV>", "a<br/>b<P>c<li>d</li>e<b>f</b><table>g", u"x y",
          u"a b c d efg"},
         {"a < b", "<span class=\"x\">un</span>closed <b", u"a < b", u"unclosed <b"},
