@@ -149,6 +149,28 @@ unsigned plainPrefix(const char* bytes, bool afterSpace)
     return stops == 0 ? 8 : static_cast<unsigned>(std::countr_zero(stops)) / 8;
 }
 
+// Where `wanted` first is in `text`, or npos. The first units are looked at in place: most
+// tags and every reference end within them, and a call costs more than the look.
+template <typename Unit> size_t findNear(Text<Unit> text, Unit wanted)
+{
+    constexpr size_t kNear = 12;
+    const size_t near = std::min(text.size(), kNear);
+    for (size_t i = 0; i < near; ++i) {
+        if (text[i] == wanted)
+            return i;
+    }
+    return near == text.size() ? Text<Unit>::npos : text.find(wanted, near);
+}
+
+// White space as QChar::isSpace tells it. Below U+1680 it is ASCII's, U+0085 and U+00A0
+// alone: the letters of most languages then need no look at Unicode's tables.
+bool isWhiteSpace(char32_t c)
+{
+    if (c < 0x1680)
+        return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x85 || c == 0xA0;
+    return QChar::isSpace(c);
+}
+
 // Writes the plain text of `html` from `begin`, which has room for as many units as `html`
 // holds, and returns its length. A space is written for the first unit of white space that
 // follows text, and one left at the end is taken back: whether a unit is written then
@@ -165,7 +187,7 @@ qsizetype writePlainText(Text<Unit> html, char16_t* const begin, qsizetype maxLe
             *out++ = QChar::highSurrogate(c);
             *out++ = QChar::lowSurrogate(c);
             afterSpace = false;
-        } else if (!QChar::isSpace(c)) {
+        } else if (!isWhiteSpace(c)) {
             *out++ = static_cast<char16_t>(c);
             afterSpace = false;
         } else if (!afterSpace) {
@@ -208,7 +230,7 @@ qsizetype writePlainText(Text<Unit> html, char16_t* const begin, qsizetype maxLe
         }
         const Text<Unit> rest(unit + 1, static_cast<size_t>(end - unit - 1));
         if (c == u'<') {
-            const size_t close = rest.find(Unit('>'));
+            const size_t close = findNear(rest, Unit('>'));
             if (close == Text<Unit>::npos) {
                 while (unit < end)
                     append(nextCharacter(unit, end));
@@ -219,7 +241,7 @@ qsizetype writePlainText(Text<Unit> html, char16_t* const begin, qsizetype maxLe
             unit += close + 2;
         } else {
             // A reference is short: "&hellip;", "&#x1F600;".
-            const size_t semicolon = rest.substr(0, 11).find(Unit(';'));
+            const size_t semicolon = findNear(rest.substr(0, 11), Unit(';'));
             const char32_t character =
                 semicolon != Text<Unit>::npos ? referencedCharacter(rest.substr(0, semicolon)) : 0;
             append(character == 0 ? U'&' : character);
@@ -252,6 +274,15 @@ auto withPlainText(Text<Unit> html, qsizetype maxLength, Take take)
     return taken;
 }
 
+// The text as an entry keeps it. Written text has no line break and no white space at
+// its ends already: only a text longer than an entry goes through entryText.
+std::u16string entryTextOfPlain(QStringView text)
+{
+    if (static_cast<size_t>(text.size()) > kMaxFieldLength)
+        return entryText(text);
+    return std::u16string(text.utf16(), static_cast<size_t>(text.size()));
+}
+
 } // namespace
 
 QString plainTextFromHtml(QStringView html, qsizetype maxLength)
@@ -263,12 +294,12 @@ QString plainTextFromHtml(QStringView html, qsizetype maxLength)
 std::u16string entryTextFromHtml(QStringView html)
 {
     return withPlainText(Text<char16_t>(html.utf16(), static_cast<size_t>(html.size())),
-                         kMaxFieldLength, entryText);
+                         kMaxFieldLength, entryTextOfPlain);
 }
 
 std::u16string entryTextFromHtml(std::string_view utf8)
 {
-    return withPlainText(utf8, kMaxFieldLength, entryText);
+    return withPlainText(utf8, kMaxFieldLength, entryTextOfPlain);
 }
 
 } // namespace formats

@@ -300,6 +300,15 @@ TEST_F(PackageReaders, FieldsReadAsAnkiShowsThem)
          u"abc defghijklmn opqrstu vwxyz012 3456789",
          u"abcdefg hijklmnopqrstuvwxyz&abcdefg\u00E9hijklmno"},
         {"<b>x</b>abcdefg  hijklmn", "m", u"xabcdefg hijklmn", u"m"},
+        {"x<abcdefghijk>y<abcdefghijkl>z<abcdefghijklm>",
+         "a\xC2\x85"
+         "b\xE1\x9A\x80"
+         "c",
+         u"xyz", u"a b c"},
+        {"d\xE2\x80\x80"
+         "e\xE3\x80\x80"
+         "f",
+         "\xC2\xA1\xE1\x99\xBF\xE2\x80\x94", u"d e f", u"\u00A1\u167F\u2014"},
         {"<div>x</div><DIV>y</DIV>", "a<br/>b<P>c<li>d</li>e<b>f</b><table>g", u"x y",
          u"a b c d efg"},
         {"a < b", "<span class=\"x\">un</span>closed <b", u"a < b", u"unclosed <b"},
