@@ -24,8 +24,8 @@ template <typename Unit> char16_t asciiOrHigh(Unit unit)
     return static_cast<char16_t>(static_cast<std::make_unsigned_t<Unit>>(unit));
 }
 
-// A short ASCII name as one number, its first letter in the lowest byte: names are
-// compared in a register, as a field has a tag or a reference every few words.
+// Up to eight bytes as one number, the first in the lowest byte: names are compared in a
+// register, as a field has a tag or a reference every few words.
 constexpr std::uint64_t packedName(std::string_view name)
 {
     std::uint64_t packed = 0;
@@ -132,9 +132,7 @@ unsigned plainPrefix(const char* bytes, bool afterSpace)
     constexpr std::uint64_t highBits = 0x80 * ones;
     // The first byte in the lowest bits whatever the machine's order: a borrow below runs
     // towards later bytes, past the first that is not plain, never before it.
-    std::uint64_t word = 0;
-    for (unsigned i = 0; i < 8; ++i)
-        word |= std::uint64_t{static_cast<std::uint8_t>(bytes[i])} << (8 * i);
+    const std::uint64_t word = packedName(std::string_view(bytes, 8));
     // The high bit of each byte that is zero in `value`, and of no other.
     const auto zeroBytes = [](std::uint64_t value) {
         return ~(((value & ~highBits) + ~highBits) | value | ~highBits);
