@@ -49,6 +49,10 @@ constexpr size_t kMaxBatchBytes = 1024 * 1024;
 // The notes that a cleaning thread takes at a time: a few kilobytes of fields.
 constexpr size_t kNotesPerShare = 8;
 
+// The most threads that clean a batch, the reading thread among them: a batch takes a few
+// milliseconds, and more threads would take longer to start than they save.
+constexpr unsigned kMaxCleaningThreads = 4;
+
 // Anki's notes keep their fields in one text, separated by this unit.
 constexpr char kFieldSeparator = '\x1F';
 
@@ -186,10 +190,10 @@ public:
         return !m_notes.empty();
     }
 
-    // The notes' fields as entries keep them, in the collection's order. A helper thread
-    // starts cleaning while this one runs `meanwhile` (reading the next batch), and both
-    // then take the next few notes until none is left: a thread that the system holds
-    // back, while the window paints, leaves its share to the other.
+    // The notes' fields as entries keep them, in the collection's order. Helper threads,
+    // one for each further core, start cleaning while this one runs `meanwhile` (reading
+    // the next batch), and all then take the next few notes until none is left: a thread
+    // that the system holds back, while the window paints, leaves its share to the others.
     template <typename Meanwhile> std::vector<CleanNote>& cleaned(Meanwhile meanwhile)
     {
         m_cleaned.resize(m_notes.size());
@@ -199,8 +203,13 @@ public:
                  from = next.fetch_add(kNotesPerShare))
                 clean(from, std::min(from + kNotesPerShare, m_notes.size()));
         };
-        // Joined when `meanwhile` throws too, once it has cleaned the batch alone.
-        const std::jthread helper(cleanShares);
+        // Joined when `meanwhile` throws too, once they have cleaned the batch.
+        static const unsigned threads =
+            std::clamp(std::thread::hardware_concurrency(), 2U, kMaxCleaningThreads);
+        std::vector<std::jthread> helpers;
+        helpers.reserve(threads - 1);
+        for (unsigned i = 1; i < threads; ++i)
+            helpers.emplace_back(cleanShares);
         meanwhile();
         cleanShares();
         return m_cleaned;
