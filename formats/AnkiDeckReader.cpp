@@ -2,6 +2,7 @@
 
 #include "AnkiHtml.h"
 #include "AnkiSpeech.h"
+#include "HelperThreads.h"
 #include "Protobuf.h"
 #include "ZipArchive.h"
 #include "ZstdFrame.h"
@@ -15,11 +16,11 @@
 #include <SQLiteCpp/Statement.h>
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <optional>
 #include <sqlite3.h>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -159,7 +160,7 @@ CleanField cleanField(std::string_view utf8)
 }
 
 // The word and meaning fields of notes, read from the collection in batches and cleaned
-// on two threads: the fields of real decks are long, and reading a deck waits for them.
+// on every core: the fields of real decks are long, and reading a deck waits for them.
 class NoteBatch {
 public:
     // Reads the next `size` ordinary notes at most, and fewer once their fields pass
@@ -190,11 +191,11 @@ public:
         return !m_notes.empty();
     }
 
-    // The notes' fields as entries keep them, in the collection's order. Helper threads,
-    // one for each further core, start cleaning while this one runs `meanwhile` (reading
-    // the next batch), and all then take the next few notes until none is left: a thread
-    // that the system holds back, while the window paints, leaves its share to the others.
-    template <typename Meanwhile> std::vector<CleanNote>& cleaned(Meanwhile meanwhile)
+    // The notes' fields as entries keep them, in the collection's order. The helpers start
+    // cleaning while this thread runs `meanwhile` (reading the next batch), and all then
+    // take the next few notes until none is left: a thread that the system holds back,
+    // while the window paints, leaves its share to the others.
+    std::vector<CleanNote>& cleaned(HelperThreads& helpers, const std::function<void()>& meanwhile)
     {
         m_cleaned.resize(m_notes.size());
         std::atomic<size_t> next = 0;
@@ -203,15 +204,7 @@ public:
                  from = next.fetch_add(kNotesPerShare))
                 clean(from, std::min(from + kNotesPerShare, m_notes.size()));
         };
-        // Joined when `meanwhile` throws too, once they have cleaned the batch.
-        static const unsigned threads =
-            std::clamp(std::thread::hardware_concurrency(), 2U, kMaxCleaningThreads);
-        std::vector<std::jthread> helpers;
-        helpers.reserve(threads - 1);
-        for (unsigned i = 1; i < threads; ++i)
-            helpers.emplace_back(cleanShares);
-        meanwhile();
-        cleanShares();
+        helpers.share(cleanShares, meanwhile);
         return m_cleaned;
     }
 
@@ -315,12 +308,13 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
     // The hash of each entry added, with its index.
     std::unordered_multimap<size_t, size_t> seen;
     // One batch is read while the one before it is cleaned.
+    HelperThreads helpers(kMaxCleaningThreads);
     NoteBatch batches[2];
     bool more = true;
     bool read = batches[0].read(notes, clozeTypes, entries.maxEntries() + 1, more);
     for (size_t current = 0; read && !entries.full(); current ^= 1) {
         NoteBatch& following = batches[current ^ 1];
-        std::vector<CleanNote>& cleaned = batches[current].cleaned([&] {
+        std::vector<CleanNote>& cleaned = batches[current].cleaned(helpers, [&] {
             read = more && following.read(notes, clozeTypes, entries.maxEntries() + 1, more);
         });
         for (CleanNote& note : cleaned) {

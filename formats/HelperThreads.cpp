@@ -1,0 +1,72 @@
+#include "HelperThreads.h"
+
+#include <algorithm>
+
+namespace formats {
+
+HelperThreads::HelperThreads(unsigned most)
+{
+    const unsigned threads =
+        std::clamp(std::thread::hardware_concurrency(), 2U, std::max(most, 2U));
+    m_threads.reserve(threads - 1);
+    for (unsigned i = 1; i < threads; ++i)
+        m_threads.emplace_back([this] { serve(); });
+}
+
+HelperThreads::~HelperThreads()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_ending = true;
+    }
+    m_changed.notify_all();
+}
+
+void HelperThreads::share(const std::function<void()>& work, const std::function<void()>& meanwhile)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_work = &work;
+        m_working = m_threads.size();
+        ++m_part;
+    }
+    m_changed.notify_all();
+    try {
+        meanwhile();
+    } catch (...) {
+        waitForHelpers();
+        throw;
+    }
+    work();
+    waitForHelpers();
+}
+
+void HelperThreads::waitForHelpers()
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_working == 0; });
+}
+
+void HelperThreads::serve()
+{
+    std::size_t part = 0;
+    for (;;) {
+        const std::function<void()>* work = nullptr;
+        {
+            std::unique_lock lock(m_mutex);
+            m_changed.wait(lock, [&] { return m_ending || m_part != part; });
+            if (m_ending)
+                return;
+            part = m_part;
+            work = m_work;
+        }
+        (*work)();
+        {
+            const std::lock_guard lock(m_mutex);
+            --m_working;
+        }
+        m_changed.notify_all();
+    }
+}
+
+} // namespace formats
