@@ -27,4 +27,5 @@
 #include "mmsystem.h"
 #include "runtime.h"
 #include "shellapi.h"
+#include "threadpoolapi.h"
 #include "wintypes.h"

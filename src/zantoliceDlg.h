@@ -159,6 +159,8 @@ private:
         ListSound sound;
     };
     static ListReadAside ReadList(const CString& path);
+    // Runs the task of reading a list aside, on the worker thread, which then owns it.
+    static DWORD ReadAhead(LPVOID pTask);
 
     void ClearMisses();
     void ShowStartPrompt();
