@@ -31,14 +31,13 @@ void HelperThreads::share(const std::function<void()>& work, const std::function
         ++m_part;
     }
     m_changed.notify_all();
-    try {
-        meanwhile();
-    } catch (...) {
-        waitForHelpers();
-        throw;
-    }
+    // Whatever this thread throws, the helpers are done with `work` before it goes.
+    struct HelpersDone {
+        HelperThreads& helpers;
+        ~HelpersDone() { helpers.waitForHelpers(); }
+    } const helpersDone{*this};
+    meanwhile();
     work();
-    waitForHelpers();
 }
 
 void HelperThreads::waitForHelpers()

@@ -21,7 +21,7 @@ public:
     HelperThreads& operator=(const HelperThreads&) = delete;
 
     // Runs `work` on every helper while this thread runs `meanwhile` and then `work` too,
-    // and returns once every helper is done with it, also when `meanwhile` throws.
+    // and returns once every helper is done with it, also when this thread throws.
     void share(const std::function<void()>& work, const std::function<void()>& meanwhile);
 
 private:
