@@ -8,6 +8,8 @@
 #include "WordList.h"
 
 #include <algorithm>
+#include <future>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -118,4 +120,24 @@ CZantoliceDlg::ListReadAside CZantoliceDlg::ReadList(const CString& path)
     }
     dicFile.Close();
     return list;
+}
+
+void CZantoliceDlg::ReadCommandLineListAside()
+{
+    auto pReadAhead = std::make_unique<std::packaged_task<ListReadAside()>>(
+        [strPath = AfxGetApp()->m_lpCmdLine] { return ReadList(strPath); });
+    m_listReadAhead = pReadAhead->get_future();
+    // The worker owns the task once it is queued.
+    if (QueueUserWorkItem(ReadAhead, pReadAhead.get(), WT_EXECUTEDEFAULT))
+        static_cast<void>(pReadAhead.release());
+    else
+        m_listReadAhead = {};
+}
+
+DWORD CZantoliceDlg::ReadAhead(LPVOID pTask)
+{
+    const std::unique_ptr<std::packaged_task<ListReadAside()>> pReadAhead(
+        static_cast<std::packaged_task<ListReadAside()>*>(pTask));
+    (*pReadAhead)();
+    return 0;
 }

@@ -104,17 +104,8 @@ CZantoliceDlg::CZantoliceDlg(CWnd* pParent)
     m_strQuestion = _T("");
     m_strScore = _T("");
     m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
-    if (!AfxGetApp()->m_lpCmdLine.IsEmpty()) {
-        // The list named on the command line is read aside while the window starts.
-        auto pReadAhead = std::make_unique<std::packaged_task<ListReadAside()>>(
-            [strPath = AfxGetApp()->m_lpCmdLine] { return ReadList(strPath); });
-        m_listReadAhead = pReadAhead->get_future();
-        // The worker owns the task once it is queued.
-        if (QueueUserWorkItem(ReadAhead, pReadAhead.get(), WT_EXECUTEDEFAULT))
-            static_cast<void>(pReadAhead.release());
-        else
-            m_listReadAhead = {};
-    }
+    if (!AfxGetApp()->m_lpCmdLine.IsEmpty())
+        ReadCommandLineListAside();
 }
 
 // The worker may still read the list: it is done before the program goes on to its end.
@@ -122,14 +113,6 @@ CZantoliceDlg::~CZantoliceDlg()
 {
     if (m_listReadAhead.valid())
         m_listReadAhead.wait();
-}
-
-DWORD CZantoliceDlg::ReadAhead(LPVOID pTask)
-{
-    const std::unique_ptr<std::packaged_task<ListReadAside()>> pReadAhead(
-        static_cast<std::packaged_task<ListReadAside()>*>(pTask));
-    (*pReadAhead)();
-    return 0;
 }
 
 void CZantoliceDlg::DoDataExchange(CDataExchange* pDX)

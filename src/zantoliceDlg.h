@@ -159,7 +159,10 @@ private:
         ListSound sound;
     };
     static ListReadAside ReadList(const CString& path);
-    // Runs the task of reading a list aside, on the worker thread, which then owns it.
+    // Reads the list named on the command line aside while the window starts, on the
+    // system's worker thread; LoadDictionary takes it from there.
+    void ReadCommandLineListAside();
+    // Runs the task of reading a list aside on the worker thread, which then owns it.
     static DWORD ReadAhead(LPVOID pTask);
 
     void ClearMisses();
