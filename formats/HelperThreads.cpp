@@ -1,6 +1,7 @@
 #include "HelperThreads.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace formats {
 
@@ -9,8 +10,14 @@ HelperThreads::HelperThreads(unsigned most)
     const unsigned threads =
         std::clamp(std::thread::hardware_concurrency(), 2U, std::max(most, 2U));
     m_threads.reserve(threads - 1);
-    for (unsigned i = 1; i < threads; ++i)
-        m_threads.emplace_back([this] { serve(); });
+    for (unsigned i = 1; i < threads; ++i) {
+        try {
+            m_threads.emplace_back([this] { serve(); });
+        } catch (const std::system_error&) {
+            // The threads that started share the work; with none, the owner does it alone.
+            break;
+        }
+    }
 }
 
 HelperThreads::~HelperThreads()
