@@ -53,11 +53,11 @@ bool startLocked(Worker& worker)
 
 } // namespace
 
-bool startWorkerThread()
+void startWorkerThread()
 {
     Worker& theWorker = worker();
     const std::lock_guard lock(theWorker.mutex);
-    return startLocked(theWorker);
+    static_cast<void>(startLocked(theWorker));
 }
 
 BOOL QueueUserWorkItem(LPTHREAD_START_ROUTINE Function, LPVOID Context, ULONG)
