@@ -22,13 +22,16 @@ public:
     CFile& operator=(const CFile&) = delete;
 
     // Opens an existing file for reading; on failure fills pError (if given) and returns
-    // FALSE. Folders are refused like any file that cannot be read.
+    // FALSE. Folders are refused like any file that cannot be read; nothing waits to open.
     virtual BOOL Open(LPCTSTR fileName, UINT openFlags, CFileException* pError = nullptr);
     // Returns the bytes read, 0 at the end of the file; throws CFileException* on error.
     virtual UINT Read(void* buffer, UINT count);
     virtual ULONGLONG GetLength() const;
     void SeekToBegin();
     virtual void Close();
+
+    // The name the open file was opened by.
+    CString m_strFileName;
 
 private:
     std::unique_ptr<QFile> m_pFile;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <optional>
 #include <sys/fsuid.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -271,6 +272,8 @@ TEST_F(BadInput, FilesThatAreNoWordListAreRefusedWithTheListKept)
         // Where the file's name leads instead of to the bytes.
         const char* linkTarget = nullptr;
     };
+    const std::string pipe = files.path("fifo");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     // A zip's first member header: "version needed" 10 is a UTF-16LE line feed.
     const std::string zipStart("PK\x03\x04\x0A\x00\x00\x00\x08\x00", 10);
     const std::string ole2Start("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0\x0A\0", 12);
@@ -294,6 +297,8 @@ TEST_F(BadInput, FilesThatAreNoWordListAreRefusedWithTheListKept)
         {"table.xls", ole2Start, u"it is an Office 97-2003 document, not a word list."},
         {"manual.pdf", "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n", u"it is a PDF document, not a word list."},
         {"zero", "", u"it is not a file but a device.", "/dev/zero"},
+        // A pipe that no program writes to: opening it must not wait for one.
+        {"pipe", "", u"it is not a file but a device.", pipe.c_str()},
         // One line of Latin-1 and one of UTF-8: neither has a line feed to tell it by.
         {"latin1.dic", "caf\xe9",
          u"it is not UTF-8 text. Save it as UTF-8 (Unicode) text and "

@@ -1,6 +1,7 @@
 // The dictionary reader: the units each line delivers and the positions it reports.
 #include "DicFile.h"
 #include "DictionaryWriter.h"
+#include "ReadFault.h"
 
 #include <gtest/gtest.h>
 
@@ -117,6 +118,29 @@ TEST(DicFile, MissingFileDoesNotOpen)
     EXPECT_EQ(reader.m_fileException.m_cause, CFileException::fileNotFound);
     EXPECT_EQ(std::u16string(reader.m_fileException.m_strFileName),
               u"/nonexistent/folder/words.dic");
+}
+
+TEST(DicFile, ReadErrorNamesTheFile)
+{
+    DictionaryWriter files;
+    const std::string path = files.writeBytes("failing.dic", utf16le(std::u16string(5000, u'a')));
+    DicFile reader;
+    reader.SetFileName(frameworkPath(path));
+    ASSERT_TRUE(reader.OpenRead());
+    armReadFault("failing.dic", 100);
+    CFileException* error = nullptr;
+    try {
+        WCHAR buffer[100] = {};
+        while (!reader.IsEOF())
+            reader.ReadLine(buffer, 100);
+    } catch (CFileException* e) {
+        error = e;
+    }
+    disarmReadFault();
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(error->m_cause, CFileException::hardIO);
+    EXPECT_EQ(std::u16string(error->m_strFileName), std::u16string(frameworkPath(path)));
+    error->Delete();
 }
 
 } // namespace
