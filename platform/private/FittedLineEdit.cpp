@@ -8,14 +8,15 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTextLayout>
+#include <QtMath>
 #include <algorithm>
 #include <utility>
 
 namespace {
 
-// The smallest font a text is shrunk to, as a share of the field's, and the steps down.
-constexpr qreal kSmallestFont = 0.7;
+// A text is shrunk in steps of this share of the field's font, down to 70% of it.
 constexpr qreal kFontStep = 0.05;
+constexpr int kSmallerSteps = 6;
 // QLineEdit keeps this much room on either side of its text.
 constexpr int kHorizontalMargin = 2;
 constexpr QChar kFirstStrongIsolate(0x2068);
@@ -130,11 +131,7 @@ void FittedLineEdit::fit()
     m_markedLines = {marked};
     m_fittedFont = font();
     // An empty field fits without measuring: the fonts load no sooner than needed.
-    bool fits = marked.isEmpty();
-    for (qreal factor = 1; !fits && factor > kSmallestFont - kFontStep / 2; factor -= kFontStep) {
-        m_fittedFont = factor == 1 ? font() : scaledFont(font(), factor);
-        fits = fitsLine(Layout(marked, m_fittedFont, option, 0).width(), m_fittedFont, room);
-    }
+    const bool fits = marked.isEmpty() || fitsLargest(marked, option, room);
     if (!fits) {
         // Two lines at the smallest font; what a third would hold is cut.
         const Layout wrapped(marked, m_fittedFont, option, room);
@@ -150,6 +147,40 @@ void FittedLineEdit::fit()
         m_shownLines << withoutMarks(line);
     describe();
     update();
+}
+
+// Sets the fitted font to the largest of the field's font and its smaller steps in which
+// `marked` fits on one line, or to the smallest step when none does. A text's width follows
+// its font's size closely, so the search starts at the step that the width in the field's
+// font points to and lays out only the steps beside it: every size laid out loads its
+// fonts, and for a script that no installed font covers Qt looks through all of them.
+bool FittedLineEdit::fitsLargest(const QString& marked, const QTextOption& option, int room)
+{
+    const qreal fullWidth = Layout(marked, font(), option, 0).width();
+    if (fitsLine(fullWidth, font(), room))
+        return true;
+    QList<QFont> steps;
+    qreal factor = 1;
+    for (int step = 0; step < kSmallerSteps; ++step) {
+        factor -= kFontStep;
+        steps << scaledFont(font(), factor);
+    }
+    const auto fitsStep = [&](qsizetype step) {
+        return fitsLine(Layout(marked, steps[step], option, 0).width(), steps[step], room);
+    };
+    // The largest step no larger than the share of the width that the field holds.
+    const qreal share = fullWidth > 0 ? room / fullWidth : 1;
+    qsizetype step = std::clamp<qsizetype>(qCeil((1 - share) / kFontStep) - 1, 0, steps.size() - 1);
+    bool fits = fitsStep(step);
+    if (fits) {
+        while (step > 0 && fitsStep(step - 1))
+            --step;
+    } else {
+        while (!fits && step + 1 < steps.size())
+            fits = fitsStep(++step);
+    }
+    m_fittedFont = steps[step];
+    return fits;
 }
 
 void FittedLineEdit::describe()

@@ -35,6 +35,8 @@ private:
     // Whether the text is drawn here rather than by QLineEdit.
     bool drawnHere() const;
     void fit();
+    // Fits the font to one line of `room` pixels; false when even the smallest is too large.
+    bool fitsLargest(const QString& marked, const QTextOption& option, int room);
     void describe();
 
     QString m_toolTip;
