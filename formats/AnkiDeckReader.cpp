@@ -16,7 +16,6 @@
 #include <SQLiteCpp/Statement.h>
 #include <algorithm>
 #include <atomic>
-#include <functional>
 #include <optional>
 #include <sqlite3.h>
 #include <string>
@@ -43,15 +42,16 @@ constexpr char kCollection21[] = "collection.anki21";
 constexpr char kCompressedCollection[] = "collection.anki21b";
 
 // The most bytes of fields copied out of the collection in one batch, into room that the
-// batch after next takes over: a deck's fields are never held twice whole, and the memory
-// they pass through is mapped once.
+// next batch takes over: a deck's fields are never held twice whole.
 constexpr size_t kMaxBatchBytes = 1024 * 1024;
 
 // The notes that a cleaning thread takes at a time: a few kilobytes of fields.
 constexpr size_t kNotesPerShare = 8;
 
-// The most threads that clean a batch, the reading thread among them: a batch takes a few
-// milliseconds, and more threads would take longer to start than they save.
+// The most threads that clean a batch, the reading thread among them: cleaning the fields
+// (their HTML, sounds and cloze marks) is most of a deck's reading, which the learner waits
+// for when a deck is opened; a batch takes a few milliseconds, and more threads would take
+// longer to start than they save.
 constexpr unsigned kMaxCleaningThreads = 4;
 
 // Anki's notes keep their fields in one text, separated by this unit.
@@ -191,11 +191,10 @@ public:
         return !m_notes.empty();
     }
 
-    // The notes' fields as entries keep them, in the collection's order. The helpers start
-    // cleaning while this thread runs `meanwhile` (reading the next batch), and all then
-    // take the next few notes until none is left: a thread that the system holds back,
-    // while the window paints, leaves its share to the others.
-    std::vector<CleanNote>& cleaned(HelperThreads& helpers, const std::function<void()>& meanwhile)
+    // The notes' fields as entries keep them, in the collection's order. Every thread takes
+    // the next few notes until none is left: a thread that the system holds back, while the
+    // window paints, leaves its share to the others.
+    std::vector<CleanNote>& cleaned(HelperThreads& helpers)
     {
         m_cleaned.resize(m_notes.size());
         std::atomic<size_t> next = 0;
@@ -204,7 +203,7 @@ public:
                  from = next.fetch_add(kNotesPerShare))
                 clean(from, std::min(from + kNotesPerShare, m_notes.size()));
         };
-        helpers.share(cleanShares, meanwhile);
+        helpers.share(cleanShares);
         return m_cleaned;
     }
 
@@ -307,17 +306,11 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
     SQLite::Statement notes(db, "SELECT mid, flds FROM notes ORDER BY id");
     // The hash of each entry added, with its index.
     std::unordered_multimap<size_t, size_t> seen;
-    // One batch is read while the one before it is cleaned.
     HelperThreads helpers(kMaxCleaningThreads);
-    NoteBatch batches[2];
+    NoteBatch batch;
     bool more = true;
-    bool read = batches[0].read(notes, clozeTypes, entries.maxEntries() + 1, more);
-    for (size_t current = 0; read && !entries.full(); current ^= 1) {
-        NoteBatch& following = batches[current ^ 1];
-        std::vector<CleanNote>& cleaned = batches[current].cleaned(helpers, [&] {
-            read = more && following.read(notes, clozeTypes, entries.maxEntries() + 1, more);
-        });
-        for (CleanNote& note : cleaned) {
+    while (!entries.full() && batch.read(notes, clozeTypes, entries.maxEntries() + 1, more)) {
+        for (CleanNote& note : batch.cleaned(helpers)) {
             WordEntry entry{std::move(note.word.text), std::move(note.meaning.text)};
             const auto [first, last] = seen.equal_range(note.hash);
             if (std::any_of(first, last, [&](const std::pair<const size_t, size_t>& known) {

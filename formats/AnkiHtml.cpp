@@ -3,9 +3,10 @@
 #include "EntryCollector.h"
 
 #include <algorithm>
-#include <bit>
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -24,49 +25,40 @@ template <typename Unit> char16_t asciiOrHigh(Unit unit)
     return static_cast<char16_t>(static_cast<std::make_unsigned_t<Unit>>(unit));
 }
 
-// Up to eight bytes as one number, the first in the lowest byte: names are compared in a
-// register, as a field has a tag or a reference every few words.
-constexpr std::uint64_t packedName(std::string_view name)
+// Whether `name` is `ascii`, in either case when `foldCase` (the names of tags, where a
+// letter's case is its 0x20 bit).
+template <typename Unit> bool isName(Text<Unit> name, std::string_view ascii, bool foldCase)
 {
-    std::uint64_t packed = 0;
-    for (size_t i = 0; i < name.size(); ++i)
-        packed |= std::uint64_t{static_cast<std::uint8_t>(name[i])} << (8 * i);
-    return packed;
+    const char16_t fold = foldCase ? 0x20 : 0;
+    return std::ranges::equal(name, ascii, [fold](Unit unit, char c) {
+        return (asciiOrHigh(unit) | fold) == static_cast<char16_t>(c);
+    });
 }
 
 template <typename Unit> bool breaksLine(Text<Unit> tag)
 {
-    // The name that follows "<" or "</", up to a space, "/" or the end; the names of
-    // tags are ASCII, so a letter's case is its 0x20 bit.
+    // The name that follows "<" or "</", up to a space, "/" or the end.
     if (!tag.empty() && tag.front() == Unit('/'))
         tag.remove_prefix(1);
-    std::uint64_t name = 0;
-    for (size_t length = 0; length < tag.size(); ++length) {
-        const char16_t c = asciiOrHigh(tag[length]);
-        if (c >= 0x80)
-            return false;
-        if (!((c >= u'0' && c <= u'9') || ((c | 0x20) >= u'a' && (c | 0x20) <= u'z')))
-            break;
-        if (length == 3)
-            return false;
-        name |= std::uint64_t{static_cast<std::uint8_t>(c | 0x20)} << (8 * length);
-    }
-    static constexpr std::uint64_t blocks[] = {packedName("br"), packedName("div"), packedName("p"),
-                                               packedName("li"), packedName("tr")};
-    return std::ranges::find(blocks, name) != std::end(blocks);
+    size_t length = 0;
+    while (length < tag.size() && asciiOrHigh(tag[length]) < 0x80 &&
+           std::isalnum(static_cast<unsigned char>(asciiOrHigh(tag[length]))))
+        ++length;
+    const Text<Unit> name = tag.substr(0, length);
+    return std::ranges::any_of(
+        std::initializer_list<std::string_view>{"br", "div", "p", "li", "tr"},
+        [name](std::string_view block) { return isName(name, block, true); });
 }
 
 // The character a reference such as "amp", "#233" or "#xE9" stands for, or 0.
 template <typename Unit> char32_t referencedCharacter(Text<Unit> name)
 {
     static constexpr struct {
-        std::uint64_t name = 0;
+        std::string_view name;
         char32_t character = 0;
-    } named[] = {
-        {packedName("amp"), U'&'},   {packedName("lt"), U'<'},    {packedName("gt"), U'>'},
-        {packedName("quot"), U'"'},  {packedName("apos"), U'\''}, {packedName("nbsp"), U'\u00A0'},
-        {packedName("ndash"), U'–'}, {packedName("mdash"), U'—'}, {packedName("hellip"), U'…'},
-        {packedName("laquo"), U'«'}, {packedName("raquo"), U'»'}, {packedName("shy"), U'\u00AD'}};
+    } named[] = {{"amp", U'&'},    {"lt", U'<'},        {"gt", U'>'},    {"quot", U'"'},
+                 {"apos", U'\''},  {"nbsp", U'\u00A0'}, {"ndash", U'–'}, {"mdash", U'—'},
+                 {"hellip", U'…'}, {"laquo", U'«'},     {"raquo", U'»'}, {"shy", U'\u00AD'}};
     if (!name.empty() && name.front() == Unit('#')) {
         const bool hex = name.size() > 1 && (name[1] == Unit('x') || name[1] == Unit('X'));
         const Text<Unit> digits = name.substr(hex ? 2 : 1);
@@ -86,23 +78,9 @@ template <typename Unit> char32_t referencedCharacter(Text<Unit> name)
             !digits.empty() && code > 0 && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF);
         return valid ? static_cast<char32_t>(code) : 0;
     }
-    // A deck's fields hold a reference every few words: its name is compared as a number.
-    constexpr size_t longestName = 6;
-    if (name.size() > longestName)
-        return 0;
-    std::uint64_t packed = 0;
-    for (size_t i = 0; i < name.size(); ++i) {
-        const char16_t c = asciiOrHigh(name[i]);
-        // A NUL would read as the end of a shorter name.
-        if (c >= 0x80 || c == 0)
-            return 0;
-        packed |= std::uint64_t{c} << (8 * i);
-    }
-    for (const auto& entity : named) {
-        if (packed == entity.name)
-            return entity.character;
-    }
-    return 0;
+    const auto entity = std::ranges::find_if(
+        named, [name](const auto& entity) { return isName(name, entity.name, false); });
+    return entity != std::end(named) ? entity->character : 0;
 }
 
 // The character at `unit`, which moves past it: a UTF-16 unit as it stands, a surrogate
@@ -120,31 +98,6 @@ char32_t nextCharacter(const char*& unit, const char* end)
     U8_NEXT_OR_FFFD(bytes, at, end - unit, character);
     unit += at;
     return static_cast<char32_t>(character);
-}
-
-// How many of the eight bytes at `bytes`, which follow a space when `afterSpace`, are
-// written as they stand before the first that is not: ASCII letters, digits, signs and
-// single spaces, up to a tag, a reference, a character beyond ASCII or more white space.
-// Most of a field's text is made of such runs.
-unsigned plainPrefix(const char* bytes, bool afterSpace)
-{
-    constexpr std::uint64_t ones = 0x0101010101010101;
-    constexpr std::uint64_t highBits = 0x80 * ones;
-    // The first byte in the lowest bits whatever the machine's order: a borrow below runs
-    // towards later bytes, past the first that is not plain, never before it.
-    const std::uint64_t word = packedName(std::string_view(bytes, 8));
-    // The high bit of each byte that is zero in `value`, and of no other.
-    const auto zeroBytes = [](std::uint64_t value) {
-        return ~(((value & ~highBits) + ~highBits) | value | ~highBits);
-    };
-    const std::uint64_t spaces = zeroBytes(word ^ (ones * ' '));
-    // A byte below a space borrows into its own high bit.
-    const std::uint64_t controls = (word - ones * ' ') & ~word & highBits;
-    const std::uint64_t marks = zeroBytes(word ^ (ones * '<')) | zeroBytes(word ^ (ones * '&'));
-    // A space that follows a space, the first byte's too after one.
-    const std::uint64_t moreSpace = spaces & ((spaces << 8) | std::uint64_t{afterSpace} << 7);
-    const std::uint64_t stops = (word & highBits) | controls | marks | moreSpace;
-    return stops == 0 ? 8 : static_cast<unsigned>(std::countr_zero(stops)) / 8;
 }
 
 // Where `wanted` first is in `text`, or npos. The first units are looked at in place: most
@@ -198,21 +151,6 @@ qsizetype writePlainText(Text<Unit> html, char16_t* const begin, qsizetype maxLe
     for (const Unit* unit = html.data(); unit < end;) {
         const char16_t c = asciiOrHigh(*unit);
         if (c < 0x80 && c != u'<' && c != u'&') {
-            if constexpr (sizeof(Unit) == 1) {
-                // Eight bytes are written at a time, as the text never catches up with the
-                // field, and as many as are plain are kept.
-                const Unit* const run = unit;
-                for (unsigned plain = 8; plain == 8 && end - unit >= 8;) {
-                    plain = plainPrefix(unit, afterSpace);
-                    std::copy_n(reinterpret_cast<const std::uint8_t*>(unit), 8, out);
-                    out += plain;
-                    unit += plain;
-                    if (unit != run)
-                        afterSpace = unit[-1] == ' ';
-                }
-                if (unit != run)
-                    continue;
-            }
             // Without branches on the spaces, which come every few letters: a unit not
             // taken is overwritten.
             const bool blank = c == u' ' || (c >= u'\t' && c <= u'\r');

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <system_error>
+#include <utility>
 
 namespace formats {
 
@@ -29,22 +30,28 @@ HelperThreads::~HelperThreads()
     m_changed.notify_all();
 }
 
-void HelperThreads::share(const std::function<void()>& work, const std::function<void()>& meanwhile)
+void HelperThreads::share(const std::function<void()>& work)
 {
     {
         const std::lock_guard lock(m_mutex);
         m_work = &work;
         m_working = m_threads.size();
+        m_thrown = nullptr;
         ++m_part;
     }
     m_changed.notify_all();
-    // Whatever this thread throws, the helpers are done with `work` before it goes.
-    struct HelpersDone {
-        HelperThreads& helpers;
-        ~HelpersDone() { helpers.waitForHelpers(); }
-    } const helpersDone{*this};
-    meanwhile();
-    work();
+    std::exception_ptr thrown;
+    try {
+        work();
+    } catch (...) {
+        thrown = std::current_exception();
+    }
+    // The helpers are done with `work` before it goes.
+    waitForHelpers();
+    if (!thrown)
+        thrown = std::exchange(m_thrown, nullptr);
+    if (thrown)
+        std::rethrow_exception(thrown);
 }
 
 void HelperThreads::waitForHelpers()
@@ -66,9 +73,16 @@ void HelperThreads::serve()
             part = m_part;
             work = m_work;
         }
-        (*work)();
+        std::exception_ptr thrown;
+        try {
+            (*work)();
+        } catch (...) {
+            thrown = std::current_exception();
+        }
         {
             const std::lock_guard lock(m_mutex);
+            if (thrown && !m_thrown)
+                m_thrown = thrown;
             --m_working;
         }
         m_changed.notify_all();

@@ -5,6 +5,7 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <exception>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -20,9 +21,9 @@ public:
     HelperThreads(const HelperThreads&) = delete;
     HelperThreads& operator=(const HelperThreads&) = delete;
 
-    // Runs `work` on every helper while this thread runs `meanwhile` and then `work` too,
-    // and returns once every helper is done with it, also when this thread throws.
-    void share(const std::function<void()>& work, const std::function<void()>& meanwhile);
+    // Runs `work` on every helper and on this thread, and returns once every helper is done
+    // with it. What any of them throws is thrown here then.
+    void share(const std::function<void()>& work);
 
 private:
     void serve();
@@ -34,6 +35,8 @@ private:
     // Counts the parts handed out, so that a helper takes each one once.
     std::size_t m_part = 0;
     std::size_t m_working = 0;
+    // What a helper threw in the current part.
+    std::exception_ptr m_thrown;
     bool m_ending = false;
     // Declared last: the threads are joined before what they use goes.
     std::vector<std::jthread> m_threads;

@@ -8,6 +8,8 @@
 
 #include <QStringDecoder>
 #include <algorithm>
+#include <exception>
+#include <new>
 #include <utility>
 
 namespace formats {
@@ -143,6 +145,19 @@ QString readText(FileKind kind, QByteArray& bytes, EntryCollector& entries)
     }
 }
 
+// What `read` gives, or why it failed where a reader or a thread of its threw: the learner
+// is told, and the window goes on.
+QString readCatching(ReadEntries read, FileKind kind, QByteArray& bytes, EntryCollector& entries)
+{
+    try {
+        return read(kind, bytes, entries);
+    } catch (const std::bad_alloc&) {
+        return QStringLiteral("there is not enough memory to read it.");
+    } catch (const std::exception& error) {
+        return QStringLiteral("reading it failed (%1).").arg(QString::fromLocal8Bit(error.what()));
+    }
+}
+
 } // namespace
 
 WordList readWordListWith(FileKind kind, std::string_view firstBlock, const ReadMore& readMore,
@@ -155,7 +170,7 @@ WordList readWordListWith(FileKind kind, std::string_view firstBlock, const Read
         QByteArray bytes;
         problem = readWhole(firstBlock, readMore, maxFileSize, bytes);
         if (problem.isEmpty())
-            problem = read(kind, bytes, entries);
+            problem = readCatching(read, kind, bytes, entries);
     }
     if (!list.recordings.empty())
         list.recordings.resize(list.entries.size());

@@ -7,7 +7,7 @@
 #include "private/QtConvert.h"
 #include "private/SecondStart.h"
 #include "private/SingleInstance.h"
-#include "private/WorkerThread.h"
+#include "private/ThreadPool.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -218,10 +218,10 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = app->RunWithoutWindow())
         return *status;
 
-    // The program reads a file named aside while its window starts. The worker that reads it
-    // starts now, before Qt, and waits: woken then, it runs beside the window at once.
+    // The program reads a file named aside while its window starts. The pool's thread that
+    // reads it starts now, before Qt, and waits: woken then, it runs beside the window at once.
     if (!options.file.isEmpty())
-        startWorkerThread();
+        startPoolThread();
 
     // Takes Qt's own options out of the arguments.
     QApplication application(argc, argv);

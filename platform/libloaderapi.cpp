@@ -1,5 +1,7 @@
 #include "libloaderapi.h"
 
+#include "private/ModuleFolders.h"
+
 #include <QFileInfo>
 #include <QLibrary>
 #include <memory>
@@ -39,13 +41,8 @@ QLibrary::LoadHints ModuleLoadHints()
 
 HMODULE LoadLibraryA(const char* lpLibFileName)
 {
-    // The program's own folder, also when it runs without a window and Qt's application
-    // object, as for --progress.
-    const QString programFolder =
-        QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
     const QString name = QString::fromUtf8(lpLibFileName);
-    for (const QString& folder : {programFolder, programFolder + QStringLiteral("/.."),
-                                  programFolder + QStringLiteral("/../" ZANTOLI_PLUGIN_FOLDER)}) {
+    for (const QString& folder : moduleFolders()) {
         auto module = std::make_unique<QLibrary>(folder + u'/' + name);
         module->setLoadHints(ModuleLoadHints());
         if (!module->load())

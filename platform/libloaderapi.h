@@ -9,7 +9,7 @@ using HMODULE = LoadedModule*;
 using FARPROC = void (*)();
 
 // Opens the module file `lpLibFileName` ("name.so") from the program's folders: beside the
-// program (the build), one folder up (the tests) and where the package installs its modules.
+// program (the build), one folder up (the tests) and the application's plugin folder.
 // Returns null when it is in none of them or cannot be opened. A module stays open until the
 // program ends, so what it made may live as long. Safe to call from any thread.
 HMODULE LoadLibraryA(const char* lpLibFileName);

@@ -1,7 +1,8 @@
 #include "threadpoolapi.h"
 
-#include "private/WorkerThread.h"
+#include "private/ThreadPool.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -11,64 +12,75 @@
 
 namespace {
 
-struct Worker {
+struct Pool {
     std::mutex mutex;
     std::condition_variable queued;
     std::deque<std::pair<LPTHREAD_START_ROUTINE, LPVOID>> work;
-    bool running = false;
+    unsigned threads = 0;
+    unsigned idle = 0;
 };
 
-// Never destroyed: the worker still waits on it while the program ends.
-Worker& worker()
+// Never destroyed: its threads still wait on it while the program ends.
+Pool& pool()
 {
-    static Worker* const s_worker = new Worker;
-    return *s_worker;
+    static Pool* const s_pool = new Pool;
+    return *s_pool;
 }
 
-void serve(Worker& worker)
+// As many threads as cores, and two at least, so that one long task leaves room for another.
+unsigned maxThreads()
 {
+    return std::max(std::thread::hardware_concurrency(), 2U);
+}
+
+void serve(Pool& pool)
+{
+    std::unique_lock lock(pool.mutex);
     for (;;) {
-        std::unique_lock lock(worker.mutex);
-        worker.queued.wait(lock, [&worker] { return !worker.work.empty(); });
-        const auto [function, context] = worker.work.front();
-        worker.work.pop_front();
+        ++pool.idle;
+        pool.queued.wait(lock, [&pool] { return !pool.work.empty(); });
+        --pool.idle;
+        const auto [function, context] = pool.work.front();
+        pool.work.pop_front();
         lock.unlock();
         function(context);
+        lock.lock();
     }
 }
 
-// With the worker's mutex held.
-bool startLocked(Worker& worker)
+// With the pool's mutex held: a thread more, unless one waits for work or there are enough.
+// False when none waits and none can start.
+bool startThreadLocked(Pool& pool)
 {
-    if (worker.running)
-        return true;
+    if (pool.idle > pool.work.size() || pool.threads >= maxThreads())
+        return pool.threads > 0;
     try {
-        std::thread(serve, std::ref(worker)).detach();
+        std::thread(serve, std::ref(pool)).detach();
     } catch (const std::system_error&) {
-        return false;
+        return pool.threads > 0;
     }
-    worker.running = true;
+    ++pool.threads;
     return true;
 }
 
 } // namespace
 
-void startWorkerThread()
+void startPoolThread()
 {
-    Worker& theWorker = worker();
-    const std::lock_guard lock(theWorker.mutex);
-    static_cast<void>(startLocked(theWorker));
+    Pool& thePool = pool();
+    const std::lock_guard lock(thePool.mutex);
+    static_cast<void>(startThreadLocked(thePool));
 }
 
 BOOL QueueUserWorkItem(LPTHREAD_START_ROUTINE Function, LPVOID Context, ULONG)
 {
-    Worker& theWorker = worker();
+    Pool& thePool = pool();
     {
-        const std::lock_guard lock(theWorker.mutex);
-        if (!startLocked(theWorker))
+        const std::lock_guard lock(thePool.mutex);
+        if (!startThreadLocked(thePool))
             return FALSE;
-        theWorker.work.emplace_back(Function, Context);
+        thePool.work.emplace_back(Function, Context);
     }
-    theWorker.queued.notify_one();
+    thePool.queued.notify_one();
     return TRUE;
 }

@@ -1,9 +1,6 @@
 #include "ProgressDlg.h"
 
-CString ToCString(const std::u16string& text)
-{
-    return CString(text.data(), static_cast<int>(text.size()));
-}
+#include "StandardText.h"
 
 namespace {
 

@@ -11,8 +11,6 @@
 #include <utility>
 #include <vector>
 
-CString ToCString(const std::u16string& text);
-
 // The numbers of the view as lines of text: "New: 1,240", "Box 1: 12", "Due tomorrow: 7"
 // and so on, with the files of the progress folder that could not be read.
 std::vector<CString> DescribeProgress(const progress::Overview& overview, int nToday,

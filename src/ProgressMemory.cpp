@@ -1,9 +1,10 @@
 #include "ProgressMemory.h"
 
+#include "CommandLineOptions.h"
 #include "ListLibrary.h"
 #include "Progress.h"
 #include "ProgressDlg.h"
-#include "zantoliceDlg.h"
+#include "StandardText.h"
 
 #include <cstdlib>
 #include <optional>

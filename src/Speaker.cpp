@@ -3,7 +3,7 @@
 #include "Language.h"
 #include "ListLibrary.h"
 #include "ListSound.h"
-#include "ProgressDlg.h"
+#include "StandardText.h"
 #include "resource.h"
 
 #include <algorithm>

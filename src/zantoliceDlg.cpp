@@ -1,6 +1,5 @@
 #include "zantoliceDlg.h"
 
-#include "ListSound.h"
 #include "Speaker.h"
 #include "WordList.h"
 
@@ -105,15 +104,10 @@ CZantoliceDlg::CZantoliceDlg(CWnd* pParent)
     m_strScore = _T("");
     m_hIcon = AfxGetApp()->LoadIcon(IDR_MAINFRAME);
     if (!AfxGetApp()->m_lpCmdLine.IsEmpty())
-        ReadCommandLineListAside();
+        m_listReadAhead.Start(AfxGetApp()->m_lpCmdLine);
 }
 
-// The worker may still read the list: it is done before the program goes on to its end.
-CZantoliceDlg::~CZantoliceDlg()
-{
-    if (m_listReadAhead.valid())
-        m_listReadAhead.wait();
-}
+CZantoliceDlg::~CZantoliceDlg() = default;
 
 void CZantoliceDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -317,11 +311,7 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
 {
     g_strDicPath = path;
     BeginWaitCursor();
-    ListReadAside list;
-    if (m_listReadAhead.valid() && path == AfxGetApp()->m_lpCmdLine)
-        list = m_listReadAhead.get();
-    else
-        list = ReadList(g_strDicPath);
+    ListReadAside list = m_listReadAhead.Read(g_strDicPath);
     EndWaitCursor();
     if (list.read == ListRead::NotOpened) {
         // Nothing has changed yet: the loaded list and the drill stay as they were.
@@ -584,27 +574,6 @@ void CZantoliceDlg::OnForgetProgress()
     if (MessageBox(strQuestion, _T("Forget progress"), MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     m_memory.ForgetList();
-}
-
-int CZantoliceDlg::PrintProgress(const CString& path)
-{
-    if (!CProgressMemory::IsSwitchedOn()) {
-        WriteConsoleLine(_T("memory is off"));
-        return EXIT_SUCCESS;
-    }
-    const ListReadAside list = ReadList(path);
-    CString strError;
-    if (list.read == ListRead::NotOpened)
-        strError.Format(_T("Cannot open the file \"%s\"."), path);
-    else if (!list.strProblem.IsEmpty())
-        strError.Format(_T("Cannot open \"%s\": %s"), path, list.strProblem);
-    else if (list.read == ListRead::Broken)
-        strError.Format(_T("Cannot read the file \"%s\"."), path);
-    if (!strError.IsEmpty()) {
-        WriteConsoleLine(strError, stderr);
-        return EXIT_FAILURE;
-    }
-    return CProgressMemory::PrintProgress(list.words, list.meanings);
 }
 
 void CZantoliceDlg::OnProgressView()

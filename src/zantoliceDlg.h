@@ -2,31 +2,21 @@
 #pragma once
 
 #include "BDialog.h"
-#include "ListSound.h"
+#include "ListReader.h"
 #include "ProgressMemory.h"
 #include "afxwin.h"
 #include "resource.h"
 
-#include <ctime>
-#include <future>
 #include <memory>
 #include <vector>
 
 class CSpeaker;
-class DicFile;
 
-constexpr int MAX_WORDS = 5200;      // entries a dictionary may hold
 constexpr int MIN_WORDS = 8;         // entries a dictionary needs to be usable
 constexpr int REVIEW_MIN_WORDS = 31; // entries from which missed words come back
 constexpr int REVIEW_RING_SIZE = 10;
 constexpr int REVIEW_DUE = 9; // missed entries waiting when the oldest is asked again
 constexpr int CHOICE_COUNT = 6;
-constexpr int LINE_BUFFER_SIZE = 1000; // units of one dictionary line, with its zero
-
-// The command-line option that names the progress folder for one run.
-constexpr const char* kProgressFolderOption = "progress-folder";
-// The command-line option that prints the progress with a list and exits.
-constexpr const char* kProgressOption = "progress";
 
 // Drill counters, shared by loading, drawing and judging.
 extern int g_nQuestionNo; // questions drawn since the last load
@@ -56,10 +46,6 @@ class CZantoliceDlg : public BDialog {
 public:
     explicit CZantoliceDlg(CWnd* pParent = nullptr);
     ~CZantoliceDlg() override;
-
-    // Prints the numbers of the progress view for the list at `path`, without a window;
-    // returns the exit status.
-    static int PrintProgress(const CString& path);
 
     enum { IDD = IDD_ZANTOLICE_DIALOG };
 
@@ -138,33 +124,6 @@ protected:
 
 private:
     void LoadDictionary(const CString& path);
-    // Reads the entries of an open dictionary; TRUE when it held more than MAX_WORDS.
-    static BOOL ReadEntries(DicFile& dicFile, std::vector<CString>& words,
-                            std::vector<CString>& meanings);
-    // Reads on in an open file that is not a dictionary: a word list of another program's
-    // format. The reason it cannot, or "".
-    static CString ReadWordList(DicFile& dicFile, formats::FileKind kind,
-                                std::vector<CString>& words, std::vector<CString>& meanings,
-                                BOOL& bTooLarge, ListSound& sound);
-    // A list as OPEN reads it, aside from the loaded one: a dictionary or another program's
-    // word list. `strProblem` says why a file is no word list; `sound` is what the list says
-    // of its sound.
-    enum class ListRead { Whole, NotOpened, Broken };
-    struct ListReadAside {
-        ListRead read = ListRead::NotOpened;
-        std::vector<CString> words;
-        std::vector<CString> meanings;
-        BOOL bTooLarge = FALSE;
-        CString strProblem;
-        ListSound sound;
-    };
-    static ListReadAside ReadList(const CString& path);
-    // Reads the list named on the command line aside while the window starts, on the
-    // system's worker thread; LoadDictionary takes it from there.
-    void ReadCommandLineListAside();
-    // Runs the task of reading a list aside on the worker thread, which then owns it.
-    static DWORD ReadAhead(LPVOID pTask);
-
     void ClearMisses();
     void ShowStartPrompt();
     void DescribeDirection();
@@ -180,6 +139,5 @@ private:
     int m_bAnswerRemembered = 0; // the memory has the question's first answer
     CProgressMemory m_memory;
     std::unique_ptr<CSpeaker> m_pSpeaker;
-    // The list named on the command line, read while the window is made and first drawn.
-    std::future<ListReadAside> m_listReadAhead;
+    CListReadAhead m_listReadAhead;
 };

@@ -32,5 +32,5 @@ public:
     virtual BarChartControl* createBarChart(QWidget* parent) = 0;
 };
 
-#define ChartPlugin_iid "org.zantoli.ChartPlugin/1"
+#define ChartPlugin_iid "org.zplatform.ChartPlugin/1"
 Q_DECLARE_INTERFACE(ChartPlugin, ChartPlugin_iid)

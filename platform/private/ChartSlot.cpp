@@ -1,22 +1,21 @@
 #include "ChartSlot.h"
 
 #include "ChartPlugin.h"
+#include "ModuleFolders.h"
 
-#include <QCoreApplication>
 #include <QPluginLoader>
 #include <QVBoxLayout>
 
 namespace {
 
-constexpr char kPluginName[] = "zantoli_charts";
+constexpr char kPluginName[] = "zplatform-charts";
 
-// Next to the program once installed, else in the folders where Qt looks for libraries: the
-// program's own among them, as in the build.
+// In the framework's module folders, else in the folders where Qt looks for libraries.
 ChartPlugin* loadPlugin()
 {
-    QStringList candidates = {QCoreApplication::applicationDirPath() +
-                              QStringLiteral("/../" ZANTOLI_PLUGIN_FOLDER "/") +
-                              QLatin1String(kPluginName)};
+    QStringList candidates;
+    for (const QString& folder : moduleFolders())
+        candidates << folder + u'/' + QLatin1String(kPluginName);
     candidates << QLatin1String(kPluginName);
     QString problems;
     for (const QString& candidate : candidates) {

@@ -178,7 +178,7 @@ private:
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT SoundEngine* zantoliCreateSoundEngine()
+extern "C" Q_DECL_EXPORT SoundEngine* zplatformCreateSoundEngine()
 {
     return new QtSoundEngine;
 }

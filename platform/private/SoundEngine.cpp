@@ -24,7 +24,7 @@ SoundEngine* SoundEngine::instance()
         return g_engine;
     g_loadTried = true;
     const auto create = reinterpret_cast<CreateSoundEngine>(
-        GetProcAddress(LoadLibraryA("zantoli-sound.so"), ZANTOLI_CREATE_SOUND_ENGINE));
+        GetProcAddress(LoadLibraryA("zplatform-sound.so"), CREATE_SOUND_ENGINE));
     if (create) {
         g_engine = create();
         qAddPostRoutine(destroyEngine);

@@ -30,4 +30,4 @@ public:
 
 // The module's one entry point.
 using CreateSoundEngine = SoundEngine* (*)();
-#define ZANTOLI_CREATE_SOUND_ENGINE "zantoliCreateSoundEngine"
+#define CREATE_SOUND_ENGINE "zplatformCreateSoundEngine"

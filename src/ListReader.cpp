@@ -1,15 +1,13 @@
-// CZantoliceDlg: a list read aside from the loaded one, a dictionary by the dialog itself
-// and any other word list by the readers' module.
-#include "zantoliceDlg.h"
+#include "ListReader.h"
 
 #include "DicFile.h"
 #include "ListLibrary.h"
-#include "ListSound.h"
 #include "WordList.h"
 
 #include <algorithm>
 #include <future>
 #include <memory>
+#include <new>
 #include <utility>
 
 namespace {
@@ -36,10 +34,8 @@ bool IsContentLine(const CString& line)
     return !line.IsEmpty() && line[0] != ';';
 }
 
-} // namespace
-
-BOOL CZantoliceDlg::ReadEntries(DicFile& dicFile, std::vector<CString>& words,
-                                std::vector<CString>& meanings)
+// Reads the entries of an open dictionary; TRUE when it held more than MAX_WORDS.
+BOOL ReadEntries(DicFile& dicFile, std::vector<CString>& words, std::vector<CString>& meanings)
 {
     WCHAR szWordLine[LINE_BUFFER_SIZE] = {};
     WCHAR szMeaningLine[LINE_BUFFER_SIZE] = {};
@@ -64,9 +60,10 @@ BOOL CZantoliceDlg::ReadEntries(DicFile& dicFile, std::vector<CString>& words,
     return FALSE;
 }
 
-CString CZantoliceDlg::ReadWordList(DicFile& dicFile, formats::FileKind kind,
-                                    std::vector<CString>& words, std::vector<CString>& meanings,
-                                    BOOL& bTooLarge, ListSound& sound)
+// Reads on in an open file that is not a dictionary: a word list of another program's
+// format. The reason it cannot, or "".
+CString ReadWordList(DicFile& dicFile, formats::FileKind kind, std::vector<CString>& words,
+                     std::vector<CString>& meanings, BOOL& bTooLarge, ListSound& sound)
 {
     // The readers go on from the first block, in the file that is already open.
     const formats::ReadMore readMore = [&dicFile](char* buffer, size_t size) -> size_t {
@@ -95,7 +92,18 @@ CString CZantoliceDlg::ReadWordList(DicFile& dicFile, formats::FileKind kind,
     return CString();
 }
 
-CZantoliceDlg::ListReadAside CZantoliceDlg::ReadList(const CString& path)
+// Runs the task of reading a list aside on the worker thread, which then owns it.
+DWORD ReadAhead(LPVOID pTask)
+{
+    const std::unique_ptr<std::packaged_task<ListReadAside()>> pReadAhead(
+        static_cast<std::packaged_task<ListReadAside()>*>(pTask));
+    (*pReadAhead)();
+    return 0;
+}
+
+} // namespace
+
+ListReadAside ReadList(const CString& path)
 {
     ListReadAside list;
     DicFile dicFile;
@@ -117,27 +125,37 @@ CZantoliceDlg::ListReadAside CZantoliceDlg::ReadList(const CString& path)
     } catch (CFileException* e) {
         e->Delete();
         list.read = ListRead::Broken;
+    } catch (const std::bad_alloc&) {
+        list = {};
+        list.read = ListRead::Whole;
+        list.strProblem = _T("there is not enough memory to read it.");
     }
     dicFile.Close();
     return list;
 }
 
-void CZantoliceDlg::ReadCommandLineListAside()
+CListReadAhead::~CListReadAhead()
 {
-    auto pReadAhead = std::make_unique<std::packaged_task<ListReadAside()>>(
-        [strPath = AfxGetApp()->m_lpCmdLine] { return ReadList(strPath); });
-    m_listReadAhead = pReadAhead->get_future();
+    if (m_list.valid())
+        m_list.wait();
+}
+
+void CListReadAhead::Start(const CString& path)
+{
+    auto pReadAhead =
+        std::make_unique<std::packaged_task<ListReadAside()>>([path] { return ReadList(path); });
+    m_strPath = path;
+    m_list = pReadAhead->get_future();
     // The worker owns the task once it is queued.
     if (QueueUserWorkItem(ReadAhead, pReadAhead.get(), WT_EXECUTEDEFAULT))
         static_cast<void>(pReadAhead.release());
     else
-        m_listReadAhead = {};
+        m_list = {};
 }
 
-DWORD CZantoliceDlg::ReadAhead(LPVOID pTask)
+ListReadAside CListReadAhead::Read(const CString& path)
 {
-    const std::unique_ptr<std::packaged_task<ListReadAside()>> pReadAhead(
-        static_cast<std::packaged_task<ListReadAside()>*>(pTask));
-    (*pReadAhead)();
-    return 0;
+    if (m_list.valid() && path == m_strPath)
+        return m_list.get();
+    return ReadList(path);
 }
