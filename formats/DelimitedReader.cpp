@@ -2,6 +2,7 @@
 
 #include "AnkiHtml.h"
 
+#include <QRegularExpression>
 #include <QStringTokenizer>
 #include <algorithm>
 #include <iterator>
@@ -55,6 +56,19 @@ qsizetype ankiHeaderColon(QStringView line)
     return std::ranges::find(keys, key) != std::end(keys) ? colon : -1;
 }
 
+// Where the separator stands after the label of a KWordQuiz header line: a word in any
+// script, a space or none, and a colon as the language writes it. -1 when the line starts
+// with no such label and a separator.
+qsizetype headerLabelEnd(QStringView line)
+{
+    static constexpr QStringView kSeparators = u"\t,;|";
+    static thread_local const QRegularExpression label(
+        QStringLiteral(R"(^[\p{L}\p{M}\x{200B}]{1,40}[ \x{00A0}]?[:\x{FF1A}\x{17D6}])"));
+    const QRegularExpressionMatch match = label.match(line);
+    const qsizetype end = match.hasMatch() ? match.capturedLength() : -1;
+    return end >= 0 && end < line.size() && kSeparators.contains(line[end]) ? end : -1;
+}
+
 } // namespace
 
 DelimitedReader::DelimitedReader(QStringView text, Kind kind)
@@ -98,24 +112,25 @@ void DelimitedReader::readHeaders()
 
 void DelimitedReader::readTitleAndAuthor()
 {
-    // KWordQuiz writes "Title:", its separator and the title, then the same for the
-    // author, unquoted; the separator is whichever the user chose for the file.
+    // KWordQuiz writes a title line and an author line, each a label in the desktop's
+    // language ("Title:", "Titel:", "Titre :", "标题："), the separator the user chose for the
+    // file and the value, unquoted. They are told by that shape, both with one separator.
+    const qsizetype start = m_pos;
     const QStringView titleLine = firstLine(m_text.sliced(m_pos));
-    static constexpr QStringView kTitle = u"Title:";
-    static constexpr QStringView kAuthor = u"Author:";
-    static constexpr QStringView kSeparators = u"\t,;|";
-    if (!titleLine.startsWith(kTitle) || titleLine.size() == kTitle.size() ||
-        !kSeparators.contains(titleLine[kTitle.size()]))
+    const qsizetype titleEnd = headerLabelEnd(titleLine);
+    if (titleEnd < 0)
         return;
-    m_separator = titleLine[kTitle.size()];
-    m_title = titleLine.sliced(kTitle.size() + 1);
     skipLine(titleLine);
     const QStringView authorLine = firstLine(m_text.sliced(m_pos));
-    if (authorLine.startsWith(kAuthor) && authorLine.size() > kAuthor.size() &&
-        authorLine[kAuthor.size()] == m_separator) {
-        m_author = authorLine.sliced(kAuthor.size() + 1);
-        skipLine(authorLine);
+    const qsizetype authorEnd = headerLabelEnd(authorLine);
+    if (authorEnd < 0 || authorLine[authorEnd] != titleLine[titleEnd]) {
+        m_pos = start;
+        return;
     }
+    skipLine(authorLine);
+    m_separator = titleLine[titleEnd];
+    m_title = titleLine.sliced(titleEnd + 1);
+    m_author = authorLine.sliced(authorEnd + 1);
 }
 
 void DelimitedReader::applyHeader(QStringView key, QStringView value)

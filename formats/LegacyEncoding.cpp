@@ -1,6 +1,9 @@
 #include "LegacyEncoding.h"
 
+#include "TextPlausibility.h"
+
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -50,6 +53,13 @@ std::string windowsSuperset(const std::string& encoding)
     }
     return encoding;
 }
+
+// The code pages in which Windows and older Linux desktops save the scripts of Europe.
+constexpr const char* kScriptCodePages[] = {"windows-1250", "windows-1251", "KOI8-R",
+                                            "windows-1253", "windows-1254"};
+
+// A decoding less plausible than this is no text: most of its letters are wrong.
+constexpr int kLeastPlausibility = -3;
 
 // The code page that Windows saves text in for the locale's language.
 std::string localeCodePage()
@@ -136,18 +146,28 @@ QString decodedAs(const std::string& encoding, const QByteArray& bytes)
 
 QString decodeLegacyText(const QByteArray& bytes, QString& problem)
 {
-    std::vector<std::string> encodings;
+    // The desktop's own code page is tried first and wins a tie: a file saved on this
+    // desktop is most likely in it. Windows-1252 comes next, as most lists are written in
+    // the languages it serves; uchardet's guess last, as a short text misleads it.
+    std::vector<std::string> encodings = {localeCodePage(), "windows-1252"};
+    encodings.insert(encodings.end(), std::begin(kScriptCodePages), std::end(kScriptCodePages));
     if (const std::string detected = detectedEncoding(bytes); !detected.empty())
         encodings.push_back(windowsSuperset(detected));
-    encodings.emplace_back(localeCodePage());
-    encodings.emplace_back("windows-1252");
+    QString best;
+    int bestPlausibility = kLeastPlausibility - 1;
     for (const std::string& encoding : encodings) {
-        if (QString text = decodedAs(encoding, bytes); !text.isNull())
-            return text;
+        QString text = decodedAs(encoding, bytes);
+        if (text.isNull())
+            continue;
+        if (const int plausibility = textPlausibility(text); plausibility > bestPlausibility) {
+            best = std::move(text);
+            bestPlausibility = plausibility;
+        }
     }
-    problem = QStringLiteral("it is neither UTF-8 text nor text in an encoding that can be told "
-                             "from it: some of its bytes stand for no character. Save it as "
-                             "UTF-8 (Unicode) text and open it again.");
+    if (!best.isNull())
+        return best;
+    problem = QStringLiteral("it is not UTF-8 text, and the program cannot tell which encoding "
+                             "it is in. Save it as UTF-8 (Unicode) text and open it again.");
     return {};
 }
 

@@ -7,9 +7,9 @@
 
 namespace formats {
 
-// The text of `bytes` in the encoding that uchardet tells or, when it cannot tell, in the
-// code page of the locale's language and then in Windows-1252. Fills `problem` when no
-// encoding reads every byte as a character of text.
+// The text of `bytes` in the most plausible of the code pages that may have written it: the
+// locale's, Windows-1252, those of Europe's scripts, and the encoding that uchardet tells.
+// Fills `problem` when none reads every byte as a character of text, or none is plausible.
 QString decodeLegacyText(const QByteArray& bytes, QString& problem);
 
 } // namespace formats

@@ -122,6 +122,8 @@ QList<Token> tokenize(QStringView section)
             } else {
                 tokens.append({Token::NumberPart, QString(c)});
             }
+        } else if (c == u'/') {
+            tokens.append({Token::NumberPart, QStringLiteral("/")});
         } else if (c == u'@') {
             tokens.append({Token::NumberPart, QStringLiteral("General")});
         } else {
@@ -138,22 +140,27 @@ QString padded(long long number, int width)
 
 QString dateText(double serial, const QList<Token>& tokens, bool date1904)
 {
-    if (date1904)
-        serial += k1904Offset;
-    // The 1900 system counts a 29 February 1900 that never was.
-    if (serial < 60)
-        serial += 1;
     const bool twelveHours = std::any_of(tokens.begin(), tokens.end(),
                                          [](const Token& t) { return t.text == u"AM/PM"; });
+    // Elapsed times count from the value itself, whatever day it falls on.
     const long long totalSeconds = std::llround(serial * kSecondsPerDay);
-    const long long days = totalSeconds / kSecondsPerDay;
     const long long secondOfDay = totalSeconds % kSecondsPerDay;
+    const long long serialDay = totalSeconds / kSecondsPerDay + (date1904 ? k1904Offset : 0);
+    // The 1900 system counts a 29 February 1900 that never was, and a day 0 of January,
+    // and spreadsheets show both.
+    const long long days = serialDay < 60 ? serialDay + 1 : serialDay;
     const std::chrono::sys_days day{std::chrono::days{days - kUnixEpochSerial}};
     const std::chrono::year_month_day date{day};
-    const int year = static_cast<int>(date.year());
-    const unsigned month = static_cast<unsigned>(date.month());
-    const unsigned dayOfMonth = static_cast<unsigned>(date.day());
-    const unsigned weekday = std::chrono::weekday(day).c_encoding();
+    int year = static_cast<int>(date.year());
+    unsigned month = static_cast<unsigned>(date.month());
+    unsigned dayOfMonth = static_cast<unsigned>(date.day());
+    unsigned weekday = std::chrono::weekday(day).c_encoding();
+    if (serialDay == 0 || serialDay == 60) {
+        year = 1900;
+        month = serialDay == 0 ? 1 : 2;
+        dayOfMonth = serialDay == 0 ? 0 : 29;
+        weekday = serialDay == 0 ? 6 : 3;
+    }
     const long long hour = secondOfDay / 3600;
     const long long minute = secondOfDay / 60 % 60;
     const long long second = secondOfDay % 60;
@@ -175,8 +182,8 @@ QString dateText(double serial, const QList<Token>& tokens, bool date1904)
         };
         const QChar letter = part.back() == u']' ? part[1] : part[0];
         if (part.startsWith(u'[')) {
-            const long long elapsed = letter == u'h'   ? days * 24 + hour
-                                      : letter == u'm' ? (days * 24 + hour) * 60 + minute
+            const long long elapsed = letter == u'h'   ? totalSeconds / 3600
+                                      : letter == u'm' ? totalSeconds / 60
                                                        : totalSeconds;
             text += padded(elapsed, static_cast<int>(part.size()) - 2);
         } else if (part == u"AM/PM") {
@@ -209,12 +216,29 @@ QString dateText(double serial, const QList<Token>& tokens, bool date1904)
     return text;
 }
 
-// The value with `decimals` decimals, whatever the locale's decimal mark.
+// The value as the 15 significant digits that spreadsheets keep of it.
+double significant(double value)
+{
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    double kept = value;
+    std::from_chars(buffer, result.ptr, kept);
+    return kept;
+}
+
+// The value with `decimals` decimals, whatever the locale's decimal mark. As spreadsheets
+// round, a tie goes away from zero, and the value counts as its 15 significant digits:
+// 0.125 shows as 0.13, 1.005 as 1.01.
 QString fixed(double value, int decimals)
 {
+    decimals = std::min(decimals, 30);
+    const double scaled = significant(significant(value) * std::pow(10.0, decimals));
+    if (std::fabs(scaled) < 1e15)
+        value = std::round(scaled) / std::pow(10.0, decimals);
     char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed, std::min(decimals, 30));
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     return QString::fromLatin1(buffer, result.ec == std::errc() ? result.ptr - buffer : 0);
 }
 
@@ -230,6 +254,20 @@ QString grouped(const QString& digits)
     return text;
 }
 
+// Whether the placeholders of `pattern` are of the kinds shown here. Fractions ("# ?/?"),
+// commas that scale by thousands ("#,##0,") and engineering notation ("##0.0E+0") are
+// not: their values show as General rather than as wrong text.
+bool isRendered(QStringView pattern)
+{
+    const qsizetype exponentAt = pattern.indexOf(u'E');
+    const QStringView mantissa = exponentAt < 0 ? pattern : pattern.first(exponentAt);
+    const qsizetype point = mantissa.indexOf(u'.');
+    const QStringView integerPart = point < 0 ? mantissa : mantissa.first(point);
+    const QStringView decimalPart = point < 0 ? QStringView() : mantissa.sliced(point + 1);
+    return !pattern.contains(u'/') && !integerPart.endsWith(u',') && !decimalPart.contains(u',') &&
+           (exponentAt < 0 || integerPart.size() == 1);
+}
+
 QString numberText(double value, const QList<Token>& tokens, bool negativeSection)
 {
     QString pattern;
@@ -239,7 +277,7 @@ QString numberText(double value, const QList<Token>& tokens, bool negativeSectio
         else if (token.text.contains(u'%'))
             value *= std::pow(100.0, token.text.count(u'%'));
     }
-    if (pattern.contains(u"General"))
+    if (pattern.contains(u"General") || !isRendered(pattern))
         return generalNumber(value);
     const bool negative = value < 0 && !negativeSection;
     value = std::fabs(value);
@@ -341,6 +379,9 @@ QString formattedNumber(double value, QStringView formatCode, bool date1904)
 {
     if (!std::isfinite(value))
         return {};
+    // A section chosen by a condition ("[<1]") is not told here: the value shows as General.
+    if (formatCode.contains(u"[<") || formatCode.contains(u"[>") || formatCode.contains(u"[="))
+        return generalNumber(value);
     const double original = value;
     const QStringView section = sectionFor(formatCode, value);
     const QList<Token> tokens = tokenize(section);

@@ -1,11 +1,11 @@
 #include "zantoliceDlg.h"
 
+#include "ContextMenu.h"
+#include "MissedWords.h"
 #include "Speaker.h"
-#include "WordList.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -17,43 +17,6 @@ int g_nSeed = 1234;
 CString g_strDicPath;
 int g_nLastX = 0;
 int g_nLastY = 0;
-
-namespace {
-
-// The desktop's context menu, top to bottom. Each item sends the command of its button or
-// key, and shows that key after the tab.
-struct ContextMenuItem {
-    UINT nFlags;
-    UINT nID;
-    LPCTSTR lpszText;
-};
-const ContextMenuItem kContextMenu[] = {
-    {MF_STRING, IDC_OPEN, _T("&Open…\tCtrl+O")},
-    {MF_STRING, IDC_START, _T("&Next question\tN")},
-    {MF_STRING, IDC_ABOUT, _T("&About\tF1")},
-    {MF_STRING, ID_PROGRESS_VIEW, _T("&Progress…\tF2")},
-    {MF_STRING, IDC_CLEAR, _T("&Wipe the pad\tDel")},
-    {MF_SEPARATOR, 0, nullptr},
-    {MF_STRING, ID_SPEAK, _T("Spea&k\tS")},
-    {MF_STRING, ID_SPEAK_EACH_QUESTION, _T("Speak &each question")},
-    {MF_STRING, ID_SPEAK_WORD_LANGUAGE, _T("&Language of the words…")},
-    {MF_STRING, ID_SPEAK_MEANING_LANGUAGE, _T("Lan&guage of the meanings…")},
-    {MF_SEPARATOR, 0, nullptr},
-    {MF_STRING, ID_DRILL_REVERSE, _T("&Drill the other way\tCtrl+R")},
-    {MF_STRING, ID_EDIT_COPY_MISSED, _T("&Copy missed words\tCtrl+Shift+C")},
-    {MF_SEPARATOR, 0, nullptr},
-    {MF_STRING, ID_PROGRESS_REMEMBER, _T("&Remember progress\tCtrl+M")},
-    {MF_STRING, ID_PROGRESS_FORGET, _T("&Forget progress of this list…")},
-    {MF_STRING, ID_PROGRESS_FOLDER, _T("Progress f&older…")},
-    {MF_SEPARATOR, 0, nullptr},
-    {MF_STRING, ID_VIEW_ZOOM_IN, _T("Zoom &in\tCtrl++")},
-    {MF_STRING, ID_VIEW_ZOOM_OUT, _T("Zoom o&ut\tCtrl+-")},
-    {MF_STRING, ID_VIEW_ZOOM_RESET, _T("Original &size\tCtrl+0")},
-    {MF_SEPARATOR, 0, nullptr},
-    {MF_STRING, IDOK, _T("&Quit\tCtrl+Q")},
-};
-
-} // namespace
 
 BEGIN_MESSAGE_MAP(CAboutDlg, BDialog)
 END_MESSAGE_MAP()
@@ -190,21 +153,7 @@ void CZantoliceDlg::OnOpenCommandLine()
 
 void CZantoliceDlg::OnContextMenu(CWnd*, CPoint point)
 {
-    // From the keyboard the menu has no point of its own: it opens over the window.
-    if (point.x == -1 && point.y == -1) {
-        CRect rect;
-        GetClientRect(rect);
-        point = CPoint(rect.Width() / 2, rect.Height() / 2);
-        ClientToScreen(&point);
-    }
-    CMenu menu;
-    menu.CreatePopupMenu();
-    for (const ContextMenuItem& item : kContextMenu)
-        menu.AppendMenu(item.nFlags, item.nID, item.lpszText);
-    menu.CheckMenuItem(ID_DRILL_REVERSE, m_bReverse ? MF_CHECKED : MF_UNCHECKED);
-    menu.CheckMenuItem(ID_PROGRESS_REMEMBER, m_bRemember ? MF_CHECKED : MF_UNCHECKED);
-    m_pSpeaker->PrepareMenu(menu, m_bReverse);
-    menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
+    TrackContextMenu(this, point, m_bReverse, m_bRemember, *m_pSpeaker);
 }
 
 // The direction holds across loads, and a switch restarts the drill on the loaded list
@@ -258,26 +207,7 @@ void CZantoliceDlg::ShowStartPrompt()
 // The missed entries as tab-separated "word<TAB>meaning" lines, which other trainers import.
 void CZantoliceDlg::OnCopyMissed()
 {
-    if (m_nMissedEntries.empty()) {
-        MessageBox(_T("No word has been missed since the list was loaded."),
-                   _T("Copy missed words"), MB_OK);
-        return;
-    }
-    std::vector<formats::WordEntry> missed;
-    for (int nIndex : m_nMissedEntries)
-        missed.push_back({std::u16string(m_strWord[nIndex]), std::u16string(m_strMeaning[nIndex])});
-    const std::u16string text = formats::toTabSeparatedText(missed);
-    if (!OpenClipboard())
-        return;
-    EmptyClipboard();
-    const size_t nBytes = (text.size() + 1) * sizeof(WCHAR);
-    HLOCAL hText = LocalAlloc(LMEM_FIXED, nBytes);
-    if (hText) {
-        std::memcpy(hText, text.c_str(), nBytes);
-        if (!SetClipboardData(CF_UNICODETEXT, hText))
-            LocalFree(hText);
-    }
-    CloseClipboard();
+    CopyMissedWords(this, m_strWord, m_strMeaning, m_nMissedEntries);
 }
 
 CString CZantoliceDlg::GetFileTitleFromPath(CString path)

@@ -315,11 +315,10 @@ TEST_F(BadInput, FilesThatAreNoWordListAreRefusedWithTheListKept)
         {"one-column.csv", "cat\ndog\nbird\n",
          u"it has only one column. A word list needs the word in the first column and its "
          u"meaning in the second."},
-        // Bytes that are no character in the detected encoding, the locale's code page or
-        // Windows-1252.
-        {"undecodable.csv", "cat,chat\n\x81\x8D,\x8F\x90\x9D\n",
-         u"it is neither UTF-8 text nor text in an encoding that can be told from it: some of "
-         u"its bytes stand for no character. Save it as UTF-8 (Unicode) text and open it again."},
+        // Bytes that every code page reads as symbols within words.
+        {"undecodable.csv", "cat,chat\nw\xA4x\xA6y,z\xA4\xA6z\n",
+         u"it is not UTF-8 text, and the program cannot tell which encoding it is in. Save it "
+         u"as UTF-8 (Unicode) text and open it again."},
         {"unclosed.csv", "cat,chat\ndog,\"chien\nbird,oiseau\n",
          u"a field that starts with a quotation mark on line 2 never ends; its closing \" is "
          u"missing."},

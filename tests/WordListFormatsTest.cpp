@@ -63,12 +63,15 @@ const Entries kRussian = {{u"\u0441\u043E\u0431\u0430\u043A\u0430", u"dog"},
                           {u"\u043A\u043E\u0448\u043A\u0430", u"cat"},
                           {u"\u0434\u043E\u043C", u"house"}};
 
-// A CSV file exactly as KWordQuiz exports it: its title and author lines, then the lessons'
-// tab-separated pairs with a lone tab between two lessons, in UTF-8 with LF line ends.
+// A CSV file exactly as KWordQuiz exports it: its title and author lines, labelled in the
+// desktop's language, then the lessons' tab-separated pairs with a lone tab between two
+// lessons, in UTF-8 with LF line ends.
 std::string kwordquizCsv(const std::string& title, const std::string& author,
-                         const std::vector<std::string>& lessons)
+                         const std::vector<std::string>& lessons,
+                         const std::string& titleLabel = "Title:",
+                         const std::string& authorLabel = "Author:")
 {
-    std::string text = "Title:\t" + title + "\nAuthor:\t" + author + "\n";
+    std::string text = titleLabel + "\t" + title + "\n" + authorLabel + "\t" + author + "\n";
     for (size_t i = 0; i < lessons.size(); ++i)
         text += (i > 0 ? "\t\n" : "") + lessons[i];
     return text;
@@ -164,6 +167,14 @@ TEST_F(WordListFormats, EachFormatOpensAsItsProgramSavedIt)
         {"kwordquiz.csv",
          kwordquizCsv("Tiere", "Anna", {"Hund\tdog\nKatze\tcat\n", kTsv.bytes(8)}),
          {{u"Hund", u"dog"}, {u"Katze", u"cat"}}},
+        // Saved on a German and a French desktop.
+        {"kwordquiz-de.csv",
+         kwordquizCsv("Tiere", "Anna", {"Hund\tdog\n", kTsv.bytes(8)}, "Titel:", "Autor:"),
+         {{u"Hund", u"dog"}}},
+        {"kwordquiz-fr.csv",
+         kwordquizCsv("Animaux", "Anne", {"chien\tdog\n", kTsv.bytes(8)},
+                      "Titre\xC2\xA0:", "Auteur\xC2\xA0:"),
+         {{u"chien", u"dog"}}},
         // A heading names the columns and is no entry.
         {"heading.csv",
          replaced(kCsv.bytes(8, "Deutsch,Englisch\r\nHaus,house\r\n"), ",", ";"),
@@ -223,6 +234,44 @@ TEST_F(WordListFormats, EachFormatOpensAsItsProgramSavedIt)
                                  IDC_CHOICE4, IDC_CHOICE5, IDC_CHOICE6};
         clickButton(*dlg, choiceIds[dlg->m_nAnswer - 1]);
         EXPECT_EQ(windowText(*dlg, IDC_SCORE), u"No.1, R=1, W=0, Score=100.00");
+    }
+}
+
+// Short lists saved in a code page read right (a file that no code page reads as plausible
+// text is refused: BadInput).
+TEST_F(WordListFormats, ShortListsInCodePagesReadRight)
+{
+    struct Row {
+        const char* name;
+        const char* encoding;
+        Entries entries;
+    };
+    const Row rows[] = {
+        {"spanish.csv", "windows-1252", {{u"año", u"year"}, {u"niño", u"child"}}},
+        {"german.csv", "windows-1252", {{u"Ökonomie", u"economy"}, {u"Übel", u"evil"}}},
+        {"french.csv", "windows-1252", {{u"être", u"to be"}, {u"garçon", u"boy"}}},
+        {"portuguese.csv", "windows-1252", {{u"coração", u"heart"}, {u"irmã", u"sister"}}},
+        {"polish.csv", "windows-1250", {{u"mąż", u"husband"}, {u"źródło", u"source"}}},
+        {"czech.csv", "windows-1250", {{u"řeka", u"river"}, {u"město", u"town"}}},
+        {"russian-1251.csv", "windows-1251", {{u"собака", u"dog"}, {u"дом", u"house"}}},
+        {"russian-koi8.csv", "KOI8-R", {{u"кошка", u"cat"}, {u"вода", u"water"}}},
+        {"greek.csv", "windows-1253", {{u"καλημέρα", u"good morning"}, {u"θάλασσα", u"sea"}}},
+        {"turkish.csv", "ISO-8859-9", {{u"dağ", u"mountain"}, {u"kış", u"winter"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        seam.messages.clear();
+        // Eight entries in all: the list is usable and as short as a list can be.
+        Entries entries = row.entries;
+        for (size_t i = entries.size(); i < 8; ++i)
+            entries.emplace_back(u"word" + std::u16string(1, char16_t(u'0' + i)), u"meaning");
+        open(files.writeBytes(row.name, encoded(row.encoding, lines(entries, u','))));
+        ASSERT_EQ(seam.messages.size(), 1u);
+        EXPECT_EQ(seam.messages[0].text, containsMessage(8));
+        for (size_t i = 0; i < row.entries.size(); ++i) {
+            EXPECT_EQ(word(static_cast<int>(i)), row.entries[i].first) << "entry " << i;
+            EXPECT_EQ(meaning(static_cast<int>(i)), row.entries[i].second) << "entry " << i;
+        }
     }
 }
 
