@@ -1,9 +1,11 @@
 // Remember progress, through the dialog: the due words first over several days, a store that
 // is damaged or cannot be written, forgetting a list, nothing written with the memory off, and
 // no answer lost when the program is killed.
+#include "CommandLineOptions.h"
 #include "DialogDriver.h"
 #include "DictionaryWriter.h"
 #include "Progress.h"
+#include "ProgressPrinter.h"
 #include "ScriptedSeam.h"
 #include "private/ClientSurface.h"
 #include "private/Contrast.h"
@@ -374,8 +376,7 @@ TEST_F(Memory, WhatFailsIsSaidOnceAndTheFilesAreTheUsersAlone)
     QFile::remove(folders.store() + QStringLiteral("-wal"));
     QFile::remove(folders.store() + QStringLiteral("-shm"));
     const QString list = QString::fromStdString(files.writeEntries("list.dic", 10));
-    EXPECT_EQ(CZantoliceDlg::PrintProgress(CString(reinterpret_cast<LPCTSTR>(list.utf16()))),
-              EXIT_SUCCESS);
+    EXPECT_EQ(PrintListProgress(CString(reinterpret_cast<LPCTSTR>(list.utf16()))), EXIT_SUCCESS);
     seam.messages.clear();
     startProgram();
     const std::vector<std::u16string> atStart = messagesCaptioned(u"Remember progress");
