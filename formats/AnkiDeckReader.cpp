@@ -7,6 +7,7 @@
 #include "ZipArchive.h"
 #include "ZstdFrame.h"
 
+#include <QCoreApplication>
 #include <QHashFunctions>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -58,7 +59,7 @@ constexpr unsigned kMaxCleaningThreads = 4;
 constexpr char kFieldSeparator = '\x1F';
 
 const QString kDamagedCollection =
-    QStringLiteral("its collection is damaged; the deck cannot be read.");
+    QCoreApplication::translate("formats", "its collection is damaged; the deck cannot be read.");
 
 // The varint that field `number` of a protobuf message holds, if the message holds one.
 std::optional<quint64> varintField(QByteArrayView message, quint64 number)
@@ -90,9 +91,10 @@ const char* collectionMember(const ZipArchive& zip, QString& problem)
         case 3:
             return kCompressedCollection;
         default:
-            problem = QStringLiteral("it was made by a newer version of Anki than this program "
-                                     "reads. In Anki, export it again with \"Support older "
-                                     "Anki versions\" checked.");
+            problem = QCoreApplication::translate(
+                "formats", "it was made by a newer version of Anki than this program "
+                           "reads. In Anki, export it again with \"Support older "
+                           "Anki versions\" checked.");
             return nullptr;
         }
     }
@@ -100,7 +102,8 @@ const char* collectionMember(const ZipArchive& zip, QString& problem)
         return kCollection21;
     if (zip.contains(kLegacyCollection))
         return kLegacyCollection;
-    problem = QStringLiteral("it is a zip package, but not an Anki deck: it holds no collection.");
+    problem = QCoreApplication::translate(
+        "formats", "it is a zip package, but not an Anki deck: it holds no collection.");
     return nullptr;
 }
 
@@ -279,7 +282,8 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
     while (objects.executeStep())
         ++tables;
     if (tables != 2)
-        return QStringLiteral("it is not an Anki deck: its collection holds no notes.");
+        return QCoreApplication::translate(
+            "formats", "it is not an Anki deck: its collection holds no notes.");
 
     SQLite::Statement col(db, "SELECT ver, models FROM col LIMIT 1");
     if (!col.executeStep())
@@ -291,11 +295,13 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
         const SQLite::Column models = col.getColumn(1);
         legacyModels = QByteArray(static_cast<const char*>(models.getBlob()), models.getBytes());
         if (!readClozeTypesFromJson(legacyModels, clozeTypes))
-            return QStringLiteral("its note types cannot be read; the deck is damaged.");
+            return QCoreApplication::translate(
+                "formats", "its note types cannot be read; the deck is damaged.");
     } else if (version >= 15 && version <= 18) {
         readClozeTypesFromTable(db, clozeTypes);
     } else {
-        return QStringLiteral("its collection is saved in a form (version %1) this program "
+        return QCoreApplication::translate(
+                   "formats", "its collection is saved in a form (version %1) this program "
                               "does not know.")
             .arg(version);
     }
@@ -330,7 +336,8 @@ QString readCollection(QByteArray& database, EntryCollector& entries)
     static constexpr char kSqliteHeader[] = "SQLite format 3";
     if (database.size() < 100 ||
         !database.startsWith(QByteArrayView(kSqliteHeader, sizeof kSqliteHeader)))
-        return QStringLiteral("its collection is not an Anki database; the deck is damaged.");
+        return QCoreApplication::translate(
+            "formats", "its collection is not an Anki database; the deck is damaged.");
     // A collection saved in WAL mode (the write and read versions 2) is read as a plain
     // database file, which it is once Anki has checkpointed it for export.
     if (database[18] == 2 && database[19] == 2)
@@ -356,9 +363,10 @@ QString readCollection(QByteArray& database, EntryCollector& entries)
         return readNotes(db, entries);
     } catch (const SQLite::Exception& error) {
         if (error.getErrorCode() == SQLITE_INTERRUPT)
-            return QStringLiteral("its collection takes far too long to read; the deck is "
-                                  "damaged.");
-        return QStringLiteral("its collection is damaged (%1).")
+            return QCoreApplication::translate(
+                "formats", "its collection takes far too long to read; the deck is "
+                           "damaged.");
+        return QCoreApplication::translate("formats", "its collection is damaged (%1).")
             .arg(QString::fromUtf8(error.what()));
     }
 }

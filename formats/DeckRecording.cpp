@@ -5,6 +5,7 @@
 #include "ZipArchive.h"
 #include "ZstdFrame.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -34,7 +35,7 @@ int mediaMember(const QByteArray& list, const QString& name, bool& packed, QStri
     }
     QByteArray entries;
     if (unpackZstd(list, kMaxMediaListSize, entries) != Unpacked::Whole) {
-        problem = QStringLiteral("the deck's list of media is damaged");
+        problem = QCoreApplication::translate("formats", "the deck's list of media is damaged");
         return -1;
     }
     const QByteArray wanted = name.toUtf8();
@@ -52,14 +53,14 @@ int mediaMember(const QByteArray& list, const QString& name, bool& packed, QStri
         return found < 0;
     });
     if (!whole)
-        problem = QStringLiteral("the deck's list of media is damaged");
+        problem = QCoreApplication::translate("formats", "the deck's list of media is damaged");
     return found;
 }
 
 QString readDeckRecording(const QString& deckPath, const QString& name, QByteArray& sound)
 {
     if (!isSafeRecordingName(name))
-        return QStringLiteral("its name leads outside the deck");
+        return QCoreApplication::translate("formats", "its name leads outside the deck");
     const ZipArchive zip(deckPath);
     if (!zip.problem().isEmpty())
         return zip.problem();
@@ -72,7 +73,7 @@ QString readDeckRecording(const QString& deckPath, const QString& name, QByteArr
     if (!problem.isEmpty())
         return problem;
     if (member < 0)
-        return QStringLiteral("the deck holds no sound of that name");
+        return QCoreApplication::translate("formats", "the deck holds no sound of that name");
     const QByteArray memberName = QByteArray::number(member);
     problem = zip.read(memberName.constData(), sound, kMaxRecordingSize);
     if (!problem.isEmpty() || !packed)
@@ -80,9 +81,10 @@ QString readDeckRecording(const QString& deckPath, const QString& name, QByteArr
     const QByteArray content = std::move(sound);
     switch (unpackZstd(content, kMaxRecordingSize, sound)) {
     case Unpacked::Damaged:
-        return QStringLiteral("it is damaged");
+        return QCoreApplication::translate("formats", "it is damaged");
     case Unpacked::TooLarge:
-        return QStringLiteral("it is over %1 MB").arg(kMaxRecordingSize / (1024 * 1024));
+        return QCoreApplication::translate("formats", "it is over %1 MB")
+            .arg(kMaxRecordingSize / (1024 * 1024));
     case Unpacked::Whole:
         break;
     }

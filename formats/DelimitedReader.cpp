@@ -2,6 +2,7 @@
 
 #include "AnkiHtml.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringTokenizer>
 #include <algorithm>
@@ -299,12 +300,14 @@ QString DelimitedReader::read(EntryCollector& entries)
             entries.add(columns[0], columns[1]);
     }
     if (m_unclosedQuote >= 0)
-        return QStringLiteral("a field that starts with a quotation mark on line %1 never ends; "
+        return QCoreApplication::translate(
+                   "formats", "a field that starts with a quotation mark on line %1 never ends; "
                               "its closing \" is missing.")
             .arg(lineNumberAt(m_unclosedQuote));
     if (anyRecord && !twoColumns)
-        return QStringLiteral("it has only one column. A word list needs the word in the "
-                              "first column and its meaning in the second.");
+        return QCoreApplication::translate(
+            "formats", "it has only one column. A word list needs the word in the "
+                       "first column and its meaning in the second.");
     return {};
 }
 

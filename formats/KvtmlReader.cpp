@@ -3,6 +3,7 @@
 #include "Language.h"
 #include "XmlMarkup.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <algorithm>
 #include <charconv>
@@ -170,13 +171,15 @@ std::string identifierLanguage(pugi::xml_node kvtml, int id)
 QString parseProblem(const pugi::xml_parse_result& result, const QByteArray& xml)
 {
     if (result.status == pugi::status_no_document_element)
-        return QStringLiteral("it is not a KVTML file: KVTML word lists are XML.");
+        return QCoreApplication::translate("formats",
+                                           "it is not a KVTML file: KVTML word lists are XML.");
     const qsizetype offset = std::min(static_cast<qsizetype>(result.offset), xml.size());
     // Elements still open, or a tag cut off, where the bytes end: the parser stops at the
     // last byte.
     if (QByteArrayView(xml).sliced(std::min(offset + 1, xml.size())).trimmed().isEmpty())
-        return QStringLiteral("it ends too early; the file is cut short or incomplete.");
-    return QStringLiteral("its XML is broken at line %1 (%2).")
+        return QCoreApplication::translate(
+            "formats", "it ends too early; the file is cut short or incomplete.");
+    return QCoreApplication::translate("formats", "its XML is broken at line %1 (%2).")
         .arg(xml.first(offset).count('\n') + 1)
         .arg(QString::fromUtf8(result.description()));
 }
@@ -186,7 +189,8 @@ QString parseProblem(const pugi::xml_parse_result& result, const QByteArray& xml
 QString KvtmlReader::read(EntryCollector& entries)
 {
     if (hasFarTooMuchMarkup(m_xml))
-        return QStringLiteral("it holds far more markup than any word list.");
+        return QCoreApplication::translate("formats",
+                                           "it holds far more markup than any word list.");
     // Only the entities that XML itself defines are decoded; a document type is read only to
     // refuse entities of its own, and nothing it names is fetched. Text in another encoding
     // is converted into a buffer of the parser's own. Line ends stay as they are: an
@@ -197,23 +201,27 @@ QString KvtmlReader::read(EntryCollector& entries)
         pugi::parse_cdata | pugi::parse_escapes | pugi::parse_doctype | pugi::parse_embed_pcdata);
     if (const pugi::xml_node kvtml = document.document_element()) {
         if (!named(kvtml.name(), "kvtml"))
-            return QStringLiteral("it is an XML file, but not a KVTML word list.");
+            return QCoreApplication::translate("formats",
+                                               "it is an XML file, but not a KVTML word list.");
         const QByteArrayView version(kvtml.attribute("version").value());
         if (!version.startsWith("2."))
-            return QStringLiteral("it is saved in KVTML version %1; only KVTML 2.0 can be "
+            return QCoreApplication::translate(
+                       "formats", "it is saved in KVTML version %1; only KVTML 2.0 can be "
                                   "opened.")
                 .arg(version.isEmpty() ? QStringLiteral("1") : QString::fromUtf8(version));
     }
     DepthLimit depthLimit;
     document.traverse(depthLimit);
     if (depthLimit.exceeded)
-        return QStringLiteral("its elements are nested far too deeply for a word list.");
+        return QCoreApplication::translate(
+            "formats", "its elements are nested far too deeply for a word list.");
     if (!result)
         return parseProblem(result, m_xml);
     for (pugi::xml_node node : document.children()) {
         if (node.type() == pugi::node_doctype && std::strstr(node.value(), "<!ENTITY"))
-            return QStringLiteral("it declares XML entities of its own, which no word list "
-                                  "needs.");
+            return QCoreApplication::translate(
+                "formats", "it declares XML entities of its own, which no word list "
+                           "needs.");
     }
     // Without a second language no entry had a meaning, so none was kept.
     const pugi::xml_node kvtml = document.document_element();

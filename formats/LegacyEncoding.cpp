@@ -2,6 +2,7 @@
 
 #include "TextPlausibility.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <iterator>
 #include <memory>
@@ -166,8 +167,9 @@ QString decodeLegacyText(const QByteArray& bytes, QString& problem)
     }
     if (!best.isNull())
         return best;
-    problem = QStringLiteral("it is not UTF-8 text, and the program cannot tell which encoding "
-                             "it is in. Save it as UTF-8 (Unicode) text and open it again.");
+    problem = QCoreApplication::translate(
+        "formats", "it is not UTF-8 text, and the program cannot tell which encoding "
+                   "it is in. Save it as UTF-8 (Unicode) text and open it again.");
     return {};
 }
 

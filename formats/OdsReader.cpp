@@ -4,6 +4,7 @@
 #include "XmlPart.h"
 #include "ZipArchive.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
@@ -136,7 +137,8 @@ QString OdsReader::read(EntryCollector& entries)
         childNamed(rootNamed(content.document, "document-content"), "body"), "spreadsheet");
     const pugi::xml_node table = childNamed(spreadsheet, "table");
     if (!table)
-        return QStringLiteral("it is not a spreadsheet: it holds no table.");
+        return QCoreApplication::translate("formats",
+                                           "it is not a spreadsheet: it holds no table.");
     entries.allowHeading();
     // Rows sit in the table or in header-row, row and group elements within it.
     visitDescendants(table, [&entries](pugi::xml_node node) {

@@ -7,6 +7,8 @@
 #include "WordListReading.h"
 #include "XlsxReader.h"
 
+#include <QCoreApplication>
+
 namespace formats {
 
 namespace {
@@ -25,7 +27,8 @@ QString readPackage(FileKind kind, QByteArray& bytes, EntryCollector& entries)
     case FileKind::Ods:
         return OdsReader(bytes).read(entries);
     default:
-        return QStringLiteral("it is not a package that holds a word list.");
+        return QCoreApplication::translate("formats",
+                                           "it is not a package that holds a word list.");
     }
 }
 

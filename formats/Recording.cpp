@@ -4,6 +4,7 @@
 
 #include "WordList.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,22 +31,24 @@ QString readFileRecording(const QString& listPath, const QString& given, QByteAr
     const QString name =
         given.startsWith(QStringLiteral("file:")) ? QUrl(given).path(QUrl::FullyDecoded) : given;
     if (!isSafeRecordingName(name))
-        return QStringLiteral("its name leads outside the list's folder");
+        return QCoreApplication::translate("formats", "its name leads outside the list's folder");
     const QDir folder = QFileInfo(listPath).absoluteDir();
     const QFileInfo file(folder.filePath(name));
     if (!file.exists())
-        return QStringLiteral("there is no such file beside the list");
+        return QCoreApplication::translate("formats", "there is no such file beside the list");
     // A link may lead anywhere.
     if (!file.canonicalFilePath().startsWith(folder.canonicalPath() + u'/') || !file.isFile())
-        return QStringLiteral("it is not a file in the list's folder");
+        return QCoreApplication::translate("formats", "it is not a file in the list's folder");
     if (file.size() > kMaxRecordingSize)
-        return QStringLiteral("it is over %1 MB").arg(kMaxRecordingSize / (1024 * 1024));
+        return QCoreApplication::translate("formats", "it is over %1 MB")
+            .arg(kMaxRecordingSize / (1024 * 1024));
     QFile input(file.filePath());
     if (!input.open(QIODevice::ReadOnly))
         return input.errorString();
     sound = input.read(kMaxRecordingSize + 1);
     if (sound.size() > kMaxRecordingSize)
-        return QStringLiteral("it is over %1 MB").arg(kMaxRecordingSize / (1024 * 1024));
+        return QCoreApplication::translate("formats", "it is over %1 MB")
+            .arg(kMaxRecordingSize / (1024 * 1024));
     return {};
 }
 
@@ -66,11 +69,13 @@ std::u16string readSound(FileKind kind, FileKind keeping, ReadRecordingBytes rea
                          std::string& sound)
 {
     QByteArray bytes;
-    QString problem = kind == keeping ? read(QString::fromStdU16String(listPath),
-                                             QString::fromStdU16String(name), bytes)
-                                      : QStringLiteral("this kind of list keeps no recordings");
+    QString problem =
+        kind == keeping
+            ? read(QString::fromStdU16String(listPath), QString::fromStdU16String(name), bytes)
+            : QCoreApplication::translate("formats", "this kind of list keeps no recordings");
     if (problem.isEmpty() && !isSound(bytes))
-        problem = QStringLiteral("it is not a sound file (mp3, Ogg, WAV or FLAC)");
+        problem = QCoreApplication::translate("formats",
+                                              "it is not a sound file (mp3, Ogg, WAV or FLAC)");
     sound.clear();
     if (problem.isEmpty())
         sound.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));

@@ -6,6 +6,7 @@
 #include "LinePairsReader.h"
 #include "WordListReading.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <algorithm>
 #include <exception>
@@ -31,7 +32,8 @@ QString decodeText(const QByteArray& bytes, FileKind kind, QString& problem)
         encoding = QStringConverter::Utf16BE;
     // Zero bytes are what tells a binary file (an image, a program) from text.
     if (encoding == QStringConverter::Utf8 && bytes.contains('\0')) {
-        problem = QStringLiteral("it holds zero bytes, so it is not a text file.");
+        problem = QCoreApplication::translate("formats",
+                                              "it holds zero bytes, so it is not a text file.");
         return {};
     }
     QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
@@ -42,13 +44,15 @@ QString decodeText(const QByteArray& bytes, FileKind kind, QString& problem)
         return decodeLegacyText(bytes, problem);
     if (decoder.hasError()) {
         problem = encoding == QStringConverter::Utf8
-                      ? QStringLiteral("it is not UTF-8 text. Save it as UTF-8 (Unicode) text "
+                      ? QCoreApplication::translate(
+                            "formats", "it is not UTF-8 text. Save it as UTF-8 (Unicode) text "
                                        "and open it again.")
-                      : QStringLiteral("it is not valid UTF-16 text.");
+                      : QCoreApplication::translate("formats", "it is not valid UTF-16 text.");
         return {};
     }
     if (text.contains(QChar(0))) {
-        problem = QStringLiteral("it holds zero bytes, so it is not a text file.");
+        problem = QCoreApplication::translate("formats",
+                                              "it holds zero bytes, so it is not a text file.");
         return {};
     }
     return text;
@@ -59,41 +63,47 @@ QString refusalOf(FileKind kind)
 {
     switch (kind) {
     case FileKind::Empty:
-        return QStringLiteral("the file is empty.");
+        return QCoreApplication::translate("formats", "the file is empty.");
     case FileKind::NotAFile:
-        return QStringLiteral("it is not a file but a device.");
+        return QCoreApplication::translate("formats", "it is not a file but a device.");
     case FileKind::WordProcessorDocument:
-        return QStringLiteral("it is a word-processor document: save it as plain text (UTF-8).");
+        return QCoreApplication::translate(
+            "formats", "it is a word-processor document: save it as plain text (UTF-8).");
     case FileKind::OfficeDocument:
-        return QStringLiteral("it is an Office 97-2003 document, not a word list.");
+        return QCoreApplication::translate("formats",
+                                           "it is an Office 97-2003 document, not a word list.");
     case FileKind::ZipArchive:
-        return QStringLiteral("it is a zip archive, not a word list.");
+        return QCoreApplication::translate("formats", "it is a zip archive, not a word list.");
     case FileKind::PdfDocument:
-        return QStringLiteral("it is a PDF document, not a word list.");
+        return QCoreApplication::translate("formats", "it is a PDF document, not a word list.");
     case FileKind::PngImage:
-        return QStringLiteral("it is a PNG image, not a word list.");
+        return QCoreApplication::translate("formats", "it is a PNG image, not a word list.");
     case FileKind::JpegImage:
-        return QStringLiteral("it is a JPEG image, not a word list.");
+        return QCoreApplication::translate("formats", "it is a JPEG image, not a word list.");
     case FileKind::GifImage:
-        return QStringLiteral("it is a GIF image, not a word list.");
+        return QCoreApplication::translate("formats", "it is a GIF image, not a word list.");
     case FileKind::WebPImage:
-        return QStringLiteral("it is a WebP image, not a word list.");
+        return QCoreApplication::translate("formats", "it is a WebP image, not a word list.");
     case FileKind::Program:
-        return QStringLiteral("it is a program, not a word list.");
+        return QCoreApplication::translate("formats", "it is a program, not a word list.");
     case FileKind::SqliteDatabase:
-        return QStringLiteral("it is an SQLite database, not a word list.");
+        return QCoreApplication::translate("formats", "it is an SQLite database, not a word list.");
     case FileKind::GzipFile:
-        return QStringLiteral("it is a gzip-compressed file, not a word list.");
+        return QCoreApplication::translate("formats",
+                                           "it is a gzip-compressed file, not a word list.");
     case FileKind::Bzip2File:
-        return QStringLiteral("it is a bzip2-compressed file, not a word list.");
+        return QCoreApplication::translate("formats",
+                                           "it is a bzip2-compressed file, not a word list.");
     case FileKind::XzFile:
-        return QStringLiteral("it is an xz-compressed file, not a word list.");
+        return QCoreApplication::translate("formats",
+                                           "it is an xz-compressed file, not a word list.");
     case FileKind::ZstdFile:
-        return QStringLiteral("it is a zstd-compressed file, not a word list.");
+        return QCoreApplication::translate("formats",
+                                           "it is a zstd-compressed file, not a word list.");
     case FileKind::SevenZipArchive:
-        return QStringLiteral("it is a 7z archive, not a word list.");
+        return QCoreApplication::translate("formats", "it is a 7z archive, not a word list.");
     case FileKind::RarArchive:
-        return QStringLiteral("it is a RAR archive, not a word list.");
+        return QCoreApplication::translate("formats", "it is a RAR archive, not a word list.");
     default:
         return {};
     }
@@ -107,7 +117,8 @@ QString readWhole(std::string_view firstBlock, const ReadMore& readMore, qint64 
     bytes = QByteArray(firstBlock.data(), static_cast<qsizetype>(firstBlock.size()));
     for (;;) {
         if (bytes.size() > limit)
-            return QStringLiteral("it is over %1 MB, far too large for a word list.")
+            return QCoreApplication::translate("formats",
+                                               "it is over %1 MB, far too large for a word list.")
                 .arg(limit / (1024 * 1024));
         const qsizetype before = bytes.size();
         // Each read as large as all before it, and the rest of a common list in one.
@@ -152,9 +163,9 @@ QString readCatching(ReadEntries read, FileKind kind, QByteArray& bytes, EntryCo
     try {
         return read(kind, bytes, entries);
     } catch (const std::bad_alloc&) {
-        return QStringLiteral("there is not enough memory to read it.");
+        return QCoreApplication::translate("formats", "there is not enough memory to read it.");
     } catch (const std::exception& error) {
-        return QStringLiteral("reading it failed (%1).").arg(QString::fromLocal8Bit(error.what()));
+        return QCoreApplication::translate("formats", "reading it failed (%1).").arg(QString::fromLocal8Bit(error.what()));
     }
 }
 
@@ -175,7 +186,8 @@ WordList readWordListWith(FileKind kind, std::string_view firstBlock, const Read
     if (!list.recordings.empty())
         list.recordings.resize(list.entries.size());
     if (problem.isEmpty() && list.entries.empty())
-        problem = QStringLiteral("it holds no words. Each entry needs a word and its meaning.");
+        problem = QCoreApplication::translate(
+            "formats", "it holds no words. Each entry needs a word and its meaning.");
     if (!problem.isEmpty()) {
         list = WordList();
         list.problem = problem.toStdU16String();

@@ -4,6 +4,7 @@
 #include "XmlPart.h"
 #include "ZipArchive.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <charconv>
 #include <cstdlib>
@@ -82,7 +83,8 @@ Workbook readWorkbook(const ZipArchive& zip, QString& problem)
         if (hasLocalName(item, "Relationship") && attributeNamed(item, "Id") == id)
             return {partPath(attributeNamed(item, "Target")), is1904};
     }
-    problem = QStringLiteral("its workbook holds no worksheet that can be read.");
+    problem =
+        QCoreApplication::translate("formats", "its workbook holds no worksheet that can be read.");
     return {};
 }
 

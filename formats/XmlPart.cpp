@@ -3,6 +3,7 @@
 #include "XmlMarkup.h"
 #include "ZipArchive.h"
 
+#include <QCoreApplication>
 #include <cstring>
 
 namespace formats {
@@ -31,20 +32,23 @@ QString XmlPart::read(const ZipArchive& zip, const char* name)
         return problem;
     if (hasFarTooMuchMarkup(bytes)) {
         bytes.clear();
-        return QStringLiteral("its part \"%1\" holds far more markup than any word list.")
+        return QCoreApplication::translate(
+                   "formats", "its part \"%1\" holds far more markup than any word list.")
             .arg(QString::fromUtf8(name));
     }
     const pugi::xml_parse_result parsed =
         document.load_buffer_inplace(bytes.data(), static_cast<size_t>(bytes.size()));
     if (!parsed)
-        return QStringLiteral("its part \"%1\" is not well-formed XML (%2).")
+        return QCoreApplication::translate("formats",
+                                           "its part \"%1\" is not well-formed XML (%2).")
             .arg(QString::fromUtf8(name), QString::fromUtf8(parsed.description()));
     return {};
 }
 
 QString passwordProtectedProblem()
 {
-    return QStringLiteral("it is protected by a password. Save it without one and open it again.");
+    return QCoreApplication::translate(
+        "formats", "it is protected by a password. Save it without one and open it again.");
 }
 
 bool hasLocalName(pugi::xml_node node, std::string_view local)

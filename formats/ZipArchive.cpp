@@ -1,6 +1,7 @@
 #include "ZipArchive.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cstdint>
@@ -23,7 +24,8 @@ struct FileCloser {
 
 QString damaged(const char* name, const char* why)
 {
-    return QStringLiteral("its part \"%1\" is damaged and cannot be unpacked (%2).")
+    return QCoreApplication::translate("formats",
+                                       "its part \"%1\" is damaged and cannot be unpacked (%2).")
         .arg(QString::fromUtf8(name), QString::fromUtf8(why));
 }
 
@@ -131,10 +133,12 @@ ZipArchive::ZipArchive(const QByteArray& bytes, std::initializer_list<std::strin
     if (!m_zip) {
         zip_source_free(source);
         if (zip_error_code_zip(&error) == ZIP_ER_NOZIP && !bytes.startsWith("PK\x03\x04"))
-            m_problem = QStringLiteral("it is not a zip package, as decks and spreadsheets are.");
+            m_problem = QCoreApplication::translate(
+                "formats", "it is not a zip package, as decks and spreadsheets are.");
         else
-            m_problem = QStringLiteral("it is cut short or damaged: its zip directory cannot "
-                                       "be read.");
+            m_problem = QCoreApplication::translate(
+                "formats", "it is cut short or damaged: its zip directory cannot "
+                           "be read.");
     }
     zip_error_fini(&error);
 }
@@ -144,8 +148,10 @@ ZipArchive::ZipArchive(const QString& path)
     int error = 0;
     m_zip = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
     if (!m_zip)
-        m_problem = error == ZIP_ER_NOZIP ? QStringLiteral("it is not a zip package.")
-                                          : QStringLiteral("it cannot be opened as a zip package.");
+        m_problem =
+            error == ZIP_ER_NOZIP
+                ? QCoreApplication::translate("formats", "it is not a zip package.")
+                : QCoreApplication::translate("formats", "it cannot be opened as a zip package.");
 }
 
 ZipArchive::~ZipArchive()
@@ -176,18 +182,23 @@ QString ZipArchive::read(const char* name, QByteArray& content, qint64 maxSize) 
     const zip_int64_t index = m_zip ? zip_name_locate(m_zip, name, ZIP_FL_ENC_RAW) : -1;
     if (index < 0) {
         return contains(name)
-                   ? QStringLiteral("its part \"%1\" names a place outside the package.").arg(part)
-                   : QStringLiteral("its part \"%1\" is missing.").arg(part);
+                   ? QCoreApplication::translate(
+                         "formats", "its part \"%1\" names a place outside the package.")
+                         .arg(part)
+                   : QCoreApplication::translate("formats", "its part \"%1\" is missing.")
+                         .arg(part);
     }
     zip_stat_t stat;
     if (zip_stat_index(m_zip, static_cast<zip_uint64_t>(index), 0, &stat) != 0)
         return damaged(name, zip_strerror(m_zip));
     if (stat.encryption_method != ZIP_EM_NONE)
-        return QStringLiteral("its part \"%1\" is encrypted. Save it without a password and "
+        return QCoreApplication::translate(
+                   "formats", "its part \"%1\" is encrypted. Save it without a password and "
                               "open it again.")
             .arg(part);
     if (!zip_compression_method_supported(stat.comp_method, 0))
-        return QStringLiteral("its part \"%1\" is packed in a way this program cannot unpack.")
+        return QCoreApplication::translate(
+                   "formats", "its part \"%1\" is packed in a way this program cannot unpack.")
             .arg(part);
     // Sizes that do not fit a qint64 are far beyond the largest allowed.
     QString sizeProblem = unpackedSizeProblem(
@@ -217,10 +228,12 @@ QString ZipArchive::read(const char* name, QByteArray& content, qint64 maxSize) 
     }
     if (total != wanted - 1) {
         content.clear();
-        return total == wanted ? QStringLiteral("its part \"%1\" is larger than the package "
-                                                "says; the file is damaged.")
-                                     .arg(part)
-                               : damaged(name, "it ends early");
+        return total == wanted
+                   ? QCoreApplication::translate("formats",
+                                                 "its part \"%1\" is larger than the package "
+                                                 "says; the file is damaged.")
+                         .arg(part)
+                   : damaged(name, "it ends early");
     }
     content.resize(total);
     return {};
@@ -236,12 +249,14 @@ QString ZipArchive::unpackedSizeProblem(const QString& part, qint64 unpacked, qi
                                         qint64 maxSize)
 {
     if (unpacked > maxSize)
-        return QStringLiteral("its part \"%1\" would unpack to over %2 MB, far too large for a "
+        return QCoreApplication::translate(
+                   "formats", "its part \"%1\" would unpack to over %2 MB, far too large for a "
                               "word list.")
             .arg(part)
             .arg(maxSize / (1024 * 1024));
     if (unpacked > maxUnpackedSize(packed))
-        return QStringLiteral("its part \"%1\" would unpack to over %2 times its packed size, "
+        return QCoreApplication::translate(
+                   "formats", "its part \"%1\" would unpack to over %2 times its packed size, "
                               "as only a zip bomb does.")
             .arg(part)
             .arg(kMaxRatio);

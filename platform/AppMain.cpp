@@ -3,6 +3,7 @@
 // start-up does.
 #include "CWinApp.h"
 #include "CWnd.h"
+#include "Translation.h"
 #include "private/MessageNesting.h"
 #include "private/QtConvert.h"
 #include "private/SecondStart.h"
@@ -130,21 +131,35 @@ const CWinApp::CommandLineOption* appOption(const char* argument,
     return nullptr;
 }
 
+// A text of the command line, in the interface's language, as the terminal takes it.
+QByteArray terminalText(const CString& text)
+{
+    return toQString(text).toLocal8Bit();
+}
+
 void printHelp(const std::vector<CWinApp::CommandLineOption>& known)
 {
-    std::printf("Usage: %s [OPTION]... [FILE]\n"
-                "Start %s, opening FILE if one is named. While %s runs, its window\n"
-                "comes to the front instead and opens FILE.\n\n"
-                "      --help      display this help and exit\n"
-                "      --version   output version information and exit\n",
-                APP_NAME, APP_NAME, APP_NAME);
+    std::printf(
+        terminalText(
+            AfxTranslate("CommandLine",
+                         "Usage: %s [OPTION]... [FILE]\n"
+                         "Start %s, opening FILE if one is named. While %s runs, its window\n"
+                         "comes to the front instead and opens FILE.\n\n"
+                         "      --help      display this help and exit\n"
+                         "      --version   output version information and exit\n"))
+            .constData(),
+        APP_NAME, APP_NAME, APP_NAME);
     for (const CWinApp::CommandLineOption& option : known)
         std::printf("      --%s=%s\n                  %s\n", option.name, option.valueName,
-                    option.help);
-    std::printf("      --exit-after-first-paint\n"
-                "                  print the time of the first paint and quit\n\n"
-                "Qt's own options, such as -platform, -style, -display and -session,\n"
-                "are taken as every Qt program takes them.\n");
+                    terminalText(AfxTranslate("CommandLine", option.help)).constData());
+    std::printf(
+        "%s",
+        terminalText(AfxTranslate("CommandLine",
+                                  "      --exit-after-first-paint\n"
+                                  "                  print the time of the first paint and quit\n\n"
+                                  "Qt's own options, such as -platform, -style, -display and "
+                                  "-session,\nare taken as every Qt program takes them.\n"))
+            .constData());
 }
 
 // Reads the options as GNU programs do, passing over Qt's own for QApplication to take.
@@ -174,8 +189,11 @@ std::optional<int> readOptions(int argc, char** argv, CWinApp& app, Options& opt
             options.exitAfterFirstPaint = true;
         } else if (const CWinApp::CommandLineOption* option = appOption(argument, known, value)) {
             if (!value && i + 1 == argc) {
-                std::fprintf(stderr, "%s: option '--%s' requires an argument\n", APP_NAME,
-                             option->name);
+                std::fprintf(stderr,
+                             terminalText(AfxTranslate("CommandLine",
+                                                       "%s: option '--%s' requires an argument\n"))
+                                 .constData(),
+                             APP_NAME, option->name);
                 return 2;
             }
             app.m_commandLineValues[option->name] =
@@ -184,8 +202,11 @@ std::optional<int> readOptions(int argc, char** argv, CWinApp& app, Options& opt
             if (option->takesValue && !std::strchr(argument, '=') && i + 1 < argc)
                 ++i;
         } else {
-            std::fprintf(stderr, "%s: unknown option '%s' (try '%s --help')\n", APP_NAME, argument,
-                         APP_NAME);
+            std::fprintf(stderr,
+                         terminalText(AfxTranslate("CommandLine",
+                                                   "%s: unknown option '%s' (try '%s --help')\n"))
+                             .constData(),
+                         APP_NAME, argument, APP_NAME);
             return 2;
         }
     }
@@ -212,11 +233,21 @@ int main(int argc, char** argv)
     CWinApp* app = AfxGetApp();
     if (!app)
         return 1;
+    // The language is known before anything is written, --help included.
+    AfxLoadInterfaceLanguage();
     Options options;
     if (const std::optional<int> status = readOptions(argc, argv, *app, options))
         return *status;
-    if (const std::optional<int> status = app->RunWithoutWindow())
-        return *status;
+    // Only the application's own options can ask for a run without a window.
+    if (!app->m_commandLineValues.empty()) {
+        // What the readers and the memory say reaches their output through Qt's translators,
+        // which only an application object holds.
+        int coreArgc = 1;
+        const QCoreApplication core(coreArgc, argv);
+        AfxLoadInterfaceLanguage();
+        if (const std::optional<int> status = app->RunWithoutWindow())
+            return *status;
+    }
 
     // The program reads a file named aside while its window starts. The pool's thread that
     // reads it starts now, before Qt, and waits: woken then, it runs beside the window at once.
@@ -226,6 +257,7 @@ int main(int argc, char** argv)
     // Takes Qt's own options out of the arguments.
     QApplication application(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(APP_VERSION));
+    AfxLoadInterfaceLanguage();
 
     SingleInstance instance(QCoreApplication::applicationName());
     if (instance.handOver(absolutePath(options.file)))

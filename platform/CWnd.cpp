@@ -10,6 +10,7 @@
 #include "private/FittedLineEdit.h"
 #include "private/MessageNesting.h"
 #include "private/QtConvert.h"
+#include "private/TextFit.h"
 
 #include <QAbstractButton>
 #include <QGuiApplication>
@@ -75,14 +76,17 @@ void CWnd::SetWindowText(LPCTSTR text)
     const QString value = QString::fromUtf16(text ? text : u"");
     if (auto* dialog = qobject_cast<DialogWindow*>(m_pWidget))
         dialog->setCaption(value);
-    else if (auto* button = qobject_cast<QAbstractButton*>(m_pWidget))
+    else if (auto* button = qobject_cast<QAbstractButton*>(m_pWidget)) {
         button->setText(value);
-    else if (auto* edit = qobject_cast<QLineEdit*>(m_pWidget))
+        fitText(button);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(m_pWidget))
         edit->setText(value);
     else if (auto* textEdit = qobject_cast<QPlainTextEdit*>(m_pWidget))
         textEdit->setPlainText(value);
-    else if (auto* label = qobject_cast<QLabel*>(m_pWidget))
+    else if (auto* label = qobject_cast<QLabel*>(m_pWidget)) {
         label->setText(value);
+        fitText(label);
+    }
 }
 
 BOOL CWnd::ShowWindow(int cmdShow)

@@ -23,6 +23,7 @@ using WCHAR = char16_t;
 using TCHAR = WCHAR;
 using LPWSTR = WCHAR*;
 using LPCWSTR = const WCHAR*;
+using LPCSTR = const char*;
 using LPTSTR = WCHAR*;
 using LPCTSTR = const WCHAR*;
 #define _T(x) u##x

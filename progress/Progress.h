@@ -16,8 +16,10 @@ namespace progress {
 
 // Days are local calendar days that turn at 04:00, numbered as Julian days.
 int dayOf(std::int64_t time);
-// "Friday, 11 December" for a day number.
+// "Friday, 11 December" for a day number, in the interface's language.
 std::u16string dayName(int day);
+// "Fri" for a day number: its weekday, short, in the interface's language.
+std::u16string shortDayName(int day);
 // "11" for a day number: its day of the month.
 std::u16string dayOfMonth(int day);
 

@@ -1,5 +1,6 @@
 #include "Progress.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <algorithm>
@@ -23,14 +24,21 @@ int dayOf(std::int64_t time)
 
 std::u16string dayName(int day)
 {
-    return QLocale::c()
-        .toString(QDate::fromJulianDay(day), QStringLiteral("dddd, d MMMM"))
-        .toStdU16String();
+    // Each language writes a day its own way: the order, and its own signs.
+    const QString format = QCoreApplication::translate(
+        "progress", "dddd, d MMMM",
+        "A day as Qt's QDate::toString formats it: Friday, 11 December");
+    return QLocale().toString(QDate::fromJulianDay(day), format).toStdU16String();
+}
+
+std::u16string shortDayName(int day)
+{
+    return QLocale().toString(QDate::fromJulianDay(day), QStringLiteral("ddd")).toStdU16String();
 }
 
 std::u16string dayOfMonth(int day)
 {
-    return QString::number(QDate::fromJulianDay(day).day()).toStdU16String();
+    return QLocale().toString(QDate::fromJulianDay(day).day()).toStdU16String();
 }
 
 int dueDay(const EntryState& state)

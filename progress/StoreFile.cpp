@@ -3,6 +3,7 @@
 #include "AnswerLog.h"
 #include "Schema.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -81,7 +82,7 @@ bool makeOwnersFile(const QByteArray& path, std::string& reason)
 
 std::u16string StoreFile::cannotSave(const QString& folder, const std::string& reason)
 {
-    return QStringLiteral("Progress cannot be saved in \"%1\" (%2).")
+    return QCoreApplication::translate("progress", "Progress cannot be saved in \"%1\" (%2).")
         .arg(folder, QString::fromStdString(reason))
         .toStdU16String();
 }
@@ -297,7 +298,9 @@ std::unique_ptr<StoreFile> StoreFile::open(const QString& path, bool create, int
     if (!create && !QFile::exists(path))
         return nullptr;
     if (!QDir().mkpath(folder)) {
-        message = cannotSave(folder, "the folder cannot be made");
+        message = cannotSave(
+            folder,
+            QCoreApplication::translate("progress", "the folder cannot be made").toStdString());
         return nullptr;
     }
     ::chmod(QFile::encodeName(folder).constData(), S_IRWXU);
@@ -319,8 +322,9 @@ std::unique_ptr<StoreFile> StoreFile::open(const QString& path, bool create, int
             return nullptr;
         }
         auto store = std::unique_ptr<StoreFile>(new StoreFile(path, waitMs));
-        message = QStringLiteral("The progress file was damaged. It has been kept as \"%1\", "
-                                 "and a new one has been started.")
+        message = QCoreApplication::translate(
+                      "progress", "The progress file was damaged. It has been kept as \"%1\", "
+                                  "and a new one has been started.")
                       .arg(kept)
                       .toStdU16String();
         return store;

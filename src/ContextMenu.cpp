@@ -10,32 +10,36 @@ namespace {
 struct ContextMenuItem {
     UINT nFlags;
     UINT nID;
-    LPCTSTR lpszText;
+    LPCSTR lpszText;
 };
 const ContextMenuItem kContextMenu[] = {
-    {MF_STRING, IDC_OPEN, _T("&Open…\tCtrl+O")},
-    {MF_STRING, IDC_START, _T("&Next question\tN")},
-    {MF_STRING, IDC_ABOUT, _T("&About\tF1")},
-    {MF_STRING, ID_PROGRESS_VIEW, _T("&Progress…\tF2")},
-    {MF_STRING, IDC_CLEAR, _T("&Wipe the pad\tDel")},
+    {MF_STRING, IDC_OPEN, TRANSLATE_NOOP("ContextMenu", "&Open…\tCtrl+O")},
+    {MF_STRING, IDC_START, TRANSLATE_NOOP("ContextMenu", "&Next question\tN")},
+    {MF_STRING, IDC_ABOUT, TRANSLATE_NOOP("ContextMenu", "&About\tF1")},
+    {MF_STRING, ID_PROGRESS_VIEW, TRANSLATE_NOOP("ContextMenu", "&Progress…\tF2")},
+    {MF_STRING, IDC_CLEAR, TRANSLATE_NOOP("ContextMenu", "&Wipe the pad\tDel")},
     {MF_SEPARATOR, 0, nullptr},
-    {MF_STRING, ID_SPEAK, _T("Spea&k\tS")},
-    {MF_STRING, ID_SPEAK_EACH_QUESTION, _T("Speak &each question")},
-    {MF_STRING, ID_SPEAK_WORD_LANGUAGE, _T("&Language of the words…")},
-    {MF_STRING, ID_SPEAK_MEANING_LANGUAGE, _T("Lan&guage of the meanings…")},
+    {MF_STRING, ID_SPEAK, TRANSLATE_NOOP("ContextMenu", "Spea&k\tS")},
+    {MF_STRING, ID_SPEAK_EACH_QUESTION, TRANSLATE_NOOP("ContextMenu", "Speak &each question")},
+    {MF_STRING, ID_SPEAK_WORD_LANGUAGE, TRANSLATE_NOOP("ContextMenu", "&Language of the words…")},
+    {MF_STRING, ID_SPEAK_MEANING_LANGUAGE,
+     TRANSLATE_NOOP("ContextMenu", "Lan&guage of the meanings…")},
     {MF_SEPARATOR, 0, nullptr},
-    {MF_STRING, ID_DRILL_REVERSE, _T("&Drill the other way\tCtrl+R")},
-    {MF_STRING, ID_EDIT_COPY_MISSED, _T("&Copy missed words\tCtrl+Shift+C")},
+    {MF_STRING, ID_DRILL_REVERSE, TRANSLATE_NOOP("ContextMenu", "&Drill the other way\tCtrl+R")},
+    {MF_STRING, ID_EDIT_COPY_MISSED,
+     TRANSLATE_NOOP("ContextMenu", "&Copy missed words\tCtrl+Shift+C")},
     {MF_SEPARATOR, 0, nullptr},
-    {MF_STRING, ID_PROGRESS_REMEMBER, _T("&Remember progress\tCtrl+M")},
-    {MF_STRING, ID_PROGRESS_FORGET, _T("&Forget progress of this list…")},
-    {MF_STRING, ID_PROGRESS_FOLDER, _T("Progress f&older…")},
+    {MF_STRING, ID_PROGRESS_REMEMBER, TRANSLATE_NOOP("ContextMenu", "&Remember progress\tCtrl+M")},
+    {MF_STRING, ID_PROGRESS_FORGET,
+     TRANSLATE_NOOP("ContextMenu", "&Forget progress of this list…")},
+    {MF_STRING, ID_PROGRESS_FOLDER, TRANSLATE_NOOP("ContextMenu", "Progress f&older…")},
     {MF_SEPARATOR, 0, nullptr},
-    {MF_STRING, ID_VIEW_ZOOM_IN, _T("Zoom &in\tCtrl++")},
-    {MF_STRING, ID_VIEW_ZOOM_OUT, _T("Zoom o&ut\tCtrl+-")},
-    {MF_STRING, ID_VIEW_ZOOM_RESET, _T("Original &size\tCtrl+0")},
+    {MF_STRING, ID_VIEW_ZOOM_IN, TRANSLATE_NOOP("ContextMenu", "Zoom &in\tCtrl++")},
+    {MF_STRING, ID_VIEW_ZOOM_OUT, TRANSLATE_NOOP("ContextMenu", "Zoom o&ut\tCtrl+-")},
+    {MF_STRING, ID_VIEW_ZOOM_RESET, TRANSLATE_NOOP("ContextMenu", "Original &size\tCtrl+0")},
+    {MF_STRING, ID_INTERFACE_LANGUAGE, TRANSLATE_NOOP("ContextMenu", "In&terface language…")},
     {MF_SEPARATOR, 0, nullptr},
-    {MF_STRING, IDOK, _T("&Quit\tCtrl+Q")},
+    {MF_STRING, IDOK, TRANSLATE_NOOP("ContextMenu", "&Quit\tCtrl+Q")},
 };
 
 } // namespace
@@ -53,7 +57,8 @@ void TrackContextMenu(CWnd* pOwner, CPoint point, BOOL bReverse, BOOL bRemember,
     CMenu menu;
     menu.CreatePopupMenu();
     for (const ContextMenuItem& item : kContextMenu)
-        menu.AppendMenu(item.nFlags, item.nID, item.lpszText);
+        menu.AppendMenu(item.nFlags, item.nID,
+                        item.lpszText ? AfxTranslate("ContextMenu", item.lpszText) : CString());
     menu.CheckMenuItem(ID_DRILL_REVERSE, bReverse ? MF_CHECKED : MF_UNCHECKED);
     menu.CheckMenuItem(ID_PROGRESS_REMEMBER, bRemember ? MF_CHECKED : MF_UNCHECKED);
     speaker.PrepareMenu(menu, bReverse);

@@ -1,9 +1,14 @@
 #include "ListLibrary.h"
 
+#include "Translation.h"
 #include "libloaderapi.h"
 
-const char16_t kNoListLibrary[] = u"the program's readers (zantoli-lists.so and "
-                                  u"zantoli-packages.so) cannot be loaded; reinstall the program";
+CString NoListLibraryMessage()
+{
+    return AfxTranslate("ListLibrary",
+                        "the program's readers (zantoli-lists.so and "
+                        "zantoli-packages.so) cannot be loaded; reinstall the program");
+}
 
 namespace {
 

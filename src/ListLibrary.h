@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class CString;
+
 // The readers of one family of formats.
 struct ListReaders {
     formats::WordList (*readWordList)(formats::FileKind kind, std::string_view firstBlock,
@@ -37,5 +39,5 @@ const ListLibrary* GetListLibrary();
 // null when it cannot be loaded.
 const ListReaders* GetListReaders(formats::FileKind kind);
 
-// Why a module could not be loaded, for the learner.
-extern const char16_t kNoListLibrary[];
+// Why a module could not be loaded, for the learner, in the interface's language.
+CString NoListLibraryMessage();

@@ -71,7 +71,7 @@ CString ReadWordList(DicFile& dicFile, formats::FileKind kind, std::vector<CStri
     };
     const ListReaders* pReaders = GetListReaders(kind);
     if (!pReaders)
-        return CString(kNoListLibrary);
+        return NoListLibraryMessage();
     formats::WordList list =
         pReaders->readWordList(kind, dicFile.PeekFirstBlock(), readMore, MAX_WORDS);
     if (!list.problem.empty())
@@ -128,7 +128,7 @@ ListReadAside ReadList(const CString& path)
     } catch (const std::bad_alloc&) {
         list = {};
         list.read = ListRead::Whole;
-        list.strProblem = _T("there is not enough memory to read it.");
+        list.strProblem = AfxTranslate("ListReader", "there is not enough memory to read it.");
     }
     dicFile.Close();
     return list;

@@ -9,8 +9,9 @@ void CopyMissedWords(CWnd* pOwner, const CString* pWords, const CString* pMeanin
                      const std::vector<int>& entries)
 {
     if (entries.empty()) {
-        pOwner->MessageBox(_T("No word has been missed since the list was loaded."),
-                           _T("Copy missed words"), MB_OK);
+        pOwner->MessageBox(
+            AfxTranslate("MissedWords", "No word has been missed since the list was loaded."),
+            AfxTranslate("MissedWords", "Copy missed words"), MB_OK);
         return;
     }
     std::vector<formats::WordEntry> missed;

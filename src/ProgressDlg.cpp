@@ -35,9 +35,15 @@ CString Line(LPCTSTR lpszName, const CString& strValue)
 // A chart's label for a day: its weekday, or "today", over its date ("Mon", "14").
 CString DayLabel(int nDay, int nToday)
 {
-    return (nDay == nToday ? CString(_T("today"))
-                           : ToCString(progress::dayName(nDay).substr(0, 3))) +
+    return (nDay == nToday ? CProgressDlg::tr("today") : ToCString(progress::shortDayName(nDay))) +
            _T("\n") + ToCString(progress::dayOfMonth(nDay));
+}
+
+CString DueOn(int nDay)
+{
+    CString strName;
+    strName.Format(CProgressDlg::tr("Due %s"), ToCString(progress::dayName(nDay)));
+    return strName;
 }
 
 } // namespace
@@ -46,46 +52,49 @@ std::vector<CString> DescribeProgress(const progress::Overview& overview, int nT
                                       const std::vector<CString>& unreadableFiles)
 {
     std::vector<CString> lines;
-    lines.push_back(Line(_T("New"), Grouped(overview.perBox[progress::kNewBox])));
+    lines.push_back(Line(CProgressDlg::tr("New"), Grouped(overview.perBox[progress::kNewBox])));
     for (int nBox = 1; nBox <= progress::kTopBox; ++nBox) {
         CString strName;
-        strName.Format(_T("Box %d"), nBox);
+        strName.Format(CProgressDlg::tr("Box %d"), nBox);
         lines.push_back(Line(strName, Grouped(overview.perBox[nBox])));
     }
     int nKnown = 0;
     for (int nBox = 5; nBox <= progress::kTopBox; ++nBox)
         nKnown += overview.perBox[nBox];
-    lines.push_back(Line(_T("Known (boxes 5 to 7)"), Percent(nKnown, overview.entries)));
+    lines.push_back(
+        Line(CProgressDlg::tr("Known (boxes 5 to 7)"), Percent(nKnown, overview.entries)));
     for (int nDay = 0; nDay < progress::kDaysAhead; ++nDay) {
-        const CString strName = nDay == 0 ? CString(_T("Due today"))
-                                : nDay == 1
-                                    ? CString(_T("Due tomorrow"))
-                                    : _T("Due ") + ToCString(progress::dayName(nToday + nDay));
+        const CString strName = nDay == 0   ? CString(CProgressDlg::tr("Due today"))
+                                : nDay == 1 ? CString(CProgressDlg::tr("Due tomorrow"))
+                                            : DueOn(nToday + nDay);
         lines.push_back(Line(strName, Grouped(overview.duePerDay[nDay])));
     }
-    lines.push_back(Line(_T("Answers today"), Grouped(overview.answersToday)));
-    lines.push_back(Line(_T("Right at the first try today"),
+    lines.push_back(Line(CProgressDlg::tr("Answers today"), Grouped(overview.answersToday)));
+    lines.push_back(Line(CProgressDlg::tr("Right at the first try today"),
                          overview.answersToday > 0
                              ? Percent(overview.rightToday, overview.answersToday)
-                             : CString(_T("no answers yet"))));
+                             : CString(CProgressDlg::tr("no answers yet"))));
     int nAnswers = 0;
     int nRight = 0;
     for (int nDay = 0; nDay < progress::kDaysBack; ++nDay) {
         nAnswers += overview.answersPerPastDay[nDay];
         nRight += overview.rightPerPastDay[nDay];
     }
-    lines.push_back(Line(_T("Answers in the last 14 days"), Grouped(nAnswers)));
+    lines.push_back(Line(CProgressDlg::tr("Answers in the last 14 days"), Grouped(nAnswers)));
     if (nAnswers > 0)
-        lines.push_back(Line(_T("Right at the first try in them"), Percent(nRight, nAnswers)));
+        lines.push_back(
+            Line(CProgressDlg::tr("Right at the first try in them"), Percent(nRight, nAnswers)));
     if (!unreadableFiles.empty()) {
         CString strNames;
         for (const CString& strName : unreadableFiles)
             strNames += (strNames.IsEmpty() ? CString() : CString(_T(", "))) + strName;
         CString strLine;
         if (unreadableFiles.size() == 1)
-            strLine = _T("1 file from another machine could not be read: ") + strNames;
+            strLine =
+                CProgressDlg::tr("1 file from another machine could not be read: ") + strNames;
         else
-            strLine.Format(_T("%d files from other machines could not be read: %s"),
+            strLine.Format(CProgressDlg::tr("%d files from other machines could not be read: %s",
+                                            nullptr, static_cast<int>(unreadableFiles.size())),
                            static_cast<int>(unreadableFiles.size()), strNames);
         lines.push_back(strLine);
     }
@@ -113,12 +122,12 @@ BOOL CProgressDlg::OnInitDialog()
                 pChart->ShowWindow(SW_HIDE);
         }
         if (pText)
-            pText->SetWindowText(_T("The memory is off, so there is no progress to show. Turn on ")
-                                 _T("Remember progress (Ctrl+M) in the context menu, and the ")
-                                 _T("answers from then on are kept."));
+            pText->SetWindowText(tr("The memory is off, so there is no progress to show. Turn on "
+                                    "Remember progress (Ctrl+M) in the context menu, and the "
+                                    "answers from then on are kept."));
         return TRUE;
     }
-    std::vector<CString> labels = {_T("New")};
+    std::vector<CString> labels = {tr("New")};
     std::vector<int> values = {m_overview->perBox[progress::kNewBox]};
     for (int nBox = 1; nBox <= progress::kTopBox; ++nBox) {
         CString strLabel;
@@ -126,7 +135,7 @@ BOOL CProgressDlg::OnInitDialog()
         labels.push_back(strLabel);
         values.push_back(m_overview->perBox[nBox]);
     }
-    CBarChart(*this, IDC_PROGRESS_BOXES).SetBars(_T("Entries per box"), labels, values);
+    CBarChart(*this, IDC_PROGRESS_BOXES).SetBars(tr("Entries per box"), labels, values);
     labels.clear();
     values.clear();
     for (int nDay = 0; nDay < progress::kDaysAhead; ++nDay) {
@@ -134,7 +143,7 @@ BOOL CProgressDlg::OnInitDialog()
         values.push_back(m_overview->duePerDay[nDay]);
     }
     CBarChart(*this, IDC_PROGRESS_DUE)
-        .SetBars(_T("Due in the next 14 days (today's with the overdue)"), labels, values);
+        .SetBars(tr("Due in the next 14 days (today's with the overdue)"), labels, values);
     labels.clear();
     const int nFirstPastDay = m_nToday - progress::kDaysBack + 1;
     for (int nDay = 0; nDay < progress::kDaysBack; ++nDay)
@@ -142,13 +151,13 @@ BOOL CProgressDlg::OnInitDialog()
     const auto& answers = m_overview->answersPerPastDay;
     const auto& right = m_overview->rightPerPastDay;
     CBarChart(*this, IDC_PROGRESS_HISTORY)
-        .SetBars(_T("Answers on the last 14 days"), labels,
-                 {_T("Answers"), _T("Right at the first try")},
+        .SetBars(tr("Answers on the last 14 days"), labels,
+                 {tr("Answers"), tr("Right at the first try")},
                  {std::vector<int>(answers.begin(), answers.end()),
                   std::vector<int>(right.begin(), right.end())});
     CString strText;
     if (!m_strLanguages.IsEmpty())
-        strText = _T("Languages: ") + m_strLanguages + _T("\n");
+        strText.Format(tr("Languages: %s\n"), m_strLanguages);
     for (const CString& strLine : DescribeProgress(*m_overview, m_nToday, m_unreadableFiles))
         strText += strLine + _T("\n");
     if (pText)

@@ -17,6 +17,8 @@ std::vector<CString> DescribeProgress(const progress::Overview& overview, int nT
                                       const std::vector<CString>& unreadableFiles);
 
 class CProgressDlg : public CDialog {
+    DECLARE_TRANSLATION(CProgressDlg)
+
 public:
     // Without an overview, the view says that the memory is off.
     // `strLanguages` names the list's languages in the direction drilled, or is empty.

@@ -20,7 +20,7 @@ constexpr LPCTSTR kFolderEntry = _T("Folder");
 constexpr LPCTSTR kUntoldEntry = _T("Untold");
 // This machine's file in the progress folder is written again after this much answering.
 constexpr std::time_t kSnapshotSeconds = 5 * 60;
-constexpr LPCTSTR kMemoryCaption = _T("Remember progress");
+constexpr LPCSTR kMemoryCaption = TRANSLATE_NOOP("CProgressMemory", "Remember progress");
 
 // This machine's id, made the first time it is needed.
 CString DeviceId()
@@ -42,7 +42,10 @@ std::unique_ptr<progress::Memory> OpenStore(const CString& strDevice, bool bCrea
 {
     const ListLibrary* pLibrary = GetListLibrary();
     if (!pLibrary) {
-        strMessage = std::u16string(u"Progress cannot be kept: ") + kNoListLibrary + u'.';
+        CString strReason;
+        strReason.Format(CProgressMemory::tr("Progress cannot be kept: %s."),
+                         NoListLibraryMessage());
+        strMessage = std::u16string(strReason);
         return nullptr;
     }
     return pLibrary->openMemory(std::u16string(strDevice), bCreate, strMessage);
@@ -112,7 +115,7 @@ BOOL CProgressMemory::Start()
     const CString strUntold = pApp->GetProfileString(kProgressSection, kUntoldEntry, _T(""));
     if (!strUntold.IsEmpty()) {
         pApp->WriteProfileString(kProgressSection, kUntoldEntry, _T(""));
-        m_owner.MessageBox(strUntold, kMemoryCaption, MB_ICONSTOP);
+        m_owner.MessageBox(strUntold, tr(kMemoryCaption), MB_ICONSTOP);
     }
     return m_bOn;
 }
@@ -158,9 +161,9 @@ BOOL CProgressMemory::Open()
     std::u16string strMessage;
     m_pMemory = OpenStore(DeviceId(), true, strMessage);
     if (!m_pMemory)
-        strMessage += u" The drill goes on without it.";
+        strMessage += std::u16string(tr(" The drill goes on without it."));
     if (!strMessage.empty())
-        m_owner.MessageBox(ToCString(strMessage), kMemoryCaption, MB_ICONSTOP);
+        m_owner.MessageBox(ToCString(strMessage), tr(kMemoryCaption), MB_ICONSTOP);
     m_bOpenFailed = !m_pMemory;
     if (!m_pMemory)
         return FALSE;
@@ -202,10 +205,10 @@ void CProgressMemory::WriteSnapshot(BOOL bTell)
     // Told once a run: the answers stay in the store, and the next write may succeed.
     m_bSnapshotTold = TRUE;
     CString strMessage;
-    strMessage.Format(_T("This machine's progress cannot be written to the progress folder ")
-                      _T("\"%s\" (%s). It is kept here, and written there again later."),
+    strMessage.Format(tr("This machine's progress cannot be written to the progress folder "
+                         "\"%s\" (%s). It is kept here, and written there again later."),
                       strFolder, ToCString(strReason));
-    m_owner.MessageBox(strMessage, kMemoryCaption, MB_ICONSTOP);
+    m_owner.MessageBox(strMessage, tr(kMemoryCaption), MB_ICONSTOP);
 }
 
 // The due entries first, then new ones; when none is left, the learner hears so once and the
@@ -224,18 +227,19 @@ int CProgressMemory::DrawEntry(BOOL bReverse)
     // Past the day's due and new entries the drill is free practice, which a line at the foot
     // of the window tells until something is due again.
     if (next.entry < 0)
-        m_owner.SetStatusText(_T("Free practice: nothing more is due today."));
+        m_owner.SetStatusText(tr("Free practice: nothing more is due today."));
     if (next.ranOut) {
-        CString strMessage = _T("Nothing more is due today.");
+        CString strMessage = tr("Nothing more is due today.");
         CString strNext;
         if (next.dueTomorrow > 0)
-            strNext.Format(_T(" %d words are due tomorrow."), next.dueTomorrow);
+            strNext.Format(tr(" %d words are due tomorrow.", nullptr, next.dueTomorrow),
+                           next.dueTomorrow);
         if (next.newTomorrow)
-            strNext += _T(" New words come tomorrow.");
+            strNext += tr(" New words come tomorrow.");
         else if (next.dueTomorrow == 0 && next.nextDueDay > 0)
-            strNext.Format(_T(" The next are due on %s."),
+            strNext.Format(tr(" The next are due on %s."),
                            ToCString(progress::dayName(next.nextDueDay)));
-        m_owner.MessageBox(strMessage + strNext, _T("Well done!"), MB_OK);
+        m_owner.MessageBox(strMessage + strNext, tr("Well done!"), MB_OK);
     }
     return next.entry;
 }
@@ -255,8 +259,8 @@ void CProgressMemory::RecordAnswer(int nEntry, BOOL bReverse, BOOL bRight)
     }
     if (!strMessage.empty())
         m_owner.MessageBox(ToCString(strMessage) +
-                               _T(" The answers are kept, and saved as soon as it can be done."),
-                           kMemoryCaption, MB_ICONSTOP);
+                               tr(" The answers are kept, and saved as soon as it can be done."),
+                           tr(kMemoryCaption), MB_ICONSTOP);
 }
 
 void CProgressMemory::ForgetList()
@@ -269,14 +273,14 @@ void CProgressMemory::ForgetList()
         pStore = OpenStore(AfxGetApp()->GetProfileString(kProgressSection, kDeviceEntry, _T("")),
                            false, strMessage);
         if (!strMessage.empty())
-            m_owner.MessageBox(ToCString(strMessage), kMemoryCaption, MB_ICONSTOP);
+            m_owner.MessageBox(ToCString(strMessage), tr(kMemoryCaption), MB_ICONSTOP);
         pMemory = pStore.get();
         if (pMemory)
             pMemory->setList(Entries());
     }
     if (pMemory && !pMemory->forgetList(Now()))
-        m_owner.MessageBox(_T("The progress of this list could not be forgotten."),
-                           _T("Forget progress"), MB_ICONSTOP);
+        m_owner.MessageBox(tr("The progress of this list could not be forgotten."),
+                           tr("Forget progress"), MB_ICONSTOP);
 }
 
 // The view shows the loaded list in the current direction, with the other machines' answers
@@ -287,7 +291,7 @@ void CProgressMemory::ShowView(BOOL bReverse, BOOL bLoaded, const CString& strLa
     std::optional<progress::Overview> overview;
     if (m_bOn) {
         if (!bLoaded) {
-            m_owner.MessageBox(_T("Open a dictionary first."), _T("Progress"), MB_OK);
+            m_owner.MessageBox(tr("Open a dictionary first."), tr("Progress"), MB_OK);
             return;
         }
         if (!Open())

@@ -16,6 +16,8 @@ struct Entry;
 } // namespace progress
 
 class CProgressMemory {
+    DECLARE_TRANSLATION(CProgressMemory)
+
 public:
     explicit CProgressMemory(CWnd& owner);
     // Quitting writes this machine's file for the other machines.

@@ -8,17 +8,18 @@
 int PrintListProgress(const CString& path)
 {
     if (!CProgressMemory::IsSwitchedOn()) {
-        WriteConsoleLine(_T("memory is off"));
+        WriteConsoleLine(AfxTranslate("ProgressPrinter", "memory is off"));
         return EXIT_SUCCESS;
     }
     const ListReadAside list = ReadList(path);
     CString strError;
     if (list.read == ListRead::NotOpened)
-        strError.Format(_T("Cannot open the file \"%s\"."), path);
+        strError.Format(AfxTranslate("ProgressPrinter", "Cannot open the file \"%s\"."), path);
     else if (!list.strProblem.IsEmpty())
-        strError.Format(_T("Cannot open \"%s\": %s"), path, list.strProblem);
+        strError.Format(AfxTranslate("ProgressPrinter", "Cannot open \"%s\": %s"), path,
+                        list.strProblem);
     else if (list.read == ListRead::Broken)
-        strError.Format(_T("Cannot read the file \"%s\"."), path);
+        strError.Format(AfxTranslate("ProgressPrinter", "Cannot read the file \"%s\"."), path);
     if (!strError.IsEmpty()) {
         WriteConsoleLine(strError, stderr);
         return EXIT_FAILURE;

@@ -16,7 +16,7 @@ namespace {
 // Where "Speak each question" and the languages chosen for lists are kept.
 constexpr LPCTSTR kSpeechSection = _T("Speech");
 constexpr LPCTSTR kEachQuestionEntry = _T("EachQuestion");
-constexpr LPCTSTR kSpeakCaption = _T("Speak");
+constexpr LPCSTR kSpeakCaption = TRANSLATE_NOOP("CSpeaker", "Speak");
 // Entries whose script is looked at: enough to outvote a few borrowed words.
 constexpr int kScriptSample = 200;
 // Commands of the language menu, which returns them rather than sending them.
@@ -138,16 +138,16 @@ BOOL CSpeaker::PlayRecording(CWnd* pOwner, int nEntry, BOOL bMeaning)
     const std::u16string strProblem =
         pReaders
             ? pReaders->readRecording(std::u16string(m_strPath), m_pSound->kind, strName, sound)
-            : kNoListLibrary;
+            : std::u16string(NoListLibraryMessage());
     if (strProblem.empty())
         return PlaySound(sound.data(), static_cast<DWORD>(sound.size()), SND_MEMORY | SND_ASYNC);
     if (!m_bRecordingTold) {
         m_bRecordingTold = TRUE;
         CString strMessage;
-        strMessage.Format(_T("The recording \"%s\" cannot be played: %s. The word is spoken ")
-                          _T("instead."),
+        strMessage.Format(tr("The recording \"%s\" cannot be played: %s. The word is spoken "
+                             "instead."),
                           ToCString(strName), ToCString(strProblem));
-        pOwner->MessageBox(strMessage, kSpeakCaption, MB_ICONSTOP);
+        pOwner->MessageBox(strMessage, tr(kSpeakCaption), MB_ICONSTOP);
     }
     return FALSE;
 }
@@ -158,28 +158,28 @@ void CSpeaker::TellOnce(CWnd* pOwner, UINT nResult, const CString& strLanguage)
     CString strMessage;
     switch (nResult) {
     case SPEECHERR_NO_VOICE:
-        strMessage.Format(_T("No installed voice speaks %s, so the words cannot be spoken. ")
-                          _T("Voices for about a hundred languages come with ")
-                          _T("\"apt install speech-dispatcher-espeak-ng\"."),
-                          strLanguage.IsEmpty() ? CString(_T("the desktop's language"))
+        strMessage.Format(tr("No installed voice speaks %s, so the words cannot be spoken. "
+                             "Voices for about a hundred languages come with "
+                             "\"apt install speech-dispatcher-espeak-ng\"."),
+                          strLanguage.IsEmpty() ? tr("the desktop's language")
                                                 : LanguageName(strLanguage, TRUE));
         break;
     case SPEECHERR_NO_SERVER:
-        strMessage = _T("The words cannot be spoken: no speech server answers. Install ")
-                     _T("speech-dispatcher with its voices: ")
-                     _T("\"apt install speech-dispatcher-espeak-ng\".");
+        strMessage = tr("The words cannot be spoken: no speech server answers. Install "
+                        "speech-dispatcher with its voices: "
+                        "\"apt install speech-dispatcher-espeak-ng\".");
         break;
     case SPEECHERR_NO_DEVICE:
-        strMessage = _T("The words cannot be spoken: there is no sound device. Connect one, or ")
-                     _T("start the desktop's sound server (\"apt install pulseaudio\").");
+        strMessage = tr("The words cannot be spoken: there is no sound device. Connect one, or "
+                        "start the desktop's sound server (\"apt install pulseaudio\").");
         break;
     default:
-        strMessage = _T("The words cannot be spoken: the program's speech module is not ")
-                     _T("installed. Install the program again, and the voices with ")
-                     _T("\"apt install speech-dispatcher-espeak-ng\".");
+        strMessage = tr("The words cannot be spoken: the program's speech module is not "
+                        "installed. Install the program again, and the voices with "
+                        "\"apt install speech-dispatcher-espeak-ng\".");
         break;
     }
-    pOwner->MessageBox(strMessage, kSpeakCaption, MB_ICONSTOP);
+    pOwner->MessageBox(strMessage, tr(kSpeakCaption), MB_ICONSTOP);
 }
 
 void CSpeaker::QuestionDrawn(CWnd* pOwner, int nEntry, BOOL bMeaning, const CString& strText)
@@ -214,7 +214,7 @@ void CSpeaker::ChooseLanguage(CWnd* pOwner, BOOL bMeaning)
     CMenu menu;
     menu.CreatePopupMenu();
     menu.AppendMenu(strChosen.IsEmpty() ? MF_CHECKED : MF_STRING, kAsTheListSays,
-                    _T("As the list says"));
+                    tr("As the list says"));
     menu.AppendMenu(MF_SEPARATOR);
     for (size_t i = 0; i < named.size(); ++i)
         menu.AppendMenu(named[i].second == strChosen ? MF_CHECKED : MF_STRING, kFirstLanguage + i,
@@ -254,6 +254,6 @@ void CSpeaker::PrepareMenu(CMenu& menu, BOOL bReverse) const
     if (strOtherWay.IsEmpty())
         return;
     CString strText;
-    strText.Format(_T("&Drill the other way (%s)\tCtrl+R"), static_cast<LPCTSTR>(strOtherWay));
+    strText.Format(tr("&Drill the other way (%s)\tCtrl+R"), static_cast<LPCTSTR>(strOtherWay));
     menu.ModifyMenu(ID_DRILL_REVERSE, bReverse ? MF_CHECKED : MF_STRING, ID_DRILL_REVERSE, strText);
 }

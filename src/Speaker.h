@@ -14,6 +14,8 @@
 struct ListSound;
 
 class CSpeaker {
+    DECLARE_TRANSLATION(CSpeaker)
+
 public:
     CSpeaker();
     ~CSpeaker();

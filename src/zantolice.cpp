@@ -10,8 +10,10 @@ CZantoliceApp::CZantoliceApp() : CWinApp(nullptr) {}
 
 std::vector<CWinApp::CommandLineOption> CZantoliceApp::GetCommandLineOptions() const
 {
-    return {{kProgressOption, "FILE", "print the progress with the word list FILE and exit"},
-            {kProgressFolderOption, "DIR", "keep the progress in DIR for this run"}};
+    return {{kProgressOption, "FILE",
+             TRANSLATE_NOOP("CommandLine", "print the progress with the word list FILE and exit")},
+            {kProgressFolderOption, "DIR",
+             TRANSLATE_NOOP("CommandLine", "keep the progress in DIR for this run")}};
 }
 
 std::optional<int> CZantoliceApp::RunWithoutWindow()

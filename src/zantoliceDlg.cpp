@@ -55,6 +55,7 @@ ON_COMMAND(ID_SPEAK, CZantoliceDlg::OnSpeak)
 ON_COMMAND(ID_SPEAK_EACH_QUESTION, CZantoliceDlg::OnSpeakEachQuestion)
 ON_COMMAND(ID_SPEAK_WORD_LANGUAGE, CZantoliceDlg::OnWordLanguage)
 ON_COMMAND(ID_SPEAK_MEANING_LANGUAGE, CZantoliceDlg::OnMeaningLanguage)
+ON_COMMAND(ID_INTERFACE_LANGUAGE, CZantoliceDlg::OnInterfaceLanguage)
 END_MESSAGE_MAP()
 
 CZantoliceDlg::CZantoliceDlg(CWnd* pParent)
@@ -173,8 +174,8 @@ void CZantoliceDlg::DescribeDirection()
 {
     GetDlgItem(IDC_QUESTION)
         ->SetAccessibleDescription(
-            m_bReverse ? _T("Meaning to word: the question is a meaning, the lines offer words.")
-                       : _T("Word to meaning: the question is a word, the lines offer meanings."));
+            m_bReverse ? tr("Meaning to word: the question is a meaning, the lines offer words.")
+                       : tr("Word to meaning: the question is a word, the lines offer meanings."));
 }
 
 // The review ring and the list of misses start empty; the ring's slots keep their values.
@@ -190,12 +191,12 @@ void CZantoliceDlg::ClearMisses()
 // the drill starts afresh on the loaded list.
 void CZantoliceDlg::ShowStartPrompt()
 {
-    m_strQuestion = _T("Click \"START\" button to start !!");
+    m_strQuestion = tr("Click \"START\" button to start !!");
     for (CString& text : m_strChoiceText)
         text = _T(" ");
     m_strScore = _T(" ");
     SetStatusText(_T(""));
-    GetDlgItem(IDC_START)->SetWindowText(_T("START"));
+    GetDlgItem(IDC_START)->SetWindowText(tr("START"));
     UpdateData(FALSE);
 
     g_nQuestionNo = 0;
@@ -228,9 +229,9 @@ void CZantoliceDlg::OnOpen()
 {
     UpdateData(TRUE);
     CFileDialog dlgFile(TRUE, _T("dic"), nullptr, 0,
-                        _T("Word lists (*.dic *.txt *.tsv *.csv *.kvtml *.apkg *.xlsx *.ods)|")
-                        _T("*.dic;*.txt;*.tsv;*.csv;*.kvtml;*.apkg;*.xlsx;*.ods|")
-                        _T("Dictionary Files (*.dic)|*.dic|All Files (*.*)|*.*||"),
+                        tr("Word lists (*.dic *.txt *.tsv *.csv *.kvtml *.apkg *.xlsx *.ods)|"
+                           "*.dic;*.txt;*.tsv;*.csv;*.kvtml;*.apkg;*.xlsx;*.ods|"
+                           "Dictionary Files (*.dic)|*.dic|All Files (*.*)|*.*||"),
                         nullptr);
     if (dlgFile.DoModal() == IDCANCEL)
         return;
@@ -246,16 +247,16 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
     if (list.read == ListRead::NotOpened) {
         // Nothing has changed yet: the loaded list and the drill stay as they were.
         CString strMessage;
-        strMessage.Format(_T("Cannot open the file \"%s\"."), g_strDicPath);
-        MessageBox(strMessage, _T("Open failed!"), MB_ICONSTOP);
+        strMessage.Format(tr("Cannot open the file \"%s\"."), g_strDicPath);
+        MessageBox(strMessage, tr("Open failed!"), MB_ICONSTOP);
         return;
     }
     if (!list.strProblem.IsEmpty()) {
         // A file that is no word list leaves the loaded list and the drill as they were.
         CString strMessage;
-        strMessage.Format(_T("Cannot open \"%s\": %s"), GetFileTitleFromPath(g_strDicPath),
+        strMessage.Format(tr("Cannot open \"%s\": %s"), GetFileTitleFromPath(g_strDicPath),
                           list.strProblem);
-        MessageBox(strMessage, _T("Open failed!"), MB_ICONSTOP);
+        MessageBox(strMessage, tr("Open failed!"), MB_ICONSTOP);
         return;
     }
     const BOOL bReadWhole = list.read == ListRead::Whole;
@@ -277,15 +278,15 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
 
         SetWindowText(GetFileTitleFromPath(g_strDicPath) + _T(" "));
         if (list.bTooLarge) {
-            wsprintf(szMessage, _T("Too large dictionary. Words after %dth will be ignored."),
+            wsprintf(szMessage, tr("Too large dictionary. Words after %dth will be ignored."),
                      MAX_WORDS);
-            MessageBox(szMessage, _T("Warning!"), MB_OK);
+            MessageBox(szMessage, tr("Warning!"), MB_OK);
         }
     } else {
         // The previous list stays loaded; the drill restarts on it.
         CString strMessage;
-        strMessage.Format(_T("Cannot read the file \"%s\"."), g_strDicPath);
-        MessageBox(strMessage, _T("Open failed!"), MB_ICONSTOP);
+        strMessage.Format(tr("Cannot read the file \"%s\"."), g_strDicPath);
+        MessageBox(strMessage, tr("Open failed!"), MB_ICONSTOP);
     }
 
     m_bReviewEligible = m_nLastIndex >= REVIEW_MIN_WORDS - 1;
@@ -294,12 +295,13 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
     if (bReadWhole) {
         m_memory.SetList(m_strWord, m_strMeaning, m_nLastIndex + 1, nMeanings);
         if (m_nLastIndex >= MIN_WORDS - 1) {
-            wsprintf(szMessage, _T("This dictionary contains %d words."), m_nLastIndex + 1);
-            MessageBox(szMessage, _T("Open succeeded!"), MB_OK);
-        } else {
-            wsprintf(szMessage, _T("Sorry. This dictionary is to small(%d) to use."),
+            wsprintf(szMessage, tr("This dictionary contains %d words.", nullptr, m_nLastIndex + 1),
                      m_nLastIndex + 1);
-            MessageBox(szMessage, _T("Errors in Dictionary."), MB_ICONSTOP);
+            MessageBox(szMessage, tr("Open succeeded!"), MB_OK);
+        } else {
+            wsprintf(szMessage, tr("Sorry. This dictionary is to small(%d) to use."),
+                     m_nLastIndex + 1);
+            MessageBox(szMessage, tr("Errors in Dictionary."), MB_ICONSTOP);
             m_bLoaded = FALSE;
         }
     }
@@ -314,7 +316,7 @@ void CZantoliceDlg::OnStart()
         m_strChoiceWord[k] = _T(" ");
     }
     if (!m_bLoaded) {
-        m_strQuestion = _T("Open a dictionary first.");
+        m_strQuestion = tr("Open a dictionary first.");
         UpdateData(FALSE);
         return;
     }
@@ -366,7 +368,7 @@ void CZantoliceDlg::OnStart()
     m_strQuestion.Format(_T("%s"), pAsked[nAnswerPos]);
     for (int k = 0; k < CHOICE_COUNT; ++k)
         m_strChoiceText[k] = pOffered[k];
-    GetDlgItem(IDC_START)->SetWindowText(_T("NEXT"));
+    GetDlgItem(IDC_START)->SetWindowText(tr("NEXT"));
     UpdateData(FALSE);
     m_pSpeaker->QuestionDrawn(this, m_nQuestionIndex, m_bReverse, m_strQuestion);
 }
@@ -438,7 +440,7 @@ void CZantoliceDlg::OnChoice(int nSlot)
             RevealChoice(k);
         // The revealed lines are on screen while the message is up.
         UpdateData(FALSE);
-        MessageBox(_T("OK~ RIGHT!"), _T("Right!"), MB_OK);
+        MessageBox(tr("OK~ RIGHT!"), tr("Right!"), MB_OK);
         UpdateScore();
     } else {
         g_nTries++;
@@ -480,7 +482,7 @@ void CZantoliceDlg::UpdateScore()
 {
     // Single precision, as the handheld computed it.
     const float fScore = static_cast<float>(g_nRight) * 100.0f / static_cast<float>(g_nQuestionNo);
-    m_strScore.Format(_T("No.%d, R=%d, W=%d, Score=%5.2f"), g_nQuestionNo, g_nRight, g_nWrong,
+    m_strScore.Format(tr("No.%d, R=%d, W=%d, Score=%5.2f"), g_nQuestionNo, g_nRight, g_nWrong,
                       static_cast<double>(fScore));
     UpdateData(FALSE);
 }
@@ -494,14 +496,14 @@ void CZantoliceDlg::OnRememberProgress()
 void CZantoliceDlg::OnForgetProgress()
 {
     if (!m_bLoaded) {
-        MessageBox(_T("Open a dictionary first."), _T("Forget progress"), MB_OK);
+        MessageBox(tr("Open a dictionary first."), tr("Forget progress"), MB_OK);
         return;
     }
     CString strQuestion;
     strQuestion.Format(
-        _T("Forget what was learned of every word in \"%s\"? This cannot be undone."),
+        tr("Forget what was learned of every word in \"%s\"? This cannot be undone."),
         GetFileTitleFromPath(g_strDicPath));
-    if (MessageBox(strQuestion, _T("Forget progress"), MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+    if (MessageBox(strQuestion, tr("Forget progress"), MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     m_memory.ForgetList();
 }

@@ -43,6 +43,8 @@ protected:
 };
 
 class CZantoliceDlg : public BDialog {
+    DECLARE_TRANSLATION(CZantoliceDlg)
+
 public:
     explicit CZantoliceDlg(CWnd* pParent = nullptr);
     ~CZantoliceDlg() override;
@@ -114,6 +116,8 @@ protected:
     void OnSpeakEachQuestion();
     void OnWordLanguage();
     void OnMeaningLanguage();
+    // Desktop addition: the interface speaks the language the learner picks, at once.
+    void OnInterfaceLanguage();
 
     void TakeReview();
     void RecordMiss();
@@ -127,6 +131,8 @@ private:
     void ClearMisses();
     void ShowStartPrompt();
     void DescribeDirection();
+    // Shows the dialog's own fixed texts again, in the interface's language.
+    void ShowTranslatedTexts();
 
     int DrawEntryIndex(int nSlotPos) const;
     void OnChoice(int nSlot);

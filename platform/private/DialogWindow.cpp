@@ -11,6 +11,7 @@
 #include "FittedLineEdit.h"
 #include "Resources.h"
 #include "ScaledFont.h"
+#include "TextFit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShortcut>
+#include <QStyle>
 #include <cmath>
 #include <cstdlib>
 
@@ -72,6 +74,12 @@ QRect scaled(const QRect& rect, qreal scale)
                  scaled(rect.top() + rect.height(), scale) - top);
 }
 
+// A template's text in the interface's language.
+QString translated(const QString& text)
+{
+    return text.isEmpty() ? text : QCoreApplication::translate("Dialog", text.toUtf8().constData());
+}
+
 // Zooming goes to the next quarter of the dialog's own size that is at least a
 // twentieth larger or smaller, so that no step is too small to see.
 constexpr qreal kZoomStep = 0.25;
@@ -107,7 +115,8 @@ DialogWindow::DialogWindow(CWnd* owner, const DialogTemplate& dialogTemplate, QW
     m_clientSize = QSize(units.x(dialogTemplate.cx), units.y(dialogTemplate.cy));
     if (screen)
         m_clientSize = m_clientSize.expandedTo(screen->m_clientSize);
-    setCaption(dialogTemplate.caption);
+    m_captionSource = dialogTemplate.caption;
+    setCaption(translated(m_captionSource));
     createControls(dialogTemplate);
     createAccelerators(dialogTemplate);
     createZoomKeys();
@@ -212,8 +221,46 @@ void DialogWindow::layOut()
     m_surface->setFont(scaledFont(m_dialogFont, m_scale));
     m_surface->setClientSize(m_clientSize, m_scale);
     m_surface->move(origin.x(), origin.y() + captionHeight);
-    for (const auto& [widget, geometry] : m_controlGeometry)
-        widget->setGeometry(scaled(geometry, m_scale));
+    // A right-to-left language mirrors the controls, and the caption bar by its layout; the
+    // client area keeps its own coordinates, and its background is not mirrored.
+    const QRect client(QPoint(0, 0), m_surface->size());
+    for (const auto& [widget, geometry] : m_controlGeometry) {
+        widget->setGeometry(
+            QStyle::visualRect(layoutDirection(), client, scaled(geometry, m_scale)));
+        fitText(widget);
+    }
+}
+
+// The template's texts follow the language; a text the program has set in the meantime is
+// the program's to set again.
+void DialogWindow::retranslate()
+{
+    if (caption() == m_captionShown)
+        setCaption(translated(m_captionSource));
+    for (TemplateTexts& texts : m_templateTexts) {
+        QWidget* widget = texts.widget;
+        const QString text = translated(texts.text);
+        if (auto* button = qobject_cast<QPushButton*>(widget);
+            button && button->text() == texts.shown)
+            button->setText(text);
+        else if (auto* label = qobject_cast<QLabel*>(widget); label && label->text() == texts.shown)
+            label->setText(text);
+        texts.shown = text;
+        widget->setToolTip(translated(texts.toolTip));
+        widget->setProperty(kAccessibleNameProperty, translated(texts.accessibleName));
+        if (!texts.accessibleName.isEmpty())
+            widget->setAccessibleName(translated(texts.accessibleName));
+    }
+    layOut();
+}
+
+void DialogWindow::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    else if (event->type() == QEvent::LayoutDirectionChange)
+        layOut();
 }
 
 void DialogWindow::createAccelerators(const DialogTemplate& dialogTemplate)
@@ -256,7 +303,7 @@ void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
         QWidget* widget = nullptr;
         const bool tabStop = control.style & WS_TABSTOP;
         if (control.className == u"BUTTON" && (control.style & BS_TYPEMASK) == 0) {
-            auto* button = new QPushButton(control.text, m_surface);
+            auto* button = new QPushButton(translated(control.text), m_surface);
             // No button of these dialogs is a default button: Enter presses none of them.
             button->setAutoDefault(false);
             const int id = control.id;
@@ -290,7 +337,7 @@ void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
             label->setScaledContents(true);
             widget = label;
         } else {
-            widget = new QLabel(control.text, m_surface);
+            widget = new QLabel(translated(control.text), m_surface);
         }
         widget->setProperty(kControlIdProperty, control.id);
         // Read-only fields take no focus, so that the keys always reach the accelerators.
@@ -299,9 +346,12 @@ void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
         widget->setFocusPolicy(!focusable ? Qt::NoFocus
                                : tabStop  ? Qt::StrongFocus
                                           : Qt::ClickFocus);
-        widget->setToolTip(control.toolTip);
+        widget->setToolTip(translated(control.toolTip));
+        widget->setProperty(kAccessibleNameProperty, translated(control.accessibleName));
         if (!control.accessibleName.isEmpty())
-            widget->setAccessibleName(control.accessibleName);
+            widget->setAccessibleName(translated(control.accessibleName));
+        m_templateTexts.push_back({widget, control.text, control.toolTip, control.accessibleName,
+                                   translated(control.text)});
         QRect geometry(units.x(control.x), units.y(control.y), units.x(control.cx),
                        units.y(control.cy));
         if (qobject_cast<QLabel*>(widget) && (control.style & SS_TYPEMASK) == SS_ICON)
@@ -319,8 +369,8 @@ void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
         auto* line = qobject_cast<QLineEdit*>(findControl(control.buddy));
         if (!widget || !line)
             continue;
-        const QString name = control.accessibleName;
-        connect(line, &QLineEdit::textChanged, widget, [widget, name](const QString& text) {
+        connect(line, &QLineEdit::textChanged, widget, [widget](const QString& text) {
+            const QString name = widget->property(kAccessibleNameProperty).toString();
             widget->setAccessibleName(
                 text.trimmed().isEmpty() ? name : name + QStringLiteral(": ") + text);
         });
@@ -343,6 +393,8 @@ QString DialogWindow::caption() const
 
 void DialogWindow::setCaption(const QString& caption)
 {
+    if (m_captionShown.isNull() || caption == translated(m_captionSource))
+        m_captionShown = caption;
     m_captionLabel->setText(caption);
     setWindowTitle(caption);
 }

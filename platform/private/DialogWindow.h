@@ -16,6 +16,8 @@ struct DialogTemplate;
 
 // The property that holds a control's id.
 inline constexpr char kControlIdProperty[] = "controlId";
+// The property that holds a control's accessible name before the text of its line is added.
+inline constexpr char kAccessibleNameProperty[] = "baseAccessibleName";
 
 class DialogWindow : public QDialog {
     Q_OBJECT
@@ -47,6 +49,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     DialogWindow* screenWindow() const;
@@ -69,6 +72,8 @@ private:
     void scaleCaptionBar();
     // Places and sizes everything at the current scale, centred in the window.
     void layOut();
+    // Shows the template's texts in the interface's language.
+    void retranslate();
 
     CWnd* m_owner;
     QFont m_dialogFont;
@@ -83,4 +88,15 @@ private:
     QLabel* m_statusLine = nullptr;
     qreal m_openingScale = 1;
     qreal m_scale = 1;
+    // The template's texts of each control, and the text last shown from it.
+    struct TemplateTexts {
+        QWidget* widget;
+        QString text;
+        QString toolTip;
+        QString accessibleName;
+        QString shown;
+    };
+    std::vector<TemplateTexts> m_templateTexts;
+    QString m_captionSource;
+    QString m_captionShown;
 };
