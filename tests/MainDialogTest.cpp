@@ -429,6 +429,7 @@ const std::vector<RecordedMenuItem> kMenu = {
     {u"Zoom in", u"Ctrl++", false, false},
     {u"Zoom out", u"Ctrl+-", false, false},
     {u"Original size", u"Ctrl+0", false, false},
+    {u"Interface language…", u"", false, false},
     {u"", u"", true, false},
     {u"Quit", u"Ctrl+Q", false, false},
 };
