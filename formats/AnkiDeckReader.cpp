@@ -112,10 +112,12 @@ int stopAfterTooManySteps(void* calls)
     return ++*static_cast<int*>(calls) > kMaxProgressCalls;
 }
 
-// A field as an entry keeps it, and the media name of its first sound, or "".
+// A field as an entry keeps it, and the media names of its first sound and its first
+// picture, or "".
 struct CleanField {
     std::u16string text;
     QString recording;
+    QString picture;
 };
 
 // A note's two fields, and the hash of their texts.
@@ -124,6 +126,28 @@ struct CleanNote {
     CleanField meaning;
     size_t hash = 0;
 };
+
+// The media name in the first <img src="NAME"> of a field, its character references
+// decoded, or "". Pictures are rare: they are looked for in the UTF-8 bytes.
+QString firstPicture(std::string_view utf8)
+{
+    const size_t tag = utf8.find("<img");
+    if (tag == std::string_view::npos)
+        return {};
+    const std::string_view inside = utf8.substr(tag, utf8.find('>', tag) - tag);
+    size_t value = inside.find("src=");
+    if (value == std::string_view::npos)
+        return {};
+    value += 4;
+    const char quote = value < inside.size() ? inside[value] : '\0';
+    const bool quoted = quote == '"' || quote == '\'';
+    value += quoted ? 1 : 0;
+    const size_t end =
+        std::min(inside.find_first_of(quoted ? std::string_view(&quote, 1) : " \t\n/", value),
+                 inside.size());
+    const std::string_view name = inside.substr(value, end - value);
+    return plainTextFromHtml(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
 
 // Anki's fields hold HTML, sounds ("[sound:NAME]", which names one of the deck's media)
 // and, in ordinary notes too, cloze marks. Most fields are plain words, and the fields of
@@ -157,9 +181,9 @@ CleanField cleanField(std::string_view utf8)
             QRegularExpression::DotMatchesEverythingOption);
         QString field = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
         field.replace(cloze, QStringLiteral("\\1"));
-        return {entryTextFromHtml(field), recording.value_or(QString())};
+        return {entryTextFromHtml(field), recording.value_or(QString()), firstPicture(utf8)};
     }
-    return {entryTextFromHtml(utf8), recording.value_or(QString())};
+    return {entryTextFromHtml(utf8), recording.value_or(QString()), firstPicture(utf8)};
 }
 
 // The word and meaning fields of notes, read from the collection in batches and cleaned
@@ -324,8 +348,10 @@ QString readNotes(SQLite::Database& db, EntryCollector& entries)
                 }))
                 continue;
             const size_t index = entries.entries().size();
-            if (entries.add(std::move(entry), note.word.recording, note.meaning.recording))
-                seen.emplace(note.hash, index);
+            if (!entries.add(std::move(entry), note.word.recording, note.meaning.recording))
+                continue;
+            entries.setPictures(note.word.picture, note.meaning.picture);
+            seen.emplace(note.hash, index);
         }
     }
     return {};

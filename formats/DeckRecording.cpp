@@ -1,4 +1,5 @@
-// The recordings that a deck package names for its entries: sounds among its media.
+// The recordings and pictures that a deck package names for its entries: files among its
+// media.
 #include "Protobuf.h"
 #include "Recording.h"
 #include "WordList.h"
@@ -16,7 +17,7 @@ namespace {
 // A deck's list of media names: some ten thousand names take a megabyte.
 constexpr qint64 kMaxMediaListSize = 16 * 1024 * 1024;
 
-// The number of the member that holds the sound `name`, from the package's list of media:
+// The number of the member that holds the file `name`, from the package's list of media:
 // JSON {"0": "name.mp3", ...} in older packages, and in the newest a zstd-packed protobuf
 // MediaEntries { repeated MediaEntry entries = 1; } whose entry i, with its name in field 1,
 // is member i. `packed` tells the newest layout, whose members are packed too.
@@ -73,7 +74,7 @@ QString readDeckRecording(const QString& deckPath, const QString& name, QByteArr
     if (!problem.isEmpty())
         return problem;
     if (member < 0)
-        return QCoreApplication::translate("formats", "the deck holds no sound of that name");
+        return QCoreApplication::translate("formats", "the deck holds no file of that name");
     const QByteArray memberName = QByteArray::number(member);
     problem = zip.read(memberName.constData(), sound, kMaxRecordingSize);
     if (!problem.isEmpty() || !packed)
@@ -97,6 +98,12 @@ std::u16string readPackagedRecording(const std::u16string& listPath, FileKind ki
                                      const std::u16string& name, std::string& sound)
 {
     return readSound(kind, FileKind::AnkiDeck, readDeckRecording, listPath, name, sound);
+}
+
+std::u16string readPackagedPicture(const std::u16string& listPath, FileKind kind,
+                                   const std::u16string& name, std::string& picture)
+{
+    return readMedia(kind, FileKind::AnkiDeck, readDeckRecording, listPath, name, picture);
 }
 
 } // namespace formats

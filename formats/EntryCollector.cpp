@@ -101,17 +101,17 @@ bool EntryCollector::isHeading(QStringView word, QStringView meaning)
     return true;
 }
 
-void EntryCollector::add(QStringView word, QStringView meaning, QStringView wordRecording,
+bool EntryCollector::add(QStringView word, QStringView meaning, QStringView wordRecording,
                          QStringView meaningRecording)
 {
     if (full())
-        return;
+        return false;
     if (m_headingAllowed && !(word.trimmed().isEmpty() && meaning.trimmed().isEmpty())) {
         m_headingAllowed = false;
         if (isHeading(word.trimmed(), meaning.trimmed()))
-            return;
+            return false;
     }
-    add(WordEntry{entryText(word), entryText(meaning)}, wordRecording, meaningRecording);
+    return add(WordEntry{entryText(word), entryText(meaning)}, wordRecording, meaningRecording);
 }
 
 bool EntryCollector::add(WordEntry entry, QStringView wordRecording, QStringView meaningRecording)
@@ -128,6 +128,18 @@ bool EntryCollector::add(WordEntry entry, QStringView wordRecording, QStringView
     m_list.recordings.back() = {wordRecording.toString().toStdU16String(),
                                 meaningRecording.toString().toStdU16String()};
     return true;
+}
+
+void EntryCollector::setPictures(QStringView wordPicture, QStringView meaningPicture)
+{
+    wordPicture = wordPicture.trimmed();
+    meaningPicture = meaningPicture.trimmed();
+    // As with recordings, most lists name none.
+    if (m_list.entries.empty() || (wordPicture.isEmpty() && meaningPicture.isEmpty()))
+        return;
+    m_list.pictures.resize(m_list.entries.size());
+    m_list.pictures.back() = {wordPicture.toString().toStdU16String(),
+                              meaningPicture.toString().toStdU16String()};
 }
 
 void EntryCollector::setLanguageNames(QStringView wordSide, QStringView meaningSide)

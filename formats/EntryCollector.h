@@ -21,11 +21,14 @@ public:
     // list's heading instead when both its cells name a side: by its language ("Deutsch",
     // "English") or by a usual column name ("word", "Bedeutung", "Front"); the languages
     // named become the sides'.
-    void add(QStringView word, QStringView meaning, QStringView wordRecording = {},
+    // Returns whether the entry was kept.
+    bool add(QStringView word, QStringView meaning, QStringView wordRecording = {},
              QStringView meaningRecording = {});
     // Adds an entry whose texts entryText made, never as a heading; false when either text
     // is empty or the list is full.
     bool add(WordEntry entry, QStringView wordRecording = {}, QStringView meaningRecording = {});
+    // The pictures of the entry that the last add kept, as the file names them.
+    void setPictures(QStringView wordPicture, QStringView meaningPicture);
     void allowHeading() { m_headingAllowed = true; }
     // The sides' languages where the cells name them, as a heading does.
     void setLanguageNames(QStringView wordSide, QStringView meaningSide);

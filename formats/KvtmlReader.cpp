@@ -95,10 +95,11 @@ int translationId(pugi::xml_node translation)
     return -1;
 }
 
-// The words of one side of an entry: its text and its recording.
+// The words of one side of an entry: its text, its recording and its picture.
 struct Side {
     QStringView text;
     QStringView recording;
+    QStringView picture;
 };
 
 // Reads each active entry: translation 0's text is the word, and the meaning is
@@ -108,7 +109,7 @@ bool readEntries(pugi::xml_node kvtml, bool oneLanguage, EntryCollector& entries
 {
     bool secondLanguage = false;
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    std::u16string buffers[4];
+    std::u16string buffers[6];
     for (pugi::xml_node list : kvtml.children()) {
         if (!named(list.name(), "entries"))
             continue;
@@ -133,16 +134,18 @@ bool readEntries(pugi::xml_node kvtml, bool oneLanguage, EntryCollector& entries
                 if (id == 0) {
                     word.text = textOf(childElement(child, "text"), decoder, buffers[0]);
                     word.recording = textOf(childElement(child, "sound"), decoder, buffers[2]);
+                    word.picture = textOf(childElement(child, "image"), decoder, buffers[4]);
                 }
                 if (id == 0 && oneLanguage) {
                     meaning.text = textOf(childElement(child, "comment"), decoder, buffers[1]);
                 } else if (id == 1) {
                     meaning.text = textOf(childElement(child, "text"), decoder, buffers[1]);
                     meaning.recording = textOf(childElement(child, "sound"), decoder, buffers[3]);
+                    meaning.picture = textOf(childElement(child, "image"), decoder, buffers[5]);
                 }
             }
-            if (!inactive)
-                entries.add(word.text, meaning.text, word.recording, meaning.recording);
+            if (!inactive && entries.add(word.text, meaning.text, word.recording, meaning.recording))
+                entries.setPictures(word.picture, meaning.picture);
         }
     }
     return secondLanguage;

@@ -1,5 +1,5 @@
-// The recordings that lists name for their entries, read when one is played: here a file
-// beside a KVTML list.
+// The recordings and pictures that lists name for their entries, read when one is played or
+// shown: here a file beside a KVTML list.
 #include "Recording.h"
 
 #include "WordList.h"
@@ -16,14 +16,14 @@ namespace formats {
 namespace {
 
 // mp3 (with its tag or from its first frame), Ogg (Vorbis, Opus), WAV and FLAC.
-bool isSound(const QByteArray& bytes)
+bool isSound(QByteArrayView bytes)
 {
     if (bytes.size() < 12)
         return false;
     const auto byte = [&bytes](int at) { return static_cast<quint8>(bytes[at]); };
     return bytes.startsWith("ID3") || (byte(0) == 0xFF && (byte(1) & 0xE0) == 0xE0) ||
            bytes.startsWith("OggS") || bytes.startsWith("fLaC") ||
-           (bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WAVE");
+           (bytes.startsWith("RIFF") && bytes.sliced(8, 4) == "WAVE");
 }
 
 QString readFileRecording(const QString& listPath, const QString& given, QByteArray& sound)
@@ -64,28 +64,46 @@ bool isSafeRecordingName(const QString& name)
     return !name.split(separator).contains(QStringLiteral(".."));
 }
 
+std::u16string readMedia(FileKind kind, FileKind keeping, ReadRecordingBytes read,
+                         const std::u16string& listPath, const std::u16string& name,
+                         std::string& bytes)
+{
+    QByteArray content;
+    const QString problem =
+        kind == keeping
+            ? read(QString::fromStdU16String(listPath), QString::fromStdU16String(name), content)
+            : QCoreApplication::translate("formats", "this kind of list keeps no media");
+    bytes.clear();
+    if (problem.isEmpty())
+        bytes.assign(content.constData(), static_cast<std::size_t>(content.size()));
+    return problem.toStdU16String();
+}
+
 std::u16string readSound(FileKind kind, FileKind keeping, ReadRecordingBytes read,
                          const std::u16string& listPath, const std::u16string& name,
                          std::string& sound)
 {
-    QByteArray bytes;
-    QString problem =
-        kind == keeping
-            ? read(QString::fromStdU16String(listPath), QString::fromStdU16String(name), bytes)
-            : QCoreApplication::translate("formats", "this kind of list keeps no recordings");
-    if (problem.isEmpty() && !isSound(bytes))
-        problem = QCoreApplication::translate("formats",
-                                              "it is not a sound file (mp3, Ogg, WAV or FLAC)");
-    sound.clear();
-    if (problem.isEmpty())
-        sound.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    return problem.toStdU16String();
+    std::u16string problem = readMedia(kind, keeping, read, listPath, name, sound);
+    if (problem.empty() &&
+        !isSound(QByteArrayView(sound.data(), static_cast<qsizetype>(sound.size()))))
+        problem =
+            QCoreApplication::translate("formats", "it is not a sound file (mp3, Ogg, WAV or FLAC)")
+                .toStdU16String();
+    if (!problem.empty())
+        sound.clear();
+    return problem;
 }
 
 std::u16string readRecording(const std::u16string& listPath, FileKind kind,
                              const std::u16string& name, std::string& sound)
 {
     return readSound(kind, FileKind::Kvtml, readFileRecording, listPath, name, sound);
+}
+
+std::u16string readPicture(const std::u16string& listPath, FileKind kind,
+                           const std::u16string& name, std::string& picture)
+{
+    return readMedia(kind, FileKind::Kvtml, readFileRecording, listPath, name, picture);
 }
 
 } // namespace formats

@@ -21,8 +21,14 @@ bool isSafeRecordingName(const QString& name);
 using ReadRecordingBytes = QString (*)(const QString& listPath, const QString& name,
                                        QByteArray& bytes);
 
-// The recording `name` read by `read` into `sound` when the list is of the kind that keeps
-// recordings so, and a sound file; returns why it cannot be played, or "".
+// The file `name` read by `read` into `bytes` when the list is of the kind that keeps its
+// media so; returns why it cannot be read, or "".
+std::u16string readMedia(FileKind kind, FileKind keeping, ReadRecordingBytes read,
+                         const std::u16string& listPath, const std::u16string& name,
+                         std::string& bytes);
+
+// The same for a recording, which must also be a sound file; returns why it cannot be
+// played, or "".
 std::u16string readSound(FileKind kind, FileKind keeping, ReadRecordingBytes read,
                          const std::u16string& listPath, const std::u16string& name,
                          std::string& sound);

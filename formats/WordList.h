@@ -27,6 +27,14 @@ struct EntryRecordings {
     std::u16string meaning;
 };
 
+// Where an entry's pictures of its word and of its meaning are, as the list names them: a
+// path relative to the list's folder, or the name of a picture among a deck's media; empty
+// where there is none.
+struct EntryPictures {
+    std::u16string word;
+    std::u16string meaning;
+};
+
 struct WordList {
     // In file order; each word and meaning trimmed, non-empty and at most kMaxFieldLength
     // units long.
@@ -42,6 +50,8 @@ struct WordList {
     std::u16string author;
     // One for each entry when the list names any recording; empty when it names none.
     std::vector<EntryRecordings> recordings;
+    // One for each entry when the list names any picture; empty when it names none.
+    std::vector<EntryPictures> pictures;
 };
 
 // Units kept of a word or meaning, as a dictionary line keeps them.
@@ -69,6 +79,14 @@ std::u16string readRecording(const std::u16string& listPath, FileKind kind,
 // The same for a recording in a package: nothing outside the package is ever opened.
 std::u16string readPackagedRecording(const std::u16string& listPath, FileKind kind,
                                      const std::u16string& name, std::string& sound);
+
+// The picture `name` that the list at `listPath` names, read whole into `picture` within
+// the size a recording may have; its bytes are not looked at. Returns why it cannot be read,
+// or "". As for recordings, nothing outside the list's folder or package is ever opened.
+std::u16string readPicture(const std::u16string& listPath, FileKind kind,
+                           const std::u16string& name, std::string& picture);
+std::u16string readPackagedPicture(const std::u16string& listPath, FileKind kind,
+                                   const std::u16string& name, std::string& picture);
 
 // The entries as tab-separated text, a "word<TAB>meaning" line each, that reads back as the
 // same entries here and in other trainers: a field that would read as something else (it

@@ -52,6 +52,9 @@ protected:
     void AttachPicture(QPicture* target);
 
 private:
+    // A picture draws with the context's painter.
+    friend class CImage;
+
     void BeginPainting(QPaintDevice* target);
     const QImage* SourceImage() const;
 

@@ -6,6 +6,8 @@
 #include "private/DialogTemplate.h"
 #include "private/DialogWindow.h"
 
+#include <QWidget>
+
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
 ON_COMMAND(IDOK, CDialog::OnOK)
 ON_COMMAND(IDCANCEL, CDialog::OnCancel)
@@ -63,6 +65,12 @@ void CDialog::EndDialog(int result)
     m_nModalResult = result;
     if (m_pWindow)
         m_pWindow->done(result);
+}
+
+void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
+{
+    if (pWndCtrl && pWndCtrl->GetHandle())
+        pWndCtrl->GetHandle()->setFocus();
 }
 
 BOOL CDialog::OnInitDialog()

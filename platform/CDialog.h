@@ -18,6 +18,8 @@ public:
     // Creates and shows the window without waiting (a modeless dialog).
     BOOL Create(UINT templateId, CWnd* parent = nullptr);
     void EndDialog(int result);
+    // Gives the keyboard focus to the control `pWndCtrl`.
+    void GotoDlgCtrl(CWnd* pWndCtrl);
     virtual BOOL OnInitDialog();
 
 protected:

@@ -19,6 +19,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTimer>
 #include <QVariant>
 
 namespace {
@@ -167,6 +168,58 @@ void CWnd::UpdateWindow()
         m_pWidget->repaint();
 }
 
+void CWnd::RedrawBackground()
+{
+    if (auto* dialog = qobject_cast<DialogWindow*>(m_pWidget))
+        dialog->surface()->redrawBackground();
+}
+
+void CWnd::GetWindowRect(LPRECT rect) const
+{
+    const QRect frame = m_pWidget ? QRect(m_pWidget->mapToGlobal(QPoint(0, 0)), m_pWidget->size())
+                                  : QRect();
+    *rect = RECT{frame.left(), frame.top(), frame.left() + frame.width(),
+                 frame.top() + frame.height()};
+}
+
+void CWnd::ScreenToClient(LPRECT rect) const
+{
+    const QWidget* client = clientWidget(m_pWidget);
+    if (!client)
+        return;
+    const auto* surface = qobject_cast<const ClientSurface*>(client);
+    const qreal scale = surface ? surface->scale() : 1;
+    const QPointF topLeft = QPointF(client->mapFromGlobal(QPoint(rect->left, rect->top))) / scale;
+    const QPointF bottomRight =
+        QPointF(client->mapFromGlobal(QPoint(rect->right, rect->bottom))) / scale;
+    *rect = RECT{qRound(topLeft.x()), qRound(topLeft.y()), qRound(bottomRight.x()),
+                 qRound(bottomRight.y())};
+}
+
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, void*)
+{
+    if (!m_pWidget)
+        return 0;
+    std::shared_ptr<QTimer>& timer = m_timers[nIDEvent];
+    if (!timer) {
+        timer = std::make_shared<QTimer>();
+        QObject::connect(timer.get(), &QTimer::timeout,
+                         [this, nIDEvent] { SendMessage(WM_TIMER, nIDEvent, 0); });
+    }
+    timer->start(static_cast<int>(nElapse));
+    return nIDEvent;
+}
+
+// A timer is only stopped: it may be the one whose message is being handled.
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
+{
+    const auto timer = m_timers.find(nIDEvent);
+    if (timer == m_timers.end() || !timer->second->isActive())
+        return FALSE;
+    timer->second->stop();
+    return TRUE;
+}
+
 void CWnd::SetIcon(HICON icon, BOOL)
 {
     // Qt picks the size it needs from one icon; large and small are the same here.
@@ -280,6 +333,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         (this->*entry->handler.pfn_vWp)(reinterpret_cast<CWnd*>(wParam), point);
         *pResult = 0;
         return TRUE;
+    case AfxSig_vw:
+        (this->*entry->handler.pfn_vw)(static_cast<UINT_PTR>(wParam));
+        *pResult = 0;
+        return TRUE;
     case AfxSig_end:
         break;
     }
@@ -297,3 +354,4 @@ BOOL CWnd::OnEraseBkgnd(CDC* pDC)
 // The system's default handling of the stylus does nothing visible on this platform.
 void CWnd::OnLButtonDown(UINT, CPoint) {}
 void CWnd::OnMouseMove(UINT, CPoint) {}
+void CWnd::OnTimer(UINT_PTR) {}

@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 
+class QTimer;
 class QWidget;
 class CDataExchange;
 class CDC;
@@ -43,6 +44,19 @@ public:
     void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
     // Carries out a pending repaint at once.
     void UpdateWindow();
+    // Desktop addition: erases the background again at once and draws over it what client
+    // contexts drew since the last erase, as a change of the window's scale does, so that
+    // a new background goes under the stylus's strokes.
+    void RedrawBackground();
+    // The window's rectangle in screen coordinates, and a screen rectangle in the client
+    // coordinates of this window.
+    void GetWindowRect(LPRECT rect) const;
+    void ScreenToClient(LPRECT rect) const;
+    // Sends WM_TIMER with `nIDEvent` every `nElapse` milliseconds until KillTimer; setting
+    // a timer again restarts it. Returns `nIDEvent`, or 0 without a window. KillTimer
+    // returns FALSE when the timer was not running.
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, void* lpfnTimer = nullptr);
+    BOOL KillTimer(UINT_PTR nIDEvent);
 
     void SetIcon(HICON icon, BOOL bigIcon);
     // Centres the window on its owner or, without one, on the screen.
@@ -70,6 +84,7 @@ public:
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnLButtonDown(UINT flags, CPoint point);
     void OnMouseMove(UINT flags, CPoint point);
+    void OnTimer(UINT_PTR nIDEvent);
 
     static const AFX_MSGMAP* GetThisMessageMap();
 
@@ -85,4 +100,5 @@ protected:
 private:
     QWidget* m_pWidget = nullptr;
     mutable std::map<int, std::unique_ptr<CWnd>> m_children;
+    std::map<UINT_PTR, std::shared_ptr<QTimer>> m_timers; // shared: QTimer is incomplete here
 };

@@ -19,6 +19,7 @@ enum AfxSig : UINT {
     AfxSig_vwp, // void (UINT, CPoint): mouse messages
     AfxSig_vD,  // void (HDROP): WM_DROPFILES
     AfxSig_vWp, // void (CWnd*, CPoint): WM_CONTEXTMENU
+    AfxSig_vw,  // void (UINT_PTR): WM_TIMER
 };
 
 // The handler, in the member that its signature names.
@@ -28,6 +29,7 @@ union AFX_MSG_HANDLER {
     void (CWnd::*pfn_vwp)(UINT, CPoint);
     void (CWnd::*pfn_vD)(HDROP);
     void (CWnd::*pfn_vWp)(CWnd*, CPoint);
+    void (CWnd::*pfn_vw)(UINT_PTR);
 };
 
 struct AFX_MSGMAP_ENTRY {
@@ -113,3 +115,9 @@ protected:                                                                      
      0,                                                                                            \
      AfxSig_vWp,                                                                                   \
      {.pfn_vWp = static_cast<void (CWnd::*)(CWnd*, CPoint)>(&ThisClass::OnContextMenu)}},
+#define ON_WM_TIMER()                                                                              \
+    {WM_TIMER,                                                                                     \
+     0,                                                                                            \
+     0,                                                                                            \
+     AfxSig_vw,                                                                                    \
+     {.pfn_vw = static_cast<void (CWnd::*)(UINT_PTR)>(&ThisClass::OnTimer)}},

@@ -96,6 +96,7 @@ constexpr BYTE GetBValue(COLORREF c)
 constexpr UINT WM_ERASEBKGND = 0x0014;
 constexpr UINT WM_CONTEXTMENU = 0x007B;
 constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_TIMER = 0x0113;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_DROPFILES = 0x0233;

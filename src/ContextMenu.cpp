@@ -1,6 +1,7 @@
 #include "ContextMenu.h"
 
 #include "Speaker.h"
+#include "ThinkFirst.h"
 #include "resource.h"
 
 namespace {
@@ -28,6 +29,8 @@ const ContextMenuItem kContextMenu[] = {
     {MF_STRING, ID_DRILL_REVERSE, TRANSLATE_NOOP("ContextMenu", "&Drill the other way\tCtrl+R")},
     {MF_STRING, ID_EDIT_COPY_MISSED,
      TRANSLATE_NOOP("ContextMenu", "&Copy missed words\tCtrl+Shift+C")},
+    {MF_STRING, ID_THINK_FIRST, TRANSLATE_NOOP("ContextMenu", "&Think first\tCtrl+T")},
+    {MF_STRING, ID_THINK_FIRST_PAUSE, TRANSLATE_NOOP("ContextMenu", "Pause before the c&hoices…")},
     {MF_SEPARATOR, 0, nullptr},
     {MF_STRING, ID_PROGRESS_REMEMBER, TRANSLATE_NOOP("ContextMenu", "&Remember progress\tCtrl+M")},
     {MF_STRING, ID_PROGRESS_FORGET,
@@ -45,7 +48,7 @@ const ContextMenuItem kContextMenu[] = {
 } // namespace
 
 void TrackContextMenu(CWnd* pOwner, CPoint point, BOOL bReverse, BOOL bRemember,
-                      const CSpeaker& speaker)
+                      const CSpeaker& speaker, const CThinkFirst& thinkFirst)
 {
     // From the keyboard the menu has no point of its own: it opens over the window.
     if (point.x == -1 && point.y == -1) {
@@ -62,5 +65,6 @@ void TrackContextMenu(CWnd* pOwner, CPoint point, BOOL bReverse, BOOL bRemember,
     menu.CheckMenuItem(ID_DRILL_REVERSE, bReverse ? MF_CHECKED : MF_UNCHECKED);
     menu.CheckMenuItem(ID_PROGRESS_REMEMBER, bRemember ? MF_CHECKED : MF_UNCHECKED);
     speaker.PrepareMenu(menu, bReverse);
+    thinkFirst.PrepareMenu(menu);
     menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, pOwner);
 }

@@ -1,7 +1,7 @@
 // The readers of other programs' word lists and the memory's store live in modules of their
 // own, with the libraries they need, so that the program starts without loading them: it
-// opens a module when it first reads such a list, plays a list's recording or turns the
-// memory on. Lists of text (text, exports, KVTML) and the store are in one; the packages
+// opens a module when it first reads such a list, plays a list's recording, shows its
+// picture or turns the memory on. Lists of text (text, exports, KVTML) and the store are in one; the packages
 // (decks, spreadsheets), whose archives, zstd and SQLite a list of text never needs, in another.
 #pragma once
 
@@ -18,6 +18,8 @@ struct ListReaders {
                                       const formats::ReadMore& readMore, std::size_t maxEntries);
     std::u16string (*readRecording)(const std::u16string& listPath, formats::FileKind kind,
                                     const std::u16string& name, std::string& sound);
+    std::u16string (*readPicture)(const std::u16string& listPath, formats::FileKind kind,
+                                  const std::u16string& name, std::string& picture);
 };
 
 struct ListLibrary {

@@ -5,7 +5,7 @@
 extern "C" __attribute__((visibility("default"))) const ListLibrary* ZantoliListLibrary()
 {
     static const ListLibrary library = {
-        {formats::readWordList, formats::readRecording},
+        {formats::readWordList, formats::readRecording, formats::readPicture},
         progress::Memory::open,
         progress::Memory::newDeviceId,
     };

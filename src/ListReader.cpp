@@ -63,7 +63,8 @@ BOOL ReadEntries(DicFile& dicFile, std::vector<CString>& words, std::vector<CStr
 // Reads on in an open file that is not a dictionary: a word list of another program's
 // format. The reason it cannot, or "".
 CString ReadWordList(DicFile& dicFile, formats::FileKind kind, std::vector<CString>& words,
-                     std::vector<CString>& meanings, BOOL& bTooLarge, ListSound& sound)
+                     std::vector<CString>& meanings, BOOL& bTooLarge, ListSound& sound,
+                     std::vector<formats::EntryPictures>& pictures)
 {
     // The readers go on from the first block, in the file that is already open.
     const formats::ReadMore readMore = [&dicFile](char* buffer, size_t size) -> size_t {
@@ -89,6 +90,8 @@ CString ReadWordList(DicFile& dicFile, formats::FileKind kind, std::vector<CStri
     sound.wordLanguage = std::move(list.wordLanguage);
     sound.meaningLanguage = std::move(list.meaningLanguage);
     sound.recordings = std::move(list.recordings);
+    list.pictures.resize(std::min(list.pictures.size(), list.entries.size()));
+    pictures = std::move(list.pictures);
     return CString();
 }
 
@@ -120,8 +123,8 @@ ListReadAside ReadList(const CString& path)
         if (kind == formats::FileKind::Dictionary)
             list.bTooLarge = ReadEntries(dicFile, list.words, list.meanings);
         else
-            list.strProblem =
-                ReadWordList(dicFile, kind, list.words, list.meanings, list.bTooLarge, list.sound);
+            list.strProblem = ReadWordList(dicFile, kind, list.words, list.meanings,
+                                           list.bTooLarge, list.sound, list.pictures);
     } catch (CFileException* e) {
         e->Delete();
         list.read = ListRead::Broken;

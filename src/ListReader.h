@@ -15,7 +15,7 @@ constexpr int LINE_BUFFER_SIZE = 1000; // units of one dictionary line, with its
 enum class ListRead { Whole, NotOpened, Broken };
 
 // A list as OPEN reads it. `strProblem` says why a file is no word list; `sound` is what the
-// list says of its sound.
+// list says of its sound, and `pictures` where its entries' pictures are.
 struct ListReadAside {
     ListRead read = ListRead::NotOpened;
     std::vector<CString> words;
@@ -23,6 +23,7 @@ struct ListReadAside {
     BOOL bTooLarge = FALSE; // more than MAX_WORDS entries, of which the first are kept
     CString strProblem;
     ListSound sound;
+    std::vector<formats::EntryPictures> pictures;
 };
 
 ListReadAside ReadList(const CString& path);

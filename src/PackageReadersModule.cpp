@@ -4,6 +4,7 @@
 extern "C" __attribute__((visibility("default"))) const ListReaders* ZantoliPackageReaders()
 {
     static const ListReaders readers = {formats::readPackagedWordList,
-                                        formats::readPackagedRecording};
+                                        formats::readPackagedRecording,
+                                        formats::readPackagedPicture};
     return &readers;
 }

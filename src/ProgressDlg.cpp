@@ -101,14 +101,30 @@ std::vector<CString> DescribeProgress(const progress::Overview& overview, int nT
     return lines;
 }
 
+CString DescribeMedia(int nEntries, int nPictured, int nRecorded)
+{
+    CString strMedia;
+    const std::pair<LPCTSTR, int> counts[] = {{_T("Pictures: %d of %d entries"), nPictured},
+                                              {_T("Recordings: %d of %d entries"), nRecorded}};
+    for (const auto& [lpszFormat, nCount] : counts) {
+        if (nCount == 0)
+            continue;
+        CString strLine;
+        strLine.Format(lpszFormat, nCount, nEntries);
+        strMedia += strLine + _T("\n");
+    }
+    return strMedia;
+}
+
 BEGIN_MESSAGE_MAP(CProgressDlg, CDialog)
 END_MESSAGE_MAP()
 
 CProgressDlg::CProgressDlg(const std::optional<progress::Overview>& overview, int nToday,
                            std::vector<CString> unreadableFiles, CString strLanguages,
-                           CWnd* pParent)
+                           CString strMedia, CWnd* pParent)
     : CDialog(CProgressDlg::IDD, pParent), m_overview(overview), m_nToday(nToday),
-      m_unreadableFiles(std::move(unreadableFiles)), m_strLanguages(std::move(strLanguages))
+      m_unreadableFiles(std::move(unreadableFiles)), m_strLanguages(std::move(strLanguages)),
+      m_strMedia(std::move(strMedia))
 {
 }
 
@@ -124,7 +140,8 @@ BOOL CProgressDlg::OnInitDialog()
         if (pText)
             pText->SetWindowText(tr("The memory is off, so there is no progress to show. Turn on "
                                     "Remember progress (Ctrl+M) in the context menu, and the "
-                                    "answers from then on are kept."));
+                                    "answers from then on are kept.") +
+                                 _T("\n") + m_strMedia);
         return TRUE;
     }
     std::vector<CString> labels = {tr("New")};
@@ -158,6 +175,7 @@ BOOL CProgressDlg::OnInitDialog()
     CString strText;
     if (!m_strLanguages.IsEmpty())
         strText.Format(tr("Languages: %s\n"), m_strLanguages);
+    strText += m_strMedia;
     for (const CString& strLine : DescribeProgress(*m_overview, m_nToday, m_unreadableFiles))
         strText += strLine + _T("\n");
     if (pText)

@@ -16,15 +16,20 @@
 std::vector<CString> DescribeProgress(const progress::Overview& overview, int nToday,
                                       const std::vector<CString>& unreadableFiles);
 
+// How many of a list's `nEntries` entries have a picture and a recording, a line each, or ""
+// when none has either.
+CString DescribeMedia(int nEntries, int nPictured, int nRecorded);
+
 class CProgressDlg : public CDialog {
     DECLARE_TRANSLATION(CProgressDlg)
 
 public:
     // Without an overview, the view says that the memory is off.
-    // `strLanguages` names the list's languages in the direction drilled, or is empty.
+    // `strLanguages` names the list's languages in the direction drilled, or is empty;
+    // `strMedia` tells its pictures and recordings (DescribeMedia).
     CProgressDlg(const std::optional<progress::Overview>& overview, int nToday,
                  std::vector<CString> unreadableFiles, CString strLanguages = _T(""),
-                 CWnd* pParent = nullptr);
+                 CString strMedia = _T(""), CWnd* pParent = nullptr);
 
     enum { IDD = IDD_PROGRESS };
 
@@ -38,4 +43,5 @@ private:
     int m_nToday;
     std::vector<CString> m_unreadableFiles;
     CString m_strLanguages;
+    CString m_strMedia;
 };

@@ -285,7 +285,8 @@ void CProgressMemory::ForgetList()
 
 // The view shows the loaded list in the current direction, with the other machines' answers
 // merged in first.
-void CProgressMemory::ShowView(BOOL bReverse, BOOL bLoaded, const CString& strLanguages)
+void CProgressMemory::ShowView(BOOL bReverse, BOOL bLoaded, const CString& strLanguages,
+                               const CString& strMedia)
 {
     const std::time_t tNow = Now();
     std::optional<progress::Overview> overview;
@@ -300,7 +301,7 @@ void CProgressMemory::ShowView(BOOL bReverse, BOOL bLoaded, const CString& strLa
         overview = m_pMemory->overview(DirectionOf(bReverse), tNow);
     }
     CProgressDlg dlgProgress(overview, progress::dayOf(tNow), m_unreadableFiles, strLanguages,
-                             &m_owner);
+                             strMedia, &m_owner);
     dlgProgress.DoModal();
 }
 

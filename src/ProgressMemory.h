@@ -44,8 +44,9 @@ public:
     // Forgets the loaded list, also with the memory off when a store was kept from before.
     void ForgetList();
     // The progress view on the loaded list in the current direction, whose languages
-    // `strLanguages` names when they are known.
-    void ShowView(BOOL bReverse, BOOL bLoaded, const CString& strLanguages);
+    // `strLanguages` names when they are known, and `strMedia` its pictures and recordings.
+    void ShowView(BOOL bReverse, BOOL bLoaded, const CString& strLanguages,
+                  const CString& strMedia);
     void ChooseFolder();
 
     // Prints the numbers of the progress view for a list read without a window, with the

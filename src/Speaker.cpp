@@ -246,6 +246,15 @@ CString CSpeaker::Languages(BOOL bReverse) const
     return strText;
 }
 
+int CSpeaker::RecordedEntries() const
+{
+    return static_cast<int>(std::count_if(
+        m_pSound->recordings.begin(), m_pSound->recordings.end(),
+        [](const formats::EntryRecordings& entry) {
+            return !entry.word.empty() || !entry.meaning.empty();
+        }));
+}
+
 void CSpeaker::PrepareMenu(CMenu& menu, BOOL bReverse) const
 {
     menu.CheckMenuItem(ID_SPEAK_EACH_QUESTION, m_bEachQuestion ? MF_CHECKED : MF_UNCHECKED);

@@ -38,6 +38,8 @@ public:
     // The languages of the question and of the choices in the direction given, as
     // "German → English"; empty while either is unknown.
     CString Languages(BOOL bReverse) const;
+    // The list's entries that have a recording.
+    int RecordedEntries() const;
     // Checks the menu's speech items and names the languages in the direction item.
     void PrepareMenu(CMenu& menu, BOOL bReverse) const;
 

@@ -2,6 +2,8 @@
 
 #include "ContextMenu.h"
 #include "MissedWords.h"
+#include "ProgressDlg.h"
+#include "QuestionPicture.h"
 #include "Speaker.h"
 
 #include <algorithm>
@@ -56,11 +58,16 @@ ON_COMMAND(ID_SPEAK_EACH_QUESTION, CZantoliceDlg::OnSpeakEachQuestion)
 ON_COMMAND(ID_SPEAK_WORD_LANGUAGE, CZantoliceDlg::OnWordLanguage)
 ON_COMMAND(ID_SPEAK_MEANING_LANGUAGE, CZantoliceDlg::OnMeaningLanguage)
 ON_COMMAND(ID_INTERFACE_LANGUAGE, CZantoliceDlg::OnInterfaceLanguage)
+ON_WM_ERASEBKGND()
+ON_WM_TIMER()
+ON_COMMAND(ID_THINK_FIRST, CZantoliceDlg::OnThinkFirst)
+ON_COMMAND(ID_THINK_FIRST_PAUSE, CZantoliceDlg::OnThinkFirstPause)
 END_MESSAGE_MAP()
 
 CZantoliceDlg::CZantoliceDlg(CWnd* pParent)
     : BDialog(CZantoliceDlg::IDD, pParent), m_memory(*this),
-      m_pSpeaker(std::make_unique<CSpeaker>())
+      m_pSpeaker(std::make_unique<CSpeaker>()),
+      m_pPicture(std::make_unique<CQuestionPicture>()), m_thinkFirst(*this, m_strChoiceText)
 {
     for (CString& text : m_strChoiceText)
         text = _T("");
@@ -154,7 +161,7 @@ void CZantoliceDlg::OnOpenCommandLine()
 
 void CZantoliceDlg::OnContextMenu(CWnd*, CPoint point)
 {
-    TrackContextMenu(this, point, m_bReverse, m_bRemember, *m_pSpeaker);
+    TrackContextMenu(this, point, m_bReverse, m_bRemember, *m_pSpeaker, m_thinkFirst);
 }
 
 // The direction holds across loads, and a switch restarts the drill on the loaded list
@@ -197,7 +204,9 @@ void CZantoliceDlg::ShowStartPrompt()
     m_strScore = _T(" ");
     SetStatusText(_T(""));
     GetDlgItem(IDC_START)->SetWindowText(tr("START"));
+    m_thinkFirst.Cancel();
     UpdateData(FALSE);
+    m_pPicture->Clear(this);
 
     g_nQuestionNo = 0;
     g_nRight = 0;
@@ -273,6 +282,7 @@ void CZantoliceDlg::LoadDictionary(const CString& path)
             m_strMeaning[i] = std::move(list.meanings[i]);
         m_nLastIndex = static_cast<int>(list.words.size()) - 1;
         m_bLoaded = TRUE;
+        m_pPicture->SetList(g_strDicPath, list.sound.kind, std::move(list.pictures));
         m_pSpeaker->SetList(g_strDicPath, std::move(list.sound), m_strWord, m_strMeaning,
                             m_nLastIndex + 1);
 
@@ -369,7 +379,9 @@ void CZantoliceDlg::OnStart()
     for (int k = 0; k < CHOICE_COUNT; ++k)
         m_strChoiceText[k] = pOffered[k];
     GetDlgItem(IDC_START)->SetWindowText(tr("NEXT"));
+    m_thinkFirst.Hold();
     UpdateData(FALSE);
+    m_pPicture->QuestionDrawn(this, m_nQuestionIndex, m_bReverse);
     m_pSpeaker->QuestionDrawn(this, m_nQuestionIndex, m_bReverse, m_strQuestion);
 }
 
@@ -428,7 +440,8 @@ void CZantoliceDlg::OnChoice6()
 
 void CZantoliceDlg::OnChoice(int nSlot)
 {
-    if (!m_bAnswerable)
+    // While the choices are held back, a choice only shows them.
+    if (m_thinkFirst.Release() || !m_bAnswerable)
         return;
     RememberAnswer(nSlot == m_nAnswer);
     if (nSlot == m_nAnswer) {
@@ -510,7 +523,10 @@ void CZantoliceDlg::OnForgetProgress()
 
 void CZantoliceDlg::OnProgressView()
 {
-    m_memory.ShowView(m_bReverse, m_bLoaded, m_pSpeaker->Languages(m_bReverse));
+    m_memory.ShowView(m_bReverse, m_bLoaded, m_pSpeaker->Languages(m_bReverse),
+                      m_bLoaded ? DescribeMedia(m_nLastIndex + 1, m_pPicture->PicturedEntries(),
+                                                m_pSpeaker->RecordedEntries())
+                                : CString());
 }
 
 void CZantoliceDlg::OnProgressFolder()
@@ -547,4 +563,26 @@ void CZantoliceDlg::OnWordLanguage()
 void CZantoliceDlg::OnMeaningLanguage()
 {
     m_pSpeaker->ChooseLanguage(this, TRUE);
+}
+
+BOOL CZantoliceDlg::OnEraseBkgnd(CDC* pDC)
+{
+    BDialog::OnEraseBkgnd(pDC);
+    m_pPicture->Draw(this, pDC);
+    return TRUE;
+}
+
+void CZantoliceDlg::OnTimer(UINT_PTR nIDEvent)
+{
+    m_thinkFirst.OnTimer(nIDEvent);
+}
+
+void CZantoliceDlg::OnThinkFirst()
+{
+    m_thinkFirst.Toggle();
+}
+
+void CZantoliceDlg::OnThinkFirstPause()
+{
+    m_thinkFirst.ChoosePause();
 }

@@ -4,12 +4,14 @@
 #include "BDialog.h"
 #include "ListReader.h"
 #include "ProgressMemory.h"
+#include "ThinkFirst.h"
 #include "afxwin.h"
 #include "resource.h"
 
 #include <memory>
 #include <vector>
 
+class CQuestionPicture;
 class CSpeaker;
 
 constexpr int MIN_WORDS = 8;         // entries a dictionary needs to be usable
@@ -118,6 +120,12 @@ protected:
     void OnMeaningLanguage();
     // Desktop addition: the interface speaks the language the learner picks, at once.
     void OnInterfaceLanguage();
+    // Desktop addition: the question's picture on the pad, under the strokes; and the
+    // choices held back for a pause while "Think first" is on.
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnThinkFirst();
+    void OnThinkFirstPause();
 
     void TakeReview();
     void RecordMiss();
@@ -146,4 +154,6 @@ private:
     CProgressMemory m_memory;
     std::unique_ptr<CSpeaker> m_pSpeaker;
     CListReadAhead m_listReadAhead;
+    std::unique_ptr<CQuestionPicture> m_pPicture;
+    CThinkFirst m_thinkFirst;
 };

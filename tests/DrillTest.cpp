@@ -12,9 +12,12 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QApplication>
 #include <QString>
+#include <QTest>
 #include <QWidget>
 #include <algorithm>
+#include <functional>
 #include <array>
 #include <gtest/gtest.h>
 #include <memory>
@@ -718,6 +721,92 @@ INSTANTIATE_TEST_SUITE_P(
         CopiedEntryRow{"HeaderLike", u"#deck", u"a pack of cards", "\"#deck\"\ta pack of cards\n"},
         CopiedEntryRow{"RemarkLike", u";-)", u"a wink", "\";-)\"\ta wink\n", true}),
     [](const ::testing::TestParamInfo<CopiedEntryRow>& info) {
+        return std::string(info.param.name);
+    });
+
+// Think first: the choices of a drawn question stay hidden for the pause, and then are the
+// very choices the same draw shows without it; Space or a number key shows them at once and
+// answers nothing, and only the next tap is judged.
+enum class ShowChoices { PauseEnds, Space, NumberKey, NumberButton };
+
+struct ThinkFirstRow {
+    const char* name;
+    ShowChoices by;
+};
+
+void PrintTo(const ThinkFirstRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class ThinkFirst : public Drill, public ::testing::WithParamInterface<ThinkFirstRow> {
+protected:
+    void TearDown() override
+    {
+        // The switch is kept in the settings, which the tests of a run share.
+        if (thinkingFirst)
+            command(ID_THINK_FIRST);
+    }
+
+    void command(UINT nID) { dlg->SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), 0); }
+
+    void turnOn()
+    {
+        command(ID_THINK_FIRST);
+        thinkingFirst = true;
+    }
+
+    bool thinkingFirst = false;
+};
+
+TEST_P(ThinkFirst, HoldsTheChoicesBackAndAnswersNothingUntilTheyShow)
+{
+    dlg->GetHandle()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg->GetHandle()));
+    open(40);
+    next(7);
+    const std::vector<std::u16string> choices = lines();
+    const std::u16string question = windowText(*dlg, IDC_QUESTION);
+
+    turnOn();
+    // The shortest pause, so that the one row that waits for it waits little.
+    seam.chooseMenuItem(u"1 second");
+    command(ID_THINK_FIRST_PAUSE);
+    next(7);
+    EXPECT_EQ(windowText(*dlg, IDC_QUESTION), question);
+    EXPECT_EQ(lines(), std::vector<std::u16string>(6, u"")) << "the choices came at once";
+
+    switch (GetParam().by) {
+    case ShowChoices::PauseEnds:
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !line(1).empty(); }, 10000));
+        break;
+    case ShowChoices::Space:
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        break;
+    case ShowChoices::NumberKey:
+        QTest::keyClick(dlg->GetHandle(), Qt::Key_3);
+        break;
+    case ShowChoices::NumberButton:
+        tap(5);
+        break;
+    }
+    EXPECT_EQ(lines(), choices);
+    EXPECT_EQ(g_nRight + g_nWrong, 0) << "showing the choices answered";
+    EXPECT_EQ(score(), u" ");
+    EXPECT_TRUE(seam.messages.empty());
+
+    tap(rightSlot());
+    EXPECT_EQ(g_nRight, 1) << "the tap after the choices is judged as ever";
+    EXPECT_EQ(score(), u"No.2, R=1, W=0, Score=50.00");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drill, ThinkFirst,
+    ::testing::Values(ThinkFirstRow{"PauseEnds", ShowChoices::PauseEnds},
+                      ThinkFirstRow{"Space", ShowChoices::Space},
+                      ThinkFirstRow{"NumberKey", ShowChoices::NumberKey},
+                      ThinkFirstRow{"NumberButton", ShowChoices::NumberButton}),
+    [](const ::testing::TestParamInfo<ThinkFirstRow>& info) {
         return std::string(info.param.name);
     });
 

@@ -421,6 +421,8 @@ const std::vector<RecordedMenuItem> kMenu = {
     {u"", u"", true, false},
     {u"Drill the other way", u"Ctrl+R", false, false},
     {u"Copy missed words", u"Ctrl+Shift+C", false, false},
+    {u"Think first", u"Ctrl+T", false, false},
+    {u"Pause before the choices (3 s)…", u"", false, false},
     {u"", u"", true, false},
     {u"Remember progress", u"Ctrl+M", false, false},
     {u"Forget progress of this list…", u"", false, false},

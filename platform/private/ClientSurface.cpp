@@ -167,6 +167,13 @@ void ClientSurface::paintAgain()
     update();
 }
 
+void ClientSurface::redrawBackground()
+{
+    m_erasePending = false;
+    paintAgain();
+    repaint();
+}
+
 void ClientSurface::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)

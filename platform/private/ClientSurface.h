@@ -36,6 +36,8 @@ public:
     // Puts what a client context drew onto the image. It is kept until the next erase, so
     // that it can be drawn again at another scale.
     void drawRecorded(const QPicture& drawing);
+    // Erases the background again and draws what was kept over it, at once.
+    void redrawBackground();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
