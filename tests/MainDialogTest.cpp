@@ -577,6 +577,11 @@ std::vector<MenuCommandRow> ContextMenu::rows()
          [](ContextMenu& t, int n) {
              EXPECT_EQ(t.messagesSaying(u"No word has been missed since the list was loaded."), n);
          }},
+        {"ThinkFirst", u"Think first", nothing,
+         [](ContextMenu& t, int n) {
+             clickButton(*t.dlg, IDC_START);
+             EXPECT_EQ(windowText(*t.dlg, IDC_CHOICE_TEXT1).empty(), n % 2 == 1);
+         }},
         {"RememberProgress", u"Remember progress", nothing,
          [](ContextMenu& t, int n) { EXPECT_EQ(t.dlg->m_bRemember, n % 2); }},
         {"ZoomIn", u"Zoom in", [](ContextMenu& t) { t.zoomFromOpeningSize(0); },
