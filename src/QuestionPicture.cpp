@@ -8,9 +8,9 @@
 
 namespace {
 
-// Pixels kept of a picture's longer side: enough for the pad on the largest screen at the
-// largest zoom, and a decoded picture of at most 16 MB.
-constexpr int kMaxPictureSide = 2048;
+// Pixels kept of a picture's longer side: more than the pad shows on a large screen, at most
+// 4 MB decoded, and a quarter of a camera's 4000: JPEG decodes straight at that scale.
+constexpr int kMaxPictureSide = 1000;
 // Between the pad's edges and its picture, in client pixels.
 constexpr int kPadMargin = 2;
 

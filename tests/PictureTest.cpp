@@ -191,6 +191,16 @@ TEST_P(PicturedLists, ShowTheQuestionsPictureUnderTheStrokes)
     drawUntil(u"Hund");
     EXPECT_EQ(pixelsOf(kBlue), 0) << "a question without a picture kept the last";
     EXPECT_TRUE(seam.messages.empty());
+
+    // The progress view counts the entries with a picture.
+    CString strViewText;
+    seam.onModal = [&](CDialog& view) -> INT_PTR {
+        view.GetDlgItem(IDC_PROGRESS_TEXT)->GetWindowText(strViewText);
+        return IDOK;
+    };
+    sendCommand(*dlg, ID_PROGRESS_VIEW);
+    EXPECT_NE(std::u16string(strViewText).find(u"Pictures: 2 of 8 entries"), std::u16string::npos)
+        << QString::fromUtf16(static_cast<LPCTSTR>(strViewText)).toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
