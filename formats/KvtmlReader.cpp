@@ -144,7 +144,8 @@ bool readEntries(pugi::xml_node kvtml, bool oneLanguage, EntryCollector& entries
                     meaning.picture = textOf(childElement(child, "image"), decoder, buffers[5]);
                 }
             }
-            if (!inactive && entries.add(word.text, meaning.text, word.recording, meaning.recording))
+            if (!inactive &&
+                entries.add(word.text, meaning.text, word.recording, meaning.recording))
                 entries.setPictures(word.picture, meaning.picture);
         }
     }

@@ -176,10 +176,10 @@ void CWnd::RedrawBackground()
 
 void CWnd::GetWindowRect(LPRECT rect) const
 {
-    const QRect frame = m_pWidget ? QRect(m_pWidget->mapToGlobal(QPoint(0, 0)), m_pWidget->size())
-                                  : QRect();
-    *rect = RECT{frame.left(), frame.top(), frame.left() + frame.width(),
-                 frame.top() + frame.height()};
+    const QRect frame =
+        m_pWidget ? QRect(m_pWidget->mapToGlobal(QPoint(0, 0)), m_pWidget->size()) : QRect();
+    *rect =
+        RECT{frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
 }
 
 void CWnd::ScreenToClient(LPRECT rect) const

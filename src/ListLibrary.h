@@ -1,8 +1,9 @@
 // The readers of other programs' word lists and the memory's store live in modules of their
 // own, with the libraries they need, so that the program starts without loading them: it
 // opens a module when it first reads such a list, plays a list's recording, shows its
-// picture or turns the memory on. Lists of text (text, exports, KVTML) and the store are in one; the packages
-// (decks, spreadsheets), whose archives, zstd and SQLite a list of text never needs, in another.
+// picture or turns the memory on. Lists of text (text, exports, KVTML) and the store are in one;
+// the packages (decks, spreadsheets), whose archives, zstd and SQLite a list of text never needs,
+// in another.
 #pragma once
 
 #include "Progress.h"

@@ -123,8 +123,8 @@ ListReadAside ReadList(const CString& path)
         if (kind == formats::FileKind::Dictionary)
             list.bTooLarge = ReadEntries(dicFile, list.words, list.meanings);
         else
-            list.strProblem = ReadWordList(dicFile, kind, list.words, list.meanings,
-                                           list.bTooLarge, list.sound, list.pictures);
+            list.strProblem = ReadWordList(dicFile, kind, list.words, list.meanings, list.bTooLarge,
+                                           list.sound, list.pictures);
     } catch (CFileException* e) {
         e->Delete();
         list.read = ListRead::Broken;

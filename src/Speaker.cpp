@@ -248,11 +248,10 @@ CString CSpeaker::Languages(BOOL bReverse) const
 
 int CSpeaker::RecordedEntries() const
 {
-    return static_cast<int>(std::count_if(
-        m_pSound->recordings.begin(), m_pSound->recordings.end(),
-        [](const formats::EntryRecordings& entry) {
-            return !entry.word.empty() || !entry.meaning.empty();
-        }));
+    return static_cast<int>(std::count_if(m_pSound->recordings.begin(), m_pSound->recordings.end(),
+                                          [](const formats::EntryRecordings& entry) {
+                                              return !entry.word.empty() || !entry.meaning.empty();
+                                          }));
 }
 
 void CSpeaker::PrepareMenu(CMenu& menu, BOOL bReverse) const

@@ -66,8 +66,8 @@ END_MESSAGE_MAP()
 
 CZantoliceDlg::CZantoliceDlg(CWnd* pParent)
     : BDialog(CZantoliceDlg::IDD, pParent), m_memory(*this),
-      m_pSpeaker(std::make_unique<CSpeaker>()),
-      m_pPicture(std::make_unique<CQuestionPicture>()), m_thinkFirst(*this, m_strChoiceText)
+      m_pSpeaker(std::make_unique<CSpeaker>()), m_pPicture(std::make_unique<CQuestionPicture>()),
+      m_thinkFirst(*this, m_strChoiceText)
 {
     for (CString& text : m_strChoiceText)
         text = _T("");

@@ -8,17 +8,17 @@
 #include "ScriptedSeam.h"
 #include "zantoliceDlg.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QApplication>
 #include <QString>
 #include <QTest>
 #include <QWidget>
 #include <algorithm>
-#include <functional>
 #include <array>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
@@ -800,14 +800,14 @@ TEST_P(ThinkFirst, HoldsTheChoicesBackAndAnswersNothingUntilTheyShow)
     EXPECT_EQ(score(), u"No.2, R=1, W=0, Score=50.00");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Drill, ThinkFirst,
-    ::testing::Values(ThinkFirstRow{"PauseEnds", ShowChoices::PauseEnds},
-                      ThinkFirstRow{"Space", ShowChoices::Space},
-                      ThinkFirstRow{"NumberKey", ShowChoices::NumberKey},
-                      ThinkFirstRow{"NumberButton", ShowChoices::NumberButton}),
-    [](const ::testing::TestParamInfo<ThinkFirstRow>& info) {
-        return std::string(info.param.name);
-    });
+INSTANTIATE_TEST_SUITE_P(Drill, ThinkFirst,
+                         ::testing::Values(ThinkFirstRow{"PauseEnds", ShowChoices::PauseEnds},
+                                           ThinkFirstRow{"Space", ShowChoices::Space},
+                                           ThinkFirstRow{"NumberKey", ShowChoices::NumberKey},
+                                           ThinkFirstRow{"NumberButton",
+                                                         ShowChoices::NumberButton}),
+                         [](const ::testing::TestParamInfo<ThinkFirstRow>& info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace

@@ -137,7 +137,8 @@ protected:
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 const QRgb pixel = image.pixel(x, y);
-                count += std::abs(qRed(pixel) - qRed(colour)) + std::abs(qGreen(pixel) - qGreen(colour)) +
+                count += std::abs(qRed(pixel) - qRed(colour)) +
+                             std::abs(qGreen(pixel) - qGreen(colour)) +
                              std::abs(qBlue(pixel) - qBlue(colour)) <
                          40;
             }
@@ -218,7 +219,8 @@ INSTANTIATE_TEST_SUITE_P(
                                      {{"haus.png", picture(kRed)},
                                       {"baum.jpg", picture(kBlue, "JPEG", QSize(300, 200))}});
                      }},
-        PicturedList{"DeckWithPackedMedia", "german.apkg", [](DictionaryWriter&) {
+        PicturedList{"DeckWithPackedMedia", "german.apkg",
+                     [](DictionaryWriter&) {
                          return deck(AnkiLayout::Anki21bWithMeta,
                                      {{"haus.png", picture(kRed)}, {"baum.jpg", picture(kBlue)}});
                      }}),
@@ -238,7 +240,7 @@ long peakMemoryMiB()
 struct BadPicture {
     const char* name;
     std::function<QByteArray(DictionaryWriter&)> picture; // written as list/bad.png
-    const char* named;                                      // what the list calls it
+    const char* named;                                    // what the list calls it
     const char16_t* reason;
 };
 
