@@ -72,7 +72,7 @@ CString CQuestionPicture::Load(const std::u16string& strName)
 {
     const ListReaders* pReaders = GetListReaders(m_kind);
     if (!pReaders)
-        return CString(kNoListLibrary);
+        return NoListLibraryMessage();
     std::string bytes;
     const std::u16string strProblem =
         pReaders->readPicture(std::u16string(m_strPath), m_kind, strName, bytes);
