@@ -6,7 +6,10 @@
 #include <QString>
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <queue>
 #include <sqlite3.h>
+#include <tuple>
 
 namespace progress {
 
@@ -49,6 +52,68 @@ std::string insertManyAnswers()
         sql += row == 0 ? "(?, ?, ?, ?, ?, ?, ?, ?, ?)" : ", (?, ?, ?, ?, ?, ?, ?, ?, ?)";
     // Only the rows added come back: those ignored are not returned.
     return sql + " RETURNING entry, device";
+}
+
+// An answer as replaying reads it.
+struct Replayed {
+    std::int64_t time = 0;
+    std::string device;
+    std::int64_t seq = 0;
+    AnswerId id{};
+    int day = 0;
+    bool right = false;
+};
+
+// The answers to one entry in one direction, in the order they were given: each device's by
+// their number, whatever its clock said, and the devices' interleaved by time. The same
+// answers give the same order on every machine.
+std::vector<const Replayed*> inOrderGiven(std::vector<Replayed>& rows)
+{
+    std::sort(rows.begin(), rows.end(), [](const Replayed& a, const Replayed& b) {
+        return std::tie(a.device, a.seq, a.time, a.id) < std::tie(b.device, b.seq, b.time, b.id);
+    });
+    // Each device's next answer and the end of its answers; the devices stand in the order of
+    // their ids, which breaks a tie in time.
+    std::vector<std::pair<size_t, size_t>> heads;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (i == 0 || rows[i].device != rows[i - 1].device)
+            heads.emplace_back(i, i);
+        heads.back().second = i + 1;
+    }
+    using Next = std::pair<std::int64_t, size_t>; // the time of a device's next answer, the device
+    std::priority_queue<Next, std::vector<Next>, std::greater<>> next;
+    for (size_t device = 0; device < heads.size(); ++device)
+        next.emplace(rows[heads[device].first].time, device);
+    std::vector<const Replayed*> order;
+    order.reserve(rows.size());
+    while (!next.empty()) {
+        const size_t device = next.top().second;
+        next.pop();
+        auto& [at, end] = heads[device];
+        order.push_back(&rows[at]);
+        if (++at < end)
+            next.emplace(rows[at].time, device);
+    }
+    return order;
+}
+
+EntryState replayed(std::vector<Replayed>& rows)
+{
+    EntryState state;
+    for (const Replayed* row : inOrderGiven(rows))
+        state = answer(state, row->right, row->day).state;
+    return state;
+}
+
+void readReplayed(sqlite3_stmt* row, int first, Replayed& into)
+{
+    into.time = sqlite3_column_int64(row, first);
+    into.device.assign(reinterpret_cast<const char*>(sqlite3_column_text(row, first + 1)),
+                       static_cast<size_t>(sqlite3_column_bytes(row, first + 1)));
+    into.seq = sqlite3_column_int64(row, first + 2);
+    into.id = idOf(row, first + 3);
+    into.day = sqlite3_column_int(row, first + 4);
+    into.right = sqlite3_column_int(row, first + 5) != 0;
 }
 
 } // namespace
@@ -142,14 +207,12 @@ AnswerLog::AnswerLog(SQLite::Database& db)
       m_insertMany(db, insertManyAnswers().c_str()),
       m_contains(db, "SELECT 1 FROM answers WHERE entry = ? AND direction = ? AND time = ? AND "
                      "device = ? AND seq = ? AND id = ?"),
-      m_later(db, "SELECT 1 FROM answers WHERE entry = ?1 AND direction = ?2 AND (time, device, "
-                  "seq, id) > (?3, ?4, ?5, ?6) LIMIT 1"),
       m_state(db, "SELECT direction, box, last_day, first_day FROM state WHERE entry = ?"),
       m_saveState(db, "INSERT OR REPLACE INTO state (entry, direction, box, last_day, "
                       "first_day) VALUES (?, ?, ?, ?, ?)"),
       m_dropState(db, "DELETE FROM state WHERE entry = ? AND direction = ?"),
-      m_entryRows(db, "SELECT direction, day, right, id FROM answers WHERE entry = ? ORDER BY "
-                      "direction, time, device, seq, id"),
+      m_entryRows(db, "SELECT direction, time, device, seq, id, day, right FROM answers WHERE "
+                      "entry = ?"),
       m_coveredOf(db, "SELECT answer FROM forgotten WHERE entry = ?"),
       m_anyForgotten(db, "SELECT 1 FROM forgotten LIMIT 1")
 {
@@ -193,16 +256,10 @@ EntryState AnswerLog::append(Answer& answer)
     const EntryState before = statesOf(answer.entry)[answer.direction];
     const Outcome outcome = progress::answer(before, answer.right, answer.day);
     answer.counted = outcome.counted;
-    // Another machine's answer to the entry may carry a later time: then the entry is
-    // replayed, so that its state stays what replaying the whole log gives.
-    bindAnswerKey(m_later.get(), answer);
-    const bool outOfOrder = m_later.step();
-    m_later.reset();
+    // Another machine's answers to the entry, or this one's under a clock set back, may come
+    // after it in the order given: the entry is replayed, so that its state stays what
+    // replaying the whole log gives.
     insert(answer);
-    if (!outOfOrder) {
-        saveState(answer.entry, answer.direction, outcome.state);
-        return outcome.state;
-    }
     replay({answer.entry});
     return statesOf(answer.entry)[answer.direction];
 }
@@ -236,25 +293,21 @@ void AnswerLog::replay(const std::unordered_set<EntryKey>& entries)
             m_coveredOf.reset();
             std::sort(covered.begin(), covered.end());
         }
-        EntryStates states{};
-        std::array<bool, kDirections> answered{};
+        std::array<std::vector<Replayed>, kDirections> rows;
         sqlite3_stmt* const row = m_entryRows.get();
         sqlite3_bind_int64(row, 1, entry);
         while (m_entryRows.step()) {
             const int direction = sqlite3_column_int(row, 0);
             if (direction < 0 || direction >= kDirections ||
                 (!covered.empty() &&
-                 std::binary_search(covered.begin(), covered.end(), idOf(row, 3))))
+                 std::binary_search(covered.begin(), covered.end(), idOf(row, 4))))
                 continue;
-            states[direction] = answer(states[direction], sqlite3_column_int(row, 2) != 0,
-                                       sqlite3_column_int(row, 1))
-                                    .state;
-            answered[direction] = true;
+            readReplayed(row, 1, rows[direction].emplace_back());
         }
         m_entryRows.reset();
         for (int direction = 0; direction < kDirections; ++direction) {
-            if (answered[direction]) {
-                saveState(entry, direction, states[direction]);
+            if (!rows[direction].empty()) {
+                saveState(entry, direction, replayed(rows[direction]));
             } else {
                 sqlite3_bind_int64(m_dropState.get(), 1, entry);
                 sqlite3_bind_int(m_dropState.get(), 2, direction);
@@ -264,35 +317,32 @@ void AnswerLog::replay(const std::unordered_set<EntryKey>& entries)
     }
 }
 
-// One pass over the whole log in its own order: no sorting, whatever its size.
+// One pass over the whole log in its own order, which keeps each entry's answers together.
 void AnswerLog::replayAll()
 {
     m_db.exec("DELETE FROM state");
-    Prepared rows(m_db, "SELECT entry, direction, day, right FROM answers a WHERE NOT EXISTS "
-                        "(SELECT 1 FROM forgotten f WHERE f.entry = a.entry AND f.answer = a.id) "
-                        "ORDER BY entry, direction, time, device, seq, id");
+    Prepared rows(m_db, "SELECT entry, direction, time, device, seq, id, day, right FROM answers "
+                        "a WHERE NOT EXISTS (SELECT 1 FROM forgotten f WHERE f.entry = a.entry "
+                        "AND f.answer = a.id) ORDER BY entry, direction");
     sqlite3_stmt* const row = rows.get();
-    bool any = false;
     EntryKey entry = 0;
     int direction = 0;
-    EntryState state;
+    std::vector<Replayed> answers;
     while (rows.step()) {
         const EntryKey rowEntry = sqlite3_column_int64(row, 0);
         const int rowDirection = sqlite3_column_int(row, 1);
         if (rowDirection < 0 || rowDirection >= kDirections)
             continue;
-        if (!any || rowEntry != entry || rowDirection != direction) {
-            if (any)
-                saveState(entry, direction, state);
-            any = true;
-            entry = rowEntry;
-            direction = rowDirection;
-            state = {};
+        if (!answers.empty() && (rowEntry != entry || rowDirection != direction)) {
+            saveState(entry, direction, replayed(answers));
+            answers.clear();
         }
-        state = answer(state, sqlite3_column_int(row, 3) != 0, sqlite3_column_int(row, 2)).state;
+        entry = rowEntry;
+        direction = rowDirection;
+        readReplayed(row, 2, answers.emplace_back());
     }
-    if (any)
-        saveState(entry, direction, state);
+    if (!answers.empty())
+        saveState(entry, direction, replayed(answers));
 }
 
 void AnswerLog::forget(const std::unordered_set<EntryKey>& entries, const std::string& device,
@@ -361,9 +411,11 @@ void AnswerLog::countPastDays(const std::unordered_set<EntryKey>& entries, int d
     const int firstDay = today - kDaysBack + 1;
     // Days turn at local 04:00 in any time zone: two days' margin covers every zone.
     const std::int64_t from = (firstDay - kJulianOfEpoch - 2) * 86400;
-    Prepared rows(m_db, "SELECT day, right FROM answers a WHERE entry = ?1 AND direction = ?2 "
-                        "AND time >= ?3 AND day BETWEEN ?4 AND ?5 AND NOT EXISTS (SELECT 1 FROM "
-                        "forgotten f WHERE f.entry = ?1 AND f.answer = a.id)");
+    // An answer dated before the chart's days is left out; one dated after them, by a clock
+    // ahead, counts as given today.
+    Prepared rows(m_db, "SELECT min(day, ?5), right FROM answers a WHERE entry = ?1 AND "
+                        "direction = ?2 AND time >= ?3 AND day >= ?4 AND NOT EXISTS (SELECT 1 "
+                        "FROM forgotten f WHERE f.entry = ?1 AND f.answer = a.id)");
     sqlite3_stmt* const row = rows.get();
     for (const EntryKey entry : entries) {
         sqlite3_bind_int64(row, 1, entry);

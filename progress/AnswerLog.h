@@ -86,8 +86,9 @@ public:
     // Adds an answer given on this machine, deciding whether it counts by the entry's state,
     // and saves the state it leads to. Returns that state.
     EntryState append(Answer& answer);
-    // Derives again the state of `entries` from their answers that no forget covers, in
-    // (time, device, number, id) order. Each row's `counted` stays as its machine decided.
+    // Derives again the state of `entries` from their answers that no forget covers, in the
+    // order given: each device's by number, the devices' interleaved by time. Each row's
+    // `counted` stays as its machine decided.
     void replay(const std::unordered_set<EntryKey>& entries);
     void replayAll();
 
@@ -116,7 +117,6 @@ private:
     Prepared m_insert;
     Prepared m_insertMany;
     Prepared m_contains;
-    Prepared m_later;
     Prepared m_state;
     Prepared m_saveState;
     Prepared m_dropState;

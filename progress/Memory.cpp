@@ -2,6 +2,7 @@
 // object, with the answers that wait for a busy store and the state kept in step with what
 // other processes commit.
 #include "AnswerLog.h"
+#include "AsideFile.h"
 #include "Planner.h"
 #include "Progress.h"
 #include "StoreFile.h"
@@ -43,13 +44,12 @@ MergeResult mergeFiles(Sync& sync, const std::vector<Sync::Changed>& files, std:
                        const std::atomic<bool>* cancel = nullptr)
 {
     MergeResult result;
-    const std::int64_t now = QDateTime::currentSecsSinceEpoch();
     bool foreignOwn = false;
     for (const Sync::Changed& file : files) {
         if (cancel && cancel->load())
             break;
         try {
-            if (!sync.mergeFile(file, device, now, foreignOwn, cancel))
+            if (!sync.mergeFile(file, device, foreignOwn, cancel))
                 result.unreadable.push_back(file.name);
         } catch (const SQLite::Exception&) {
             // Busy or short of space: the file is read again at the next merge.
@@ -78,6 +78,8 @@ struct Memory::Impl {
     std::array<int, kDirections> toldDay{};
     // Answers given but not yet committed, in the order given.
     std::vector<Answer> queued;
+    // How many of the queued answers, the first ones, came from the file of answers kept aside.
+    size_t fromAside = 0;
     std::int64_t dataVersion = -1;
     bool faultTold = false;
 
@@ -96,9 +98,35 @@ struct Memory::Impl {
         log = std::make_unique<AnswerLog>(store->db());
         sync = std::make_unique<Sync>(*store, *log);
         const auto [seq, time] = log->lastOf(device);
-        lastSeq = std::max(lastSeq, seq);
-        lastTime = std::max(lastTime, time);
+        if (seq >= lastSeq) {
+            lastSeq = seq;
+            lastTime = time;
+        }
         dataVersion = -1;
+    }
+
+    // The answers a process that quit kept aside are committed first; till then they wait in
+    // the queue, and this process numbers its own after them.
+    void takeAnswersKeptAside()
+    {
+        std::vector<Answer> kept = aside::read(aside::pathBeside(store->path()));
+        fromAside = kept.size();
+        for (const Answer& given : kept) {
+            if (given.device == device && given.seq > lastSeq) {
+                lastSeq = given.seq;
+                lastTime = given.time;
+            }
+        }
+        queued.insert(queued.begin(), kept.begin(), kept.end());
+    }
+
+    // What is still queued goes to the file beside the store, which needs no lock.
+    void keepQueuedAside()
+    {
+        if (queued.size() > fromAside &&
+            aside::append(aside::pathBeside(store->path()), std::span(queued).subspan(fromAside))) {
+            fromAside = queued.size();
+        }
     }
 
     std::int64_t currentDataVersion()
@@ -183,8 +211,7 @@ struct Memory::Impl {
         attach(std::move(file));
         if (atPath == StoreFile::AtPath::Replaced) {
             bool foreignOwn = false;
-            sync->mergeFile({kept, u"", 0}, device, QDateTime::currentSecsSinceEpoch() + 86400,
-                            foreignOwn);
+            sync->mergeFile({kept, u"", 0}, device, foreignOwn);
             QFile::remove(kept);
         }
     }
@@ -210,8 +237,42 @@ struct Memory::Impl {
             return false;
         }
         queued.clear();
+        if (fromAside > 0)
+            QFile::remove(aside::pathBeside(store->path()));
+        fromAside = 0;
         faultTold = false;
         return true;
+    }
+
+    // Waits up to `waitMs` for a store that another program holds.
+    bool commitQueued(int waitMs)
+    {
+        if (queued.empty() || !store)
+            return true;
+        store->setWait(waitMs);
+        std::u16string message;
+        const bool committed = writeQueued(message);
+        store->setWait(StoreFile::kShortWaitMs);
+        return committed;
+    }
+
+    // This machine's file in `folder` is read before it is written over: answers there that
+    // this store lacks (a copy of this home wrote them under this machine's id) are kept, and
+    // this machine goes on under a new id. False when it could not be read now.
+    bool takeOwnFile(const QString& folder)
+    {
+        try {
+            const std::optional<Sync::Changed> own = sync->ownFileChanged(folder, device);
+            if (!own)
+                return true;
+            const MergeResult merged = mergeFiles(*sync, {*own}, device);
+            if (merged.deviceChanged)
+                keepSequenceOfNewDevice();
+            // Marked read, unless it could not be: then it is ours to write over.
+            return !sync->ownFileChanged(folder, device) || !merged.unreadable.empty();
+        } catch (const SQLite::Exception&) {
+            return false;
+        }
     }
 
     // A new device id starts with this machine's last number and time, so that its answers
@@ -242,11 +303,8 @@ Memory::Memory(std::unique_ptr<Impl> impl) : m_impl(std::move(impl)) {}
 Memory::~Memory()
 {
     m_impl->stopWorker();
-    if (!m_impl->queued.empty() && m_impl->store) {
-        m_impl->store->setWait(StoreFile::kLongWaitMs);
-        std::u16string message;
-        m_impl->writeQueued(message);
-    }
+    if (!m_impl->commitQueued(StoreFile::kShortWaitMs))
+        m_impl->keepQueuedAside();
 }
 
 std::u16string Memory::newDeviceId()
@@ -272,12 +330,16 @@ std::unique_ptr<Memory> Memory::open(const std::u16string& deviceId, bool create
     impl->device = QString::fromStdU16String(deviceId).toStdString();
     try {
         impl->attach(std::move(file));
+        impl->takeAnswersKeptAside();
         impl->reloadStates();
     } catch (const SQLite::Exception& error) {
         message = StoreFile::cannotSave(QString::fromStdU16String(defaultFolder()), error.what());
         return nullptr;
     }
-    return std::unique_ptr<Memory>(new Memory(std::move(impl)));
+    auto memory = std::unique_ptr<Memory>(new Memory(std::move(impl)));
+    std::u16string fault;
+    memory->m_impl->writeQueued(fault);
+    return memory;
 }
 
 void Memory::setList(const std::vector<Entry>& entries)
@@ -308,9 +370,8 @@ bool Memory::record(int entry, Direction direction, bool right, std::int64_t now
     Answer given;
     given.entry = impl.keys.at(static_cast<size_t>(entry));
     given.direction = static_cast<int>(direction);
-    // One device's log never runs backwards in time, so replaying it in time order is
-    // replaying it in the order the answers were given, whatever the clock did.
-    given.time = std::max(now, impl.lastTime);
+    // The clock's reading, whatever it is: the number keeps this device's answers in order.
+    given.time = now;
     given.day = dayOf(given.time);
     given.device = impl.device;
     given.seq = ++impl.lastSeq;
@@ -337,7 +398,7 @@ bool Memory::forgetList(std::int64_t now)
         impl.keepStoreAtPath();
         SQLite::Transaction transaction(impl.store->db(), SQLite::TransactionBehavior::IMMEDIATE);
         impl.log->forget(std::unordered_set<EntryKey>(impl.keys.begin(), impl.keys.end()),
-                         impl.device, std::max(now, impl.lastTime));
+                         impl.device, now);
         transaction.commit();
         impl.reloadStates();
     } catch (const SQLite::Exception&) {
@@ -392,11 +453,33 @@ std::u16string Memory::deviceId() const
 bool Memory::writeSnapshot(const std::u16string& folder, std::u16string& reason)
 {
     Impl& impl = *m_impl;
+    const QString path = QString::fromStdU16String(folder);
+    if (!impl.takeOwnFile(path)) {
+        reason = u"the file there could not be read first: the store is busy";
+        return false;
+    }
     std::string why;
-    if (impl.sync->writeSnapshot(QString::fromStdU16String(folder), impl.device, why))
+    if (impl.sync->writeSnapshot(path, impl.device, why))
         return true;
     reason = QString::fromStdString(why).toStdU16String();
     return false;
+}
+
+bool Memory::keepSnapshot(const std::u16string& folder, std::u16string& reason)
+{
+    Impl& impl = *m_impl;
+    try {
+        if (impl.sync->ownFileWhole(QString::fromStdU16String(folder), impl.device))
+            return true;
+    } catch (const SQLite::Exception&) {
+        // Written again, to be sure.
+    }
+    return writeSnapshot(folder, reason);
+}
+
+bool Memory::commitQueued(int waitMs)
+{
+    return m_impl->commitQueued(waitMs);
 }
 
 MergeResult Memory::merge(const std::u16string& folder, bool largeInBackground)

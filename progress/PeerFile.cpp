@@ -22,9 +22,6 @@ constexpr int kMaxValueBytes = 4096;
 // the machine, or passed over: no query of ours takes longer on any file, however made.
 constexpr std::chrono::seconds kReadingTime(30);
 constexpr std::int64_t kBytesPerSecond = 1 << 20;
-// The first answer time that can be true.
-constexpr std::int64_t kFirstTime = 946684800; // 2000-01-01
-constexpr std::int64_t kDay = 86400;
 
 // The file's inode with its generation, which a file system gives anew when it reuses an
 // inode number, so that a file put in place of another is never taken for it; its size and
@@ -200,18 +197,15 @@ bool PeerFile::checkTables(std::string& reason)
     return true;
 }
 
-std::int64_t PeerFile::countWhere(const char* sql, std::int64_t now)
+std::int64_t PeerFile::countWhere(const char* sql)
 {
     Query count(m_db, sql);
-    // A query without the bounds ignores them.
-    sqlite3_bind_int64(count.get(), 1, kFirstTime);
-    sqlite3_bind_int64(count.get(), 2, now + kDay);
     if (!count.step())
         return -1;
     return sqlite3_column_int64(count.get(), 0);
 }
 
-bool PeerFile::check(std::int64_t now, std::string& reason)
+bool PeerFile::check(std::string& reason)
 {
     try {
         Query version(m_db, "PRAGMA user_version");
@@ -230,17 +224,15 @@ bool PeerFile::check(std::int64_t now, std::string& reason)
         }
         if (!checkTables(reason))
             return false;
-        const bool answersRight = answersAsWritten(now);
+        const bool answersRight = answersAsWritten();
         const std::int64_t wrongForgets = countWhere(R"sql(
 SELECT count(*) FROM forgets WHERE NOT (
     typeof(id) = 'blob' AND length(id) = 16
     AND typeof(device) = 'text' AND length(CAST(device AS BLOB)) BETWEEN 1 AND 64
-    AND typeof(time) = 'integer' AND time BETWEEN ?1 AND ?2))sql",
-                                                     now);
+    AND typeof(time) = 'integer'))sql");
         const std::int64_t wrongCovered = countWhere(R"sql(
 SELECT count(*) FROM forgotten WHERE NOT (
-    typeof(entry) = 'integer' AND typeof(answer) = 'blob' AND length(answer) = 16))sql",
-                                                     now);
+    typeof(entry) = 'integer' AND typeof(answer) = 'blob' AND length(answer) = 16))sql");
         if (!answersRight || wrongForgets != 0 || wrongCovered != 0) {
             reason = "holds values this program never writes";
             return false;
@@ -253,8 +245,10 @@ SELECT count(*) FROM forgotten WHERE NOT (
 }
 
 // The largest table is checked in one pass, row by row here: in SQL, each test of each row
-// built a value of its own and took longer than reading the table.
-bool PeerFile::answersAsWritten(std::int64_t now)
+// built a value of its own and took longer than reading the table. A time is whatever the
+// machine's clock said, and is never a reason to pass a file over: one wrong clock would cut
+// its machine off, and every machine that merged its answers.
+bool PeerFile::answersAsWritten()
 {
     Query rows(m_db, "SELECT entry, direction, time, device, seq, id, day, right, counted FROM "
                      "answers");
@@ -269,16 +263,13 @@ bool PeerFile::answersAsWritten(std::int64_t now)
             if (sqlite3_column_type(row, column) != kTypes[column])
                 return false;
         }
-        const std::int64_t time = sqlite3_column_int64(row, 2);
-        // The day of an answer is its local day, which is its day in UTC give or take one.
-        const std::int64_t utcDay = time / kDay + kJulianOfEpoch;
+        // Days are those that dayOf() gives for any clock.
         const std::int64_t day = sqlite3_column_int64(row, 6);
         sqlite3_column_text(row, 3);
         const int deviceBytes = sqlite3_column_bytes(row, 3);
-        if (!isFlag(1) || time < kFirstTime || time > now + kDay || deviceBytes < 1 ||
-            deviceBytes > schema::kMaxDeviceLength || sqlite3_column_int64(row, 4) < 1 ||
-            sqlite3_column_bytes(row, 5) != schema::kIdBytes || day < utcDay - 1 ||
-            day > utcDay + 1 || !isFlag(7) || !isFlag(8))
+        if (!isFlag(1) || deviceBytes < 1 || deviceBytes > schema::kMaxDeviceLength ||
+            sqlite3_column_int64(row, 4) < 1 || sqlite3_column_bytes(row, 5) != schema::kIdBytes ||
+            day < kFirstDay || day > kLastDay || !isFlag(7) || !isFlag(8))
             return false;
     }
     return true;
@@ -319,6 +310,17 @@ void PeerFile::readCovered(const std::function<void(EntryKey, const AnswerId&)>&
     Query rows(m_db, "SELECT entry, answer FROM forgotten");
     while (rows.step())
         take(sqlite3_column_int64(rows.get(), 0), idOf(rows.get(), 1));
+}
+
+std::pair<std::int64_t, std::int64_t> PeerFile::givenBy(const std::string& device)
+{
+    Query given(m_db, "SELECT (SELECT last FROM sequence WHERE device = ?1), (SELECT count(*) "
+                      "FROM forgets WHERE device = ?1)");
+    sqlite3_bind_text(given.get(), 1, device.data(), static_cast<int>(device.size()),
+                      SQLITE_STATIC);
+    if (!given.step())
+        return {};
+    return {sqlite3_column_int64(given.get(), 0), sqlite3_column_int64(given.get(), 1)};
 }
 
 } // namespace progress

@@ -31,21 +31,24 @@ public:
 
     // The identity of the file opened.
     const std::string& identity() const { return m_identity; }
-    // Checks the tables and every value that is read from them, with `now` bounding the
-    // times; false with `reason` when anything is not as this program writes it.
-    bool check(std::int64_t now, std::string& reason);
+    // Checks the tables and the types and sizes of every value that is read from them; false
+    // with `reason` when anything is not as this program writes it.
+    bool check(std::string& reason);
     // The answers in the log's order, then the forgets and the answers they cover. A
     // callback returns false to stop. Throws SQLite::Exception when reading fails.
     void readAnswers(const std::function<bool(const Answer&)>& take);
     void
     readForgets(const std::function<void(const AnswerId&, const std::string&, std::int64_t)>& take);
     void readCovered(const std::function<void(EntryKey, const AnswerId&)>& take);
+    // The last number of `device`'s answers that the file keeps, and the number of forgets
+    // `device` made in it. Throws SQLite::Exception when reading fails.
+    std::pair<std::int64_t, std::int64_t> givenBy(const std::string& device);
 
 private:
     PeerFile(int fd, std::string identity, std::int64_t size);
     bool checkTables(std::string& reason);
-    std::int64_t countWhere(const char* sql, std::int64_t now);
-    bool answersAsWritten(std::int64_t now);
+    std::int64_t countWhere(const char* sql);
+    bool answersAsWritten();
 
     int m_fd;
     std::string m_identity;

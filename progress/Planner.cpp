@@ -7,10 +7,11 @@ namespace progress {
 NextQuestion Planner::next(const std::vector<EntryState>& states, int today, int& toldDay)
 {
     int dueEntry = -1;
+    int dueOfChosen = 0;
     int firstNew = -1;
     int newToday = 0;
     for (int i = 0; i < static_cast<int>(states.size()); ++i) {
-        const EntryState& state = states[i];
+        const EntryState state = asOf(states[i], today);
         if (state.box == kNewBox) {
             if (firstNew < 0)
                 firstNew = i;
@@ -19,9 +20,11 @@ NextQuestion Planner::next(const std::vector<EntryState>& states, int today, int
         newToday += state.firstDay == today;
         // The longest overdue first, then the lower box, then list order.
         const int due = dueDay(state);
-        if (due <= today && (dueEntry < 0 || due < dueDay(states[dueEntry]) ||
-                             (due == dueDay(states[dueEntry]) && state.box < states[dueEntry].box)))
+        if (due <= today && (dueEntry < 0 || due < dueOfChosen ||
+                             (due == dueOfChosen && state.box < states[dueEntry].box))) {
             dueEntry = i;
+            dueOfChosen = due;
+        }
     }
     NextQuestion question;
     if (dueEntry >= 0) {
@@ -37,10 +40,10 @@ NextQuestion Planner::next(const std::vector<EntryState>& states, int today, int
     toldDay = today;
     question.ranOut = true;
     question.newTomorrow = firstNew >= 0;
-    for (const EntryState& state : states) {
-        if (state.box == kNewBox)
+    for (const EntryState& given : states) {
+        if (given.box == kNewBox)
             continue;
-        const int due = dueDay(state);
+        const int due = dueDay(asOf(given, today));
         question.dueTomorrow += due == today + 1;
         if (question.nextDueDay == 0 || due < question.nextDueDay)
             question.nextDueDay = due;
@@ -56,7 +59,7 @@ Overview Planner::overview(const std::vector<EntryState>& states, int today)
         overview.perBox[std::clamp(state.box, kNewBox, kTopBox)]++;
         if (state.box == kNewBox)
             continue;
-        const int ahead = std::max(dueDay(state) - today, 0);
+        const int ahead = std::max(dueDay(asOf(state, today)) - today, 0);
         if (ahead < kDaysAhead)
             overview.duePerDay[ahead]++;
     }

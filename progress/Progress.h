@@ -14,9 +14,12 @@ namespace progress {
 
 // The schedule: pure functions of (state, answer, day).
 
-// Days are local calendar days that turn at 04:00, numbered as Julian days.
+// Days are local calendar days that turn at 04:00, numbered as Julian days. Any time has one:
+// a clock before the year 1 or after 9999 gives the first or last of those years' days.
 int dayOf(std::int64_t time);
-// "Friday, 11 December" for a day number, in the interface's language.
+inline constexpr int kFirstDay = 1721426; // 0001-01-01
+inline constexpr int kLastDay = 5373484;  // 9999-12-31
+// \"Friday, 11 December\" for a day number, in the interface's language.
 std::u16string dayName(int day);
 // "Fri" for a day number: its weekday, short, in the interface's language.
 std::u16string shortDayName(int day);
@@ -36,6 +39,10 @@ struct EntryState {
 };
 
 int dueDay(const EntryState& state);
+// The state as it stands on `today`: an answer dated later, by a clock that ran ahead, counts
+// as given today, so that it never keeps the entry from coming due for longer than its box's
+// interval.
+EntryState asOf(EntryState state, int today);
 // New, or due on or before `day`.
 bool counts(const EntryState& state, int day);
 
@@ -104,7 +111,9 @@ public:
     // moved aside and a new one made, with `message` naming the file kept.
     static std::unique_ptr<Memory> open(const std::u16string& deviceId, bool create,
                                         std::u16string& message);
-    // Writes what is still queued, waiting a while for a store that is busy.
+    // Writes what is still queued; what cannot be written at once, with another program
+    // holding the store, is kept in a file beside the store, which the next process to open
+    // the store writes to it first. A caller that would rather wait calls commitQueued().
     virtual ~Memory();
     Memory(const Memory&) = delete;
     Memory& operator=(const Memory&) = delete;
@@ -141,9 +150,19 @@ public:
     // machines. Each machine writes only its own file there, "<device id>.sqlite".
 
     virtual std::u16string deviceId() const;
-    // Writes this machine's file into `folder` as one consistent snapshot. False when it
-    // could not be written, with `reason` saying why.
+    // Commits the answers still queued, waiting up to `waitMs` for a store that another
+    // program holds. True when none is left queued.
+    virtual bool commitQueued(int waitMs);
+
+    // Writes this machine's file into `folder` as one consistent snapshot, after taking in
+    // what the file there holds that the store lacks: a copy of this home may have written
+    // it, and then this machine goes on under a new device id. False when it could not be
+    // written, with `reason` saying why.
     virtual bool writeSnapshot(const std::u16string& folder, std::u16string& reason);
+    // Writes this machine's file as writeSnapshot() does when the file there is gone, is
+    // another version than the one this machine wrote (a sync tool kept another), or lacks
+    // an answer or forget this machine gave. True when nothing needed writing or it was.
+    virtual bool keepSnapshot(const std::u16string& folder, std::u16string& reason);
     // Adds the answers and forgets in the other machines' files in `folder` (conflict
     // copies too) that the store lacks, and derives again the state of the entries they
     // touch. A file unchanged since it was last read is passed over. With

@@ -10,13 +10,17 @@ namespace progress {
 namespace {
 // A sitting past midnight still belongs to the evening before.
 constexpr int kDayTurnHour = 4;
+// The times whose local day lies within the years 1 to 9999 in every time zone.
+constexpr std::int64_t kFirstDayTime = -62135510400; // 0001-01-02 00:00 UTC
+constexpr std::int64_t kLastDayTime = 253402128000;  // 9999-12-30 00:00 UTC
 } // namespace
 
 // The local wall-clock date decides, not a count of hours: a daylight-saving night or a
 // journey across time zones neither adds nor skips a day.
 int dayOf(std::int64_t time)
 {
-    const QDateTime local = QDateTime::fromSecsSinceEpoch(time);
+    const QDateTime local =
+        QDateTime::fromSecsSinceEpoch(std::clamp(time, kFirstDayTime, kLastDayTime));
     const QDate date = local.date();
     const qint64 julian = date.toJulianDay() - (local.time().hour() < kDayTurnHour ? 1 : 0);
     return static_cast<int>(julian);
@@ -44,6 +48,13 @@ std::u16string dayOfMonth(int day)
 int dueDay(const EntryState& state)
 {
     return state.lastDay + kIntervals[std::clamp(state.box, kNewBox, kTopBox)];
+}
+
+EntryState asOf(EntryState state, int today)
+{
+    state.lastDay = std::min(state.lastDay, today);
+    state.firstDay = std::min(state.firstDay, today);
+    return state;
 }
 
 bool counts(const EntryState& state, int day)

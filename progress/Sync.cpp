@@ -37,14 +37,24 @@ bool flushToDisk(const QByteArray& folder, std::string& reason)
     return true;
 }
 
+// A file that could not be read is read again when it changes, or when the program does: a
+// reader of another version may read it.
+const std::string kReadBy = "@" ZANTOLI_VERSION;
+
+// This machine's file in `folder`.
+QString ownPath(const QString& folder, const std::string& device)
+{
+    return folder + u'/' + QString::fromStdString(device) + QStringLiteral(".sqlite");
+}
+
 } // namespace
 
 Sync::Sync(StoreFile& store, AnswerLog& log) : m_store(store), m_log(log) {}
 
 bool Sync::writeSnapshot(const QString& folder, const std::string& device, std::string& reason)
 {
-    const QString name = QString::fromStdString(device) + QStringLiteral(".sqlite");
-    const QString path = folder + u'/' + name;
+    const QString path = ownPath(folder, device);
+    const QString name = path.mid(folder.size() + 1);
     const QString temporary = folder + QStringLiteral("/.") + name + QStringLiteral(".tmp");
     // What a write cut short by a kill left behind.
     for (const QString& left : QDir(folder).entryList({u'.' + name + QStringLiteral(".tmp*")},
@@ -84,8 +94,9 @@ std::vector<Sync::Changed> Sync::changedFiles(const QString& folder,
         const QString path = folder + u'/' + name;
         const std::string identity = PeerFile::identityAt(path);
         seen.bind(1, QFile::encodeName(path).toStdString());
-        const bool known = seen.executeStep() && seen.getColumn(0).getString() == identity;
-        const bool readable = known && seen.getColumn(1).getInt() != 0;
+        const bool readable = seen.executeStep() && seen.getColumn(1).getInt() != 0;
+        const bool known = seen.hasRow() && seen.getColumn(0).getString() ==
+                                                (readable ? identity : identity + kReadBy);
         seen.reset();
         if (!known) {
             struct stat info {};
@@ -104,17 +115,50 @@ void Sync::see(const QString& path, const std::string& identity, bool readable)
     SQLite::Statement upsert(m_store.db(), "INSERT OR REPLACE INTO peers (path, file, readable) "
                                            "VALUES (?, ?, ?)");
     upsert.bind(1, QFile::encodeName(path).toStdString());
-    upsert.bind(2, identity);
+    upsert.bind(2, readable ? identity : identity + kReadBy);
     upsert.bind(3, readable ? 1 : 0);
     upsert.exec();
 }
 
-bool Sync::mergeFile(const Changed& file, const std::string& device, std::int64_t now,
-                     bool& foreignOwn, const std::atomic<bool>* cancel)
+std::optional<Sync::Changed> Sync::ownFileChanged(const QString& folder, const std::string& device)
+{
+    const QString path = ownPath(folder, device);
+    const std::string identity = PeerFile::identityAt(path);
+    if (identity.empty())
+        return std::nullopt;
+    SQLite::Statement seen(m_store.db(), "SELECT file FROM peers WHERE path = ?");
+    seen.bind(1, QFile::encodeName(path).toStdString());
+    if (seen.executeStep() && seen.getColumn(0).getString() == identity)
+        return std::nullopt;
+    return Changed{path, path.mid(folder.size() + 1).toStdU16String(), 0};
+}
+
+bool Sync::ownFileWhole(const QString& folder, const std::string& device)
+{
+    const QString path = ownPath(folder, device);
+    if (ownFileChanged(folder, device) || PeerFile::identityAt(path).empty())
+        return false;
+    std::string reason;
+    const std::unique_ptr<PeerFile> file = PeerFile::open(path, reason);
+    if (!file)
+        return false;
+    SQLite::Statement forgets(m_store.db(), "SELECT count(*) FROM forgets WHERE device = ?");
+    forgets.bind(1, device);
+    forgets.executeStep();
+    try {
+        return file->givenBy(device) ==
+               std::pair(m_log.lastOf(device).first, forgets.getColumn(0).getInt64());
+    } catch (const SQLite::Exception&) {
+        return false;
+    }
+}
+
+bool Sync::mergeFile(const Changed& file, const std::string& device, bool& foreignOwn,
+                     const std::atomic<bool>* cancel)
 {
     std::string reason;
     std::unique_ptr<PeerFile> peer = PeerFile::open(file.path, reason);
-    if (!peer || !peer->check(now, reason)) {
+    if (!peer || !peer->check(reason)) {
         SQLite::Transaction transaction(m_store.db(), SQLite::TransactionBehavior::IMMEDIATE);
         see(file.path, peer ? peer->identity() : PeerFile::identityAt(file.path), false);
         transaction.commit();

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <atomic>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,8 +39,15 @@ public:
     // `foreignOwn` is set when the file is under `device`'s name (or a conflict copy of it) and
     // holds answers under `device` that this store never had: another machine writes under this
     // one's id. `cancel` stops a long merge between its transactions.
-    bool mergeFile(const Changed& file, const std::string& device, std::int64_t now,
-                   bool& foreignOwn, const std::atomic<bool>* cancel = nullptr);
+    bool mergeFile(const Changed& file, const std::string& device, bool& foreignOwn,
+                   const std::atomic<bool>* cancel = nullptr);
+
+    // `device`'s own file in `folder` when it is not the one this store last wrote or read
+    // there: a sync tool put another version in its place, written by a copy of this home.
+    std::optional<Changed> ownFileChanged(const QString& folder, const std::string& device);
+    // Whether `device`'s own file in `folder` is there, is the one last written or read, and
+    // holds every answer and forget that `device` gave.
+    bool ownFileWhole(const QString& folder, const std::string& device);
 
 private:
     void see(const QString& path, const std::string& identity, bool readable);

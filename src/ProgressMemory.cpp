@@ -21,6 +21,10 @@ constexpr LPCTSTR kUntoldEntry = _T("Untold");
 // This machine's file in the progress folder is written again after this much answering.
 constexpr std::time_t kSnapshotSeconds = 5 * 60;
 constexpr LPCSTR kMemoryCaption = TRANSLATE_NOOP("CProgressMemory", "Remember progress");
+// At quit, the answers not yet saved wait this long for a store that another program holds
+// before the window says why it waits, and then this much longer before they are kept aside.
+constexpr int kQuietWaitMs = 1000;
+constexpr int kToldWaitMs = 3000;
 
 // This machine's id, made the first time it is needed.
 CString DeviceId()
@@ -60,13 +64,21 @@ CString ConfiguredFolder()
     return AfxGetApp()->GetProfileString(kProgressSection, kFolderEntry, _T(""));
 }
 
+// Keeps a new device id the memory took.
+void KeepDeviceId(const progress::Memory& memory)
+{
+    const CString strDevice = ToCString(memory.deviceId());
+    CWinApp* pApp = AfxGetApp();
+    if (pApp->GetProfileString(kProgressSection, kDeviceEntry, _T("")) != strDevice)
+        pApp->WriteProfileString(kProgressSection, kDeviceEntry, strDevice);
+}
+
 // Keeps a new device id the memory took; returns the names of the files that could not be
 // read.
 std::vector<CString> Unreadable(const progress::Memory& memory, const progress::MergeResult& merged)
 {
     if (merged.deviceChanged)
-        AfxGetApp()->WriteProfileString(kProgressSection, kDeviceEntry,
-                                        ToCString(memory.deviceId()));
+        KeepDeviceId(memory);
     std::vector<CString> unreadable;
     for (const std::u16string& name : merged.unreadable)
         unreadable.push_back(ToCString(name));
@@ -98,9 +110,17 @@ std::time_t Now()
 
 CProgressMemory::CProgressMemory(CWnd& owner) : m_owner(owner) {}
 
+// The last answers are saved before the file for the other machines is written, so that it
+// holds them. While another program holds the store, the window says why it waits; what
+// still cannot be saved is kept beside the store for the next start.
 CProgressMemory::~CProgressMemory()
 {
-    WriteSnapshot(FALSE);
+    if (m_pMemory && !m_pMemory->commitQueued(kQuietWaitMs)) {
+        m_owner.SetStatusText(tr("Saving progress: another program is using the store"));
+        m_owner.UpdateWindow();
+        m_pMemory->commitQueued(kToldWaitMs);
+    }
+    WriteSnapshot(FALSE, FALSE);
 }
 
 BOOL CProgressMemory::IsSwitchedOn()
@@ -191,16 +211,22 @@ void CProgressMemory::Merge()
     if (!m_pMemory || strFolder.IsEmpty())
         return;
     m_unreadableFiles = Unreadable(*m_pMemory, m_pMemory->merge(std::u16string(strFolder), true));
+    WriteSnapshot(TRUE);
 }
 
-void CProgressMemory::WriteSnapshot(BOOL bTell)
+void CProgressMemory::WriteSnapshot(BOOL bWhenLacking, BOOL bTell, progress::Memory* pMemory)
 {
     const CString strFolder = Folder();
-    if (!m_pMemory || strFolder.IsEmpty())
+    progress::Memory* const pWriter = pMemory ? pMemory : m_pMemory.get();
+    if (!pWriter || strFolder.IsEmpty())
         return;
     m_tLastSnapshot = Now();
     std::u16string strReason;
-    if (m_pMemory->writeSnapshot(std::u16string(strFolder), strReason) || m_bSnapshotTold || !bTell)
+    const std::u16string folder(strFolder);
+    const bool bWritten = bWhenLacking ? pWriter->keepSnapshot(folder, strReason)
+                                       : pWriter->writeSnapshot(folder, strReason);
+    KeepDeviceId(*pWriter);
+    if (bWritten || m_bSnapshotTold || !bTell)
         return;
     // Told once a run: the answers stay in the store, and the next write may succeed.
     m_bSnapshotTold = TRUE;
@@ -222,6 +248,7 @@ int CProgressMemory::DrawEntry(BOOL bReverse)
     if (const std::optional<progress::MergeResult> merged = m_pMemory->finishedMerge()) {
         const std::vector<CString> unreadable = Unreadable(*m_pMemory, *merged);
         m_unreadableFiles.insert(m_unreadableFiles.end(), unreadable.begin(), unreadable.end());
+        WriteSnapshot(TRUE);
     }
     const progress::NextQuestion next = m_pMemory->next(DirectionOf(bReverse), Now());
     // Past the day's due and new entries the drill is free practice, which a line at the foot
@@ -278,9 +305,15 @@ void CProgressMemory::ForgetList()
         if (pMemory)
             pMemory->setList(Entries());
     }
-    if (pMemory && !pMemory->forgetList(Now()))
+    if (!pMemory)
+        return;
+    if (!pMemory->forgetList(Now())) {
         m_owner.MessageBox(tr("The progress of this list could not be forgotten."),
                            tr("Forget progress"), MB_ICONSTOP);
+        return;
+    }
+    // The other machines learn of it without waiting for another answer here.
+    WriteSnapshot(FALSE, TRUE, pMemory);
 }
 
 // The view shows the loaded list in the current direction, with the other machines' answers
@@ -313,7 +346,6 @@ void CProgressMemory::ChooseFolder()
     m_strChosenFolder = dlgFolder.GetFolderPath();
     AfxGetApp()->WriteProfileString(kProgressSection, kFolderEntry, m_strChosenFolder);
     Merge();
-    WriteSnapshot();
 }
 
 int CProgressMemory::PrintProgress(const std::vector<CString>& words,

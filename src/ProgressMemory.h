@@ -58,8 +58,11 @@ private:
     BOOL Open();
     CString Folder() const;
     void Merge();
-    // A snapshot that cannot be written is told once a run, unless `bTell` is FALSE.
-    void WriteSnapshot(BOOL bTell = TRUE);
+    // Writes this machine's file into the progress folder, or with `bWhenLacking` only when the
+    // file there lacks what this machine gave. A file that cannot be written is told once a
+    // run, unless `bTell` is FALSE. The memory is the one open unless `pMemory` is given.
+    void WriteSnapshot(BOOL bWhenLacking = FALSE, BOOL bTell = TRUE,
+                       progress::Memory* pMemory = nullptr);
     // The loaded list's entries, for the memory to learn.
     std::vector<progress::Entry> Entries() const;
 

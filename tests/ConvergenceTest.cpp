@@ -1,15 +1,17 @@
 // The progress folder under what learners meet: machines that answer at random, forget,
-// copy their homes, leave conflict copies, run clocks up to two days apart, are killed in
-// the middle of a merge and merge in any order all end with the state that replaying every
-// answer gives, less what each forget saw. Files from other machines that are not what this
-// program writes are passed over whole and named.
+// copy their homes, leave conflict copies or lose a version to another, run clocks up to two
+// days either side of the real date (one of them once in 1970 and once a year ahead), are
+// killed in the middle of a merge and merge in any order all end with the state that
+// replaying every answer in the order given gives, less what each forget saw.
 #include "Progress.h"
 #include "StoreIn.h"
 #include "TestSeam.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <SQLiteCpp/SQLiteCpp.h>
 #include <algorithm>
@@ -22,6 +24,7 @@
 #include <stdexcept>
 #include <string>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -53,7 +56,42 @@ struct Given {
     int entry;
     int direction;
     bool right;
+    std::u16string device;
+    std::int64_t seq; // the number its machine gave it
 };
+
+// One device's answers by their number, the devices' interleaved by the times of each
+// device's next answer.
+std::vector<Given> inOrderGiven(std::vector<Given> answers)
+{
+    std::sort(answers.begin(), answers.end(), [](const Given& a, const Given& b) {
+        return std::tie(a.device, a.seq, a.time) < std::tie(b.device, b.seq, b.time);
+    });
+    std::map<std::u16string, std::vector<Given>> byDevice;
+    for (const Given& given : answers)
+        byDevice[given.device].push_back(given);
+    std::vector<Given> order;
+    std::map<std::u16string, size_t> next;
+    while (order.size() < answers.size()) {
+        const std::vector<Given>* first = nullptr;
+        for (const auto& [device, given] : byDevice) {
+            if (next[device] < given.size() &&
+                (!first || given[next[device]].time < (*first)[next[first->front().device]].time))
+                first = &given;
+        }
+        order.push_back((*first)[next[first->front().device]++]);
+    }
+    return order;
+}
+
+// What the file at `path` is on disk, to tell whether it was written.
+std::pair<ino_t, std::int64_t> stampOf(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return {info.st_ino, info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec};
+}
 
 // What a store or a file holds, as the test knows it: the answers and the forgets, by the
 // order they were given.
@@ -83,7 +121,7 @@ struct Machine {
     QString sync;
     std::u16string device;
     std::int64_t skew = 0;
-    std::int64_t lastTime = 0;
+    std::int64_t seq = 0;
     std::unique_ptr<progress::Memory> memory;
     Held known;
     std::map<QString, Held> files;
@@ -113,10 +151,13 @@ struct KilledInMerge : std::runtime_error {
 
 class Convergence {
 public:
-    Convergence(unsigned seed, const QTemporaryDir& root) : m_random(seed)
+    Convergence(unsigned seed, const QTemporaryDir& root) : m_random(seed), m_seed(seed)
     {
-        // Every time is in the past of the checks' "now", and no two machines share one.
-        m_base = QDateTime::currentSecsSinceEpoch() - 4 * kDay - kSteps * 100;
+        // The steps end at the real time; with the machines' clocks, some answers lie in the
+        // future of every other machine. No two machines share a time.
+        m_base = QDateTime::currentSecsSinceEpoch() - kSteps * 100;
+        m_wrongClockSteps = {static_cast<int>(pick(0, kSteps / 2)),
+                             static_cast<int>(pick(kSteps / 2, kSteps - 1))};
         for (int i = 0; i < kMachines; ++i) {
             Machine& machine = m_machines[i];
             machine.data = root.filePath(QStringLiteral("m%1/data").arg(i));
@@ -136,7 +177,9 @@ public:
             m_step = step;
             const int action = pick(0, 99);
             Machine& machine = m_machines[pick(0, kMachines - 1)];
-            if (action < 45)
+            if (step == m_wrongClockSteps.first || step == m_wrongClockSteps.second)
+                answer(m_machines[0], step == m_wrongClockSteps.first ? 1000 : m_base + 365 * kDay);
+            else if (action < 45)
                 answer(machine);
             else if (action < 60)
                 snapshot(machine);
@@ -151,17 +194,21 @@ public:
             if (::testing::Test::HasFatalFailure())
                 return;
         }
-        // At the end every machine's file reaches every other, and each merges them all.
+        // At the end every machine's file reaches every other, and each merges them all,
+        // until no machine has a file to write again: one that lost its version of a file to
+        // another, or took a new id, writes again after its merge.
         for (Machine& machine : m_machines)
             snapshot(machine);
-        for (Machine& from : m_machines) {
-            for (Machine& to : m_machines) {
-                if (&from != &to)
-                    syncFolders(from, to, false);
+        for (int round = 0; round < kMachines; ++round) {
+            for (Machine& from : m_machines) {
+                for (Machine& to : m_machines) {
+                    if (&from != &to)
+                        syncFolders(from, to, false);
+                }
             }
+            for (Machine& machine : m_machines)
+                merge(machine, false);
         }
-        for (Machine& machine : m_machines)
-            merge(machine, false);
     }
 
     void check()
@@ -171,12 +218,16 @@ public:
             if (!m_covered.contains(i))
                 live.push_back(m_given[i]);
         }
-        std::sort(live.begin(), live.end(),
-                  [](const Given& a, const Given& b) { return a.time < b.time; });
+        // Each entry's answers in each direction are replayed in the order given.
+        std::map<std::pair<int, int>, std::vector<Given>> answersOf;
+        for (const Given& given : live)
+            answersOf[{given.entry, given.direction}].push_back(given);
         std::map<std::pair<int, int>, progress::EntryState> expected;
-        for (const Given& given : live) {
-            progress::EntryState& state = expected[{given.entry, given.direction}];
-            state = progress::answer(state, given.right, progress::dayOf(given.time)).state;
+        for (const auto& [entry, answers] : answersOf) {
+            for (const Given& given : inOrderGiven(answers))
+                expected[entry] =
+                    progress::answer(expected[entry], given.right, progress::dayOf(given.time))
+                        .state;
         }
         for (Machine& machine : m_machines) {
             const std::string which = QString::fromStdU16String(machine.device).toStdString();
@@ -210,32 +261,50 @@ private:
         return std::uniform_int_distribution<std::int64_t>(low, high)(m_random);
     }
 
-    void answer(Machine& machine)
+    // An answer at the machine's clock, or at `clock` when it is wrong for once.
+    void answer(Machine& machine, std::int64_t clock = 0)
     {
-        const Given given{std::max(m_base + m_step * 100 + machine.skew, machine.lastTime),
-                          static_cast<int>(pick(0, kEntries - 1)), static_cast<int>(pick(0, 1)),
-                          pick(0, 3) != 0};
+        const Given given{clock ? clock : m_base + m_step * 100 + machine.skew,
+                          static_cast<int>(pick(0, kEntries - 1)),
+                          static_cast<int>(pick(0, 1)),
+                          pick(0, 3) != 0,
+                          machine.device,
+                          ++machine.seq};
         std::u16string message;
         ASSERT_TRUE(machine.memory->record(given.entry,
                                            static_cast<progress::Direction>(given.direction),
                                            given.right, given.time, message));
-        machine.lastTime = given.time;
         machine.known.answers.insert(static_cast<int>(m_given.size()));
         m_given.push_back(given);
     }
 
-    void snapshot(Machine& machine)
+    QString ownName(const Machine& machine) const
     {
+        return QString::fromStdU16String(machine.device) + QStringLiteral(".sqlite");
+    }
+
+    // The machine writes its file, after reading what stands at its name; with `whenLacking`,
+    // as after a merge, only when that file lacks what it gave or is another version.
+    void snapshot(Machine& machine, bool whenLacking = false)
+    {
+        // What stands at its name is merged first: it is known from then on.
+        const auto own = machine.files.find(ownName(machine));
+        if (own != machine.files.end())
+            machine.known.add(own->second);
+        const auto before = stampOf(machine.sync + u'/' + ownName(machine));
         std::u16string reason;
-        ASSERT_TRUE(machine.memory->writeSnapshot(machine.sync.toStdU16String(), reason));
-        machine.files[QString::fromStdU16String(machine.device) + QStringLiteral(".sqlite")] =
-            machine.known;
+        const std::u16string folder = machine.sync.toStdU16String();
+        ASSERT_TRUE(whenLacking ? machine.memory->keepSnapshot(folder, reason)
+                                : machine.memory->writeSnapshot(folder, reason));
+        machine.device = machine.memory->deviceId();
+        if (!whenLacking || stampOf(machine.sync + u'/' + ownName(machine)) != before)
+            machine.files[ownName(machine)] = machine.known;
     }
 
     // Each file of one copy of the folder lands in the other, as sync tools copy them: a
-    // newer version replaces an older one, and two versions made apart (by a machine and
-    // the copy of its home) are both kept, one as a conflict copy. Some copies come as
-    // conflict copies anyway.
+    // newer version replaces an older one, and of two versions made apart (by a machine and
+    // the copy of its home) both are kept, one as a conflict copy, or the last one written
+    // wins. Some copies come as conflict copies anyway.
     void syncFolders(Machine& from, Machine& to, bool asConflictCopies)
     {
         if (&from == &to)
@@ -247,7 +316,7 @@ private:
             if (there != to.files.end()) {
                 if (there->second.includes(held))
                     continue;
-                if (asConflictCopies || !held.includes(there->second))
+                if (asConflictCopies || (!held.includes(there->second) && pick(0, 1) == 0))
                     as = name.chopped(7) + QStringLiteral(".sync-conflict-%1-%2.sqlite")
                                                .arg(m_step)
                                                .arg(static_cast<int>(&from - m_machines));
@@ -257,10 +326,13 @@ private:
     }
 
     // A kill in the middle of a merge leaves the store as before the file being merged; the
-    // machine starts again and merges again.
+    // machine starts again and merges again. After its merge, a machine writes its file
+    // again when that lacks what it gave.
     void merge(Machine& machine, bool killed)
     {
-        if (killed) {
+        if (killed && m_seed % 10 == 0) {
+            killChildInMerge(machine);
+        } else if (killed) {
             progress::seam::beforeMergedState = [] { throw KilledInMerge(); };
             try {
                 machine.memory->merge(machine.sync.toStdU16String());
@@ -275,14 +347,35 @@ private:
             machine.device = machine.memory->deviceId();
         for (const auto& [name, held] : machine.files)
             machine.known.add(held);
+        snapshot(machine, true);
+    }
+
+    // A process of its own merges the machine's folder and is killed for real in the middle.
+    void killChildInMerge(Machine& machine)
+    {
+        machine.memory.reset();
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("ZANTOLI_TEST_KILLED_DATA"), machine.data);
+        environment.insert(QStringLiteral("ZANTOLI_TEST_KILLED_SYNC"), machine.sync);
+        environment.insert(QStringLiteral("ZANTOLI_TEST_KILLED_DEVICE"),
+                           QString::fromStdU16String(machine.device));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=ProgressFolder.DISABLED_MergesUntilKilled"),
+                     QStringLiteral("--gtest_also_run_disabled_tests")});
+        ASSERT_TRUE(child.waitForFinished(30000));
+        machine.reopen();
     }
 
     void forget(Machine& machine)
     {
         ASSERT_TRUE(machine.memory->forgetList(m_base + m_step * 100 + machine.skew));
-        // It covers what the machine had seen, and travels as a forget of its own.
+        // It covers what the machine had seen, and travels as a forget of its own, written to
+        // the machine's file at once.
         m_covered.insert(machine.known.answers.begin(), machine.known.answers.end());
         machine.known.forgets.insert(m_forgets++);
+        snapshot(machine);
     }
 
     // A home copied to another machine, which then runs a clock ahead of the first.
@@ -293,15 +386,19 @@ private:
             return;
         // What the machine copied over had reached the other machines before.
         snapshot(copy);
-        for (Machine& other : m_machines)
-            syncFolders(copy, other, false);
+        for (Machine& other : m_machines) {
+            if (&other != &copy && &other != &from) {
+                syncFolders(copy, other, false);
+                merge(other, false);
+            }
+        }
         from.memory.reset();
         copy.memory.reset();
         const QString store = QStringLiteral("/zantoli/progress.sqlite");
         QFile::remove(copy.data + store);
         ASSERT_TRUE(QFile::copy(from.data + store, copy.data + store));
         copy.device = from.device;
-        copy.lastTime = from.lastTime;
+        copy.seq = from.seq;
         copy.known = from.known;
         // Ahead of the first by whole steps, and still apart from every other machine's.
         const auto apart = [](std::int64_t skew) { return (skew % 100 + 100) % 100; };
@@ -311,6 +408,8 @@ private:
     }
 
     std::mt19937 m_random;
+    unsigned m_seed;
+    std::pair<int, int> m_wrongClockSteps;
     std::int64_t m_base = 0;
     int m_step = 0;
     Machine m_machines[kMachines];

@@ -318,6 +318,92 @@ TEST_F(Memory, AnswersGivenWhileAnotherProgramWritesAreAllKept)
     EXPECT_EQ(memory->answerCount(), 4);
 }
 
+// The learner quits while another program holds the store for 30 s: the answers not yet saved
+// are kept beside the store, and the next start saves them and writes them to the folder.
+TEST_F(Memory, AQuitWhileAnotherProgramHoldsTheStoreLosesNoAnswer)
+{
+    const QTemporaryDir shared;
+    open(40);
+    sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+    seam.answerFolder(shared.path().toStdString());
+    sendCommand(*dlg, ID_PROGRESS_FOLDER);
+    drawAndAnswer(true);
+    std::atomic<bool> locked = false;
+    std::atomic<bool> quit = false;
+    std::thread otherProgram([&] {
+        SQLite::Database store(QFile::encodeName(folders.store()).toStdString(),
+                               SQLite::OPEN_READWRITE);
+        store.exec("BEGIN IMMEDIATE");
+        locked = true;
+        for (int tenth = 0; tenth < 300 && !quit; ++tenth)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        store.exec("COMMIT");
+    });
+    while (!locked)
+        std::this_thread::yield();
+    for (int i = 0; i < 4; ++i)
+        drawAndAnswer(i != 2);
+    dlg.reset(); // quit, within the other program's 30 s
+    quit = true;
+    otherProgram.join();
+
+    startProgram();
+    open(40);
+    clickButton(*dlg, IDC_START);
+    std::u16string message;
+    const auto memory = progress::Memory::open(u"", false, message);
+    ASSERT_TRUE(memory);
+    EXPECT_EQ(memory->answerCount(), 5);
+    const QString device = QString::fromStdU16String(
+        std::u16string(AfxGetApp()->GetProfileString(_T("Progress"), _T("Device"))));
+    SQLite::Database snapshot(
+        QFile::encodeName(shared.filePath(device + QStringLiteral(".sqlite"))).toStdString());
+    EXPECT_EQ(snapshot.execAndGet("SELECT count(*) FROM answers").getInt(), 5);
+}
+
+// What this machine did reaches its file in the folder without another answer: a forget at
+// once, and at the next start the answers that a version put in its place by a sync tool
+// lacks.
+TEST_F(Memory, WhatThisMachineDidReachesItsFileWithoutAnotherAnswer)
+{
+    const QTemporaryDir shared;
+    setClock(7, 10);
+    open(30);
+    sendCommand(*dlg, ID_PROGRESS_REMEMBER);
+    seam.answerFolder(shared.path().toStdString());
+    sendCommand(*dlg, ID_PROGRESS_FOLDER);
+    for (int i = 0; i < 3; ++i)
+        drawAndAnswer(true);
+    dlg.reset();
+    const QString file =
+        shared.filePath(QString::fromStdU16String(std::u16string(
+                            AfxGetApp()->GetProfileString(_T("Progress"), _T("Device")))) +
+                        QStringLiteral(".sqlite"));
+    const QString older = shared.filePath(QStringLiteral(".older"));
+    ASSERT_TRUE(QFile::copy(file, older));
+    const auto held = [&file](const char* table) {
+        SQLite::Database snapshot(QFile::encodeName(file).toStdString());
+        return snapshot.execAndGet(std::string("SELECT count(*) FROM ") + table).getInt();
+    };
+
+    startProgram();
+    open(30);
+    for (int i = 0; i < 4; ++i)
+        drawAndAnswer(true);
+    dlg.reset();
+    ASSERT_EQ(held("answers"), 7);
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QFile::rename(older, file));
+
+    startProgram();
+    open(30);
+    clickButton(*dlg, IDC_START);
+    EXPECT_EQ(held("answers"), 7) << "written again at the start";
+    seam.answerMessage(IDOK);
+    sendCommand(*dlg, ID_PROGRESS_FORGET);
+    EXPECT_EQ(held("forgets"), 1) << "written when made";
+}
+
 // What fails is said once: a progress folder that cannot be written, once a run and naming
 // the folder; a damaged store that a run without a window moved aside, at the next start.
 // The files this machine writes are its user's alone, and a kill leaves nothing behind in
