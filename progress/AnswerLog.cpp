@@ -66,12 +66,18 @@ struct Replayed {
 
 // The answers to one entry in one direction, in the order they were given: each device's by
 // their number, whatever its clock said, and the devices' interleaved by time. The same
-// answers give the same order on every machine.
+// answers give the same order on every machine. An answer counts as given no later than the
+// same device's next answer to the entry: a clock that ran ahead and was set right again
+// never keeps the entry from coming due.
 std::vector<const Replayed*> inOrderGiven(std::vector<Replayed>& rows)
 {
     std::sort(rows.begin(), rows.end(), [](const Replayed& a, const Replayed& b) {
         return std::tie(a.device, a.seq, a.time, a.id) < std::tie(b.device, b.seq, b.time, b.id);
     });
+    for (size_t i = rows.size(); i-- > 1;) {
+        if (rows[i - 1].device == rows[i].device)
+            rows[i - 1].day = std::min(rows[i - 1].day, rows[i].day);
+    }
     // Each device's next answer and the end of its answers; the devices stand in the order of
     // their ids, which breaks a tie in time.
     std::vector<std::pair<size_t, size_t>> heads;

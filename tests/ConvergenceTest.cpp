@@ -58,15 +58,20 @@ struct Given {
     bool right;
     std::u16string device;
     std::int64_t seq; // the number its machine gave it
+    int day = progress::dayOf(time);
 };
 
 // One device's answers by their number, the devices' interleaved by the times of each
-// device's next answer.
+// device's next answer; none counts as given on a day after its device's next one.
 std::vector<Given> inOrderGiven(std::vector<Given> answers)
 {
     std::sort(answers.begin(), answers.end(), [](const Given& a, const Given& b) {
         return std::tie(a.device, a.seq, a.time) < std::tie(b.device, b.seq, b.time);
     });
+    for (size_t i = answers.size(); i-- > 1;) {
+        if (answers[i - 1].device == answers[i].device)
+            answers[i - 1].day = std::min(answers[i - 1].day, answers[i].day);
+    }
     std::map<std::u16string, std::vector<Given>> byDevice;
     for (const Given& given : answers)
         byDevice[given.device].push_back(given);
@@ -225,9 +230,7 @@ public:
         std::map<std::pair<int, int>, progress::EntryState> expected;
         for (const auto& [entry, answers] : answersOf) {
             for (const Given& given : inOrderGiven(answers))
-                expected[entry] =
-                    progress::answer(expected[entry], given.right, progress::dayOf(given.time))
-                        .state;
+                expected[entry] = progress::answer(expected[entry], given.right, given.day).state;
         }
         for (Machine& machine : m_machines) {
             const std::string which = QString::fromStdU16String(machine.device).toStdString();
