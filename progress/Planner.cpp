@@ -11,12 +11,12 @@ NextQuestion Planner::next(const std::vector<EntryState>& states, int today, int
     int firstNew = -1;
     int newToday = 0;
     for (int i = 0; i < static_cast<int>(states.size()); ++i) {
-        const EntryState state = asOf(states[i], today);
-        if (state.box == kNewBox) {
+        if (states[i].box == kNewBox) {
             if (firstNew < 0)
                 firstNew = i;
             continue;
         }
+        const EntryState state = asOf(states[i], today);
         newToday += state.firstDay == today;
         // The longest overdue first, then the lower box, then list order.
         const int due = dueDay(state);

@@ -42,7 +42,12 @@ int dueDay(const EntryState& state);
 // The state as it stands on `today`: an answer dated later, by a clock that ran ahead, counts
 // as given today, so that it never keeps the entry from coming due for longer than its box's
 // interval.
-EntryState asOf(EntryState state, int today);
+inline EntryState asOf(EntryState state, int today)
+{
+    state.lastDay = state.lastDay < today ? state.lastDay : today;
+    state.firstDay = state.firstDay < today ? state.firstDay : today;
+    return state;
+}
 // New, or due on or before `day`.
 bool counts(const EntryState& state, int day);
 
@@ -94,7 +99,7 @@ struct Overview {
 struct MergeResult {
     // The names of the files that could not be read: half-synced, damaged, from another
     // version, or holding what this program never writes. They are passed over until they
-    // change.
+    // change or the program is updated.
     std::vector<std::u16string> unreadable;
     // Another machine answers under this machine's id (a home folder copied to a second
     // machine, both drilling): the memory took a new device id, for the caller to keep.

@@ -50,13 +50,6 @@ int dueDay(const EntryState& state)
     return state.lastDay + kIntervals[std::clamp(state.box, kNewBox, kTopBox)];
 }
 
-EntryState asOf(EntryState state, int today)
-{
-    state.lastDay = std::min(state.lastDay, today);
-    state.firstDay = std::min(state.firstDay, today);
-    return state;
-}
-
 bool counts(const EntryState& state, int day)
 {
     return state.box == kNewBox || day >= dueDay(state);

@@ -35,7 +35,8 @@ public:
     std::vector<Changed> changedFiles(const QString& folder,
                                       std::vector<std::u16string>& unreadable);
     // Adds the answers and forgets of one file that the log lacks. False when the file cannot
-    // be read or fails a check: then it adds nothing, and it is passed over until it changes.
+    // be read or fails a check: then it adds nothing, and it is passed over until it changes
+    // or the program is updated.
     // `foreignOwn` is set when the file is under `device`'s name (or a conflict copy of it) and
     // holds answers under `device` that this store never had: another machine writes under this
     // one's id. `cancel` stops a long merge between its transactions.
