@@ -467,9 +467,8 @@ bool Memory::writeSnapshot(const std::u16string& folder, std::u16string& reason)
 
 bool Memory::keepSnapshot(const std::u16string& folder, std::u16string& reason)
 {
-    Impl& impl = *m_impl;
     try {
-        if (impl.sync->ownFileWhole(QString::fromStdU16String(folder), impl.device))
+        if (m_impl->sync->ownFileWhole(QString::fromStdU16String(folder), m_impl->device))
             return true;
     } catch (const SQLite::Exception&) {
         // Written again, to be sure.
