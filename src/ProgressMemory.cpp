@@ -111,16 +111,23 @@ std::time_t Now()
 CProgressMemory::CProgressMemory(CWnd& owner) : m_owner(owner) {}
 
 // The last answers are saved before the file for the other machines is written, so that it
-// holds them. While another program holds the store, the window says why it waits; what
-// still cannot be saved is kept beside the store for the next start.
+// holds them.
 CProgressMemory::~CProgressMemory()
 {
+    SaveBeforeQuit();
+    WriteSnapshot(FALSE, FALSE);
+}
+
+void CProgressMemory::SaveBeforeQuit()
+{
+    if (m_bSavedBeforeQuit)
+        return;
+    m_bSavedBeforeQuit = TRUE;
     if (m_pMemory && !m_pMemory->commitQueued(kQuietWaitMs)) {
-        m_owner.SetStatusText(tr("Saving progress: another program is using the store"));
+        m_owner.SetStatusText(tr("Saving progress: another program uses the store"));
         m_owner.UpdateWindow();
         m_pMemory->commitQueued(kToldWaitMs);
     }
-    WriteSnapshot(FALSE, FALSE);
 }
 
 BOOL CProgressMemory::IsSwitchedOn()

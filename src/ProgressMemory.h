@@ -20,7 +20,7 @@ class CProgressMemory {
 
 public:
     explicit CProgressMemory(CWnd& owner);
-    // Quitting writes this machine's file for the other machines.
+    // Quitting writes this machine's file for the other machines, after SaveBeforeQuit().
     ~CProgressMemory();
     CProgressMemory(const CProgressMemory&) = delete;
     CProgressMemory& operator=(const CProgressMemory&) = delete;
@@ -48,6 +48,10 @@ public:
     void ShowView(BOOL bReverse, BOOL bLoaded, const CString& strLanguages,
                   const CString& strMedia);
     void ChooseFolder();
+    // At quit, saves the answers not saved yet, waiting a few seconds for a store that another
+    // program holds and saying so in the window; what still cannot be saved is kept beside
+    // the store for the next start.
+    void SaveBeforeQuit();
 
     // Prints the numbers of the progress view for a list read without a window, with the
     // memory on; returns the exit status.
@@ -70,6 +74,7 @@ private:
     BOOL m_bOn = FALSE;
     BOOL m_bOpenFailed = FALSE; // the store could not be opened: off until switched on again
     BOOL m_bSnapshotTold = FALSE;
+    BOOL m_bSavedBeforeQuit = FALSE;
     std::unique_ptr<progress::Memory> m_pMemory;
     // The loaded list, which the dialog keeps: it is read only when the memory learns it.
     const CString* m_pWords = nullptr;

@@ -93,6 +93,13 @@ void CZantoliceDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_SCORE, m_strScore);
 }
 
+// The last answers are saved while the window still shows why that may take a moment.
+void CZantoliceDlg::OnOK()
+{
+    m_memory.SaveBeforeQuit();
+    CDialog::OnOK();
+}
+
 BOOL CZantoliceDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();

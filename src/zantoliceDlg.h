@@ -88,6 +88,7 @@ protected:
 
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    void OnOK() override;
 
     void OnAbout();
     void OnOpen();
