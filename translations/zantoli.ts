@@ -155,6 +155,10 @@
         <source>Progress</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Saving progress: another program uses the store</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CSpeaker</name>

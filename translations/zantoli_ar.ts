@@ -166,6 +166,10 @@
         <source>Progress</source>
         <translation>التقدم</translation>
     </message>
+    <message>
+        <source>Saving progress: another program uses the store</source>
+        <translation>جارٍ حفظ التقدم: برنامج آخر يستخدم الملف</translation>
+    </message>
 </context>
 <context>
     <name>CSpeaker</name>

@@ -158,6 +158,10 @@
         <source>Progress</source>
         <translation>Fortschritt</translation>
     </message>
+    <message>
+        <source>Saving progress: another program uses the store</source>
+        <translation>Speichern: ein anderes Programm nutzt die Datei</translation>
+    </message>
 </context>
 <context>
     <name>CSpeaker</name>

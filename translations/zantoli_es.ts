@@ -158,6 +158,10 @@
         <source>Progress</source>
         <translation>Progreso</translation>
     </message>
+    <message>
+        <source>Saving progress: another program uses the store</source>
+        <translation>Guardando: otro programa usa el archivo</translation>
+    </message>
 </context>
 <context>
     <name>CSpeaker</name>

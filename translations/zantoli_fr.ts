@@ -158,6 +158,10 @@
         <source>Progress</source>
         <translation>Progression</translation>
     </message>
+    <message>
+        <source>Saving progress: another program uses the store</source>
+        <translation>Sauvegarde : un autre programme tient le fichier</translation>
+    </message>
 </context>
 <context>
     <name>CSpeaker</name>

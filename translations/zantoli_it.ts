@@ -158,6 +158,10 @@
         <source>Progress</source>
         <translation>Progressi</translation>
     </message>
+    <message>
+        <source>Saving progress: another program uses the store</source>
+        <translation>Salvataggio: un altro programma usa l&apos;archivio</translation>
+    </message>
 </context>
 <context>
     <name>CSpeaker</name>

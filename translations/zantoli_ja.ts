@@ -156,6 +156,10 @@
         <source>Progress</source>
         <translation>学習状況</translation>
     </message>
+    <message>
+        <source>Saving progress: another program uses the store</source>
+        <translation>進捗を保存中：別のプログラムが使用中です</translation>
+    </message>
 </context>
 <context>
     <name>CSpeaker</name>

@@ -156,6 +156,10 @@
         <source>Progress</source>
         <translation>학습 현황</translation>
     </message>
+    <message>
+        <source>Saving progress: another program uses the store</source>
+        <translation>진행 상황 저장 중: 다른 프로그램이 사용 중</translation>
+    </message>
 </context>
 <context>
     <name>CSpeaker</name>

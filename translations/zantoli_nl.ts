@@ -158,6 +158,10 @@
         <source>Progress</source>
         <translation>Voortgang</translation>
     </message>
+    <message>
+        <source>Saving progress: another program uses the store</source>
+        <translation>Opslaan: een ander programma gebruikt het bestand</translation>
+    </message>
 </context>
 <context>
     <name>CSpeaker</name>

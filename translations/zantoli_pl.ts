@@ -160,6 +160,10 @@
         <source>Progress</source>
         <translation>Postępy</translation>
     </message>
+    <message>
+        <source>Saving progress: another program uses the store</source>
+        <translation>Zapisywanie: inny program używa pliku</translation>
+    </message>
 </context>
 <context>
     <name>CSpeaker</name>

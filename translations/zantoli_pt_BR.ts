@@ -158,6 +158,10 @@
         <source>Progress</source>
         <translation>Progresso</translation>
     </message>
+    <message>
+        <source>Saving progress: another program uses the store</source>
+        <translation>Salvando: outro programa está usando o arquivo</translation>
+    </message>
 </context>
 <context>
     <name>CSpeaker</name>

@@ -160,6 +160,10 @@
         <source>Progress</source>
         <translation>Успехи</translation>
     </message>
+    <message>
+        <source>Saving progress: another program uses the store</source>
+        <translation>Сохранение: файл занят другой программой</translation>
+    </message>
 </context>
 <context>
     <name>CSpeaker</name>

@@ -156,6 +156,10 @@
         <source>Progress</source>
         <translation>İlerleme</translation>
     </message>
+    <message>
+        <source>Saving progress: another program uses the store</source>
+        <translation>Kaydediliyor: dosya başka bir programda açık</translation>
+    </message>
 </context>
 <context>
     <name>CSpeaker</name>

@@ -160,6 +160,10 @@
         <source>Progress</source>
         <translation>Поступ</translation>
     </message>
+    <message>
+        <source>Saving progress: another program uses the store</source>
+        <translation>Збереження: файл зайнятий іншою програмою</translation>
+    </message>
 </context>
 <context>
     <name>CSpeaker</name>

@@ -156,6 +156,10 @@
         <source>Progress</source>
         <translation>学习进度</translation>
     </message>
+    <message>
+        <source>Saving progress: another program uses the store</source>
+        <translation>正在保存进度：另一个程序正在使用存储</translation>
+    </message>
 </context>
 <context>
     <name>CSpeaker</name>
