@@ -8,6 +8,7 @@
 #include "StoreFile.h"
 #include "Sync.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QStandardPaths>
@@ -455,7 +456,9 @@ bool Memory::writeSnapshot(const std::u16string& folder, std::u16string& reason)
     Impl& impl = *m_impl;
     const QString path = QString::fromStdU16String(folder);
     if (!impl.takeOwnFile(path)) {
-        reason = u"the file there could not be read first: the store is busy";
+        reason = QCoreApplication::translate(
+                     "progress", "the file there could not be read first: the store is busy")
+                     .toStdU16String();
         return false;
     }
     std::string why;

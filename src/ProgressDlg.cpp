@@ -103,14 +103,17 @@ std::vector<CString> DescribeProgress(const progress::Overview& overview, int nT
 
 CString DescribeMedia(int nEntries, int nPictured, int nRecorded)
 {
+    // The list's size picks the plural; the count of pictures or recordings goes in after.
+    const std::pair<CString, int> counts[] = {
+        {AfxTranslate("CProgressDlg", "Pictures: %d of %n entries", nullptr, nEntries), nPictured},
+        {AfxTranslate("CProgressDlg", "Recordings: %d of %n entries", nullptr, nEntries),
+         nRecorded}};
     CString strMedia;
-    const std::pair<LPCTSTR, int> counts[] = {{_T("Pictures: %d of %d entries"), nPictured},
-                                              {_T("Recordings: %d of %d entries"), nRecorded}};
-    for (const auto& [lpszFormat, nCount] : counts) {
+    for (const auto& [strFormat, nCount] : counts) {
         if (nCount == 0)
             continue;
         CString strLine;
-        strLine.Format(lpszFormat, nCount, nEntries);
+        strLine.Format(strFormat, nCount);
         strMedia += strLine + _T("\n");
     }
     return strMedia;

@@ -124,7 +124,7 @@ void CProgressMemory::SaveBeforeQuit()
         return;
     m_bSavedBeforeQuit = TRUE;
     if (m_pMemory && !m_pMemory->commitQueued(kQuietWaitMs)) {
-        m_owner.SetStatusText(tr("Saving progress: another program uses the store"));
+        m_owner.SetStatusText(tr("Saving progress: another program is using the store"));
         m_owner.UpdateWindow();
         m_pMemory->commitQueued(kToldWaitMs);
     }

@@ -37,11 +37,12 @@ CString ImageProblem(UINT nResult)
 {
     switch (nResult) {
     case IMAGEERR_FORMAT:
-        return _T("it is not a PNG, JPEG, GIF or WebP picture");
+        return AfxTranslate("CQuestionPicture", "it is not a PNG, JPEG, GIF or WebP picture");
     case IMAGEERR_TOO_LARGE:
-        return _T("it is larger than a picture may be (32 MB, 64 megapixels)");
+        return AfxTranslate("CQuestionPicture",
+                            "it is larger than a picture may be (32 MB, 64 megapixels)");
     default:
-        return _T("it is damaged");
+        return AfxTranslate("CQuestionPicture", "it is damaged");
     }
 }
 
@@ -92,10 +93,12 @@ void CQuestionPicture::QuestionDrawn(CWnd* pOwner, int nEntry, BOOL bMeaning)
         if (!strProblem.IsEmpty() && !m_bTold) {
             m_bTold = TRUE;
             CString strMessage;
-            strMessage.Format(_T("The picture \"%s\" cannot be shown: %s. The drill goes on ")
-                              _T("without it."),
+            strMessage.Format(AfxTranslate("CQuestionPicture",
+                                           "The picture \"%s\" cannot be shown: "
+                                           "%s. The drill goes on without it."),
                               ToCString(*pName), strProblem);
-            pOwner->MessageBox(strMessage, _T("Picture"), MB_ICONSTOP);
+            pOwner->MessageBox(strMessage, AfxTranslate("CQuestionPicture", "Picture"),
+                               MB_ICONSTOP);
         }
     }
     // A list without pictures never repaints the pad.

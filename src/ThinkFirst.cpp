@@ -83,7 +83,7 @@ void CThinkFirst::ChoosePause()
     menu.CreatePopupMenu();
     for (size_t i = 0; i < std::size(kPauses); ++i) {
         CString strItem;
-        strItem.Format(kPauses[i] == 1 ? _T("%d second") : _T("%d seconds"), kPauses[i]);
+        strItem.Format(AfxTranslate("ContextMenu", "%d s"), kPauses[i]);
         menu.AppendMenu(kPauses[i] == m_nPauseSeconds ? MF_CHECKED : MF_STRING, i + 1, strItem);
     }
     CRect rect;
@@ -101,6 +101,7 @@ void CThinkFirst::PrepareMenu(CMenu& menu) const
 {
     menu.CheckMenuItem(ID_THINK_FIRST, m_bOn ? MF_CHECKED : MF_UNCHECKED);
     CString strText;
-    strText.Format(_T("Pause before the c&hoices (%d s)…"), m_nPauseSeconds);
+    strText.Format(AfxTranslate("ContextMenu", "Pause &before the choices (%d s)…"),
+                   m_nPauseSeconds);
     menu.ModifyMenu(ID_THINK_FIRST_PAUSE, MF_STRING, ID_THINK_FIRST_PAUSE, strText);
 }

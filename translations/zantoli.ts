@@ -90,6 +90,18 @@
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>Pictures: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recordings: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CProgressMemory</name>
@@ -156,7 +168,30 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Saving progress: another program uses the store</source>
+        <source>Saving progress: another program is using the store</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CQuestionPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -399,7 +434,7 @@ are taken as every Qt program takes them.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Progress f&amp;older…</source>
+        <source>Progre&amp;ss folder…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -411,7 +446,7 @@ are taken as every Qt program takes them.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Original &amp;size	Ctrl+0</source>
+        <source>Original si&amp;ze	Ctrl+0</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -420,6 +455,22 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>&amp;Quit	Ctrl+Q</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;hink first	Ctrl+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices (%d s)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d s</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -680,10 +731,6 @@ are taken as every Qt program takes them.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the deck holds no sound of that name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>it is damaged</source>
         <translation type="unfinished"></translation>
     </message>
@@ -749,10 +796,6 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>it is not a file in the list&apos;s folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>this kind of list keeps no recordings</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -927,6 +970,14 @@ are taken as every Qt program takes them.
         <source>reading it failed (%1).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the deck holds no file of that name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this kind of list keeps no media</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>progress</name>
@@ -945,6 +996,10 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>The progress file was damaged. It has been kept as &quot;%1&quot;, and a new one has been started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file there could not be read first: the store is busy</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -96,6 +96,28 @@
         <translation>اللغات: %s
 </translation>
     </message>
+    <message numerus="yes">
+        <source>Pictures: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recordings: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CProgressMemory</name>
@@ -167,8 +189,31 @@
         <translation>التقدم</translation>
     </message>
     <message>
-        <source>Saving progress: another program uses the store</source>
+        <source>Saving progress: another program is using the store</source>
         <translation>جارٍ حفظ التقدم: برنامج آخر يستخدم الملف</translation>
+    </message>
+</context>
+<context>
+    <name>CQuestionPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished">إنه تالف</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -428,7 +473,7 @@ are taken as every Qt program takes them.
         <translation>نسيان تقدم &amp;هذه القائمة…</translation>
     </message>
     <message>
-        <source>Progress f&amp;older…</source>
+        <source>Progre&amp;ss folder…</source>
         <translation>&amp;مجلد التقدم…</translation>
     </message>
     <message>
@@ -440,7 +485,7 @@ are taken as every Qt program takes them.
         <translation>ت&amp;صغير	Ctrl+-</translation>
     </message>
     <message>
-        <source>Original &amp;size	Ctrl+0</source>
+        <source>Original si&amp;ze	Ctrl+0</source>
         <translation>ال&amp;حجم الأصلي	Ctrl+0</translation>
     </message>
     <message>
@@ -450,6 +495,22 @@ are taken as every Qt program takes them.
     <message>
         <source>In&amp;terface language…</source>
         <translation>لغ&amp;ة الواجهة…</translation>
+    </message>
+    <message>
+        <source>T&amp;hink first	Ctrl+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices (%d s)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -709,10 +770,6 @@ are taken as every Qt program takes them.
         <translation>اسمه يقود إلى خارج الرزمة</translation>
     </message>
     <message>
-        <source>the deck holds no sound of that name</source>
-        <translation>لا تحتوي الرزمة على صوت بهذا الاسم</translation>
-    </message>
-    <message>
         <source>it is damaged</source>
         <translation>إنه تالف</translation>
     </message>
@@ -779,10 +836,6 @@ are taken as every Qt program takes them.
     <message>
         <source>it is not a file in the list&apos;s folder</source>
         <translation>ليس ملفًا في مجلد القائمة</translation>
-    </message>
-    <message>
-        <source>this kind of list keeps no recordings</source>
-        <translation>هذا النوع من القوائم لا يحتفظ بتسجيلات</translation>
     </message>
     <message>
         <source>it is not a sound file (mp3, Ogg, WAV or FLAC)</source>
@@ -956,6 +1009,14 @@ are taken as every Qt program takes them.
         <source>reading it failed (%1).</source>
         <translation>فشلت قراءته (%1).</translation>
     </message>
+    <message>
+        <source>the deck holds no file of that name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this kind of list keeps no media</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>progress</name>
@@ -975,6 +1036,10 @@ are taken as every Qt program takes them.
     <message>
         <source>The progress file was damaged. It has been kept as &quot;%1&quot;, and a new one has been started.</source>
         <translation>كان ملف التقدم تالفًا. احتُفظ به باسم «%1»، وبُدئ ملف جديد.</translation>
+    </message>
+    <message>
+        <source>the file there could not be read first: the store is busy</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

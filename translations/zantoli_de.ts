@@ -92,6 +92,20 @@
         <translation>Sprachen: %s
 </translation>
     </message>
+    <message numerus="yes">
+        <source>Pictures: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recordings: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CProgressMemory</name>
@@ -159,8 +173,31 @@
         <translation>Fortschritt</translation>
     </message>
     <message>
-        <source>Saving progress: another program uses the store</source>
+        <source>Saving progress: another program is using the store</source>
         <translation>Speichern: ein anderes Programm nutzt die Datei</translation>
+    </message>
+</context>
+<context>
+    <name>CQuestionPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished">sie ist beschädigt</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -416,7 +453,7 @@ werden wie von jedem Qt-Programm angenommen.
         <translation>Fortschritt dieser Liste ver&amp;gessen…</translation>
     </message>
     <message>
-        <source>Progress f&amp;older…</source>
+        <source>Progre&amp;ss folder…</source>
         <translation>&amp;Ordner für den Fortschritt…</translation>
     </message>
     <message>
@@ -428,7 +465,7 @@ werden wie von jedem Qt-Programm angenommen.
         <translation>Verkle&amp;inern	Ctrl+-</translation>
     </message>
     <message>
-        <source>Original &amp;size	Ctrl+0</source>
+        <source>Original si&amp;ze	Ctrl+0</source>
         <translation>Origin&amp;algröße	Ctrl+0</translation>
     </message>
     <message>
@@ -438,6 +475,22 @@ werden wie von jedem Qt-Programm angenommen.
     <message>
         <source>In&amp;terface language…</source>
         <translation>S&amp;prache der Oberfläche…</translation>
+    </message>
+    <message>
+        <source>T&amp;hink first	Ctrl+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices (%d s)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -697,10 +750,6 @@ werden wie von jedem Qt-Programm angenommen.
         <translation>ihr Name führt aus dem Stapel hinaus</translation>
     </message>
     <message>
-        <source>the deck holds no sound of that name</source>
-        <translation>der Stapel enthält keinen Ton dieses Namens</translation>
-    </message>
-    <message>
         <source>it is damaged</source>
         <translation>sie ist beschädigt</translation>
     </message>
@@ -767,10 +816,6 @@ werden wie von jedem Qt-Programm angenommen.
     <message>
         <source>it is not a file in the list&apos;s folder</source>
         <translation>sie ist keine Datei im Ordner der Liste</translation>
-    </message>
-    <message>
-        <source>this kind of list keeps no recordings</source>
-        <translation>diese Art Liste hat keine Aufnahmen</translation>
     </message>
     <message>
         <source>it is not a sound file (mp3, Ogg, WAV or FLAC)</source>
@@ -944,6 +989,14 @@ werden wie von jedem Qt-Programm angenommen.
         <source>reading it failed (%1).</source>
         <translation>das Lesen ist fehlgeschlagen (%1).</translation>
     </message>
+    <message>
+        <source>the deck holds no file of that name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this kind of list keeps no media</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>progress</name>
@@ -963,6 +1016,10 @@ werden wie von jedem Qt-Programm angenommen.
     <message>
         <source>The progress file was damaged. It has been kept as &quot;%1&quot;, and a new one has been started.</source>
         <translation>Die Fortschrittsdatei war beschädigt. Sie wurde als „%1“ aufbewahrt, und eine neue wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>the file there could not be read first: the store is busy</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

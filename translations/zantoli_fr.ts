@@ -92,6 +92,20 @@
         <translation>Langues&#xa0;: %s
 </translation>
     </message>
+    <message numerus="yes">
+        <source>Pictures: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recordings: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CProgressMemory</name>
@@ -159,8 +173,31 @@
         <translation>Progression</translation>
     </message>
     <message>
-        <source>Saving progress: another program uses the store</source>
+        <source>Saving progress: another program is using the store</source>
         <translation>Sauvegarde : un autre programme tient le fichier</translation>
+    </message>
+</context>
+<context>
+    <name>CQuestionPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished">il est endommagé</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -416,7 +453,7 @@ sont acceptées comme par tout programme Qt.
         <translation>Ou&amp;blier la progression de cette liste…</translation>
     </message>
     <message>
-        <source>Progress f&amp;older…</source>
+        <source>Progre&amp;ss folder…</source>
         <translation>&amp;Dossier de progression…</translation>
     </message>
     <message>
@@ -428,7 +465,7 @@ sont acceptées comme par tout programme Qt.
         <translation>Ré&amp;trécir	Ctrl+-</translation>
     </message>
     <message>
-        <source>Original &amp;size	Ctrl+0</source>
+        <source>Original si&amp;ze	Ctrl+0</source>
         <translation>&amp;Zoom 100&#xa0;%	Ctrl+0</translation>
     </message>
     <message>
@@ -438,6 +475,22 @@ sont acceptées comme par tout programme Qt.
     <message>
         <source>In&amp;terface language…</source>
         <translation>Langue de l&apos;&amp;interface…</translation>
+    </message>
+    <message>
+        <source>T&amp;hink first	Ctrl+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices (%d s)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -697,10 +750,6 @@ sont acceptées comme par tout programme Qt.
         <translation>son nom mène hors du paquet</translation>
     </message>
     <message>
-        <source>the deck holds no sound of that name</source>
-        <translation>le paquet ne contient aucun son de ce nom</translation>
-    </message>
-    <message>
         <source>it is damaged</source>
         <translation>il est endommagé</translation>
     </message>
@@ -767,10 +816,6 @@ sont acceptées comme par tout programme Qt.
     <message>
         <source>it is not a file in the list&apos;s folder</source>
         <translation>ce n&apos;est pas un fichier du dossier de la liste</translation>
-    </message>
-    <message>
-        <source>this kind of list keeps no recordings</source>
-        <translation>ce type de liste ne contient pas d&apos;enregistrements</translation>
     </message>
     <message>
         <source>it is not a sound file (mp3, Ogg, WAV or FLAC)</source>
@@ -944,6 +989,14 @@ sont acceptées comme par tout programme Qt.
         <source>reading it failed (%1).</source>
         <translation>sa lecture a échoué (%1).</translation>
     </message>
+    <message>
+        <source>the deck holds no file of that name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this kind of list keeps no media</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>progress</name>
@@ -963,6 +1016,10 @@ sont acceptées comme par tout programme Qt.
     <message>
         <source>The progress file was damaged. It has been kept as &quot;%1&quot;, and a new one has been started.</source>
         <translation>Le fichier de progression était endommagé. Il a été conservé sous «&#xa0;%1&#xa0;», et un nouveau a été commencé.</translation>
+    </message>
+    <message>
+        <source>the file there could not be read first: the store is busy</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

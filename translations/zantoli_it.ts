@@ -92,6 +92,20 @@
         <translation>Lingue: %s
 </translation>
     </message>
+    <message numerus="yes">
+        <source>Pictures: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recordings: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CProgressMemory</name>
@@ -159,8 +173,31 @@
         <translation>Progressi</translation>
     </message>
     <message>
-        <source>Saving progress: another program uses the store</source>
+        <source>Saving progress: another program is using the store</source>
         <translation>Salvataggio: un altro programma usa l&apos;archivio</translation>
+    </message>
+</context>
+<context>
+    <name>CQuestionPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished">è danneggiata</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -416,7 +453,7 @@ sono accettate come in ogni programma Qt.
         <translation>Dimentica i progressi di &amp;questa lista…</translation>
     </message>
     <message>
-        <source>Progress f&amp;older…</source>
+        <source>Progre&amp;ss folder…</source>
         <translation>Car&amp;tella dei progressi…</translation>
     </message>
     <message>
@@ -428,7 +465,7 @@ sono accettate come in ogni programma Qt.
         <translation>&amp;Riduci	Ctrl+-</translation>
     </message>
     <message>
-        <source>Original &amp;size	Ctrl+0</source>
+        <source>Original si&amp;ze	Ctrl+0</source>
         <translation>Di&amp;mensione originale	Ctrl+0</translation>
     </message>
     <message>
@@ -438,6 +475,22 @@ sono accettate come in ogni programma Qt.
     <message>
         <source>In&amp;terface language…</source>
         <translation>Lingua dell&apos;inter&amp;faccia…</translation>
+    </message>
+    <message>
+        <source>T&amp;hink first	Ctrl+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices (%d s)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -697,10 +750,6 @@ sono accettate come in ogni programma Qt.
         <translation>il suo nome porta fuori dal mazzo</translation>
     </message>
     <message>
-        <source>the deck holds no sound of that name</source>
-        <translation>il mazzo non contiene alcun suono con quel nome</translation>
-    </message>
-    <message>
         <source>it is damaged</source>
         <translation>è danneggiata</translation>
     </message>
@@ -767,10 +816,6 @@ sono accettate come in ogni programma Qt.
     <message>
         <source>it is not a file in the list&apos;s folder</source>
         <translation>non è un file nella cartella della lista</translation>
-    </message>
-    <message>
-        <source>this kind of list keeps no recordings</source>
-        <translation>questo tipo di lista non contiene registrazioni</translation>
     </message>
     <message>
         <source>it is not a sound file (mp3, Ogg, WAV or FLAC)</source>
@@ -944,6 +989,14 @@ sono accettate come in ogni programma Qt.
         <source>reading it failed (%1).</source>
         <translation>la lettura non è riuscita (%1).</translation>
     </message>
+    <message>
+        <source>the deck holds no file of that name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this kind of list keeps no media</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>progress</name>
@@ -963,6 +1016,10 @@ sono accettate come in ogni programma Qt.
     <message>
         <source>The progress file was damaged. It has been kept as &quot;%1&quot;, and a new one has been started.</source>
         <translation>Il file dei progressi era danneggiato. È stato conservato come «%1» e ne è stato iniziato uno nuovo.</translation>
+    </message>
+    <message>
+        <source>the file there could not be read first: the store is busy</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,18 @@
         <translation>言語: %s
 </translation>
     </message>
+    <message numerus="yes">
+        <source>Pictures: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recordings: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CProgressMemory</name>
@@ -157,8 +169,31 @@
         <translation>学習状況</translation>
     </message>
     <message>
-        <source>Saving progress: another program uses the store</source>
+        <source>Saving progress: another program is using the store</source>
         <translation>進捗を保存中：別のプログラムが使用中です</translation>
+    </message>
+</context>
+<context>
+    <name>CQuestionPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished">壊れています</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -413,7 +448,7 @@ are taken as every Qt program takes them.
         <translation>このリストの学習状況を消去(&amp;F)…</translation>
     </message>
     <message>
-        <source>Progress f&amp;older…</source>
+        <source>Progre&amp;ss folder…</source>
         <translation>学習状況のフォルダー(&amp;Y)…</translation>
     </message>
     <message>
@@ -425,7 +460,7 @@ are taken as every Qt program takes them.
         <translation>縮小(&amp;U)	Ctrl+-</translation>
     </message>
     <message>
-        <source>Original &amp;size	Ctrl+0</source>
+        <source>Original si&amp;ze	Ctrl+0</source>
         <translation>元のサイズ(&amp;S)	Ctrl+0</translation>
     </message>
     <message>
@@ -435,6 +470,22 @@ are taken as every Qt program takes them.
     <message>
         <source>In&amp;terface language…</source>
         <translation>表示言語(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>T&amp;hink first	Ctrl+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices (%d s)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -694,10 +745,6 @@ are taken as every Qt program takes them.
         <translation>名前がデッキの外を指しています</translation>
     </message>
     <message>
-        <source>the deck holds no sound of that name</source>
-        <translation>デッキにその名前の音声がありません</translation>
-    </message>
-    <message>
         <source>it is damaged</source>
         <translation>壊れています</translation>
     </message>
@@ -764,10 +811,6 @@ are taken as every Qt program takes them.
     <message>
         <source>it is not a file in the list&apos;s folder</source>
         <translation>リストのフォルダー内のファイルではありません</translation>
-    </message>
-    <message>
-        <source>this kind of list keeps no recordings</source>
-        <translation>この種類のリストには録音がありません</translation>
     </message>
     <message>
         <source>it is not a sound file (mp3, Ogg, WAV or FLAC)</source>
@@ -941,6 +984,14 @@ are taken as every Qt program takes them.
         <source>reading it failed (%1).</source>
         <translation>読み込みに失敗しました (%1)。</translation>
     </message>
+    <message>
+        <source>the deck holds no file of that name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this kind of list keeps no media</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>progress</name>
@@ -960,6 +1011,10 @@ are taken as every Qt program takes them.
     <message>
         <source>The progress file was damaged. It has been kept as &quot;%1&quot;, and a new one has been started.</source>
         <translation>学習状況ファイルが壊れていました。「%1」として保管し、新しいファイルを作成しました。</translation>
+    </message>
+    <message>
+        <source>the file there could not be read first: the store is busy</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,18 @@
         <translation>언어: %s
 </translation>
     </message>
+    <message numerus="yes">
+        <source>Pictures: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recordings: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CProgressMemory</name>
@@ -157,8 +169,31 @@
         <translation>학습 현황</translation>
     </message>
     <message>
-        <source>Saving progress: another program uses the store</source>
+        <source>Saving progress: another program is using the store</source>
         <translation>진행 상황 저장 중: 다른 프로그램이 사용 중</translation>
+    </message>
+</context>
+<context>
+    <name>CQuestionPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished">손상되었습니다</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -413,7 +448,7 @@ are taken as every Qt program takes them.
         <translation>이 목록의 학습 현황 지우기(&amp;F)…</translation>
     </message>
     <message>
-        <source>Progress f&amp;older…</source>
+        <source>Progre&amp;ss folder…</source>
         <translation>학습 현황 폴더(&amp;Y)…</translation>
     </message>
     <message>
@@ -425,7 +460,7 @@ are taken as every Qt program takes them.
         <translation>축소(&amp;U)	Ctrl+-</translation>
     </message>
     <message>
-        <source>Original &amp;size	Ctrl+0</source>
+        <source>Original si&amp;ze	Ctrl+0</source>
         <translation>원래 크기(&amp;S)	Ctrl+0</translation>
     </message>
     <message>
@@ -435,6 +470,22 @@ are taken as every Qt program takes them.
     <message>
         <source>In&amp;terface language…</source>
         <translation>인터페이스 언어(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>T&amp;hink first	Ctrl+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices (%d s)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -694,10 +745,6 @@ are taken as every Qt program takes them.
         <translation>이름이 덱 바깥을 가리킵니다</translation>
     </message>
     <message>
-        <source>the deck holds no sound of that name</source>
-        <translation>덱에 그런 이름의 소리가 없습니다</translation>
-    </message>
-    <message>
         <source>it is damaged</source>
         <translation>손상되었습니다</translation>
     </message>
@@ -764,10 +811,6 @@ are taken as every Qt program takes them.
     <message>
         <source>it is not a file in the list&apos;s folder</source>
         <translation>목록 폴더에 있는 파일이 아닙니다</translation>
-    </message>
-    <message>
-        <source>this kind of list keeps no recordings</source>
-        <translation>이런 종류의 목록에는 녹음이 없습니다</translation>
     </message>
     <message>
         <source>it is not a sound file (mp3, Ogg, WAV or FLAC)</source>
@@ -941,6 +984,14 @@ are taken as every Qt program takes them.
         <source>reading it failed (%1).</source>
         <translation>읽지 못했습니다(%1).</translation>
     </message>
+    <message>
+        <source>the deck holds no file of that name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this kind of list keeps no media</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>progress</name>
@@ -960,6 +1011,10 @@ are taken as every Qt program takes them.
     <message>
         <source>The progress file was damaged. It has been kept as &quot;%1&quot;, and a new one has been started.</source>
         <translation>학습 현황 파일이 손상되어 있었습니다. &apos;%1&apos;(으)로 보관하고 새 파일을 시작했습니다.</translation>
+    </message>
+    <message>
+        <source>the file there could not be read first: the store is busy</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -92,6 +92,20 @@
         <translation>Talen: %s
 </translation>
     </message>
+    <message numerus="yes">
+        <source>Pictures: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recordings: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CProgressMemory</name>
@@ -159,8 +173,31 @@
         <translation>Voortgang</translation>
     </message>
     <message>
-        <source>Saving progress: another program uses the store</source>
+        <source>Saving progress: another program is using the store</source>
         <translation>Opslaan: een ander programma gebruikt het bestand</translation>
+    </message>
+</context>
+<context>
+    <name>CQuestionPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished">ze is beschadigd</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -416,7 +453,7 @@ worden aangenomen zoals elk Qt-programma dat doet.
         <translation>Voortgang van de&amp;ze lijst vergeten…</translation>
     </message>
     <message>
-        <source>Progress f&amp;older…</source>
+        <source>Progre&amp;ss folder…</source>
         <translation>&amp;Map voor de voortgang…</translation>
     </message>
     <message>
@@ -428,7 +465,7 @@ worden aangenomen zoals elk Qt-programma dat doet.
         <translation>&amp;Uitzoomen	Ctrl+-</translation>
     </message>
     <message>
-        <source>Original &amp;size	Ctrl+0</source>
+        <source>Original si&amp;ze	Ctrl+0</source>
         <translation>Oorspronkelijke &amp;grootte	Ctrl+0</translation>
     </message>
     <message>
@@ -438,6 +475,22 @@ worden aangenomen zoals elk Qt-programma dat doet.
     <message>
         <source>In&amp;terface language…</source>
         <translation>Taal van d&amp;e interface…</translation>
+    </message>
+    <message>
+        <source>T&amp;hink first	Ctrl+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices (%d s)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -697,10 +750,6 @@ worden aangenomen zoals elk Qt-programma dat doet.
         <translation>de naam leidt buiten het pakket</translation>
     </message>
     <message>
-        <source>the deck holds no sound of that name</source>
-        <translation>het pakket bevat geen geluid met die naam</translation>
-    </message>
-    <message>
         <source>it is damaged</source>
         <translation>ze is beschadigd</translation>
     </message>
@@ -767,10 +816,6 @@ worden aangenomen zoals elk Qt-programma dat doet.
     <message>
         <source>it is not a file in the list&apos;s folder</source>
         <translation>het is geen bestand in de map van de lijst</translation>
-    </message>
-    <message>
-        <source>this kind of list keeps no recordings</source>
-        <translation>dit soort lijst bevat geen opnamen</translation>
     </message>
     <message>
         <source>it is not a sound file (mp3, Ogg, WAV or FLAC)</source>
@@ -944,6 +989,14 @@ worden aangenomen zoals elk Qt-programma dat doet.
         <source>reading it failed (%1).</source>
         <translation>het lezen is mislukt (%1).</translation>
     </message>
+    <message>
+        <source>the deck holds no file of that name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this kind of list keeps no media</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>progress</name>
@@ -963,6 +1016,10 @@ worden aangenomen zoals elk Qt-programma dat doet.
     <message>
         <source>The progress file was damaged. It has been kept as &quot;%1&quot;, and a new one has been started.</source>
         <translation>Het voortgangsbestand was beschadigd. Het is bewaard als ‘%1’ en er is een nieuw begonnen.</translation>
+    </message>
+    <message>
+        <source>the file there could not be read first: the store is busy</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -93,6 +93,22 @@
         <translation>Języki: %s
 </translation>
     </message>
+    <message numerus="yes">
+        <source>Pictures: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recordings: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CProgressMemory</name>
@@ -161,8 +177,31 @@
         <translation>Postępy</translation>
     </message>
     <message>
-        <source>Saving progress: another program uses the store</source>
+        <source>Saving progress: another program is using the store</source>
         <translation>Zapisywanie: inny program używa pliku</translation>
+    </message>
+</context>
+<context>
+    <name>CQuestionPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished">jest uszkodzone</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -419,7 +458,7 @@ są przyjmowane jak w każdym programie Qt.
         <translation>Zapomnij postępy tej &amp;listy…</translation>
     </message>
     <message>
-        <source>Progress f&amp;older…</source>
+        <source>Progre&amp;ss folder…</source>
         <translation>&amp;Folder postępów…</translation>
     </message>
     <message>
@@ -431,7 +470,7 @@ są przyjmowane jak w każdym programie Qt.
         <translation>Po&amp;mniejsz	Ctrl+-</translation>
     </message>
     <message>
-        <source>Original &amp;size	Ctrl+0</source>
+        <source>Original si&amp;ze	Ctrl+0</source>
         <translation>Rozmi&amp;ar oryginalny	Ctrl+0</translation>
     </message>
     <message>
@@ -441,6 +480,22 @@ są przyjmowane jak w każdym programie Qt.
     <message>
         <source>In&amp;terface language…</source>
         <translation>Język int&amp;erfejsu…</translation>
+    </message>
+    <message>
+        <source>T&amp;hink first	Ctrl+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices (%d s)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -700,10 +755,6 @@ są przyjmowane jak w każdym programie Qt.
         <translation>jego nazwa prowadzi poza talię</translation>
     </message>
     <message>
-        <source>the deck holds no sound of that name</source>
-        <translation>talia nie zawiera dźwięku o tej nazwie</translation>
-    </message>
-    <message>
         <source>it is damaged</source>
         <translation>jest uszkodzone</translation>
     </message>
@@ -770,10 +821,6 @@ są przyjmowane jak w każdym programie Qt.
     <message>
         <source>it is not a file in the list&apos;s folder</source>
         <translation>to nie jest plik w folderze listy</translation>
-    </message>
-    <message>
-        <source>this kind of list keeps no recordings</source>
-        <translation>ten rodzaj listy nie ma nagrań</translation>
     </message>
     <message>
         <source>it is not a sound file (mp3, Ogg, WAV or FLAC)</source>
@@ -947,6 +994,14 @@ są przyjmowane jak w każdym programie Qt.
         <source>reading it failed (%1).</source>
         <translation>odczyt się nie powiódł (%1).</translation>
     </message>
+    <message>
+        <source>the deck holds no file of that name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this kind of list keeps no media</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>progress</name>
@@ -966,6 +1021,10 @@ są przyjmowane jak w każdym programie Qt.
     <message>
         <source>The progress file was damaged. It has been kept as &quot;%1&quot;, and a new one has been started.</source>
         <translation>Plik postępów był uszkodzony. Zachowano go jako „%1” i rozpoczęto nowy.</translation>
+    </message>
+    <message>
+        <source>the file there could not be read first: the store is busy</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

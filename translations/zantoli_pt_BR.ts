@@ -92,6 +92,20 @@
         <translation>Idiomas: %s
 </translation>
     </message>
+    <message numerus="yes">
+        <source>Pictures: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recordings: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CProgressMemory</name>
@@ -159,8 +173,31 @@
         <translation>Progresso</translation>
     </message>
     <message>
-        <source>Saving progress: another program uses the store</source>
+        <source>Saving progress: another program is using the store</source>
         <translation>Salvando: outro programa está usando o arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>CQuestionPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished">ela está danificada</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -416,7 +453,7 @@ são aceitas como em qualquer programa Qt.
         <translation>Es&amp;quecer o progresso desta lista…</translation>
     </message>
     <message>
-        <source>Progress f&amp;older…</source>
+        <source>Progre&amp;ss folder…</source>
         <translation>Pasta &amp;do progresso…</translation>
     </message>
     <message>
@@ -428,7 +465,7 @@ são aceitas como em qualquer programa Qt.
         <translation>&amp;Reduzir	Ctrl+-</translation>
     </message>
     <message>
-        <source>Original &amp;size	Ctrl+0</source>
+        <source>Original si&amp;ze	Ctrl+0</source>
         <translation>&amp;Tamanho original	Ctrl+0</translation>
     </message>
     <message>
@@ -438,6 +475,22 @@ são aceitas como em qualquer programa Qt.
     <message>
         <source>In&amp;terface language…</source>
         <translation>Idioma da i&amp;nterface…</translation>
+    </message>
+    <message>
+        <source>T&amp;hink first	Ctrl+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices (%d s)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -697,10 +750,6 @@ são aceitas como em qualquer programa Qt.
         <translation>seu nome leva para fora do baralho</translation>
     </message>
     <message>
-        <source>the deck holds no sound of that name</source>
-        <translation>o baralho não contém nenhum som com esse nome</translation>
-    </message>
-    <message>
         <source>it is damaged</source>
         <translation>ela está danificada</translation>
     </message>
@@ -767,10 +816,6 @@ são aceitas como em qualquer programa Qt.
     <message>
         <source>it is not a file in the list&apos;s folder</source>
         <translation>não é um arquivo na pasta da lista</translation>
-    </message>
-    <message>
-        <source>this kind of list keeps no recordings</source>
-        <translation>este tipo de lista não guarda gravações</translation>
     </message>
     <message>
         <source>it is not a sound file (mp3, Ogg, WAV or FLAC)</source>
@@ -944,6 +989,14 @@ são aceitas como em qualquer programa Qt.
         <source>reading it failed (%1).</source>
         <translation>a leitura falhou (%1).</translation>
     </message>
+    <message>
+        <source>the deck holds no file of that name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this kind of list keeps no media</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>progress</name>
@@ -963,6 +1016,10 @@ são aceitas como em qualquer programa Qt.
     <message>
         <source>The progress file was damaged. It has been kept as &quot;%1&quot;, and a new one has been started.</source>
         <translation>O arquivo de progresso estava danificado. Ele foi guardado como “%1”, e um novo foi iniciado.</translation>
+    </message>
+    <message>
+        <source>the file there could not be read first: the store is busy</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

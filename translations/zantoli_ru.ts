@@ -93,6 +93,22 @@
         <translation>Языки: %s
 </translation>
     </message>
+    <message numerus="yes">
+        <source>Pictures: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recordings: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CProgressMemory</name>
@@ -161,8 +177,31 @@
         <translation>Успехи</translation>
     </message>
     <message>
-        <source>Saving progress: another program uses the store</source>
+        <source>Saving progress: another program is using the store</source>
         <translation>Сохранение: файл занят другой программой</translation>
+    </message>
+</context>
+<context>
+    <name>CQuestionPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished">она повреждена</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -419,7 +458,7 @@ are taken as every Qt program takes them.
         <translation>Забыть успехи &amp;этого списка…</translation>
     </message>
     <message>
-        <source>Progress f&amp;older…</source>
+        <source>Progre&amp;ss folder…</source>
         <translation>П&amp;апка успехов…</translation>
     </message>
     <message>
@@ -431,7 +470,7 @@ are taken as every Qt program takes them.
         <translation>У&amp;меньшить	Ctrl+-</translation>
     </message>
     <message>
-        <source>Original &amp;size	Ctrl+0</source>
+        <source>Original si&amp;ze	Ctrl+0</source>
         <translation>Ис&amp;ходный размер	Ctrl+0</translation>
     </message>
     <message>
@@ -441,6 +480,22 @@ are taken as every Qt program takes them.
     <message>
         <source>In&amp;terface language…</source>
         <translation>Яз&amp;ык интерфейса…</translation>
+    </message>
+    <message>
+        <source>T&amp;hink first	Ctrl+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices (%d s)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -700,10 +755,6 @@ are taken as every Qt program takes them.
         <translation>его имя ведёт за пределы колоды</translation>
     </message>
     <message>
-        <source>the deck holds no sound of that name</source>
-        <translation>в колоде нет звука с таким именем</translation>
-    </message>
-    <message>
         <source>it is damaged</source>
         <translation>она повреждена</translation>
     </message>
@@ -770,10 +821,6 @@ are taken as every Qt program takes them.
     <message>
         <source>it is not a file in the list&apos;s folder</source>
         <translation>это не файл в папке списка</translation>
-    </message>
-    <message>
-        <source>this kind of list keeps no recordings</source>
-        <translation>такой список не хранит записей</translation>
     </message>
     <message>
         <source>it is not a sound file (mp3, Ogg, WAV or FLAC)</source>
@@ -947,6 +994,14 @@ are taken as every Qt program takes them.
         <source>reading it failed (%1).</source>
         <translation>чтение не удалось (%1).</translation>
     </message>
+    <message>
+        <source>the deck holds no file of that name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this kind of list keeps no media</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>progress</name>
@@ -966,6 +1021,10 @@ are taken as every Qt program takes them.
     <message>
         <source>The progress file was damaged. It has been kept as &quot;%1&quot;, and a new one has been started.</source>
         <translation>Файл успехов был повреждён. Он сохранён как «%1», и начат новый.</translation>
+    </message>
+    <message>
+        <source>the file there could not be read first: the store is busy</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,18 @@
         <translation>Diller: %s
 </translation>
     </message>
+    <message numerus="yes">
+        <source>Pictures: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recordings: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CProgressMemory</name>
@@ -157,8 +169,31 @@
         <translation>İlerleme</translation>
     </message>
     <message>
-        <source>Saving progress: another program uses the store</source>
+        <source>Saving progress: another program is using the store</source>
         <translation>Kaydediliyor: dosya başka bir programda açık</translation>
+    </message>
+</context>
+<context>
+    <name>CQuestionPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished">bozuk</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -413,7 +448,7 @@ her Qt programında olduğu gibi kabul edilir.
         <translation>&amp;Bu listenin ilerlemesini unut…</translation>
     </message>
     <message>
-        <source>Progress f&amp;older…</source>
+        <source>Progre&amp;ss folder…</source>
         <translation>İlerleme &amp;klasörü…</translation>
     </message>
     <message>
@@ -425,7 +460,7 @@ her Qt programında olduğu gibi kabul edilir.
         <translation>&amp;Uzaklaştır	Ctrl+-</translation>
     </message>
     <message>
-        <source>Original &amp;size	Ctrl+0</source>
+        <source>Original si&amp;ze	Ctrl+0</source>
         <translation>&amp;Özgün boyut	Ctrl+0</translation>
     </message>
     <message>
@@ -435,6 +470,22 @@ her Qt programında olduğu gibi kabul edilir.
     <message>
         <source>In&amp;terface language…</source>
         <translation>A&amp;rayüz dili…</translation>
+    </message>
+    <message>
+        <source>T&amp;hink first	Ctrl+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices (%d s)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -694,10 +745,6 @@ her Qt programında olduğu gibi kabul edilir.
         <translation>adı destenin dışına çıkıyor</translation>
     </message>
     <message>
-        <source>the deck holds no sound of that name</source>
-        <translation>destede bu adda bir ses yok</translation>
-    </message>
-    <message>
         <source>it is damaged</source>
         <translation>bozuk</translation>
     </message>
@@ -764,10 +811,6 @@ her Qt programında olduğu gibi kabul edilir.
     <message>
         <source>it is not a file in the list&apos;s folder</source>
         <translation>listenin klasöründe bir dosya değil</translation>
-    </message>
-    <message>
-        <source>this kind of list keeps no recordings</source>
-        <translation>bu tür listeler kayıt tutmaz</translation>
     </message>
     <message>
         <source>it is not a sound file (mp3, Ogg, WAV or FLAC)</source>
@@ -941,6 +984,14 @@ her Qt programında olduğu gibi kabul edilir.
         <source>reading it failed (%1).</source>
         <translation>okuma başarısız oldu (%1).</translation>
     </message>
+    <message>
+        <source>the deck holds no file of that name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this kind of list keeps no media</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>progress</name>
@@ -960,6 +1011,10 @@ her Qt programında olduğu gibi kabul edilir.
     <message>
         <source>The progress file was damaged. It has been kept as &quot;%1&quot;, and a new one has been started.</source>
         <translation>İlerleme dosyası bozuktu. “%1” olarak saklandı ve yenisi başlatıldı.</translation>
+    </message>
+    <message>
+        <source>the file there could not be read first: the store is busy</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

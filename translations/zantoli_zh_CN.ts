@@ -91,6 +91,18 @@
         <translation>语言：%s
 </translation>
     </message>
+    <message numerus="yes">
+        <source>Pictures: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Recordings: %d of %n entries</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CProgressMemory</name>
@@ -157,8 +169,31 @@
         <translation>学习进度</translation>
     </message>
     <message>
-        <source>Saving progress: another program uses the store</source>
+        <source>Saving progress: another program is using the store</source>
         <translation>正在保存进度：另一个程序正在使用存储</translation>
+    </message>
+</context>
+<context>
+    <name>CQuestionPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished">它已损坏</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -413,7 +448,7 @@ Qt 自身的选项，例如 -platform、-style、-display 和 -session，
         <translation>忘记此列表的学习进度(&amp;F)…</translation>
     </message>
     <message>
-        <source>Progress f&amp;older…</source>
+        <source>Progre&amp;ss folder…</source>
         <translation>学习进度文件夹(&amp;Y)…</translation>
     </message>
     <message>
@@ -425,7 +460,7 @@ Qt 自身的选项，例如 -platform、-style、-display 和 -session，
         <translation>缩小(&amp;U)	Ctrl+-</translation>
     </message>
     <message>
-        <source>Original &amp;size	Ctrl+0</source>
+        <source>Original si&amp;ze	Ctrl+0</source>
         <translation>原始大小(&amp;S)	Ctrl+0</translation>
     </message>
     <message>
@@ -435,6 +470,22 @@ Qt 自身的选项，例如 -platform、-style、-display 和 -session，
     <message>
         <source>In&amp;terface language…</source>
         <translation>界面语言(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>T&amp;hink first	Ctrl+T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause &amp;before the choices (%d s)…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d s</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -694,10 +745,6 @@ Qt 自身的选项，例如 -platform、-style、-display 和 -session，
         <translation>其名称指向牌组之外</translation>
     </message>
     <message>
-        <source>the deck holds no sound of that name</source>
-        <translation>牌组中没有该名称的声音</translation>
-    </message>
-    <message>
         <source>it is damaged</source>
         <translation>它已损坏</translation>
     </message>
@@ -764,10 +811,6 @@ Qt 自身的选项，例如 -platform、-style、-display 和 -session，
     <message>
         <source>it is not a file in the list&apos;s folder</source>
         <translation>它不是列表文件夹中的文件</translation>
-    </message>
-    <message>
-        <source>this kind of list keeps no recordings</source>
-        <translation>此类列表不含录音</translation>
     </message>
     <message>
         <source>it is not a sound file (mp3, Ogg, WAV or FLAC)</source>
@@ -941,6 +984,14 @@ Qt 自身的选项，例如 -platform、-style、-display 和 -session，
         <source>reading it failed (%1).</source>
         <translation>读取失败（%1）。</translation>
     </message>
+    <message>
+        <source>the deck holds no file of that name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this kind of list keeps no media</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>progress</name>
@@ -960,6 +1011,10 @@ Qt 自身的选项，例如 -platform、-style、-display 和 -session，
     <message>
         <source>The progress file was damaged. It has been kept as &quot;%1&quot;, and a new one has been started.</source>
         <translation>学习进度文件已损坏。已将其保留为“%1”，并新建了一个。</translation>
+    </message>
+    <message>
+        <source>the file there could not be read first: the store is busy</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

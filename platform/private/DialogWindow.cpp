@@ -414,6 +414,7 @@ void DialogWindow::setStatusText(const QString& text)
         layOut();
     }
     m_statusLine->setText(text);
+    fitText(m_statusLine);
     m_statusLine->setVisible(!text.isEmpty());
 }
 
