@@ -770,7 +770,7 @@ TEST_P(ThinkFirst, HoldsTheChoicesBackAndAnswersNothingUntilTheyShow)
 
     turnOn();
     // The shortest pause, so that the one row that waits for it waits little.
-    seam.chooseMenuItem(u"1 second");
+    seam.chooseMenuItem(u"1 s");
     command(ID_THINK_FIRST_PAUSE);
     next(7);
     EXPECT_EQ(windowText(*dlg, IDC_QUESTION), question);
