@@ -7,18 +7,26 @@
 #            and a placeholder collection.anki2 that asks to update Anki;
 #   anki21b  Anki today (the default): meta version 3, collection.anki21b compressed with
 #            zstd and saved in WAL mode, and the placeholder.
+# A deck given the languages of its words and meanings (codes such as it_IT and en_US) reads
+# them aloud in those, with {{tts}} tags in its card template, so that a trainer knows them.
 # The same input gives the same bytes.
-# Usage: make-package.sh list.tsv out.apkg [anki2|anki21|anki21b]
+# Usage: make-package.sh list.tsv out.apkg [anki2|anki21|anki21b] [WORDS MEANINGS]
 #        make-package.sh list.tsv out.ods|out.xlsx
 set -euo pipefail
 
-if [ $# -lt 2 ] || [ $# -gt 3 ]; then
-    echo "usage: $0 list.tsv out.apkg|out.ods|out.xlsx [anki2|anki21|anki21b]" >&2
+if [ $# -lt 2 ] || [ $# -gt 5 ] || [ $# -eq 4 ]; then
+    echo "usage: $0 list.tsv out.apkg|out.ods|out.xlsx [anki2|anki21|anki21b] [WORDS MEANINGS]" >&2
     exit 2
 fi
 list=$(realpath "$1")
 out=$(realpath -m "$2")
 layout=${3:-anki21b}
+question='{{Front}}'
+answer='{{FrontSide}}<hr id=answer>{{Back}}'
+if [ $# -eq 5 ]; then
+    question="$question{{tts $4:Front}}"
+    answer="$answer{{tts $5:Back}}"
+fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -58,8 +66,16 @@ CREATE TABLE graves (usn integer not null, oid integer not null, type integer no
 CREATE INDEX ix_notes_usn ON notes (usn);
 CREATE INDEX ix_cards_nid ON cards (nid);"
 basic=1700000000001
-legacy_models="{\"$basic\": {\"id\": $basic, \"name\": \"Basic\", \"type\": 0, \"flds\": [{\"name\": \"Front\", \"ord\": 0}, {\"name\": \"Back\", \"ord\": 1}], \"tmpls\": [{\"name\": \"Card 1\", \"ord\": 0, \"qfmt\": \"{{Front}}\", \"afmt\": \"{{FrontSide}}<hr id=answer>{{Back}}\"}]}}"
+legacy_models="{\"$basic\": {\"id\": $basic, \"name\": \"Basic\", \"type\": 0, \"flds\": [{\"name\": \"Front\", \"ord\": 0}, {\"name\": \"Back\", \"ord\": 1}], \"tmpls\": [{\"name\": \"Card 1\", \"ord\": 0, \"qfmt\": \"$question\", \"afmt\": \"$answer\"}]}}"
 decks='{"1": {"id": 1, "name": "Default"}}'
+
+# protobuf_string FIELD TEXT: a short string field of a protobuf message, in hex.
+protobuf_string() {
+    printf '%02x%02x' $(($1 << 3 | 2)) "${#2}"
+    printf '%s' "$2" | od -An -tx1 -v | tr -d ' \n'
+}
+# The template's config keeps the question's format in field 1 and the answer's in field 2.
+template_config=$(protobuf_string 1 "$question")$(protobuf_string 2 "$answer")
 
 # collection SCHEMA FILE: the notes of the list (or of the placeholder when the list is
 # "placeholder") in a collection of schema 11 or 18.
@@ -81,7 +97,7 @@ CREATE TABLE templates (ntid integer not null, ord integer not null, name text n
     primary key (ntid, ord)) without rowid;
 INSERT INTO notetypes VALUES ($basic, 'Basic', 0, 0, X'1A00');
 INSERT INTO fields VALUES ($basic, 0, 'Front', X''), ($basic, 1, 'Back', X'');
-INSERT INTO templates VALUES ($basic, 0, 'Card 1', 0, 0, X'');"
+INSERT INTO templates VALUES ($basic, 0, 'Card 1', 0, 0, X'$template_config');"
         fi
         echo "BEGIN;"
         if [ "${3:-}" = placeholder ]; then

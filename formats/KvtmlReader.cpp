@@ -102,10 +102,11 @@ struct Side {
     QStringView picture;
 };
 
-// Reads each active entry: translation 0's text is the word, and the meaning is
-// translation 1's text or, in lists of one language, translation 0's comment. Returns
-// whether any entry has a translation 1.
-bool readEntries(pugi::xml_node kvtml, bool oneLanguage, EntryCollector& entries)
+// Reads each active entry, or each entry `withInactive`: translation 0's text is the word,
+// and the meaning is translation 1's text or, in lists of one language, translation 0's
+// comment. Returns whether any entry has a translation 1.
+bool readEntries(pugi::xml_node kvtml, bool oneLanguage, EntryCollector& entries,
+                 bool withInactive = false)
 {
     bool secondLanguage = false;
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
@@ -144,7 +145,7 @@ bool readEntries(pugi::xml_node kvtml, bool oneLanguage, EntryCollector& entries
                     meaning.picture = textOf(childElement(child, "image"), decoder, buffers[5]);
                 }
             }
-            if (!inactive &&
+            if ((!inactive || withInactive) &&
                 entries.add(word.text, meaning.text, word.recording, meaning.recording))
                 entries.setPictures(word.picture, meaning.picture);
         }
@@ -229,10 +230,16 @@ QString KvtmlReader::read(EntryCollector& entries)
     }
     // Without a second language no entry had a meaning, so none was kept.
     const pugi::xml_node kvtml = document.document_element();
-    if (readEntries(kvtml, false, entries))
-        entries.setLanguages(identifierLanguage(kvtml, 0), identifierLanguage(kvtml, 1));
-    else if (!readEntries(kvtml, true, entries))
-        entries.setLanguages(identifierLanguage(kvtml, 0), {});
+    const auto read = [&](bool withInactive) {
+        if (readEntries(kvtml, false, entries, withInactive))
+            entries.setLanguages(identifierLanguage(kvtml, 0), identifierLanguage(kvtml, 1));
+        else if (!readEntries(kvtml, true, entries, withInactive))
+            entries.setLanguages(identifierLanguage(kvtml, 0), {});
+    };
+    read(false);
+    // A list whose every entry is set aside is drilled whole, as KWordQuiz drills it.
+    if (entries.entries().empty())
+        read(true);
     return {};
 }
 

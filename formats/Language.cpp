@@ -134,11 +134,11 @@ std::string languageCodeIn(std::u16string_view name, const std::string& inLangua
     return {};
 }
 
-std::u16string languageName(const std::string& code)
+std::u16string languageName(const std::string& code, const std::string& inLanguage)
 {
     UChar name[128];
     UErrorCode error = U_ZERO_ERROR;
-    const int32_t length = uloc_getDisplayName(code.c_str(), "en", name, 128, &error);
+    const int32_t length = uloc_getDisplayName(code.c_str(), inLanguage.c_str(), name, 128, &error);
     if (U_FAILURE(error) || length <= 0 || length >= 128)
         return std::u16string(code.begin(), code.end());
     return std::u16string(name, length);

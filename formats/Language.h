@@ -16,9 +16,9 @@ std::string languageCode(std::u16string_view name);
 // for "Englisch" in "de"; "" when it names none there.
 std::string languageCodeIn(std::u16string_view name, const std::string& inLanguage);
 
-// The language's name in English: "German" for "de", "English (United States)" for "en_US";
-// the code itself when ICU has no name for it.
-std::u16string languageName(const std::string& code);
+// The language's name in the language `inLanguage` (a code): in English, "German" for "de"
+// and "English (United States)" for "en_US"; the code itself when ICU has no name for it.
+std::u16string languageName(const std::string& code, const std::string& inLanguage = "en");
 
 // The language that the script of `texts` suggests: "ru" for Cyrillic, "el" for Greek, "ja"
 // for kana, "ko" for Hangul, "zh" for Han alone, and so on; "" for Latin text or text of

@@ -3,6 +3,8 @@
 #include "private/QtConvert.h"
 #include "private/SoundEngine.h"
 
+#include <utility>
+
 namespace {
 
 UINT ResultOf(SoundEngine::Problem problem)
@@ -16,6 +18,8 @@ UINT ResultOf(SoundEngine::Problem problem)
         return SPEECHERR_NO_SERVER;
     case SoundEngine::Problem::NoVoice:
         return SPEECHERR_NO_VOICE;
+    case SoundEngine::Problem::NoVoiceOffered:
+        return SPEECHERR_NO_VOICE_MADE;
     case SoundEngine::Problem::NoDevice:
         return SPEECHERR_NO_DEVICE;
     }
@@ -24,12 +28,26 @@ UINT ResultOf(SoundEngine::Problem problem)
 
 } // namespace
 
+void CSpeechVoice::Prepare()
+{
+    if (SoundEngine* engine = SoundEngine::instance())
+        engine->prepare();
+}
+
 UINT CSpeechVoice::Speak(LPCTSTR lpszText, LPCTSTR lpszLanguage)
 {
     SoundEngine* engine = SoundEngine::instance();
     if (!engine)
         return SPEECHERR_NOT_INSTALLED;
     return ResultOf(engine->speak(toQString(lpszText), toQString(lpszLanguage)));
+}
+
+BOOL CSpeechVoice::Play(const void* pSound, DWORD cbSound, std::function<void()> unplayable)
+{
+    SoundEngine* engine = SoundEngine::instance();
+    return engine && engine->play(QByteArray(static_cast<const char*>(pSound),
+                                             static_cast<qsizetype>(cbSound)),
+                                  std::move(unplayable));
 }
 
 void CSpeechVoice::Stop()

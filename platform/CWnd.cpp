@@ -131,6 +131,11 @@ int CWnd::MessageBox(LPCTSTR text, LPCTSTR caption, UINT type)
                                            CString(caption ? caption : u"Error"), type);
 }
 
+int CWnd::PickFromList(LPCTSTR caption, const std::vector<CString>& items, int likely, int current)
+{
+    return ModalSeam::Current().PickFromList(this, CString(caption), items, likely, current);
+}
+
 void CWnd::GetClientRect(LPRECT rect) const
 {
     QSize size = m_pWidget ? m_pWidget->size() : QSize(0, 0);

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 class QTimer;
 class QWidget;
@@ -34,6 +35,10 @@ public:
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
     int MessageBox(LPCTSTR text, LPCTSTR caption = nullptr, UINT type = MB_OK);
+    // Asks for one of `items` in a small list that typing searches; the first `likely`
+    // stand apart at the top and the one at `current` (-1: none) is marked. Returns the
+    // index of the item chosen, or -1.
+    int PickFromList(LPCTSTR caption, const std::vector<CString>& items, int likely, int current);
 
     // The client area in client coordinates: its origin is (0, 0). A dialog's is its own
     // size, however large the window shows it.

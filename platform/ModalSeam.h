@@ -1,10 +1,12 @@
 // The one place where the program waits for the user: message boxes, the open-file and
-// folder dialogs, sub-dialogs and pop-up menus. By default they are Qt's; tests install a
-// stand-in that records what was asked and answers from a script.
+// folder dialogs, sub-dialogs, pop-up menus and pick lists. By default they are Qt's; tests install
+// a stand-in that records what was asked and answers from a script.
 #pragma once
 
 #include "CPoint.h"
 #include "CString.h"
+
+#include <vector>
 
 class CWnd;
 class CDialog;
@@ -28,6 +30,10 @@ public:
     // Shows `menu` at `point` (screen coordinates); returns the command of the item
     // chosen, 0 when the menu was closed without a choice.
     virtual UINT TrackPopupMenu(CWnd* owner, const CMenu& menu, CPoint point) = 0;
+    // Asks for one of `items`, the first `likely` of them set apart at the top and the one
+    // at `current` (or none, -1) marked; returns the index of the item chosen, -1 for none.
+    virtual int PickFromList(CWnd* owner, const CString& caption, const std::vector<CString>& items,
+                             int likely, int current) = 0;
 
     static ModalSeam& Current();
     // Installs `seam` (nullptr: Qt's own) and returns the one it replaces.

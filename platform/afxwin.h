@@ -25,7 +25,6 @@
 #include "Translation.h"
 #include "afxres.h"
 #include "clipboard.h"
-#include "mmsystem.h"
 #include "runtime.h"
 #include "shellapi.h"
 #include "threadpoolapi.h"

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QChar>
+#include <QLocale>
 #include <QString>
 #include <algorithm>
 #include <cstdarg>
@@ -27,6 +28,16 @@ extern "C" void srand(unsigned int seed) noexcept
 int iswspace(WCHAR ch)
 {
     return QChar(ch).isSpace() ? 1 : 0;
+}
+
+int GetUserDefaultLocaleName(LPWSTR name, int capacity)
+{
+    const QString code = QLocale().name().replace(u'_', u'-');
+    if (code.size() >= capacity)
+        return 0;
+    std::copy(code.utf16(), code.utf16() + code.size(), name);
+    name[code.size()] = 0;
+    return static_cast<int>(code.size()) + 1;
 }
 
 int WriteConsoleLine(LPCTSTR text, std::FILE* stream)

@@ -23,6 +23,12 @@ int iswspace(WCHAR ch);
 // does for standard output. Returns 0, or EOF when it could not be written.
 int WriteConsoleLine(LPCTSTR text, std::FILE* stream = stdout);
 
+// The code of the language that the user reads the program in, as "en-US", in `name` of
+// `capacity` units with its terminating zero. Returns the units written with the zero, 0
+// when it does not fit.
+constexpr int LOCALE_NAME_MAX_LENGTH = 85;
+int GetUserDefaultLocaleName(LPWSTR name, int capacity);
+
 // Formats into a fixed buffer; unlike the original, the text is cut to fit the buffer
 // (with its terminating zero), so no call can write past it. Returns the units written.
 int wsprintfV(LPWSTR buffer, int capacity, LPCWSTR format, ...);

@@ -1,6 +1,7 @@
 #include "Speaker.h"
 
 #include "Language.h"
+#include "LanguageChoice.h"
 #include "ListLibrary.h"
 #include "ListSound.h"
 #include "StandardText.h"
@@ -19,28 +20,10 @@ constexpr LPCTSTR kEachQuestionEntry = _T("EachQuestion");
 constexpr LPCSTR kSpeakCaption = TRANSLATE_NOOP("CSpeaker", "Speak");
 // Entries whose script is looked at: enough to outvote a few borrowed words.
 constexpr int kScriptSample = 200;
-// Commands of the language menu, which returns them rather than sending them.
-constexpr UINT kAsTheListSays = 1;
-constexpr UINT kFirstLanguage = 2;
 
 CString CodeToCString(const std::string& code)
 {
     return ToCString(std::u16string(code.begin(), code.end()));
-}
-
-std::string ToCode(const CString& code)
-{
-    const std::u16string text(code);
-    return std::string(text.begin(), text.end());
-}
-
-// "German" for "de"; with the region, "English (United States)" for "en_US".
-CString LanguageName(const CString& code, BOOL bRegion)
-{
-    std::string language = ToCode(code);
-    if (!bRegion)
-        language.resize(std::min(language.size(), language.find('_')));
-    return ToCString(formats::languageName(language));
 }
 
 CString ScriptLanguage(const CString* pTexts, int nEntries)
@@ -91,6 +74,9 @@ void CSpeaker::SetList(const CString& strPath, ListSound&& sound, const CString*
     for (BOOL bMeaning : {FALSE, TRUE})
         m_strChosenLanguage[bMeaning] =
             AfxGetApp()->GetProfileString(kSpeechSection, LanguageEntry(bMeaning), _T(""));
+    // The speech server is started and its voices learnt while the learner reads.
+    if (nEntries > 0)
+        m_voice.Prepare();
 }
 
 // The learner's choice first, then what the list names, then what its script tells; empty
@@ -116,7 +102,13 @@ CString CSpeaker::LanguageEntry(BOOL bMeaning) const
 
 void CSpeaker::Speak(CWnd* pOwner, int nEntry, BOOL bMeaning, const CString& strText)
 {
-    if (PlayRecording(pOwner, nEntry, bMeaning) || m_bSpeechTold)
+    if (!PlayRecording(pOwner, nEntry, bMeaning, strText))
+        SpeakText(pOwner, bMeaning, strText);
+}
+
+void CSpeaker::SpeakText(CWnd* pOwner, BOOL bMeaning, const CString& strText)
+{
+    if (m_bSpeechTold)
         return;
     const CString strLanguage = Language(bMeaning);
     const UINT nResult = m_voice.Speak(strText, strLanguage);
@@ -124,8 +116,9 @@ void CSpeaker::Speak(CWnd* pOwner, int nEntry, BOOL bMeaning, const CString& str
         TellOnce(pOwner, nResult, strLanguage);
 }
 
-// The recording is read only now: a deck may carry hundreds of megabytes of them.
-BOOL CSpeaker::PlayRecording(CWnd* pOwner, int nEntry, BOOL bMeaning)
+// The recording is read only now: a deck may carry hundreds of megabytes of them. One that
+// cannot be had or played is told once, and the word is spoken instead, before the message.
+BOOL CSpeaker::PlayRecording(CWnd* pOwner, int nEntry, BOOL bMeaning, const CString& strText)
 {
     if (nEntry < 0 || static_cast<size_t>(nEntry) >= m_pSound->recordings.size())
         return FALSE;
@@ -135,34 +128,52 @@ BOOL CSpeaker::PlayRecording(CWnd* pOwner, int nEntry, BOOL bMeaning)
         return FALSE;
     std::string sound;
     const ListReaders* pReaders = GetListReaders(m_pSound->kind);
-    const std::u16string strProblem =
-        pReaders
-            ? pReaders->readRecording(std::u16string(m_strPath), m_pSound->kind, strName, sound)
-            : std::u16string(NoListLibraryMessage());
+    std::u16string strProblem = pReaders ? pReaders->readRecording(std::u16string(m_strPath),
+                                                                   m_pSound->kind, strName, sound)
+                                         : std::u16string(NoListLibraryMessage());
+    const auto unplayable = [this, pOwner, bMeaning, strText, strName] {
+        SpeakText(pOwner, bMeaning, strText);
+        TellRecordingOnce(pOwner, ToCString(strName), tr("it holds no sound that plays"));
+    };
+    if (strProblem.empty() && sound.empty())
+        strProblem = std::u16string(tr("it is empty"));
     if (strProblem.empty())
-        return PlaySound(sound.data(), static_cast<DWORD>(sound.size()), SND_MEMORY | SND_ASYNC);
-    if (!m_bRecordingTold) {
-        m_bRecordingTold = TRUE;
-        CString strMessage;
-        strMessage.Format(tr("The recording \"%s\" cannot be played: %s. The word is spoken "
-                             "instead."),
-                          ToCString(strName), ToCString(strProblem));
-        pOwner->MessageBox(strMessage, tr(kSpeakCaption), MB_ICONSTOP);
-    }
-    return FALSE;
+        return m_voice.Play(sound.data(), static_cast<DWORD>(sound.size()), unplayable);
+    SpeakText(pOwner, bMeaning, strText);
+    TellRecordingOnce(pOwner, ToCString(strName), ToCString(strProblem));
+    return TRUE;
+}
+
+void CSpeaker::TellRecordingOnce(CWnd* pOwner, const CString& strName, const CString& strProblem)
+{
+    if (m_bRecordingTold)
+        return;
+    m_bRecordingTold = TRUE;
+    CString strMessage;
+    strMessage.Format(tr("The recording \"%s\" cannot be played: %s. The word is spoken "
+                         "instead."),
+                      static_cast<LPCTSTR>(strName), static_cast<LPCTSTR>(strProblem));
+    pOwner->MessageBox(strMessage, tr(kSpeakCaption), MB_ICONSTOP);
 }
 
 void CSpeaker::TellOnce(CWnd* pOwner, UINT nResult, const CString& strLanguage)
 {
     m_bSpeechTold = TRUE;
+    const CString strLanguageName =
+        strLanguage.IsEmpty() ? tr("the desktop's language") : LanguageName(strLanguage, TRUE);
     CString strMessage;
     switch (nResult) {
     case SPEECHERR_NO_VOICE:
         strMessage.Format(tr("No installed voice speaks %s, so the words cannot be spoken. "
                              "Voices for about a hundred languages come with "
                              "\"apt install speech-dispatcher-espeak-ng\"."),
-                          strLanguage.IsEmpty() ? tr("the desktop's language")
-                                                : LanguageName(strLanguage, TRUE));
+                          static_cast<LPCTSTR>(strLanguageName));
+        break;
+    case SPEECHERR_NO_VOICE_MADE:
+        strMessage.Format(tr("No installed voice speaks %s, and none of the voices that Debian "
+                             "offers does, so the words cannot be spoken. A voice of another "
+                             "maker can be set up for speech-dispatcher with \"spd-conf\"."),
+                          static_cast<LPCTSTR>(strLanguageName));
         break;
     case SPEECHERR_NO_SERVER:
         strMessage = tr("The words cannot be spoken: no speech server answers. Install "
@@ -198,38 +209,26 @@ void CSpeaker::ToggleEachQuestion()
 void CSpeaker::ChooseLanguage(CWnd* pOwner, BOOL bMeaning)
 {
     UINT nResult = SPEECH_OK;
-    std::vector<CString> languages = m_voice.GetLanguages(nResult);
+    const std::vector<CString> languages = m_voice.GetLanguages(nResult);
     if (languages.empty()) {
         TellOnce(pOwner, nResult == SPEECH_OK ? SPEECHERR_NO_VOICE : nResult, CString());
         return;
     }
-    std::vector<std::pair<CString, CString>> named; // name and code
-    named.reserve(languages.size());
-    for (const CString& code : languages)
-        named.emplace_back(LanguageName(code, TRUE), code);
-    std::sort(named.begin(), named.end(), [](const auto& a, const auto& b) {
-        return std::u16string(a.first) < std::u16string(b.first);
-    });
-    const CString& strChosen = m_strChosenLanguage[bMeaning];
-    CMenu menu;
-    menu.CreatePopupMenu();
-    menu.AppendMenu(strChosen.IsEmpty() ? MF_CHECKED : MF_STRING, kAsTheListSays,
-                    tr("As the list says"));
-    menu.AppendMenu(MF_SEPARATOR);
-    for (size_t i = 0; i < named.size(); ++i)
-        menu.AppendMenu(named[i].second == strChosen ? MF_CHECKED : MF_STRING, kFirstLanguage + i,
-                        named[i].first);
-    CRect rect;
-    pOwner->GetClientRect(rect);
-    CPoint point(rect.Width() / 2, rect.Height() / 2);
-    pOwner->ClientToScreen(&point);
-    const UINT nID = menu.TrackPopupMenu(TPM_RETURNCMD, point.x, point.y, pOwner);
-    if (nID == 0)
+    // Likely: what the list and its script say of either side, the learner's choices and
+    // the language the learner reads the program in.
+    std::vector<CString> likely;
+    for (BOOL bSide : {FALSE, TRUE})
+        likely.insert(likely.end(), {Language(bSide), m_strChosenLanguage[bSide]});
+    WCHAR interfaceLanguage[LOCALE_NAME_MAX_LENGTH] = {};
+    if (GetUserDefaultLocaleName(interfaceLanguage, LOCALE_NAME_MAX_LENGTH))
+        likely.emplace_back(interfaceLanguage);
+    CString strChosen = m_strChosenLanguage[bMeaning];
+    if (!::ChooseLanguage(pOwner,
+                          bMeaning ? tr("Language of the meanings") : tr("Language of the words"),
+                          tr("As the list says"), languages, likely, strChosen))
         return;
-    m_strChosenLanguage[bMeaning] =
-        nID == kAsTheListSays ? CString() : named[nID - kFirstLanguage].second;
-    AfxGetApp()->WriteProfileString(kSpeechSection, LanguageEntry(bMeaning),
-                                    m_strChosenLanguage[bMeaning]);
+    m_strChosenLanguage[bMeaning] = strChosen;
+    AfxGetApp()->WriteProfileString(kSpeechSection, LanguageEntry(bMeaning), strChosen);
     // The learner chose: speech is tried again.
     m_bSpeechTold = FALSE;
 }
@@ -238,11 +237,16 @@ CString CSpeaker::Languages(BOOL bReverse) const
 {
     const CString strWords = Language(FALSE);
     const CString strMeanings = Language(TRUE);
-    if (strWords.IsEmpty() || strMeanings.IsEmpty())
+    if (strWords.IsEmpty() && strMeanings.IsEmpty())
         return _T("");
+    // A side of Latin text that nothing names is read in the desktop's language: that is a
+    // guess, not the list's word.
+    const auto name = [](const CString& code) {
+        return code.IsEmpty() ? CString(_T("?")) : LanguageName(code, FALSE);
+    };
     CString strText;
-    strText.Format(_T("%s → %s"), LanguageName(bReverse ? strMeanings : strWords, FALSE),
-                   LanguageName(bReverse ? strWords : strMeanings, FALSE));
+    strText.Format(_T("%s → %s"), static_cast<LPCTSTR>(name(bReverse ? strMeanings : strWords)),
+                   static_cast<LPCTSTR>(name(bReverse ? strWords : strMeanings)));
     return strText;
 }
 
@@ -257,11 +261,11 @@ int CSpeaker::RecordedEntries() const
 void CSpeaker::PrepareMenu(CMenu& menu, BOOL bReverse) const
 {
     menu.CheckMenuItem(ID_SPEAK_EACH_QUESTION, m_bEachQuestion ? MF_CHECKED : MF_UNCHECKED);
-    // The other way asks meanings and offers words.
-    const CString strOtherWay = Languages(TRUE);
-    if (strOtherWay.IsEmpty())
+    // Named by the direction drilled now, which the item turns round.
+    const CString strNow = Languages(bReverse);
+    if (strNow.IsEmpty())
         return;
     CString strText;
-    strText.Format(tr("&Drill the other way (%s)\tCtrl+R"), static_cast<LPCTSTR>(strOtherWay));
+    strText.Format(tr("&Drill the other way: now %s\tCtrl+R"), static_cast<LPCTSTR>(strNow));
     menu.ModifyMenu(ID_DRILL_REVERSE, bReverse ? MF_CHECKED : MF_STRING, ID_DRILL_REVERSE, strText);
 }

@@ -36,7 +36,8 @@ public:
     // the choice is kept in the settings for this list.
     void ChooseLanguage(CWnd* pOwner, BOOL bMeaning);
     // The languages of the question and of the choices in the direction given, as
-    // "German → English"; empty while either is unknown.
+    // "German → English", with "?" for a side whose language is unknown; empty while both
+    // are.
     CString Languages(BOOL bReverse) const;
     // The list's entries that have a recording.
     int RecordedEntries() const;
@@ -46,7 +47,9 @@ public:
 private:
     CString Language(BOOL bMeaning) const;
     CString LanguageEntry(BOOL bMeaning) const;
-    BOOL PlayRecording(CWnd* pOwner, int nEntry, BOOL bMeaning);
+    BOOL PlayRecording(CWnd* pOwner, int nEntry, BOOL bMeaning, const CString& strText);
+    void SpeakText(CWnd* pOwner, BOOL bMeaning, const CString& strText);
+    void TellRecordingOnce(CWnd* pOwner, const CString& strName, const CString& strProblem);
     void TellOnce(CWnd* pOwner, UINT nResult, const CString& strLanguage);
 
     CSpeechVoice m_voice;

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
@@ -299,22 +300,30 @@ TEST_F(MainDialog, ScreenReadersHearWhatEachControlIs)
 }
 
 // Entries longer than their fields: the font shrinks and then the text wraps onto a second
-// line inside the field, and the tooltip and a screen reader have all of it. A revealed
-// right-to-left word stays first, at the start of its line.
+// line inside the field, and the tooltip and a screen reader have all of it; a question of
+// 300 characters takes more lines in the free room around its field, over no other
+// control. A revealed right-to-left word stays first, at the start of its line.
 TEST_F(MainDialog, LongEntriesAreShownWhole)
 {
     struct Row {
         const char* what;
         std::u16string word; // each entry's, followed by its number
         std::u16string meaning;
-        int field; // a choice line is the one revealed by a wrong answer
-        bool cut;  // shown in a smaller font or on two lines
+        int field;             // a choice line is the one revealed by a wrong answer
+        bool cut;              // shown in a smaller font or on two lines
+        qreal smallest = 0.69; // share of the field's font
     };
     const Row rows[] = {
         {"long question",
          u"Which vaccine must be stored below eight degrees Celsius, away from light, at all "
          u"times? No.",
          u"the vaccine", IDC_QUESTION, true},
+        {"300-character question",
+         u"A dish of pasta in a broth, the soup that every Italian grandmother makes on a cold "
+         u"winter evening, with small pieces of carrot, celery and onion, a spoon of tomato, a "
+         u"handful of beans, some grated cheese on top, and bread on the side to wipe the bowl "
+         u"clean when the soup is gone at last, no.",
+         u"la minestra", IDC_QUESTION, true, 0.49},
         {"long choice", u"drug",
          u"a drug that lowers fever and thins the blood, taken in small doses against heart "
          u"attacks, no.",
@@ -348,8 +357,16 @@ TEST_F(MainDialog, LongEntriesAreShownWhole)
         const qreal size = edit->font().pointSizeF();
         const qreal fitted = edit->fittedFont().pointSizeF();
         EXPECT_EQ(fitted < size || shown.size() == 2, row.cut) << fitted << " of " << size;
-        EXPECT_GE(fitted, size * 0.69);
+        EXPECT_GE(fitted, size * row.smallest);
         EXPECT_EQ(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Value), text);
+        // The question may cover its label, nothing else.
+        for (const QWidget* other :
+             edit->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(other == edit || !other->isVisible() ||
+                        qobject_cast<const QLabel*>(other) ||
+                        !other->geometry().intersects(edit->geometry()))
+                << "the field covers " << other->accessibleName().toStdString();
+        }
         if (row.cut) {
             EXPECT_EQ(edit->toolTip(), text);
             EXPECT_TRUE(edit->accessibleDescription().startsWith(text));

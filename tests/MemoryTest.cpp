@@ -678,12 +678,15 @@ std::vector<std::pair<QString, double>> textContrasts(CWnd& dialog)
 
 // On a dark desktop the main window keeps its own dark text on its light bitmap, and the
 // progress view follows the desktop: every label, field and button, and the charts' texts,
-// read at 4.5:1 at least.
-TEST_F(Memory, EveryTextReadsOnADarkDesktop)
+// read at 4.5:1 at least. A style that paints its own dark buttons is tried too.
+class DarkDesktop : public Memory, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(DarkDesktop, EveryTextReads)
 {
     const QString style = QApplication::style()->name();
     const QPalette light = QApplication::palette();
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    ASSERT_TRUE(QApplication::setStyle(QString::fromLatin1(GetParam())))
+        << GetParam() << " is not installed";
     QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
     dark.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
     dark.setColor(QPalette::Text, Qt::white);
@@ -726,6 +729,11 @@ TEST_F(Memory, EveryTextReadsOnADarkDesktop)
     QApplication::setPalette(light);
     QApplication::setStyle(style);
 }
+
+INSTANTIATE_TEST_SUITE_P(Styles, DarkDesktop, ::testing::Values("Fusion", "Adwaita-Dark"),
+                         [](const auto& info) {
+                             return QString::fromLatin1(info.param).remove(u'-').toStdString();
+                         });
 
 // Monday on the laptop decides Tuesday on the desktop, through a folder that both share: one
 // chosen in the menu and kept, the other named on the command line for one run.

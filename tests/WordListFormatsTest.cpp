@@ -202,6 +202,8 @@ TEST_F(WordListFormats, EachFormatOpensAsItsProgramSavedIt)
                     kKvtml.tail}
              .bytes(8),
          {}},
+        // KDE's lists that set every entry aside are drilled whole, as KWordQuiz does.
+        {"all-inactive.kvtml", replaced(kKvtml.bytes(8), ">false<", ">true<"), {}},
         {"utf16.kvtml",
          utf16le(
              u"\uFEFF" +

@@ -62,8 +62,10 @@ void BarChartView::setBars(const QString& title, const QStringList& labels,
     barChart->addAxis(categories, Qt::AlignBottom);
     series->attachAxis(categories);
     auto* counts = new QValueAxis;
-    // Room above the highest bar for its number.
-    counts->setRange(0, std::max(1, highest + highest / 5 + 1));
+    // Room above the highest bar for its number, up to an even count, so that the middle
+    // tick of the scale is a whole number too: an empty chart reads 0, 1, 2.
+    const int top = highest + highest / 5 + 1;
+    counts->setRange(0, std::max(2, top + top % 2));
     counts->setLabelsVisible(!oneSet);
     counts->setLabelFormat(QStringLiteral("%d"));
     counts->setGridLineVisible(!oneSet);

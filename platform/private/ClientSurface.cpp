@@ -6,6 +6,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleFactory>
 #include <cmath>
 
 ClientSurface::ClientSurface(CWnd* owner, QWidget* parent) : QWidget(parent), m_owner(owner)
@@ -64,6 +66,15 @@ void ClientSurface::fitPaletteToBackground()
         contrastRatio(window.color(QPalette::WindowText), background) >= kReadableContrast;
     if (readable == !testAttribute(Qt::WA_SetPalette))
         return;
+    // Some styles paint buttons and frames in colours of their own whatever the palette
+    // says (a dark style's dark faces under the palette's black labels); the controls then
+    // take a style that paints with the palette.
+    if (!readable && !m_ownStyle) {
+        m_ownStyle = QStyleFactory::create(QStringLiteral("Fusion"));
+        m_ownStyle->setParent(this);
+    }
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->setStyle(readable ? nullptr : m_ownStyle);
     if (readable) {
         setPalette(QPalette());
         return;

@@ -63,4 +63,7 @@ private:
     QImage m_image;
     std::vector<QPicture> m_drawn;
     bool m_erasePending = false;
+    // The style of the controls while they keep a palette of their own; a child made after
+    // them, so that it outlives them.
+    QStyle* m_ownStyle = nullptr;
 };

@@ -67,6 +67,12 @@ std::optional<DialogTemplate> DialogTemplate::load(UINT id)
         control.accessibleName = c.value("accessibleName").toString();
         control.toolTip = c.value("toolTip").toString();
         control.buddy = c.value("buddy").toInt();
+        const QJsonArray room = c.value("room").toArray();
+        if (room.size() == 3) {
+            control.roomLeft = room[0].toInt();
+            control.roomAbove = room[1].toInt();
+            control.roomBelow = room[2].toInt();
+        }
         result.controls.push_back(control);
     }
     result.accelerators = loadAccelerators(id);

@@ -19,6 +19,9 @@ struct DialogControl {
     QString accessibleName;
     QString toolTip;
     int buddy = 0;
+    // Free room left of, above and below a read-only line, that its text may take when it
+    // needs more lines than the line holds (the band of its label and the gaps around it).
+    int roomLeft = 0, roomAbove = 0, roomBelow = 0;
 };
 
 // A key that sends a command, like a tap on the control with that id.

@@ -229,6 +229,9 @@ void DialogWindow::layOut()
             QStyle::visualRect(layoutDirection(), client, scaled(geometry, m_scale)));
         fitText(widget);
     }
+    for (const auto& [edit, room] : m_controlRoom)
+        edit->setRoom(QMargins(scaled(room.left(), m_scale), scaled(room.top(), m_scale), 0,
+                               scaled(room.bottom(), m_scale)));
 }
 
 // The template's texts follow the language; a text the program has set in the meantime is
@@ -324,6 +327,11 @@ void DialogWindow::createControls(const DialogTemplate& dialogTemplate)
             auto* edit = (control.style & ES_READONLY)
                              ? new FittedLineEdit(control.text, control.toolTip, m_surface)
                              : new QLineEdit(control.text, m_surface);
+            if (auto* fitted = qobject_cast<FittedLineEdit*>(edit);
+                fitted && control.roomLeft + control.roomAbove + control.roomBelow > 0)
+                m_controlRoom.emplace_back(fitted, QMargins(units.x(control.roomLeft),
+                                                            units.y(control.roomAbove), 0,
+                                                            units.y(control.roomBelow)));
             edit->setReadOnly(control.style & ES_READONLY);
             edit->setFrame(control.style & WS_BORDER);
             // Shows the start of a line longer than the field, not its end.

@@ -5,11 +5,13 @@
 #include "../wintypes.h"
 
 #include <QDialog>
+#include <QMargins>
 #include <utility>
 #include <vector>
 
 class CWnd;
 class ClientSurface;
+class FittedLineEdit;
 class QHBoxLayout;
 class QLabel;
 struct DialogTemplate;
@@ -85,6 +87,8 @@ private:
     QSize m_clientSize;
     int m_captionHeight = 0;
     std::vector<std::pair<QWidget*, QRect>> m_controlGeometry;
+    // The room that read-only lines may grow into, at scale 1.
+    std::vector<std::pair<FittedLineEdit*, QMargins>> m_controlRoom;
     QLabel* m_statusLine = nullptr;
     qreal m_openingScale = 1;
     qreal m_scale = 1;

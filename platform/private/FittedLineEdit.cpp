@@ -10,13 +10,16 @@
 #include <QTextLayout>
 #include <QtMath>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
 
-// A text is shrunk in steps of this share of the field's font, down to 70% of it.
+// A text is shrunk in steps of this share of the field's font, down to 70% of it, and in a
+// field with room around it on to half of it.
 constexpr qreal kFontStep = 0.05;
 constexpr int kSmallerSteps = 6;
+constexpr qreal kSmallestInRoom = 0.5;
 // QLineEdit keeps this much room on either side of its text.
 constexpr int kHorizontalMargin = 2;
 constexpr QChar kFirstStrongIsolate(0x2068);
@@ -127,21 +130,45 @@ void FittedLineEdit::fit()
     const QString marked = markedText();
     QTextOption option;
     option.setTextDirection(marked != text() ? Qt::LeftToRight : Qt::LayoutDirectionAuto);
-    const int room = textArea().width();
+    // The text's width and the margins around it in the field's own place.
+    const QRect area = textArea();
+    const QMargins margins(area.left(), area.top(), width() - area.left() - area.width(),
+                           height() - area.top() - area.height());
+    const QRect home = m_home.isNull() ? geometry() : m_home;
+    const int room = home.width() - margins.left() - margins.right();
     m_markedLines = {marked};
     m_fittedFont = font();
+    bool grown = false;
     // An empty field fits without measuring: the fonts load no sooner than needed.
-    const bool fits = marked.isEmpty() || fitsLargest(marked, option, room);
-    if (!fits) {
-        // Two lines at the smallest font; what a third would hold is cut.
-        const Layout wrapped(marked, m_fittedFont, option, room);
-        m_markedLines = {wrapped.line(0)};
-        if (wrapped.lineCount() == 2)
-            m_markedLines << wrapped.line(1);
-        else if (wrapped.lineCount() > 2)
-            m_markedLines << QFontMetricsF(m_fittedFont)
-                                 .elidedText(wrapped.from(1).trimmed(), Qt::ElideRight, room);
+    if (!marked.isEmpty() && !fitsLargest(marked, option, room)) {
+        // As many lines at the smallest font as the field holds, two at least; a text that
+        // needs more takes the room around the field, in a font as large as lets it fit.
+        const int height = home.height() - margins.top() - margins.bottom();
+        int lines = std::max(2, qFloor(height / QFontMetricsF(m_fittedFont).height()));
+        std::optional<Layout> wrapped;
+        wrapped.emplace(marked, m_fittedFont, option, room);
+        if (wrapped->lineCount() > lines && !m_room.isNull()) {
+            grown = true;
+            const int roomHeight = height + m_room.top() + m_room.bottom();
+            for (qreal factor = 1 - kFontStep * kSmallerSteps; factor > kSmallestInRoom - 0.01;
+                 factor -= kFontStep) {
+                m_fittedFont = scaledFont(font(), factor);
+                wrapped.emplace(marked, m_fittedFont, option, room + m_room.left());
+                lines = qFloor(roomHeight / QFontMetricsF(m_fittedFont).height());
+                if (wrapped->lineCount() <= lines)
+                    break;
+            }
+        }
+        m_markedLines.clear();
+        for (int line = 0; line < std::min(lines, wrapped->lineCount()); ++line)
+            m_markedLines << wrapped->line(line);
+        if (wrapped->lineCount() > lines)
+            m_markedLines.last() =
+                QFontMetricsF(m_fittedFont)
+                    .elidedText(wrapped->from(lines - 1).trimmed(), Qt::ElideRight,
+                                room + (grown ? m_room.left() : 0));
     }
+    place(home, grown ? QFontMetricsF(m_fittedFont).height() * m_markedLines.size() : 0);
     m_shownLines.clear();
     for (const QString& line : m_markedLines)
         m_shownLines << withoutMarks(line);
@@ -181,6 +208,38 @@ bool FittedLineEdit::fitsLargest(const QString& marked, const QTextOption& optio
     }
     m_fittedFont = steps[step];
     return fits;
+}
+
+void FittedLineEdit::setRoom(const QMargins& room)
+{
+    m_room = room;
+    fit();
+}
+
+// The field at `home`, or, for `linesHeight` pixels of lines, grown into as much of its room
+// as they need, over what the room holds.
+void FittedLineEdit::place(const QRect& home, qreal linesHeight)
+{
+    QRect grown = home;
+    if (linesHeight > 0) {
+        const int padding = height() - textArea().height();
+        const int extra = std::clamp(qCeil(linesHeight) + padding - home.height(), 0,
+                                     m_room.top() + m_room.bottom());
+        const int above = extra * m_room.top() / std::max(1, m_room.top() + m_room.bottom());
+        // The room beside the field is on its label's side, which a right-to-left
+        // language mirrors.
+        const int before = m_room.left();
+        grown = isRightToLeft() ? home.adjusted(0, -above, before, extra - above)
+                                : home.adjusted(-before, -above, 0, extra - above);
+        raise();
+    }
+    m_home = home;
+    m_grownPlace = grown;
+    if (grown == geometry())
+        return;
+    m_growing = true;
+    setGeometry(grown);
+    m_growing = false;
 }
 
 void FittedLineEdit::describe()
@@ -229,7 +288,19 @@ void FittedLineEdit::paintEvent(QPaintEvent* event)
 void FittedLineEdit::resizeEvent(QResizeEvent* event)
 {
     QLineEdit::resizeEvent(event);
+    // A size given from outside is the field's new place; one that grew is told late while
+    // the field was hidden.
+    if (m_growing || geometry() == m_grownPlace)
+        return;
+    m_home = geometry();
     fit();
+}
+
+void FittedLineEdit::moveEvent(QMoveEvent* event)
+{
+    QLineEdit::moveEvent(event);
+    if (!m_growing && geometry() != m_grownPlace)
+        m_home.moveTopLeft(pos());
 }
 
 void FittedLineEdit::changeEvent(QEvent* event)

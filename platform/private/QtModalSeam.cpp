@@ -3,6 +3,7 @@
 #include "../CDialog.h"
 #include "../CMenu.h"
 #include "OpenFileDialog.h"
+#include "PickListDialog.h"
 #include "QtConvert.h"
 
 #include <QApplication>
@@ -99,4 +100,15 @@ UINT QtModalSeam::TrackPopupMenu(CWnd* owner, const CMenu& menu, CPoint point)
     }
     const QAction* chosen = popup.exec(QPoint(point.x, point.y));
     return chosen ? chosen->data().toUInt() : 0;
+}
+
+int QtModalSeam::PickFromList(CWnd* owner, const CString& caption,
+                              const std::vector<CString>& items, int likely, int current)
+{
+    QWidget* parent = owner && owner->GetHandle() ? owner->GetHandle()->window() : nullptr;
+    QStringList texts;
+    for (const CString& item : items)
+        texts << toQString(item);
+    PickListDialog dialog(toQString(caption), texts, likely, current, parent);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosen() : -1;
 }

@@ -1,4 +1,4 @@
-// Message boxes, file dialogs, modal dialogs and pop-up menus shown by Qt.
+// Message boxes, file dialogs, modal dialogs, pop-up menus and pick lists shown by Qt.
 #pragma once
 
 #include "../ModalSeam.h"
@@ -10,4 +10,6 @@ public:
     bool GetFolderName(CString& folder) override;
     INT_PTR RunModal(CDialog& dialog) override;
     UINT TrackPopupMenu(CWnd* owner, const CMenu& menu, CPoint point) override;
+    int PickFromList(CWnd* owner, const CString& caption, const std::vector<CString>& items,
+                     int likely, int current) override;
 };

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 ScriptedSeam::ScriptedSeam() : m_previous(ModalSeam::Install(this)) {}
@@ -101,4 +102,20 @@ UINT ScriptedSeam::TrackPopupMenu(CWnd*, const CMenu& menu, CPoint point)
     }
     ADD_FAILURE() << "the menu has no item " << QString::fromStdU16String(choice).toStdString();
     return 0;
+}
+
+int ScriptedSeam::PickFromList(CWnd*, const CString&, const std::vector<CString>& items, int, int)
+{
+    std::vector<std::u16string>& shown = pickLists.emplace_back();
+    for (const CString& item : items)
+        shown.emplace_back(item);
+    if (m_menuChoices.empty())
+        return -1;
+    const std::u16string choice = m_menuChoices.front();
+    m_menuChoices.pop_front();
+    const auto found = std::find(shown.begin(), shown.end(), choice);
+    if (found != shown.end())
+        return static_cast<int>(found - shown.begin());
+    ADD_FAILURE() << "the list has no item " << QString::fromStdU16String(choice).toStdString();
+    return -1;
 }

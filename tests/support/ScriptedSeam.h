@@ -42,7 +42,8 @@ public:
     void cancelOpenFile();
     // The next folder dialog returns this folder; nothing queued means cancel.
     void answerFolder(const std::string& folder);
-    // The next pop-up menu chooses the item with this label; nothing queued closes it.
+    // The next pop-up menu or pick list chooses the item with this label; nothing queued
+    // closes it.
     void chooseMenuItem(const std::u16string& label);
     // The next message box asking OK or Cancel is answered so; nothing queued means OK.
     void answerMessage(int id);
@@ -52,11 +53,15 @@ public:
     bool GetFolderName(CString& folder) override;
     INT_PTR RunModal(CDialog& dialog) override;
     UINT TrackPopupMenu(CWnd* owner, const CMenu& menu, CPoint point) override;
+    int PickFromList(CWnd* owner, const CString& caption, const std::vector<CString>& items,
+                     int likely, int current) override;
 
     std::vector<RecordedMessage> messages;
     std::vector<std::u16string> filtersAsked;
     std::vector<std::u16string> defaultExtsAsked;
     std::vector<RecordedMenu> menus;
+    // The pick lists shown: their items, the likely ones first.
+    std::vector<std::vector<std::u16string>> pickLists;
     // Called with each modal sub-dialog while its window is shown; its result ends it.
     std::function<INT_PTR(CDialog&)> onModal = [](CDialog&) -> INT_PTR { return IDOK; };
     // Called while a message box is up, before it is answered.
