@@ -1,5 +1,6 @@
 #include "PickListDialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLineEdit>
