@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace {
@@ -76,13 +77,16 @@ int PickListDialog::chosen() const
 void PickListDialog::filter(const QString& typed)
 {
     const QString wanted = typed.trimmed();
+    // What is typed is the start of a word of the item: "it" finds "Italian (Italy)", not
+    // "United".
+    const QRegularExpression start(QStringLiteral("\\b") + QRegularExpression::escape(wanted),
+                                   QRegularExpression::CaseInsensitiveOption |
+                                       QRegularExpression::UseUnicodePropertiesOption);
     QListWidgetItem* first = nullptr;
     for (int row = 0; row < m_list->count(); ++row) {
         QListWidgetItem* item = m_list->item(row);
         const bool line = !item->data(kIndexRole).isValid();
-        const bool shown = wanted.isEmpty() ? true
-                           : line           ? false
-                                            : item->text().contains(wanted, Qt::CaseInsensitive);
+        const bool shown = wanted.isEmpty() ? true : line ? false : item->text().contains(start);
         item->setHidden(!shown);
         if (shown && !line && !first)
             first = item;

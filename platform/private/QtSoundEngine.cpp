@@ -49,7 +49,9 @@ constexpr std::chrono::milliseconds kVoicesWait{500};
 
 class QtSoundEngine final : public SoundEngine {
 public:
-    void prepare() override { m_server.prepare(); }
+    // Only a running server is looked for: one started now would leave its files behind in
+    // a run that never speaks.
+    void prepare() override { m_server.prepare(false); }
 
     Problem speak(const QString& text, const QString& language) override
     {

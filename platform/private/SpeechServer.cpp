@@ -105,21 +105,23 @@ SpeechServer::~SpeechServer()
         spd_close(m_connection);
 }
 
-void SpeechServer::prepare()
+void SpeechServer::prepare(bool start)
 {
     std::lock_guard lock(m_mutex);
-    // A server that did not answer is asked again.
-    if (m_stage != Stage::Idle && (m_stage != Stage::Ready || m_connection))
+    // A server that did not answer is asked again, and started if it is to be.
+    const bool failed = m_stage == Stage::Ready && !m_connection;
+    if (m_stage != Stage::Idle && !(failed && (start || !m_startTried)))
         return;
     if (m_thread.joinable())
         m_thread.join();
     m_stage = Stage::Connecting;
+    m_startTried = m_startTried || start;
     m_languages.clear();
     m_modules.clear();
-    m_thread = std::thread([this] { work(); });
+    m_thread = std::thread([this, start] { work(start); });
 }
 
-void SpeechServer::work()
+void SpeechServer::work(bool start)
 {
     // The library starts the server when none runs, but may try to connect before the new
     // server listens: a server it started is asked again until it answers or the wait is
@@ -127,7 +129,7 @@ void SpeechServer::work()
     const auto deadline = std::chrono::steady_clock::now() + kConnectWait;
     SPDConnection* connection = nullptr;
     bool started = false;
-    for (int autospawn = 1; !connection; autospawn = 0) {
+    for (int autospawn = start ? 1 : 0; !connection; autospawn = 0) {
         char* error = nullptr;
         connection =
             spd_open2("zantoli", "main", nullptr, SPD_MODE_SINGLE, nullptr, autospawn, &error);
@@ -166,9 +168,8 @@ bool SpeechServer::waitFor(Stage stage, std::unique_lock<std::mutex>& lock,
 
 bool SpeechServer::say(const std::string& text, const std::string& language)
 {
-    prepare();
-    std::unique_lock lock(m_mutex);
-    if (!waitFor(Stage::Listing, lock) || !m_connection)
+    std::unique_lock lock = connected();
+    if (!m_connection)
         return false;
     spd_cancel(m_connection);
     if (!language.empty())
@@ -184,11 +185,26 @@ void SpeechServer::cancel()
         spd_cancel(m_connection);
 }
 
+std::unique_lock<std::mutex> SpeechServer::connected()
+{
+    prepare(true);
+    std::unique_lock lock(m_mutex);
+    waitFor(Stage::Listing, lock);
+    // Only a running server was looked for while the list was read.
+    if (m_stage == Stage::Ready && !m_connection && !m_startTried) {
+        lock.unlock();
+        prepare(true);
+        lock.lock();
+        waitFor(Stage::Listing, lock);
+    }
+    return lock;
+}
+
 std::optional<std::vector<std::string>>
 SpeechServer::languagesWithin(std::chrono::milliseconds wait)
 {
-    prepare();
-    std::unique_lock lock(m_mutex);
+    // Asked for when a word is to be said or a language chosen: a server is started.
+    std::unique_lock lock = connected();
     if (!waitFor(Stage::Ready, lock, wait) || !m_connection)
         return std::nullopt;
     return m_languages;
