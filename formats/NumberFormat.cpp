@@ -6,6 +6,8 @@
 #include <charconv>
 #include <chrono>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 namespace formats {
 
@@ -24,9 +26,10 @@ constexpr std::array<const char*, 7> kWeekdays = {"Sunday",   "Monday", "Tuesday
                                                   "Thursday", "Friday", "Saturday"};
 
 // A piece of a format code: text shown as written, a run of one date or time letter
-// ("yyyy", "mm", "[h]", "AM/PM"), or a digit placeholder or mark of the number.
+// ("yyyy", "mm", "[h]", "AM/PM", ".00" for hundredths of a second), a digit placeholder or
+// mark of the number, or a percent sign that scales it (a quoted or escaped one does not).
 struct Token {
-    enum Kind { Literal, DatePart, NumberPart } kind;
+    enum Kind { Literal, DatePart, NumberPart, Percent } kind;
     QString text;
 };
 
@@ -113,6 +116,14 @@ QList<Token> tokenize(QStringView section)
                 ++end;
             tokens.append({Token::DatePart, section.sliced(i, end - i).toString().toLower()});
             i = end - 1;
+        } else if (c == u'.' && !tokens.isEmpty() && tokens.back().kind == Token::DatePart &&
+                   tokens.back().text.contains(u's') && i + 1 < section.size() &&
+                   section[i + 1] == u'0') {
+            qsizetype end = i + 1;
+            while (end < section.size() && section[end] == u'0')
+                ++end;
+            tokens.append({Token::DatePart, section.sliced(i, end - i).toString()});
+            i = end - 1;
         } else if (c == u'0' || c == u'#' || c == u'?' || c == u'.' || c == u',' ||
                    ((c == u'E' || c == u'e') && i + 1 < section.size() &&
                     (section[i + 1] == u'+' || section[i + 1] == u'-'))) {
@@ -122,6 +133,8 @@ QList<Token> tokenize(QStringView section)
             } else {
                 tokens.append({Token::NumberPart, QString(c)});
             }
+        } else if (c == u'%') {
+            tokens.append({Token::Percent, QStringLiteral("%")});
         } else if (c == u'/') {
             tokens.append({Token::NumberPart, QStringLiteral("/")});
         } else if (c == u'@') {
@@ -142,8 +155,20 @@ QString dateText(double serial, const QList<Token>& tokens, bool date1904)
 {
     const bool twelveHours = std::any_of(tokens.begin(), tokens.end(),
                                          [](const Token& t) { return t.text == u"AM/PM"; });
+    // The time is rounded to the smallest part of a second shown, a thousandth at most.
+    const auto fraction = std::find_if(tokens.begin(), tokens.end(), [](const Token& t) {
+        return t.kind == Token::DatePart && t.text.startsWith(u'.');
+    });
+    const int fractionDigits =
+        fraction == tokens.end()
+            ? 0
+            : static_cast<int>(std::min<qsizetype>(fraction->text.size() - 1, 3));
+    long long perSecond = 1;
+    for (int i = 0; i < fractionDigits; ++i)
+        perSecond *= 10;
+    const long long totalUnits = std::llround(serial * kSecondsPerDay * perSecond);
     // Elapsed times count from the value itself, whatever day it falls on.
-    const long long totalSeconds = std::llround(serial * kSecondsPerDay);
+    const long long totalSeconds = totalUnits / perSecond;
     const long long secondOfDay = totalSeconds % kSecondsPerDay;
     const long long serialDay = totalSeconds / kSecondsPerDay + (date1904 ? k1904Offset : 0);
     // The 1900 system counts a 29 February 1900 that never was, and a day 0 of January,
@@ -186,6 +211,8 @@ QString dateText(double serial, const QList<Token>& tokens, bool date1904)
                                       : letter == u'm' ? totalSeconds / 60
                                                        : totalSeconds;
             text += padded(elapsed, static_cast<int>(part.size()) - 2);
+        } else if (letter == u'.') {
+            text += u'.' + padded(totalUnits % perSecond, fractionDigits);
         } else if (part == u"AM/PM") {
             text += hour < 12 ? QStringLiteral("AM") : QStringLiteral("PM");
         } else if (letter == u'y') {
@@ -229,17 +256,35 @@ double significant(double value)
 
 // The value with `decimals` decimals, whatever the locale's decimal mark. As spreadsheets
 // round, a tie goes away from zero, and the value counts as its 15 significant digits:
-// 0.125 shows as 0.13, 1.005 as 1.01.
+// 0.125 shows as 0.13, 1.005 as 1.01, and the digits past the 15th show as zeros.
 QString fixed(double value, int decimals)
 {
     decimals = std::min(decimals, 30);
     const double scaled = significant(significant(value) * std::pow(10.0, decimals));
     if (std::fabs(scaled) < 1e15)
         value = std::round(scaled) / std::pow(10.0, decimals);
-    char buffer[400];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return QString::fromLatin1(buffer, result.ec == std::errc() ? result.ptr - buffer : 0);
+    // "d.dddddddddddddde+x": the digit at `k` stands for 10 to the power exponent - k.
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                      std::chars_format::scientific, 14);
+    const std::string_view kept(buffer, result.ptr - buffer);
+    const std::string digits = std::string(kept.substr(0, 1)).append(kept.substr(2, 14));
+    int exponent = 0;
+    std::from_chars(kept.data() + 18, kept.data() + kept.size(), exponent);
+    if (kept[17] == '-')
+        exponent = -exponent;
+    const auto digitFor = [&](int power) {
+        const int k = exponent - power;
+        return k >= 0 && k < static_cast<int>(digits.size()) ? QChar(digits[k]) : QChar(u'0');
+    };
+    QString text = value < 0 ? QStringLiteral("-") : QString();
+    for (int power = std::max(exponent, 0); power >= 0; --power)
+        text += digitFor(power);
+    if (decimals > 0)
+        text += u'.';
+    for (int power = -1; power >= -decimals; --power)
+        text += digitFor(power);
+    return text;
 }
 
 // Inserts a thousands separator between each group of three digits.
@@ -274,12 +319,14 @@ QString numberText(double value, const QList<Token>& tokens, bool negativeSectio
     for (const Token& token : tokens) {
         if (token.kind == Token::NumberPart)
             pattern += token.text;
-        else if (token.text.contains(u'%'))
-            value *= std::pow(100.0, token.text.count(u'%'));
     }
+    // However many percent signs it shows, the value is scaled once.
+    if (std::any_of(tokens.begin(), tokens.end(),
+                    [](const Token& t) { return t.kind == Token::Percent; }))
+        value *= 100;
     if (pattern.contains(u"General") || !isRendered(pattern))
         return generalNumber(value);
-    const bool negative = value < 0 && !negativeSection;
+    const bool negativeValue = value < 0 && !negativeSection;
     value = std::fabs(value);
     const qsizetype exponentAt = pattern.indexOf(u'E');
     const QString mantissa = exponentAt < 0 ? pattern : pattern.left(exponentAt);
@@ -312,7 +359,8 @@ QString numberText(double value, const QList<Token>& tokens, bool negativeSectio
     if (integerPart.contains(u','))
         digits = grouped(digits);
     QString number = digits;
-    if (point >= 0)
+    // A point with no decimal shown is left out: 5 as "#.##" shows as "5".
+    if (!decimals.isEmpty())
         number += u'.' + decimals;
     if (exponentAt >= 0) {
         number += u'E';
@@ -323,6 +371,10 @@ QString numberText(double value, const QList<Token>& tokens, bool negativeSectio
         number += padded(std::abs(exponent),
                          static_cast<int>(pattern.sliced(exponentAt + 2).count(u'0')));
     }
+    // A value that rounds to zero shows no sign: -0.4 as "0" shows as "0".
+    const bool negative = negativeValue && std::any_of(number.begin(), number.end(), [](QChar c) {
+                              return c.isDigit() && c != u'0';
+                          });
     // The number stands where its first placeholder stands, among the code's text.
     QString text = negative ? QStringLiteral("-") : QString();
     bool placed = false;
@@ -365,7 +417,7 @@ QStringView builtInFormatCode(int id)
                  {40, u"#,##0.00;(#,##0.00)"},
                  {45, u"mm:ss"},
                  {46, u"[h]:mm:ss"},
-                 {47, u"mm:ss"},
+                 {47, u"mm:ss.0"},
                  {48, u"##0.0E+0"},
                  {49, u"@"}};
     for (const auto& code : codes) {

@@ -1,6 +1,8 @@
 // Spreadsheet values as a spreadsheet shows them through their cell's number format. The
-// expected texts are what LibreOffice Calc shows for each; a format this program does not
-// render shows the value as General instead.
+// expected texts are what LibreOffice Calc shows for each, with two exceptions: a format
+// this program does not render shows the value as General, and the 1900 system's first
+// sixty days are shown as the program that made that system shows them (Calc shows them a
+// day early, as if the system had no 29 February 1900).
 #include "NumberFormat.h"
 
 #include <gtest/gtest.h>
@@ -21,13 +23,19 @@ const Shown kShown[] = {
     {0.5, u"[s]", false, u"43200"},
     {1.5, u"[h]:mm:ss", false, u"36:00:00"},
     {0.0625, u"[mm]:ss", false, u"90:00"},
+    {0.5000115, u"hh:mm:ss.000", false, u"12:00:00.994"},
     // Ties round away from zero, of the value's 15 significant digits.
     {2.5, u"0", false, u"3"},
     {-2.5, u"0", false, u"-3"},
-    {0.5, u"0", false, u"1"},
+    {-0.4, u"0", false, u"0"},
     {0.125, u"0.00", false, u"0.13"},
     {2.675, u"0.00", false, u"2.68"},
     {1234.5, u"#,##0", false, u"1,235"},
+    // Past the 15th significant digit, zeros.
+    {123456789012345678.0, u"#,##0", false, u"123,456,789,012,346,000"},
+    // A quoted or escaped percent sign is text; a point with no decimal shown goes.
+    {100, u"0.0\\%", false, u"100.0%"},
+    {5, u"#.##", false, u"5"},
     // Fractions, scaling commas, engineering notation and conditions fall back to General.
     {2.5, u"# ?/?", false, u"2.5"},
     {1234567, u"#,##0,\"K\"", false, u"1234567"},
