@@ -1,13 +1,18 @@
 #include "NumberFormat.h"
 
+#include "FormatCode.h"
+
 #include <QList>
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <chrono>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 
 namespace formats {
 
@@ -25,139 +30,18 @@ constexpr std::array<const char*, 12> kMonths = {"January",   "February", "March
 constexpr std::array<const char*, 7> kWeekdays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                   "Thursday", "Friday", "Saturday"};
 
-// A piece of a format code: text shown as written, a run of one date or time letter
-// ("yyyy", "mm", "[h]", "AM/PM", ".00" for hundredths of a second), a digit placeholder or
-// mark of the number, or a percent sign that scales it (a quoted or escaped one does not).
-struct Token {
-    enum Kind { Literal, DatePart, NumberPart, Percent } kind;
-    QString text;
-};
-
-bool isDateLetter(QChar c)
-{
-    const QChar lower = c.toLower();
-    return lower == u'y' || lower == u'm' || lower == u'd' || lower == u'h' || lower == u's';
-}
-
-// The section of the code for the value's sign: "positive;negative;zero;text".
-QStringView sectionFor(QStringView code, double& value)
-{
-    QList<QStringView> sections;
-    qsizetype start = 0;
-    bool quoted = false;
-    for (qsizetype i = 0; i < code.size(); ++i) {
-        if (code[i] == u'"')
-            quoted = !quoted;
-        else if (code[i] == u'\\')
-            ++i;
-        else if (!quoted && code[i] == u';') {
-            sections.append(code.sliced(start, i - start));
-            start = i + 1;
-        }
-    }
-    sections.append(code.sliced(start));
-    if (value < 0 && sections.size() > 1) {
-        value = -value;
-        return sections[1];
-    }
-    if (value == 0 && sections.size() > 2)
-        return sections[2];
-    return sections[0];
-}
-
-QList<Token> tokenize(QStringView section)
-{
-    QList<Token> tokens;
-    const auto literal = [&tokens](const QString& text) {
-        if (!tokens.isEmpty() && tokens.back().kind == Token::Literal)
-            tokens.back().text += text;
-        else
-            tokens.append({Token::Literal, text});
-    };
-    for (qsizetype i = 0; i < section.size(); ++i) {
-        const QChar c = section[i];
-        if (c == u'"') {
-            const qsizetype end = section.indexOf(u'"', i + 1);
-            literal(section.sliced(i + 1, (end < 0 ? section.size() : end) - i - 1).toString());
-            i = end < 0 ? section.size() : end;
-        } else if (c == u'\\' && i + 1 < section.size()) {
-            literal(section[++i]);
-        } else if (c == u'_' && i + 1 < section.size()) {
-            // The width of the next character, kept free: a space.
-            literal(QStringLiteral(" "));
-            ++i;
-        } else if (c == u'*' && i + 1 < section.size()) {
-            // The next character repeated to fill the column.
-            ++i;
-        } else if (c == u'[') {
-            const qsizetype end = section.indexOf(u']', i);
-            const QStringView inside =
-                section.sliced(i + 1, (end < 0 ? section.size() : end) - i - 1);
-            // A currency's symbol and locale ("[$€-407]"), an elapsed time ("[h]"); a colour
-            // or a condition shows nothing.
-            if (inside.startsWith(u'$'))
-                literal(
-                    inside.sliced(1)
-                        .left(inside.indexOf(u'-') < 0 ? inside.size() : inside.indexOf(u'-') - 1)
-                        .toString());
-            else if (!inside.isEmpty() && isDateLetter(inside[0]) &&
-                     inside.count(inside[0]) == inside.size())
-                tokens.append({Token::DatePart, u'[' + inside.toString().toLower() + u']'});
-            i = end < 0 ? section.size() : end;
-        } else if (section.sliced(i).startsWith(u"AM/PM", Qt::CaseInsensitive)) {
-            tokens.append({Token::DatePart, QStringLiteral("AM/PM")});
-            i += 4;
-        } else if (section.sliced(i).startsWith(u"General", Qt::CaseInsensitive)) {
-            tokens.append({Token::NumberPart, QStringLiteral("General")});
-            i += 6;
-        } else if (isDateLetter(c)) {
-            qsizetype end = i;
-            while (end < section.size() && section[end].toLower() == c.toLower())
-                ++end;
-            tokens.append({Token::DatePart, section.sliced(i, end - i).toString().toLower()});
-            i = end - 1;
-        } else if (c == u'.' && !tokens.isEmpty() && tokens.back().kind == Token::DatePart &&
-                   tokens.back().text.contains(u's') && i + 1 < section.size() &&
-                   section[i + 1] == u'0') {
-            qsizetype end = i + 1;
-            while (end < section.size() && section[end] == u'0')
-                ++end;
-            tokens.append({Token::DatePart, section.sliced(i, end - i).toString()});
-            i = end - 1;
-        } else if (c == u'0' || c == u'#' || c == u'?' || c == u'.' || c == u',' ||
-                   ((c == u'E' || c == u'e') && i + 1 < section.size() &&
-                    (section[i + 1] == u'+' || section[i + 1] == u'-'))) {
-            if (c == u'E' || c == u'e') {
-                tokens.append({Token::NumberPart, QString(u'E') + section[i + 1]});
-                ++i;
-            } else {
-                tokens.append({Token::NumberPart, QString(c)});
-            }
-        } else if (c == u'%') {
-            tokens.append({Token::Percent, QStringLiteral("%")});
-        } else if (c == u'/') {
-            tokens.append({Token::NumberPart, QStringLiteral("/")});
-        } else if (c == u'@') {
-            tokens.append({Token::NumberPart, QStringLiteral("General")});
-        } else {
-            literal(c);
-        }
-    }
-    return tokens;
-}
-
 QString padded(long long number, int width)
 {
     return QString::number(number).rightJustified(width, u'0');
 }
 
-QString dateText(double serial, const QList<Token>& tokens, bool date1904)
+QString dateText(double serial, const QList<FormatToken>& tokens, bool date1904)
 {
     const bool twelveHours = std::any_of(tokens.begin(), tokens.end(),
-                                         [](const Token& t) { return t.text == u"AM/PM"; });
+                                         [](const FormatToken& t) { return t.text == u"AM/PM"; });
     // The time is rounded to the smallest part of a second shown, a thousandth at most.
-    const auto fraction = std::find_if(tokens.begin(), tokens.end(), [](const Token& t) {
-        return t.kind == Token::DatePart && t.text.startsWith(u'.');
+    const auto fraction = std::find_if(tokens.begin(), tokens.end(), [](const FormatToken& t) {
+        return t.kind == FormatToken::DatePart && t.text.startsWith(u'.');
     });
     const int fractionDigits =
         fraction == tokens.end()
@@ -193,14 +77,14 @@ QString dateText(double serial, const QList<Token>& tokens, bool date1904)
     QString text;
     for (qsizetype i = 0; i < tokens.size(); ++i) {
         const QString& part = tokens[i].text;
-        if (tokens[i].kind != Token::DatePart) {
+        if (tokens[i].kind != FormatToken::DatePart) {
             text += part;
             continue;
         }
         // "m" is the minute right after an hour or right before a second.
         const auto dateNeighbour = [&tokens](qsizetype from, int step) -> QString {
             for (qsizetype j = from + step; j >= 0 && j < tokens.size(); j += step) {
-                if (tokens[j].kind == Token::DatePart)
+                if (tokens[j].kind == FormatToken::DatePart)
                     return tokens[j].text;
             }
             return {};
@@ -299,54 +183,182 @@ QString grouped(const QString& digits)
     return text;
 }
 
-// Whether the placeholders of `pattern` are of the kinds shown here. Fractions ("# ?/?"),
-// commas that scale by thousands ("#,##0,") and engineering notation ("##0.0E+0") are
-// not: their values show as General rather than as wrong text.
-bool isRendered(QStringView pattern)
+// Takes the commas that end `part` away, and divides `value` by a thousand for each:
+// "#,##0," shows thousands.
+void scaleByEndingCommas(QString& part, double& value)
 {
-    const qsizetype exponentAt = pattern.indexOf(u'E');
-    const QStringView mantissa = exponentAt < 0 ? pattern : pattern.first(exponentAt);
-    const qsizetype point = mantissa.indexOf(u'.');
-    const QStringView integerPart = point < 0 ? mantissa : mantissa.first(point);
-    const QStringView decimalPart = point < 0 ? QStringView() : mantissa.sliced(point + 1);
-    return !pattern.contains(u'/') && !integerPart.endsWith(u',') && !decimalPart.contains(u',') &&
-           (exponentAt < 0 || integerPart.size() == 1);
+    while (part.endsWith(u',')) {
+        part.chop(1);
+        value /= 1000;
+    }
 }
 
-QString numberText(double value, const QList<Token>& tokens, bool negativeSection)
+bool isPlaceholder(const FormatToken& token)
+{
+    return token.kind == FormatToken::NumberPart &&
+           (token.text == u"#" || token.text == u"0" || token.text == u"?");
+}
+
+// `digits` in the room of `placeholders`: each '?' left unfilled is a space, on the side
+// away from the slash.
+QString inRoom(const QString& digits, const QString& placeholders, bool beforeSlash)
+{
+    const qsizetype room = placeholders.count(u'?');
+    return beforeSlash ? digits.rightJustified(room, u' ') : digits.leftJustified(room, u' ');
+}
+
+// The fraction nearest to `x` whose denominator is at most `most`, from the continued
+// fraction of `x`: the last convergent within `most`, or the step past it that still is.
+std::pair<long long, long long> nearestFraction(double x, long long most)
+{
+    long long previousNumerator = 0, previousDenominator = 1;
+    long long numerator = 1, denominator = 0;
+    double remainder = x;
+    for (int term = 0; term < 64; ++term) {
+        const auto whole = static_cast<long long>(std::floor(remainder));
+        if (denominator > 0 && whole > (most - previousDenominator) / denominator) {
+            const long long steps = (most - previousDenominator) / denominator;
+            const long long stepNumerator = steps * numerator + previousNumerator;
+            const long long stepDenominator = steps * denominator + previousDenominator;
+            const auto error = [x](long long n, long long d) {
+                return std::fabs(x - static_cast<double>(n) / static_cast<double>(d));
+            };
+            if (error(stepNumerator, stepDenominator) < error(numerator, denominator))
+                return {stepNumerator, stepDenominator};
+            return {numerator, denominator};
+        }
+        previousNumerator = std::exchange(numerator, whole * numerator + previousNumerator);
+        previousDenominator = std::exchange(denominator, whole * denominator + previousDenominator);
+        if (remainder - static_cast<double>(whole) < 1e-12)
+            break;
+        remainder = 1 / (remainder - static_cast<double>(whole));
+    }
+    return {numerator, denominator};
+}
+
+// A fraction ("# ?/?", "?/8"): the whole number when the code shows one, and the rest as
+// the nearest fraction whose denominator has at most as many digits as the code gives it,
+// or the code's own denominator. Nothing when the code has no denominator.
+std::optional<QString> fractionText(double value, const QList<FormatToken>& tokens, bool negative)
+{
+    const qsizetype slash = std::find_if(tokens.begin(), tokens.end(),
+                                         [](const FormatToken& t) { return t.text == u"/"; }) -
+                            tokens.begin();
+    qsizetype numeratorFrom = slash;
+    while (numeratorFrom > 0 && isPlaceholder(tokens[numeratorFrom - 1]))
+        --numeratorFrom;
+    qsizetype denominatorTo = slash + 1;
+    QString numeratorCode, denominatorCode;
+    for (qsizetype i = numeratorFrom; i < slash; ++i)
+        numeratorCode += tokens[i].text;
+    while (denominatorTo < tokens.size() &&
+           (isPlaceholder(tokens[denominatorTo]) ||
+            (tokens[denominatorTo].kind == FormatToken::Literal &&
+             std::all_of(tokens[denominatorTo].text.begin(), tokens[denominatorTo].text.end(),
+                         [](QChar c) { return c.isDigit(); }))))
+        denominatorCode += tokens[denominatorTo++].text;
+    const bool whole = std::any_of(tokens.begin(), tokens.begin() + numeratorFrom, isPlaceholder);
+    const bool grouping = std::any_of(tokens.begin(), tokens.begin() + numeratorFrom,
+                                      [](const FormatToken& t) { return t.text == u","; });
+    if (numeratorCode.isEmpty() || denominatorCode.isEmpty())
+        return std::nullopt;
+
+    double integral = whole ? std::floor(value) : 0;
+    const double rest = value - integral;
+    bool fixedDenominator = false;
+    const long long ownDenominator = denominatorCode.toLongLong(&fixedDenominator);
+    const long long most = fixedDenominator && ownDenominator > 0
+                               ? ownDenominator
+                               : static_cast<long long>(std::pow(
+                                     10.0, std::min<qsizetype>(denominatorCode.size(), 9))) -
+                                     1;
+    // A numerator past the 15 digits that spreadsheets keep shows as General.
+    if (rest * static_cast<double>(most) >= 1e15)
+        return std::nullopt;
+    long long numerator = 0;
+    long long denominator = most;
+    if (fixedDenominator && ownDenominator > 0)
+        numerator = std::llround(rest * static_cast<double>(denominator));
+    else
+        std::tie(numerator, denominator) = nearestFraction(rest, most);
+    if (whole && numerator == denominator) {
+        ++integral;
+        numerator = 0;
+    }
+    const bool shown = numerator != 0 || !whole;
+
+    QString text = negative && (integral != 0 || numerator != 0) ? QStringLiteral("-") : QString();
+    bool integralPlaced = false;
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        const FormatToken& token = tokens[i];
+        if (i >= numeratorFrom && i < denominatorTo) {
+            if (i == numeratorFrom || i == slash + 1) {
+                const bool before = i == numeratorFrom;
+                const QString& code = before ? numeratorCode : denominatorCode;
+                const QString digits = !shown   ? QString()
+                                       : before ? QString::number(numerator)
+                                                : QString::number(denominator);
+                text += shown ? inRoom(digits, code, before) : QString(code.size(), u' ');
+            } else if (i == slash) {
+                text += shown ? u'/' : u' ';
+            }
+        } else if (isPlaceholder(token)) {
+            // "#" shows no whole number of 0 beside a fraction; "0" does.
+            if (!integralPlaced && (integral != 0 || !shown || token.text == u"0"))
+                text += grouping ? grouped(fixed(integral, 0)) : fixed(integral, 0);
+            integralPlaced = true;
+        } else if (token.kind != FormatToken::NumberPart) {
+            text += token.text;
+        }
+    }
+    return text;
+}
+
+// The value through the placeholders of `tokens`, or nothing when they show it as General.
+std::optional<QString> numberText(double value, const QList<FormatToken>& tokens,
+                                  bool negativeSection)
 {
     QString pattern;
-    for (const Token& token : tokens) {
-        if (token.kind == Token::NumberPart)
+    for (const FormatToken& token : tokens) {
+        if (token.kind == FormatToken::NumberPart)
             pattern += token.text;
     }
     // However many percent signs it shows, the value is scaled once.
     if (std::any_of(tokens.begin(), tokens.end(),
-                    [](const Token& t) { return t.kind == Token::Percent; }))
+                    [](const FormatToken& t) { return t.kind == FormatToken::Percent; }))
         value *= 100;
-    if (pattern.contains(u"General") || !isRendered(pattern))
-        return generalNumber(value);
+    if (pattern.contains(u"General"))
+        return std::nullopt;
     const bool negativeValue = value < 0 && !negativeSection;
     value = std::fabs(value);
+    if (pattern.contains(u'/'))
+        return fractionText(value, tokens, negativeValue);
     const qsizetype exponentAt = pattern.indexOf(u'E');
     const QString mantissa = exponentAt < 0 ? pattern : pattern.left(exponentAt);
     const qsizetype point = mantissa.indexOf(u'.');
-    const QString integerPart = point < 0 ? mantissa : mantissa.left(point);
-    const QString decimalPart = point < 0 ? QString() : mantissa.sliced(point + 1);
+    QString integerPart = point < 0 ? mantissa : mantissa.left(point);
+    QString decimalPart = point < 0 ? QString() : mantissa.sliced(point + 1);
+    scaleByEndingCommas(integerPart, value);
+    scaleByEndingCommas(decimalPart, value);
     const int maxDecimals = static_cast<int>(decimalPart.count(u'0') + decimalPart.count(u'#') +
                                              decimalPart.count(u'?'));
     const int minDecimals = static_cast<int>(decimalPart.count(u'0'));
     const int minDigits = static_cast<int>(integerPart.count(u'0'));
+    // The exponent is a multiple of the mantissa's whole digits: "##0.0E+0" shows 12345 as
+    // "12.3E+3".
+    const int exponentStep =
+        std::max(1, static_cast<int>(integerPart.size() - integerPart.count(u',')));
     int exponent = 0;
     if (exponentAt >= 0 && value != 0) {
-        exponent = static_cast<int>(std::floor(std::log10(value)));
+        exponent = static_cast<int>(std::floor(std::log10(value) / exponentStep)) * exponentStep;
         value /= std::pow(10.0, exponent);
     }
     QString rounded = fixed(value, maxDecimals);
-    // Rounding may carry into a tenth digit of the mantissa: 9.996 as "0.00E+00".
-    if (exponentAt >= 0 && rounded.startsWith(QStringLiteral("10"))) {
-        ++exponent;
-        rounded = fixed(value / 10, maxDecimals);
+    // Rounding may carry the mantissa into one more digit: 9.996 as "0.00E+00".
+    const qsizetype roundedPoint = rounded.indexOf(u'.');
+    if (exponentAt >= 0 && (roundedPoint < 0 ? rounded.size() : roundedPoint) > exponentStep) {
+        exponent += exponentStep;
+        rounded = fixed(value / std::pow(10.0, exponentStep), maxDecimals);
     }
     const qsizetype dot = rounded.indexOf(u'.');
     QString digits = dot < 0 ? rounded : rounded.left(dot);
@@ -378,12 +390,12 @@ QString numberText(double value, const QList<Token>& tokens, bool negativeSectio
     // The number stands where its first placeholder stands, among the code's text.
     QString text = negative ? QStringLiteral("-") : QString();
     bool placed = false;
-    for (const Token& token : tokens) {
-        if (token.kind != Token::NumberPart)
+    for (const FormatToken& token : tokens) {
+        if (token.kind != FormatToken::NumberPart)
             text += token.text;
         else if (!placed)
             text += number;
-        placed = placed || token.kind == Token::NumberPart;
+        placed = placed || token.kind == FormatToken::NumberPart;
     }
     return text;
 }
@@ -402,6 +414,8 @@ QStringView builtInFormatCode(int id)
                  {9, u"0%"},
                  {10, u"0.00%"},
                  {11, u"0.00E+00"},
+                 {12, u"# ?/?"},
+                 {13, u"# ?\?/??"},
                  {14, u"yyyy-mm-dd"},
                  {15, u"d-mmm-yy"},
                  {16, u"d-mmm"},
@@ -431,20 +445,20 @@ QString formattedNumber(double value, QStringView formatCode, bool date1904)
 {
     if (!std::isfinite(value))
         return {};
-    // A section chosen by a condition ("[<1]") is not told here: the value shows as General.
-    if (formatCode.contains(u"[<") || formatCode.contains(u"[>") || formatCode.contains(u"[="))
-        return generalNumber(value);
     const double original = value;
-    const QStringView section = sectionFor(formatCode, value);
-    const QList<Token> tokens = tokenize(section);
-    const bool date = std::any_of(tokens.begin(), tokens.end(),
-                                  [](const Token& t) { return t.kind == Token::DatePart; });
+    const std::optional<QStringView> section = formatSection(formatCode, value);
+    if (!section)
+        return generalNumber(original);
+    const QList<FormatToken> tokens = formatTokens(*section);
+    const bool date = std::any_of(tokens.begin(), tokens.end(), [](const FormatToken& t) {
+        return t.kind == FormatToken::DatePart;
+    });
     // Dates before the first day, or far past any calendar's end, show as numbers.
     if (date && original >= 0 && original < 2958466)
         return dateText(original, tokens, date1904);
     if (date || formatCode.isEmpty())
         return generalNumber(original);
-    return numberText(value, tokens, value != original);
+    return numberText(value, tokens, value != original).value_or(generalNumber(original));
 }
 
 QString generalNumber(double value)

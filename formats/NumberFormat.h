@@ -1,6 +1,7 @@
 // Numbers as a spreadsheet shows them: through the cell's number format (dates and times,
-// percentages, fixed decimals, thousands grouping, scientific notation, literal text), or
-// as "General" with at most 15 significant digits.
+// percentages, fixed decimals, thousands grouping and scaling, scientific and engineering
+// notation, conditions, literal text), or as "General" with at most 15 significant digits,
+// which fractions show as.
 #pragma once
 
 #include <QString>

@@ -1,8 +1,7 @@
 // Spreadsheet values as a spreadsheet shows them through their cell's number format. The
-// expected texts are what LibreOffice Calc shows for each, with two exceptions: a format
-// this program does not render shows the value as General, and the 1900 system's first
-// sixty days are shown as the program that made that system shows them (Calc shows them a
-// day early, as if the system had no 29 February 1900).
+// expected texts are what LibreOffice Calc shows for each, but for the 1900 system's first
+// sixty days, which are shown as the program that made that system shows them (Calc shows
+// them a day early, as if the system had no 29 February 1900).
 #include "NumberFormat.h"
 
 #include <gtest/gtest.h>
@@ -36,11 +35,17 @@ const Shown kShown[] = {
     // A quoted or escaped percent sign is text; a point with no decimal shown goes.
     {100, u"0.0\\%", false, u"100.0%"},
     {5, u"#.##", false, u"5"},
-    // Fractions, scaling commas, engineering notation and conditions fall back to General.
-    {2.5, u"# ?/?", false, u"2.5"},
-    {1234567, u"#,##0,\"K\"", false, u"1234567"},
-    {12345, u"##0.0E+0", false, u"12345"},
-    {1, u"[<1]\"low\";\"high\"", false, u"1"},
+    // Scaling commas, engineering notation, and conditions, of which a value that meets none
+    // shows as General.
+    {1234567, u"#,##0,\"K\"", false, u"1,235K"},
+    {12345, u"##0.0E+0", false, u"12.3E+3"},
+    {1, u"[<1]\"low\";\"high\"", false, u"high"},
+    {50, u"[>100]\"big\";[<10]\"small\";\"mid\"", false, u"mid"},
+    {2, u"[<1]0.0", false, u"2"},
+    // Fractions: the nearest within the denominator's digits, or of the code's denominator.
+    {-2.5, u"# ?/?;(# ?/?)", false, u"(2 1/2)"},
+    {0.7071067811865476, u"?/???", false, u"408/577"},
+    {2.3, u"# ?/8", false, u"2 2/8"},
     // The 1900 system's day 0 and its 29 February, which never were.
     {0, u"yyyy-mm-dd", false, u"1900-01-00"},
     {59, u"yyyy-mm-dd", false, u"1900-02-28"},
