@@ -30,7 +30,8 @@ const ContextMenuItem kContextMenu[] = {
     {MF_STRING, ID_EDIT_COPY_MISSED,
      TRANSLATE_NOOP("ContextMenu", "&Copy missed words\tCtrl+Shift+C")},
     {MF_STRING, ID_THINK_FIRST, TRANSLATE_NOOP("ContextMenu", "T&hink first\tCtrl+T")},
-    {MF_STRING, ID_THINK_FIRST_PAUSE, TRANSLATE_NOOP("ContextMenu", "Pause &before the choices…")},
+    // Named with the pause it holds when the menu opens.
+    {MF_STRING, ID_THINK_FIRST_PAUSE, nullptr},
     {MF_SEPARATOR, 0, nullptr},
     {MF_STRING, ID_PROGRESS_REMEMBER, TRANSLATE_NOOP("ContextMenu", "&Remember progress\tCtrl+M")},
     {MF_STRING, ID_PROGRESS_FORGET,

@@ -230,7 +230,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Drill the other way (%s)	Ctrl+R</source>
+        <source>it holds no sound that plays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No installed voice speaks %s, and none of the voices that Debian offers does, so the words cannot be spoken. A voice of another maker can be set up for speech-dispatcher with &quot;spd-conf&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language of the meanings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language of the words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Drill the other way: now %s	Ctrl+R</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -462,10 +482,6 @@ are taken as every Qt program takes them.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Pause &amp;before the choices…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Pause &amp;before the choices (%d s)…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -654,6 +670,17 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>Copy missed words</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PickListDialog</name>
+    <message>
+        <source>Type to search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

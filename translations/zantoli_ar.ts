@@ -98,24 +98,24 @@
     </message>
     <message numerus="yes">
         <source>Pictures: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>الصور: %d من أصل %n</numerusform>
+            <numerusform>الصور: %d من أصل %n</numerusform>
+            <numerusform>الصور: %d من أصل %n</numerusform>
+            <numerusform>الصور: %d من أصل %n</numerusform>
+            <numerusform>الصور: %d من أصل %n</numerusform>
+            <numerusform>الصور: %d من أصل %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Recordings: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>التسجيلات: %d من أصل %n</numerusform>
+            <numerusform>التسجيلات: %d من أصل %n</numerusform>
+            <numerusform>التسجيلات: %d من أصل %n</numerusform>
+            <numerusform>التسجيلات: %d من أصل %n</numerusform>
+            <numerusform>التسجيلات: %d من أصل %n</numerusform>
+            <numerusform>التسجيلات: %d من أصل %n</numerusform>
         </translation>
     </message>
 </context>
@@ -197,23 +197,23 @@
     <name>CQuestionPicture</name>
     <message>
         <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>ليست صورة PNG أو JPEG أو GIF أو WebP</translation>
     </message>
     <message>
         <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>أكبر مما يُسمح به للصورة (32 ميغابايت، 64 ميغابكسل)</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished">إنه تالف</translation>
+        <translation>إنها تالفة</translation>
     </message>
     <message>
         <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن عرض الصورة «%s»: %s. يستمر التمرين بدونها.</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة</translation>
     </message>
 </context>
 <context>
@@ -251,8 +251,28 @@
         <translation>كما تذكر القائمة</translation>
     </message>
     <message>
-        <source>&amp;Drill the other way (%s)	Ctrl+R</source>
-        <translation>السؤال &amp;بالعكس (%s)	Ctrl+R</translation>
+        <source>it holds no sound that plays</source>
+        <translation>لا يحتوي على صوت يمكن تشغيله</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>فارغ</translation>
+    </message>
+    <message>
+        <source>No installed voice speaks %s, and none of the voices that Debian offers does, so the words cannot be spoken. A voice of another maker can be set up for speech-dispatcher with &quot;spd-conf&quot;.</source>
+        <translation>لا يوجد صوت مثبت يتحدث %s، ولا أي صوت من الأصوات التي يقدمها Debian، لذا لا يمكن نطق الكلمات. يمكن إعداد صوت من جهة أخرى لـ speech-dispatcher باستخدام «spd-conf».</translation>
+    </message>
+    <message>
+        <source>Language of the meanings</source>
+        <translation>لغة المعاني</translation>
+    </message>
+    <message>
+        <source>Language of the words</source>
+        <translation>لغة الكلمات</translation>
+    </message>
+    <message>
+        <source>&amp;Drill the other way: now %s	Ctrl+R</source>
+        <translation>السؤال &amp;بالعكس: الآن %s	Ctrl+R</translation>
     </message>
 </context>
 <context>
@@ -498,19 +518,15 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>T&amp;hink first	Ctrl+T</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause &amp;before the choices…</source>
-        <translation type="unfinished"></translation>
+        <translation>فكّ&amp;ر أولًا	Ctrl+T</translation>
     </message>
     <message>
         <source>Pause &amp;before the choices (%d s)…</source>
-        <translation type="unfinished"></translation>
+        <translation>الانتظار &amp;قبل الخيارات (%d ث)…</translation>
     </message>
     <message>
         <source>%d s</source>
-        <translation type="unfinished"></translation>
+        <translation>%d ث</translation>
     </message>
 </context>
 <context>
@@ -694,6 +710,17 @@ are taken as every Qt program takes them.
     <message>
         <source>Copy missed words</source>
         <translation>نسخ الكلمات الخاطئة</translation>
+    </message>
+</context>
+<context>
+    <name>PickListDialog</name>
+    <message>
+        <source>Type to search</source>
+        <translation>اكتب للبحث</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
     </message>
 </context>
 <context>
@@ -1011,11 +1038,11 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>the deck holds no file of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تحتوي الرزمة على ملف بهذا الاسم</translation>
     </message>
     <message>
         <source>this kind of list keeps no media</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا النوع من القوائم لا يحتوي على وسائط</translation>
     </message>
 </context>
 <context>
@@ -1039,7 +1066,7 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>the file there could not be read first: the store is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة الملف الموجود هناك أولًا: ملف التقدم مشغول</translation>
     </message>
 </context>
 </TS>

@@ -94,16 +94,16 @@
     </message>
     <message numerus="yes">
         <source>Pictures: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Bilder: %d von %n Eintrag</numerusform>
+            <numerusform>Bilder: %d von %n Einträgen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Recordings: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aufnahmen: %d von %n Eintrag</numerusform>
+            <numerusform>Aufnahmen: %d von %n Einträgen</numerusform>
         </translation>
     </message>
 </context>
@@ -181,23 +181,23 @@
     <name>CQuestionPicture</name>
     <message>
         <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein PNG-, JPEG-, GIF- oder WebP-Bild</translation>
     </message>
     <message>
         <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist größer, als ein Bild sein darf (32 MB, 64 Megapixel)</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished">sie ist beschädigt</translation>
+        <translation>es ist beschädigt</translation>
     </message>
     <message>
         <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild „%s“ kann nicht angezeigt werden: %s. Die Abfrage geht ohne Bild weiter.</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
 </context>
 <context>
@@ -235,8 +235,28 @@
         <translation>Wie in der Liste angegeben</translation>
     </message>
     <message>
-        <source>&amp;Drill the other way (%s)	Ctrl+R</source>
-        <translation>&amp;Umgekehrt abfragen (%s)	Ctrl+R</translation>
+        <source>it holds no sound that plays</source>
+        <translation>sie enthält keinen abspielbaren Ton</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>sie ist leer</translation>
+    </message>
+    <message>
+        <source>No installed voice speaks %s, and none of the voices that Debian offers does, so the words cannot be spoken. A voice of another maker can be set up for speech-dispatcher with &quot;spd-conf&quot;.</source>
+        <translation>Keine installierte Stimme spricht %s, und auch keine der Stimmen, die Debian anbietet, daher können die Wörter nicht gesprochen werden. Eine Stimme eines anderen Anbieters lässt sich mit „spd-conf“ für speech-dispatcher einrichten.</translation>
+    </message>
+    <message>
+        <source>Language of the meanings</source>
+        <translation>Sprache der Bedeutungen</translation>
+    </message>
+    <message>
+        <source>Language of the words</source>
+        <translation>Sprache der Wörter</translation>
+    </message>
+    <message>
+        <source>&amp;Drill the other way: now %s	Ctrl+R</source>
+        <translation>&amp;Umgekehrt abfragen: jetzt %s	Ctrl+R</translation>
     </message>
 </context>
 <context>
@@ -478,19 +498,15 @@ werden wie von jedem Qt-Programm angenommen.
     </message>
     <message>
         <source>T&amp;hink first	Ctrl+T</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause &amp;before the choices…</source>
-        <translation type="unfinished"></translation>
+        <translation>Erst na&amp;chdenken	Ctrl+T</translation>
     </message>
     <message>
         <source>Pause &amp;before the choices (%d s)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause vor &amp;den Antworten (%d s)…</translation>
     </message>
     <message>
         <source>%d s</source>
-        <translation type="unfinished"></translation>
+        <translation>%d s</translation>
     </message>
 </context>
 <context>
@@ -674,6 +690,17 @@ werden wie von jedem Qt-Programm angenommen.
     <message>
         <source>Copy missed words</source>
         <translation>Verfehlte Wörter kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>PickListDialog</name>
+    <message>
+        <source>Type to search</source>
+        <translation>Tippen zum Suchen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
     </message>
 </context>
 <context>
@@ -991,11 +1018,11 @@ werden wie von jedem Qt-Programm angenommen.
     </message>
     <message>
         <source>the deck holds no file of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>der Stapel enthält keine Datei dieses Namens</translation>
     </message>
     <message>
         <source>this kind of list keeps no media</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Art Liste enthält keine Mediendateien</translation>
     </message>
 </context>
 <context>
@@ -1019,7 +1046,7 @@ werden wie von jedem Qt-Programm angenommen.
     </message>
     <message>
         <source>the file there could not be read first: the store is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei dort ließ sich nicht vorher lesen: die Fortschrittsdatei ist belegt</translation>
     </message>
 </context>
 </TS>

@@ -94,16 +94,16 @@
     </message>
     <message numerus="yes">
         <source>Pictures: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Imágenes: %d de %n entrada</numerusform>
+            <numerusform>Imágenes: %d de %n entradas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Recordings: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Grabaciones: %d de %n entrada</numerusform>
+            <numerusform>Grabaciones: %d de %n entradas</numerusform>
         </translation>
     </message>
 </context>
@@ -181,23 +181,23 @@
     <name>CQuestionPicture</name>
     <message>
         <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una imagen PNG, JPEG, GIF o WebP</translation>
     </message>
     <message>
         <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>es más grande de lo que puede ser una imagen (32 MB, 64 megapíxeles)</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished">está dañada</translation>
+        <translation>está dañada</translation>
     </message>
     <message>
         <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede mostrar la imagen «%s»: %s. La práctica continúa sin ella.</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
 </context>
 <context>
@@ -235,8 +235,28 @@
         <translation>Como indica la lista</translation>
     </message>
     <message>
-        <source>&amp;Drill the other way (%s)	Ctrl+R</source>
-        <translation>Preguntar al re&amp;vés (%s)	Ctrl+R</translation>
+        <source>it holds no sound that plays</source>
+        <translation>no contiene ningún sonido reproducible</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vacía</translation>
+    </message>
+    <message>
+        <source>No installed voice speaks %s, and none of the voices that Debian offers does, so the words cannot be spoken. A voice of another maker can be set up for speech-dispatcher with &quot;spd-conf&quot;.</source>
+        <translation>Ninguna voz instalada habla %s, ni tampoco ninguna de las que ofrece Debian, así que no se pueden pronunciar las palabras. Se puede configurar una voz de otro proveedor para speech-dispatcher con «spd-conf».</translation>
+    </message>
+    <message>
+        <source>Language of the meanings</source>
+        <translation>Idioma de los significados</translation>
+    </message>
+    <message>
+        <source>Language of the words</source>
+        <translation>Idioma de las palabras</translation>
+    </message>
+    <message>
+        <source>&amp;Drill the other way: now %s	Ctrl+R</source>
+        <translation>Preguntar al re&amp;vés: ahora %s	Ctrl+R</translation>
     </message>
 </context>
 <context>
@@ -478,19 +498,15 @@ se aceptan como en cualquier programa Qt.
     </message>
     <message>
         <source>T&amp;hink first	Ctrl+T</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause &amp;before the choices…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hacer memoria primero	Ctrl+T</translation>
     </message>
     <message>
         <source>Pause &amp;before the choices (%d s)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa antes de &amp;que aparezcan las opciones (%d s)…</translation>
     </message>
     <message>
         <source>%d s</source>
-        <translation type="unfinished"></translation>
+        <translation>%d s</translation>
     </message>
 </context>
 <context>
@@ -674,6 +690,17 @@ se aceptan como en cualquier programa Qt.
     <message>
         <source>Copy missed words</source>
         <translation>Copiar las palabras falladas</translation>
+    </message>
+</context>
+<context>
+    <name>PickListDialog</name>
+    <message>
+        <source>Type to search</source>
+        <translation>Escriba para buscar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
     </message>
 </context>
 <context>
@@ -991,11 +1018,11 @@ se aceptan como en cualquier programa Qt.
     </message>
     <message>
         <source>the deck holds no file of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>el mazo no contiene ningún archivo con ese nombre</translation>
     </message>
     <message>
         <source>this kind of list keeps no media</source>
-        <translation type="unfinished"></translation>
+        <translation>este tipo de lista no guarda archivos multimedia</translation>
     </message>
 </context>
 <context>
@@ -1019,7 +1046,7 @@ se aceptan como en cualquier programa Qt.
     </message>
     <message>
         <source>the file there could not be read first: the store is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer antes el archivo que hay allí: el archivo de progreso está ocupado</translation>
     </message>
 </context>
 </TS>

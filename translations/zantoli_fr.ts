@@ -94,16 +94,16 @@
     </message>
     <message numerus="yes">
         <source>Pictures: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Images&#xa0;: %d sur %n entrée</numerusform>
+            <numerusform>Images&#xa0;: %d sur %n entrées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Recordings: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Enregistrements&#xa0;: %d sur %n entrée</numerusform>
+            <numerusform>Enregistrements&#xa0;: %d sur %n entrées</numerusform>
         </translation>
     </message>
 </context>
@@ -181,23 +181,23 @@
     <name>CQuestionPicture</name>
     <message>
         <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une image PNG, JPEG, GIF ou WebP</translation>
     </message>
     <message>
         <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>elle dépasse la taille permise pour une image (32&#xa0;Mo, 64&#xa0;mégapixels)</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished">il est endommagé</translation>
+        <translation>elle est endommagée</translation>
     </message>
     <message>
         <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image «&#xa0;%s&#xa0;» ne peut pas être affichée&#xa0;: %s. L&apos;exercice continue sans elle.</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
 </context>
 <context>
@@ -235,8 +235,28 @@
         <translation>Comme l&apos;indique la liste</translation>
     </message>
     <message>
-        <source>&amp;Drill the other way (%s)	Ctrl+R</source>
-        <translation>Interroger en sens in&amp;verse (%s)	Ctrl+R</translation>
+        <source>it holds no sound that plays</source>
+        <translation>il ne contient aucun son lisible</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>il est vide</translation>
+    </message>
+    <message>
+        <source>No installed voice speaks %s, and none of the voices that Debian offers does, so the words cannot be spoken. A voice of another maker can be set up for speech-dispatcher with &quot;spd-conf&quot;.</source>
+        <translation>Aucune voix installée ne parle %s, et aucune des voix proposées par Debian non plus&#xa0;; les mots ne peuvent donc pas être prononcés. Une voix d&apos;un autre fournisseur peut être configurée pour speech-dispatcher avec «&#xa0;spd-conf&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Language of the meanings</source>
+        <translation>Langue des significations</translation>
+    </message>
+    <message>
+        <source>Language of the words</source>
+        <translation>Langue des mots</translation>
+    </message>
+    <message>
+        <source>&amp;Drill the other way: now %s	Ctrl+R</source>
+        <translation>Interroger en sens in&amp;verse&#xa0;: actuellement %s	Ctrl+R</translation>
     </message>
 </context>
 <context>
@@ -478,19 +498,15 @@ sont acceptées comme par tout programme Qt.
     </message>
     <message>
         <source>T&amp;hink first	Ctrl+T</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause &amp;before the choices…</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;éfléchir d&apos;abord	Ctrl+T</translation>
     </message>
     <message>
         <source>Pause &amp;before the choices (%d s)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause avant les c&amp;hoix (%d&#xa0;s)…</translation>
     </message>
     <message>
         <source>%d s</source>
-        <translation type="unfinished"></translation>
+        <translation>%d&#xa0;s</translation>
     </message>
 </context>
 <context>
@@ -674,6 +690,17 @@ sont acceptées comme par tout programme Qt.
     <message>
         <source>Copy missed words</source>
         <translation>Copier les mots manqués</translation>
+    </message>
+</context>
+<context>
+    <name>PickListDialog</name>
+    <message>
+        <source>Type to search</source>
+        <translation>Tapez pour rechercher</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
     </message>
 </context>
 <context>
@@ -991,11 +1018,11 @@ sont acceptées comme par tout programme Qt.
     </message>
     <message>
         <source>the deck holds no file of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>le paquet ne contient aucun fichier de ce nom</translation>
     </message>
     <message>
         <source>this kind of list keeps no media</source>
-        <translation type="unfinished"></translation>
+        <translation>ce type de liste ne contient pas de médias</translation>
     </message>
 </context>
 <context>
@@ -1019,7 +1046,7 @@ sont acceptées comme par tout programme Qt.
     </message>
     <message>
         <source>the file there could not be read first: the store is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier qui s&apos;y trouve n&apos;a pas pu être lu d&apos;abord&#xa0;: le fichier de progression est occupé</translation>
     </message>
 </context>
 </TS>

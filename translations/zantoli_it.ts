@@ -94,16 +94,16 @@
     </message>
     <message numerus="yes">
         <source>Pictures: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Immagini: %d di %n voce</numerusform>
+            <numerusform>Immagini: %d di %n voci</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Recordings: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Registrazioni: %d di %n voce</numerusform>
+            <numerusform>Registrazioni: %d di %n voci</numerusform>
         </translation>
     </message>
 </context>
@@ -181,23 +181,23 @@
     <name>CQuestionPicture</name>
     <message>
         <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un&apos;immagine PNG, JPEG, GIF o WebP</translation>
     </message>
     <message>
         <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>è più grande di quanto possa essere un&apos;immagine (32 MB, 64 megapixel)</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished">è danneggiata</translation>
+        <translation>è danneggiata</translation>
     </message>
     <message>
         <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile mostrare l&apos;immagine «%s»: %s. L&apos;esercizio prosegue senza.</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine</translation>
     </message>
 </context>
 <context>
@@ -235,8 +235,28 @@
         <translation>Come indica la lista</translation>
     </message>
     <message>
-        <source>&amp;Drill the other way (%s)	Ctrl+R</source>
-        <translation>C&amp;hiedi al contrario (%s)	Ctrl+R</translation>
+        <source>it holds no sound that plays</source>
+        <translation>non contiene alcun suono riproducibile</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>è vuota</translation>
+    </message>
+    <message>
+        <source>No installed voice speaks %s, and none of the voices that Debian offers does, so the words cannot be spoken. A voice of another maker can be set up for speech-dispatcher with &quot;spd-conf&quot;.</source>
+        <translation>Nessuna voce installata parla %s, e nemmeno una delle voci offerte da Debian, quindi le parole non possono essere pronunciate. Una voce di un altro fornitore si può configurare per speech-dispatcher con «spd-conf».</translation>
+    </message>
+    <message>
+        <source>Language of the meanings</source>
+        <translation>Lingua dei significati</translation>
+    </message>
+    <message>
+        <source>Language of the words</source>
+        <translation>Lingua delle parole</translation>
+    </message>
+    <message>
+        <source>&amp;Drill the other way: now %s	Ctrl+R</source>
+        <translation>C&amp;hiedi al contrario: ora %s	Ctrl+R</translation>
     </message>
 </context>
 <context>
@@ -478,19 +498,15 @@ sono accettate come in ogni programma Qt.
     </message>
     <message>
         <source>T&amp;hink first	Ctrl+T</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause &amp;before the choices…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pensa prima di &amp;vedere le scelte	Ctrl+T</translation>
     </message>
     <message>
         <source>Pause &amp;before the choices (%d s)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghe&amp;zza della pausa (%d s)…</translation>
     </message>
     <message>
         <source>%d s</source>
-        <translation type="unfinished"></translation>
+        <translation>%d s</translation>
     </message>
 </context>
 <context>
@@ -674,6 +690,17 @@ sono accettate come in ogni programma Qt.
     <message>
         <source>Copy missed words</source>
         <translation>Copia le parole sbagliate</translation>
+    </message>
+</context>
+<context>
+    <name>PickListDialog</name>
+    <message>
+        <source>Type to search</source>
+        <translation>Digita per cercare</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
     </message>
 </context>
 <context>
@@ -991,11 +1018,11 @@ sono accettate come in ogni programma Qt.
     </message>
     <message>
         <source>the deck holds no file of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>il mazzo non contiene alcun file con quel nome</translation>
     </message>
     <message>
         <source>this kind of list keeps no media</source>
-        <translation type="unfinished"></translation>
+        <translation>questo tipo di lista non contiene file multimediali</translation>
     </message>
 </context>
 <context>
@@ -1019,7 +1046,7 @@ sono accettate come in ogni programma Qt.
     </message>
     <message>
         <source>the file there could not be read first: the store is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile leggere prima il file presente: l&apos;archivio è occupato</translation>
     </message>
 </context>
 </TS>

@@ -93,14 +93,14 @@
     </message>
     <message numerus="yes">
         <source>Pictures: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>画像: %d / %n 項目</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Recordings: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>録音: %d / %n 項目</numerusform>
         </translation>
     </message>
 </context>
@@ -177,23 +177,23 @@
     <name>CQuestionPicture</name>
     <message>
         <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG、JPEG、GIF、WebP のいずれの画像でもありません</translation>
     </message>
     <message>
         <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>画像の上限 (32 MB、6400 万画素) を超えています</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished">壊れています</translation>
+        <translation>破損しています</translation>
     </message>
     <message>
         <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>画像「%s」を表示できません: %s。画像なしで続けます。</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>画像</translation>
     </message>
 </context>
 <context>
@@ -231,8 +231,28 @@
         <translation>リストの指定どおり</translation>
     </message>
     <message>
-        <source>&amp;Drill the other way (%s)	Ctrl+R</source>
-        <translation>逆方向に出題(%s)(&amp;D)	Ctrl+R</translation>
+        <source>it holds no sound that plays</source>
+        <translation>再生できる音声が含まれていません</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>空です</translation>
+    </message>
+    <message>
+        <source>No installed voice speaks %s, and none of the voices that Debian offers does, so the words cannot be spoken. A voice of another maker can be set up for speech-dispatcher with &quot;spd-conf&quot;.</source>
+        <translation>%s を話す音声はインストールされておらず、Debian が提供する音声にもないため、単語を読み上げられません。他の提供元の音声は「spd-conf」で speech-dispatcher に設定できます。</translation>
+    </message>
+    <message>
+        <source>Language of the meanings</source>
+        <translation>意味の言語</translation>
+    </message>
+    <message>
+        <source>Language of the words</source>
+        <translation>単語の言語</translation>
+    </message>
+    <message>
+        <source>&amp;Drill the other way: now %s	Ctrl+R</source>
+        <translation>逆方向に出題: 現在 %s(&amp;D)	Ctrl+R</translation>
     </message>
 </context>
 <context>
@@ -473,19 +493,15 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>T&amp;hink first	Ctrl+T</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause &amp;before the choices…</source>
-        <translation type="unfinished"></translation>
+        <translation>先に考える(&amp;H)	Ctrl+T</translation>
     </message>
     <message>
         <source>Pause &amp;before the choices (%d s)…</source>
-        <translation type="unfinished"></translation>
+        <translation>選択肢までの待ち時間 (%d 秒)(&amp;B)…</translation>
     </message>
     <message>
         <source>%d s</source>
-        <translation type="unfinished"></translation>
+        <translation>%d 秒</translation>
     </message>
 </context>
 <context>
@@ -669,6 +685,17 @@ are taken as every Qt program takes them.
     <message>
         <source>Copy missed words</source>
         <translation>間違えた単語をコピー</translation>
+    </message>
+</context>
+<context>
+    <name>PickListDialog</name>
+    <message>
+        <source>Type to search</source>
+        <translation>入力して検索</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
     </message>
 </context>
 <context>
@@ -986,11 +1013,11 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>the deck holds no file of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>デッキにその名前のファイルはありません</translation>
     </message>
     <message>
         <source>this kind of list keeps no media</source>
-        <translation type="unfinished"></translation>
+        <translation>この種類のリストにはメディアがありません</translation>
     </message>
 </context>
 <context>
@@ -1014,7 +1041,7 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>the file there could not be read first: the store is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>そこにあるファイルを先に読み込めませんでした: 進捗ファイルが使用中です</translation>
     </message>
 </context>
 </TS>

@@ -93,14 +93,14 @@
     </message>
     <message numerus="yes">
         <source>Pictures: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>그림: %d / %n개 항목</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Recordings: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>녹음: %d / %n개 항목</numerusform>
         </translation>
     </message>
 </context>
@@ -177,23 +177,23 @@
     <name>CQuestionPicture</name>
     <message>
         <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG, JPEG, GIF, WebP 그림이 아닙니다</translation>
     </message>
     <message>
         <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>그림의 허용 크기(32MB, 6400만 화소)보다 큽니다</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished">손상되었습니다</translation>
+        <translation>손상되었습니다</translation>
     </message>
     <message>
         <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>그림 &apos;%s&apos;을(를) 표시할 수 없습니다: %s. 그림 없이 계속합니다.</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>그림</translation>
     </message>
 </context>
 <context>
@@ -231,8 +231,28 @@
         <translation>목록에 적힌 대로</translation>
     </message>
     <message>
-        <source>&amp;Drill the other way (%s)	Ctrl+R</source>
-        <translation>반대로 묻기(%s)(&amp;D)	Ctrl+R</translation>
+        <source>it holds no sound that plays</source>
+        <translation>재생할 수 있는 소리가 없습니다</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>비어 있습니다</translation>
+    </message>
+    <message>
+        <source>No installed voice speaks %s, and none of the voices that Debian offers does, so the words cannot be spoken. A voice of another maker can be set up for speech-dispatcher with &quot;spd-conf&quot;.</source>
+        <translation>설치된 음성 중 %s을(를) 말하는 것이 없고 Debian이 제공하는 음성에도 없어 단어를 읽어 줄 수 없습니다. 다른 제공자의 음성은 &apos;spd-conf&apos;로 speech-dispatcher에 설정할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Language of the meanings</source>
+        <translation>뜻의 언어</translation>
+    </message>
+    <message>
+        <source>Language of the words</source>
+        <translation>단어의 언어</translation>
+    </message>
+    <message>
+        <source>&amp;Drill the other way: now %s	Ctrl+R</source>
+        <translation>반대로 묻기: 현재 %s(&amp;D)	Ctrl+R</translation>
     </message>
 </context>
 <context>
@@ -473,19 +493,15 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>T&amp;hink first	Ctrl+T</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause &amp;before the choices…</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 생각하기(&amp;H)	Ctrl+T</translation>
     </message>
     <message>
         <source>Pause &amp;before the choices (%d s)…</source>
-        <translation type="unfinished"></translation>
+        <translation>선택지 전 대기 시간(%d초)(&amp;B)…</translation>
     </message>
     <message>
         <source>%d s</source>
-        <translation type="unfinished"></translation>
+        <translation>%d초</translation>
     </message>
 </context>
 <context>
@@ -669,6 +685,17 @@ are taken as every Qt program takes them.
     <message>
         <source>Copy missed words</source>
         <translation>틀린 단어 복사</translation>
+    </message>
+</context>
+<context>
+    <name>PickListDialog</name>
+    <message>
+        <source>Type to search</source>
+        <translation>입력하여 검색</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>검색</translation>
     </message>
 </context>
 <context>
@@ -986,11 +1013,11 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>the deck holds no file of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>덱에 그 이름의 파일이 없습니다</translation>
     </message>
     <message>
         <source>this kind of list keeps no media</source>
-        <translation type="unfinished"></translation>
+        <translation>이 종류의 목록에는 미디어가 없습니다</translation>
     </message>
 </context>
 <context>
@@ -1014,7 +1041,7 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>the file there could not be read first: the store is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>그곳의 파일을 먼저 읽을 수 없습니다: 진행 상황 파일이 사용 중입니다</translation>
     </message>
 </context>
 </TS>

@@ -94,16 +94,16 @@
     </message>
     <message numerus="yes">
         <source>Pictures: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Afbeeldingen: %d van %n item</numerusform>
+            <numerusform>Afbeeldingen: %d van %n items</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Recordings: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Opnamen: %d van %n item</numerusform>
+            <numerusform>Opnamen: %d van %n items</numerusform>
         </translation>
     </message>
 </context>
@@ -181,23 +181,23 @@
     <name>CQuestionPicture</name>
     <message>
         <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen PNG-, JPEG-, GIF- of WebP-afbeelding</translation>
     </message>
     <message>
         <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>ze is groter dan een afbeelding mag zijn (32 MB, 64 megapixel)</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished">ze is beschadigd</translation>
+        <translation>ze is beschadigd</translation>
     </message>
     <message>
         <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding ‘%s’ kan niet worden getoond: %s. Het overhoren gaat zonder afbeelding verder.</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeelding</translation>
     </message>
 </context>
 <context>
@@ -235,8 +235,28 @@
         <translation>Zoals de lijst aangeeft</translation>
     </message>
     <message>
-        <source>&amp;Drill the other way (%s)	Ctrl+R</source>
-        <translation>A&amp;ndersom overhoren (%s)	Ctrl+R</translation>
+        <source>it holds no sound that plays</source>
+        <translation>ze bevat geen afspeelbaar geluid</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>ze is leeg</translation>
+    </message>
+    <message>
+        <source>No installed voice speaks %s, and none of the voices that Debian offers does, so the words cannot be spoken. A voice of another maker can be set up for speech-dispatcher with &quot;spd-conf&quot;.</source>
+        <translation>Geen geïnstalleerde stem spreekt %s, en ook geen van de stemmen die Debian biedt, dus de woorden kunnen niet worden uitgesproken. Een stem van een andere maker kan met ‘spd-conf’ voor speech-dispatcher worden ingesteld.</translation>
+    </message>
+    <message>
+        <source>Language of the meanings</source>
+        <translation>Taal van de betekenissen</translation>
+    </message>
+    <message>
+        <source>Language of the words</source>
+        <translation>Taal van de woorden</translation>
+    </message>
+    <message>
+        <source>&amp;Drill the other way: now %s	Ctrl+R</source>
+        <translation>A&amp;ndersom overhoren: nu %s	Ctrl+R</translation>
     </message>
 </context>
 <context>
@@ -478,19 +498,15 @@ worden aangenomen zoals elk Qt-programma dat doet.
     </message>
     <message>
         <source>T&amp;hink first	Ctrl+T</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause &amp;before the choices…</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerst zel&amp;f nadenken	Ctrl+T</translation>
     </message>
     <message>
         <source>Pause &amp;before the choices (%d s)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wa&amp;chttijd vóór de keuzes (%d s)…</translation>
     </message>
     <message>
         <source>%d s</source>
-        <translation type="unfinished"></translation>
+        <translation>%d s</translation>
     </message>
 </context>
 <context>
@@ -674,6 +690,17 @@ worden aangenomen zoals elk Qt-programma dat doet.
     <message>
         <source>Copy missed words</source>
         <translation>Gemiste woorden kopiëren</translation>
+    </message>
+</context>
+<context>
+    <name>PickListDialog</name>
+    <message>
+        <source>Type to search</source>
+        <translation>Typ om te zoeken</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Zoeken</translation>
     </message>
 </context>
 <context>
@@ -991,11 +1018,11 @@ worden aangenomen zoals elk Qt-programma dat doet.
     </message>
     <message>
         <source>the deck holds no file of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>het pakket bevat geen bestand met die naam</translation>
     </message>
     <message>
         <source>this kind of list keeps no media</source>
-        <translation type="unfinished"></translation>
+        <translation>dit soort lijst bevat geen media</translation>
     </message>
 </context>
 <context>
@@ -1019,7 +1046,7 @@ worden aangenomen zoals elk Qt-programma dat doet.
     </message>
     <message>
         <source>the file there could not be read first: the store is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand daar kon niet eerst worden gelezen: het voortgangsbestand is bezet</translation>
     </message>
 </context>
 </TS>

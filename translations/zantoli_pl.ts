@@ -95,18 +95,18 @@
     </message>
     <message numerus="yes">
         <source>Pictures: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Obrazy: %d z %n pozycji</numerusform>
+            <numerusform>Obrazy: %d z %n pozycji</numerusform>
+            <numerusform>Obrazy: %d z %n pozycji</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Recordings: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nagrania: %d z %n pozycji</numerusform>
+            <numerusform>Nagrania: %d z %n pozycji</numerusform>
+            <numerusform>Nagrania: %d z %n pozycji</numerusform>
         </translation>
     </message>
 </context>
@@ -185,23 +185,23 @@
     <name>CQuestionPicture</name>
     <message>
         <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest obraz PNG, JPEG, GIF ani WebP</translation>
     </message>
     <message>
         <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>jest większy, niż może być obraz (32 MB, 64 megapiksele)</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished">jest uszkodzone</translation>
+        <translation>jest uszkodzony</translation>
     </message>
     <message>
         <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można wyświetlić obrazu „%s”: %s. Ćwiczenie trwa dalej bez niego.</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz</translation>
     </message>
 </context>
 <context>
@@ -239,8 +239,28 @@
         <translation>Tak jak podaje lista</translation>
     </message>
     <message>
-        <source>&amp;Drill the other way (%s)	Ctrl+R</source>
-        <translation>O&amp;dpytuj odwrotnie (%s)	Ctrl+R</translation>
+        <source>it holds no sound that plays</source>
+        <translation>nie zawiera dźwięku, który da się odtworzyć</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>jest puste</translation>
+    </message>
+    <message>
+        <source>No installed voice speaks %s, and none of the voices that Debian offers does, so the words cannot be spoken. A voice of another maker can be set up for speech-dispatcher with &quot;spd-conf&quot;.</source>
+        <translation>Żaden zainstalowany głos nie mówi w języku: %s, ani żaden z głosów oferowanych przez Debiana, więc słów nie da się wymówić. Głos innego dostawcy można skonfigurować dla speech-dispatcher poleceniem „spd-conf”.</translation>
+    </message>
+    <message>
+        <source>Language of the meanings</source>
+        <translation>Język znaczeń</translation>
+    </message>
+    <message>
+        <source>Language of the words</source>
+        <translation>Język słów</translation>
+    </message>
+    <message>
+        <source>&amp;Drill the other way: now %s	Ctrl+R</source>
+        <translation>O&amp;dpytuj odwrotnie: teraz %s	Ctrl+R</translation>
     </message>
 </context>
 <context>
@@ -483,19 +503,15 @@ są przyjmowane jak w każdym programie Qt.
     </message>
     <message>
         <source>T&amp;hink first	Ctrl+T</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause &amp;before the choices…</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw pomy&amp;śl	Ctrl+T</translation>
     </message>
     <message>
         <source>Pause &amp;before the choices (%d s)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;uza przed odpowiedziami (%d s)…</translation>
     </message>
     <message>
         <source>%d s</source>
-        <translation type="unfinished"></translation>
+        <translation>%d s</translation>
     </message>
 </context>
 <context>
@@ -679,6 +695,17 @@ są przyjmowane jak w każdym programie Qt.
     <message>
         <source>Copy missed words</source>
         <translation>Kopiuj pomylone słowa</translation>
+    </message>
+</context>
+<context>
+    <name>PickListDialog</name>
+    <message>
+        <source>Type to search</source>
+        <translation>Wpisz, aby wyszukać</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
     </message>
 </context>
 <context>
@@ -996,11 +1023,11 @@ są przyjmowane jak w każdym programie Qt.
     </message>
     <message>
         <source>the deck holds no file of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>talia nie zawiera pliku o tej nazwie</translation>
     </message>
     <message>
         <source>this kind of list keeps no media</source>
-        <translation type="unfinished"></translation>
+        <translation>ten rodzaj listy nie przechowuje multimediów</translation>
     </message>
 </context>
 <context>
@@ -1024,7 +1051,7 @@ są przyjmowane jak w każdym programie Qt.
     </message>
     <message>
         <source>the file there could not be read first: the store is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się najpierw odczytać znajdującego się tam pliku: plik postępów jest zajęty</translation>
     </message>
 </context>
 </TS>

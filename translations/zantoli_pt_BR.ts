@@ -94,16 +94,16 @@
     </message>
     <message numerus="yes">
         <source>Pictures: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Imagens: %d de %n entrada</numerusform>
+            <numerusform>Imagens: %d de %n entradas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Recordings: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gravações: %d de %n entrada</numerusform>
+            <numerusform>Gravações: %d de %n entradas</numerusform>
         </translation>
     </message>
 </context>
@@ -181,23 +181,23 @@
     <name>CQuestionPicture</name>
     <message>
         <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma imagem PNG, JPEG, GIF ou WebP</translation>
     </message>
     <message>
         <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>é maior do que uma imagem pode ser (32 MB, 64 megapixels)</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished">ela está danificada</translation>
+        <translation>está danificada</translation>
     </message>
     <message>
         <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A imagem “%s” não pode ser exibida: %s. O treino continua sem ela.</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem</translation>
     </message>
 </context>
 <context>
@@ -235,8 +235,28 @@
         <translation>Como a lista diz</translation>
     </message>
     <message>
-        <source>&amp;Drill the other way (%s)	Ctrl+R</source>
-        <translation>Perg&amp;untar ao contrário (%s)	Ctrl+R</translation>
+        <source>it holds no sound that plays</source>
+        <translation>não contém nenhum som reproduzível</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vazia</translation>
+    </message>
+    <message>
+        <source>No installed voice speaks %s, and none of the voices that Debian offers does, so the words cannot be spoken. A voice of another maker can be set up for speech-dispatcher with &quot;spd-conf&quot;.</source>
+        <translation>Nenhuma voz instalada fala %s, e nenhuma das vozes que o Debian oferece fala, então as palavras não podem ser faladas. Uma voz de outro fornecedor pode ser configurada para o speech-dispatcher com “spd-conf”.</translation>
+    </message>
+    <message>
+        <source>Language of the meanings</source>
+        <translation>Idioma dos significados</translation>
+    </message>
+    <message>
+        <source>Language of the words</source>
+        <translation>Idioma das palavras</translation>
+    </message>
+    <message>
+        <source>&amp;Drill the other way: now %s	Ctrl+R</source>
+        <translation>Perg&amp;untar ao contrário: agora %s	Ctrl+R</translation>
     </message>
 </context>
 <context>
@@ -478,19 +498,15 @@ são aceitas como em qualquer programa Qt.
     </message>
     <message>
         <source>T&amp;hink first	Ctrl+T</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause &amp;before the choices…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pensar antes de &amp;ver as opções	Ctrl+T</translation>
     </message>
     <message>
         <source>Pause &amp;before the choices (%d s)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa até e&amp;xibir as opções (%d s)…</translation>
     </message>
     <message>
         <source>%d s</source>
-        <translation type="unfinished"></translation>
+        <translation>%d s</translation>
     </message>
 </context>
 <context>
@@ -674,6 +690,17 @@ são aceitas como em qualquer programa Qt.
     <message>
         <source>Copy missed words</source>
         <translation>Copiar palavras erradas</translation>
+    </message>
+</context>
+<context>
+    <name>PickListDialog</name>
+    <message>
+        <source>Type to search</source>
+        <translation>Digite para pesquisar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Pesquisar</translation>
     </message>
 </context>
 <context>
@@ -991,11 +1018,11 @@ são aceitas como em qualquer programa Qt.
     </message>
     <message>
         <source>the deck holds no file of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>o baralho não contém nenhum arquivo com esse nome</translation>
     </message>
     <message>
         <source>this kind of list keeps no media</source>
-        <translation type="unfinished"></translation>
+        <translation>este tipo de lista não guarda mídia</translation>
     </message>
 </context>
 <context>
@@ -1019,7 +1046,7 @@ são aceitas como em qualquer programa Qt.
     </message>
     <message>
         <source>the file there could not be read first: the store is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler antes o arquivo que está lá: o arquivo de progresso está ocupado</translation>
     </message>
 </context>
 </TS>

@@ -95,18 +95,18 @@
     </message>
     <message numerus="yes">
         <source>Pictures: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Изображения: %d из %n статьи</numerusform>
+            <numerusform>Изображения: %d из %n статей</numerusform>
+            <numerusform>Изображения: %d из %n статей</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Recordings: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Записи: %d из %n статьи</numerusform>
+            <numerusform>Записи: %d из %n статей</numerusform>
+            <numerusform>Записи: %d из %n статей</numerusform>
         </translation>
     </message>
 </context>
@@ -185,23 +185,23 @@
     <name>CQuestionPicture</name>
     <message>
         <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>это не изображение PNG, JPEG, GIF или WebP</translation>
     </message>
     <message>
         <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>оно больше допустимого для изображения (32 МБ, 64 мегапикселя)</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished">она повреждена</translation>
+        <translation>оно повреждено</translation>
     </message>
     <message>
         <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно показать изображение «%s»: %s. Упражнение продолжается без него.</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображение</translation>
     </message>
 </context>
 <context>
@@ -239,8 +239,28 @@
         <translation>Как указано в списке</translation>
     </message>
     <message>
-        <source>&amp;Drill the other way (%s)	Ctrl+R</source>
-        <translation>&amp;Спрашивать наоборот (%s)	Ctrl+R</translation>
+        <source>it holds no sound that plays</source>
+        <translation>в ней нет звука, который можно воспроизвести</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>она пуста</translation>
+    </message>
+    <message>
+        <source>No installed voice speaks %s, and none of the voices that Debian offers does, so the words cannot be spoken. A voice of another maker can be set up for speech-dispatcher with &quot;spd-conf&quot;.</source>
+        <translation>Ни один установленный голос не говорит на языке «%s», и ни один из голосов, которые предлагает Debian, тоже, поэтому слова невозможно произнести. Голос другого производителя можно настроить для speech-dispatcher командой «spd-conf».</translation>
+    </message>
+    <message>
+        <source>Language of the meanings</source>
+        <translation>Язык значений</translation>
+    </message>
+    <message>
+        <source>Language of the words</source>
+        <translation>Язык слов</translation>
+    </message>
+    <message>
+        <source>&amp;Drill the other way: now %s	Ctrl+R</source>
+        <translation>&amp;Спрашивать наоборот: сейчас %s	Ctrl+R</translation>
     </message>
 </context>
 <context>
@@ -483,19 +503,15 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>T&amp;hink first	Ctrl+T</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause &amp;before the choices…</source>
-        <translation type="unfinished"></translation>
+        <translation>С&amp;начала подумать	Ctrl+T</translation>
     </message>
     <message>
         <source>Pause &amp;before the choices (%d s)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза пере&amp;д вариантами (%d с)…</translation>
     </message>
     <message>
         <source>%d s</source>
-        <translation type="unfinished"></translation>
+        <translation>%d с</translation>
     </message>
 </context>
 <context>
@@ -679,6 +695,17 @@ are taken as every Qt program takes them.
     <message>
         <source>Copy missed words</source>
         <translation>Копировать ошибочные слова</translation>
+    </message>
+</context>
+<context>
+    <name>PickListDialog</name>
+    <message>
+        <source>Type to search</source>
+        <translation>Введите для поиска</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
     </message>
 </context>
 <context>
@@ -996,11 +1023,11 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>the deck holds no file of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>в колоде нет файла с таким именем</translation>
     </message>
     <message>
         <source>this kind of list keeps no media</source>
-        <translation type="unfinished"></translation>
+        <translation>списки такого вида не содержат медиафайлов</translation>
     </message>
 </context>
 <context>
@@ -1024,7 +1051,7 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>the file there could not be read first: the store is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось сначала прочитать находящийся там файл: файл успехов занят</translation>
     </message>
 </context>
 </TS>

@@ -93,14 +93,14 @@
     </message>
     <message numerus="yes">
         <source>Pictures: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Resimler: %d / %n giriş</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Recordings: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kayıtlar: %d / %n giriş</numerusform>
         </translation>
     </message>
 </context>
@@ -177,23 +177,23 @@
     <name>CQuestionPicture</name>
     <message>
         <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG, JPEG, GIF veya WebP resmi değil</translation>
     </message>
     <message>
         <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>bir resim için izin verilenden büyük (32 MB, 64 megapiksel)</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished">bozuk</translation>
+        <translation>bozuk</translation>
     </message>
     <message>
         <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%s” resmi gösterilemiyor: %s. Alıştırma resimsiz sürüyor.</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Resim</translation>
     </message>
 </context>
 <context>
@@ -231,8 +231,28 @@
         <translation>Listenin dediği gibi</translation>
     </message>
     <message>
-        <source>&amp;Drill the other way (%s)	Ctrl+R</source>
-        <translation>&amp;Tersinden sor (%s)	Ctrl+R</translation>
+        <source>it holds no sound that plays</source>
+        <translation>çalınabilir bir ses içermiyor</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>boş</translation>
+    </message>
+    <message>
+        <source>No installed voice speaks %s, and none of the voices that Debian offers does, so the words cannot be spoken. A voice of another maker can be set up for speech-dispatcher with &quot;spd-conf&quot;.</source>
+        <translation>Kurulu hiçbir ses %s konuşmuyor, Debian’ın sunduğu seslerden hiçbiri de konuşmuyor; bu yüzden sözcükler seslendirilemiyor. Başka bir üreticinin sesi speech-dispatcher için “spd-conf” ile kurulabilir.</translation>
+    </message>
+    <message>
+        <source>Language of the meanings</source>
+        <translation>Anlamların dili</translation>
+    </message>
+    <message>
+        <source>Language of the words</source>
+        <translation>Sözcüklerin dili</translation>
+    </message>
+    <message>
+        <source>&amp;Drill the other way: now %s	Ctrl+R</source>
+        <translation>&amp;Tersinden sor: şu an %s	Ctrl+R</translation>
     </message>
 </context>
 <context>
@@ -473,19 +493,15 @@ her Qt programında olduğu gibi kabul edilir.
     </message>
     <message>
         <source>T&amp;hink first	Ctrl+T</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause &amp;before the choices…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ön&amp;ce düşün	Ctrl+T</translation>
     </message>
     <message>
         <source>Pause &amp;before the choices (%d s)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Seçeneklerden önce bekle&amp;me (%d sn)…</translation>
     </message>
     <message>
         <source>%d s</source>
-        <translation type="unfinished"></translation>
+        <translation>%d sn</translation>
     </message>
 </context>
 <context>
@@ -669,6 +685,17 @@ her Qt programında olduğu gibi kabul edilir.
     <message>
         <source>Copy missed words</source>
         <translation>Kaçırılan sözcükleri kopyala</translation>
+    </message>
+</context>
+<context>
+    <name>PickListDialog</name>
+    <message>
+        <source>Type to search</source>
+        <translation>Aramak için yazın</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Ara</translation>
     </message>
 </context>
 <context>
@@ -986,11 +1013,11 @@ her Qt programında olduğu gibi kabul edilir.
     </message>
     <message>
         <source>the deck holds no file of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>destede bu adda bir dosya yok</translation>
     </message>
     <message>
         <source>this kind of list keeps no media</source>
-        <translation type="unfinished"></translation>
+        <translation>bu tür liste medya içermez</translation>
     </message>
 </context>
 <context>
@@ -1014,7 +1041,7 @@ her Qt programında olduğu gibi kabul edilir.
     </message>
     <message>
         <source>the file there could not be read first: the store is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>oradaki dosya önce okunamadı: ilerleme dosyası meşgul</translation>
     </message>
 </context>
 </TS>

@@ -95,18 +95,18 @@
     </message>
     <message numerus="yes">
         <source>Pictures: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Зображення: %d з %n статті</numerusform>
+            <numerusform>Зображення: %d з %n статей</numerusform>
+            <numerusform>Зображення: %d з %n статей</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Recordings: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Записи: %d з %n статті</numerusform>
+            <numerusform>Записи: %d з %n статей</numerusform>
+            <numerusform>Записи: %d з %n статей</numerusform>
         </translation>
     </message>
 </context>
@@ -185,23 +185,23 @@
     <name>CQuestionPicture</name>
     <message>
         <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>це не зображення PNG, JPEG, GIF або WebP</translation>
     </message>
     <message>
         <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>воно більше, ніж дозволено для зображення (32 МБ, 64 мегапікселі)</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished">його пошкоджено</translation>
+        <translation>воно пошкоджене</translation>
     </message>
     <message>
         <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неможливо показати зображення «%s»: %s. Вправа триває без нього.</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Зображення</translation>
     </message>
 </context>
 <context>
@@ -239,8 +239,28 @@
         <translation>Як указано в списку</translation>
     </message>
     <message>
-        <source>&amp;Drill the other way (%s)	Ctrl+R</source>
-        <translation>Питати &amp;навпаки (%s)	Ctrl+R</translation>
+        <source>it holds no sound that plays</source>
+        <translation>у ньому немає звуку, який можна відтворити</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>він порожній</translation>
+    </message>
+    <message>
+        <source>No installed voice speaks %s, and none of the voices that Debian offers does, so the words cannot be spoken. A voice of another maker can be set up for speech-dispatcher with &quot;spd-conf&quot;.</source>
+        <translation>Жоден встановлений голос не говорить мовою «%s», і жоден із голосів, які пропонує Debian, теж, тож слова неможливо вимовити. Голос іншого виробника можна налаштувати для speech-dispatcher командою «spd-conf».</translation>
+    </message>
+    <message>
+        <source>Language of the meanings</source>
+        <translation>Мова значень</translation>
+    </message>
+    <message>
+        <source>Language of the words</source>
+        <translation>Мова слів</translation>
+    </message>
+    <message>
+        <source>&amp;Drill the other way: now %s	Ctrl+R</source>
+        <translation>Питати &amp;навпаки: зараз %s	Ctrl+R</translation>
     </message>
 </context>
 <context>
@@ -483,19 +503,15 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>T&amp;hink first	Ctrl+T</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause &amp;before the choices…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Спершу подумати	Ctrl+T</translation>
     </message>
     <message>
         <source>Pause &amp;before the choices (%d s)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Па&amp;уза перед варіантами (%d с)…</translation>
     </message>
     <message>
         <source>%d s</source>
-        <translation type="unfinished"></translation>
+        <translation>%d с</translation>
     </message>
 </context>
 <context>
@@ -679,6 +695,17 @@ are taken as every Qt program takes them.
     <message>
         <source>Copy missed words</source>
         <translation>Копіювати помилкові слова</translation>
+    </message>
+</context>
+<context>
+    <name>PickListDialog</name>
+    <message>
+        <source>Type to search</source>
+        <translation>Введіть для пошуку</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Пошук</translation>
     </message>
 </context>
 <context>
@@ -996,11 +1023,11 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>the deck holds no file of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>у колоді немає файлу з такою назвою</translation>
     </message>
     <message>
         <source>this kind of list keeps no media</source>
-        <translation type="unfinished"></translation>
+        <translation>списки такого виду не містять медіафайлів</translation>
     </message>
 </context>
 <context>
@@ -1024,7 +1051,7 @@ are taken as every Qt program takes them.
     </message>
     <message>
         <source>the file there could not be read first: the store is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдалося спершу прочитати файл, що там лежить: файл успіхів зайнятий</translation>
     </message>
 </context>
 </TS>

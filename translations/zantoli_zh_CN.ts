@@ -93,14 +93,14 @@
     </message>
     <message numerus="yes">
         <source>Pictures: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>图片：%d / %n 个词条</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Recordings: %d of %n entries</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>录音：%d / %n 个词条</numerusform>
         </translation>
     </message>
 </context>
@@ -177,23 +177,23 @@
     <name>CQuestionPicture</name>
     <message>
         <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>不是 PNG、JPEG、GIF 或 WebP 图片</translation>
     </message>
     <message>
         <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>超出图片允许的大小（32 MB，6400 万像素）</translation>
     </message>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished">它已损坏</translation>
+        <translation>文件已损坏</translation>
     </message>
     <message>
         <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法显示图片“%s”：%s。练习将在没有图片的情况下继续。</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>图片</translation>
     </message>
 </context>
 <context>
@@ -231,8 +231,28 @@
         <translation>按列表指定</translation>
     </message>
     <message>
-        <source>&amp;Drill the other way (%s)	Ctrl+R</source>
-        <translation>反向出题(%s)(&amp;D)	Ctrl+R</translation>
+        <source>it holds no sound that plays</source>
+        <translation>其中没有可播放的声音</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>文件为空</translation>
+    </message>
+    <message>
+        <source>No installed voice speaks %s, and none of the voices that Debian offers does, so the words cannot be spoken. A voice of another maker can be set up for speech-dispatcher with &quot;spd-conf&quot;.</source>
+        <translation>没有已安装的语音会说%s，Debian 提供的语音中也没有，因此无法朗读单词。可以用“spd-conf”为 speech-dispatcher 设置其他来源的语音。</translation>
+    </message>
+    <message>
+        <source>Language of the meanings</source>
+        <translation>释义的语言</translation>
+    </message>
+    <message>
+        <source>Language of the words</source>
+        <translation>单词的语言</translation>
+    </message>
+    <message>
+        <source>&amp;Drill the other way: now %s	Ctrl+R</source>
+        <translation>反向出题：当前 %s(&amp;D)	Ctrl+R</translation>
     </message>
 </context>
 <context>
@@ -473,19 +493,15 @@ Qt 自身的选项，例如 -platform、-style、-display 和 -session，
     </message>
     <message>
         <source>T&amp;hink first	Ctrl+T</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pause &amp;before the choices…</source>
-        <translation type="unfinished"></translation>
+        <translation>先思考(&amp;H)	Ctrl+T</translation>
     </message>
     <message>
         <source>Pause &amp;before the choices (%d s)…</source>
-        <translation type="unfinished"></translation>
+        <translation>显示选项前的停顿（%d 秒）(&amp;B)…</translation>
     </message>
     <message>
         <source>%d s</source>
-        <translation type="unfinished"></translation>
+        <translation>%d 秒</translation>
     </message>
 </context>
 <context>
@@ -669,6 +685,17 @@ Qt 自身的选项，例如 -platform、-style、-display 和 -session，
     <message>
         <source>Copy missed words</source>
         <translation>复制答错的单词</translation>
+    </message>
+</context>
+<context>
+    <name>PickListDialog</name>
+    <message>
+        <source>Type to search</source>
+        <translation>输入以搜索</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
     </message>
 </context>
 <context>
@@ -986,11 +1013,11 @@ Qt 自身的选项，例如 -platform、-style、-display 和 -session，
     </message>
     <message>
         <source>the deck holds no file of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>牌组中没有该名称的文件</translation>
     </message>
     <message>
         <source>this kind of list keeps no media</source>
-        <translation type="unfinished"></translation>
+        <translation>此类列表不包含媒体文件</translation>
     </message>
 </context>
 <context>
@@ -1014,7 +1041,7 @@ Qt 自身的选项，例如 -platform、-style、-display 和 -session，
     </message>
     <message>
         <source>the file there could not be read first: the store is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>无法先读取那里的文件：进度存储正忙</translation>
     </message>
 </context>
 </TS>
