@@ -25,6 +25,7 @@
 #include "Translation.h"
 #include "afxres.h"
 #include "clipboard.h"
+#include "processenv.h"
 #include "runtime.h"
 #include "shellapi.h"
 #include "threadpoolapi.h"

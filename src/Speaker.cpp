@@ -14,6 +14,11 @@
 
 namespace {
 
+BOOL IsInstalled(LPCTSTR lpszProgram)
+{
+    return SearchPath(nullptr, lpszProgram, nullptr, 0, nullptr, nullptr) != 0;
+}
+
 // Where "Speak each question" and the languages chosen for lists are kept.
 constexpr LPCTSTR kSpeechSection = _T("Speech");
 constexpr LPCTSTR kEachQuestionEntry = _T("EachQuestion");
@@ -176,13 +181,23 @@ void CSpeaker::TellOnce(CWnd* pOwner, UINT nResult, const CString& strLanguage)
                           static_cast<LPCTSTR>(strLanguageName));
         break;
     case SPEECHERR_NO_SERVER:
-        strMessage = tr("The words cannot be spoken: no speech server answers. Install "
-                        "speech-dispatcher with its voices: "
-                        "\"apt install speech-dispatcher-espeak-ng\".");
+        // Advice to install what is there already helps nobody.
+        if (IsInstalled(_T("speech-dispatcher")))
+            strMessage = tr("The words cannot be spoken: the speech server, speech-dispatcher, "
+                            "is installed but does not start. \"spd-say hello\" in a terminal "
+                            "tells why.");
+        else
+            strMessage = tr("The words cannot be spoken: no speech server answers. Install "
+                            "speech-dispatcher with its voices: "
+                            "\"apt install speech-dispatcher-espeak-ng\".");
         break;
     case SPEECHERR_NO_DEVICE:
-        strMessage = tr("The words cannot be spoken: there is no sound device. Connect one, or "
-                        "start the desktop's sound server (\"apt install pulseaudio\").");
+        if (IsInstalled(_T("pulseaudio")) || IsInstalled(_T("pipewire-pulse")))
+            strMessage = tr("The words cannot be spoken: there is no sound device. Connect one, "
+                            "or start the desktop's sound server.");
+        else
+            strMessage = tr("The words cannot be spoken: there is no sound device. Connect one, "
+                            "or start the desktop's sound server (\"apt install pulseaudio\").");
         break;
     default:
         strMessage = tr("The words cannot be spoken: the program's speech module is not "

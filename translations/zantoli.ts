@@ -253,6 +253,14 @@
         <source>&amp;Drill the other way: now %s	Ctrl+R</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The words cannot be spoken: the speech server, speech-dispatcher, is installed but does not start. &quot;spd-say hello&quot; in a terminal tells why.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The words cannot be spoken: there is no sound device. Connect one, or start the desktop&apos;s sound server.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CZantoliceDlg</name>

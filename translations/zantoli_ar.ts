@@ -274,6 +274,14 @@
         <source>&amp;Drill the other way: now %s	Ctrl+R</source>
         <translation>السؤال &amp;بالعكس: الآن %s	Ctrl+R</translation>
     </message>
+    <message>
+        <source>The words cannot be spoken: the speech server, speech-dispatcher, is installed but does not start. &quot;spd-say hello&quot; in a terminal tells why.</source>
+        <translation>لا يمكن نطق الكلمات: خادم النطق speech-dispatcher مثبت لكنه لا يبدأ. يوضح الأمر «spd-say hello» في الطرفية السبب.</translation>
+    </message>
+    <message>
+        <source>The words cannot be spoken: there is no sound device. Connect one, or start the desktop&apos;s sound server.</source>
+        <translation>لا يمكن نطق الكلمات: لا يوجد جهاز صوت. وصّل جهازًا أو شغّل خادم الصوت في سطح المكتب.</translation>
+    </message>
 </context>
 <context>
     <name>CZantoliceDlg</name>

@@ -258,6 +258,14 @@
         <source>&amp;Drill the other way: now %s	Ctrl+R</source>
         <translation>&amp;Umgekehrt abfragen: jetzt %s	Ctrl+R</translation>
     </message>
+    <message>
+        <source>The words cannot be spoken: the speech server, speech-dispatcher, is installed but does not start. &quot;spd-say hello&quot; in a terminal tells why.</source>
+        <translation>Die Wörter können nicht gesprochen werden: Der Sprachserver speech-dispatcher ist installiert, startet aber nicht. „spd-say hello“ in einem Terminal zeigt, warum.</translation>
+    </message>
+    <message>
+        <source>The words cannot be spoken: there is no sound device. Connect one, or start the desktop&apos;s sound server.</source>
+        <translation>Die Wörter können nicht gesprochen werden: Es gibt kein Audiogerät. Schließen Sie eines an oder starten Sie den Soundserver der Arbeitsumgebung.</translation>
+    </message>
 </context>
 <context>
     <name>CZantoliceDlg</name>

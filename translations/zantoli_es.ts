@@ -258,6 +258,14 @@
         <source>&amp;Drill the other way: now %s	Ctrl+R</source>
         <translation>Preguntar al re&amp;vés: ahora %s	Ctrl+R</translation>
     </message>
+    <message>
+        <source>The words cannot be spoken: the speech server, speech-dispatcher, is installed but does not start. &quot;spd-say hello&quot; in a terminal tells why.</source>
+        <translation>No se pueden pronunciar las palabras: el servidor de voz, speech-dispatcher, está instalado pero no se inicia. «spd-say hello» en una terminal indica por qué.</translation>
+    </message>
+    <message>
+        <source>The words cannot be spoken: there is no sound device. Connect one, or start the desktop&apos;s sound server.</source>
+        <translation>No se pueden pronunciar las palabras: no hay ningún dispositivo de sonido. Conecte uno o inicie el servidor de sonido del escritorio.</translation>
+    </message>
 </context>
 <context>
     <name>CZantoliceDlg</name>

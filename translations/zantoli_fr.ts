@@ -258,6 +258,14 @@
         <source>&amp;Drill the other way: now %s	Ctrl+R</source>
         <translation>Interroger en sens in&amp;verse&#xa0;: actuellement %s	Ctrl+R</translation>
     </message>
+    <message>
+        <source>The words cannot be spoken: the speech server, speech-dispatcher, is installed but does not start. &quot;spd-say hello&quot; in a terminal tells why.</source>
+        <translation>Les mots ne peuvent pas être prononcés&#xa0;: le serveur vocal, speech-dispatcher, est installé mais ne démarre pas. «&#xa0;spd-say hello&#xa0;» dans un terminal en indique la raison.</translation>
+    </message>
+    <message>
+        <source>The words cannot be spoken: there is no sound device. Connect one, or start the desktop&apos;s sound server.</source>
+        <translation>Les mots ne peuvent pas être prononcés&#xa0;: il n&apos;y a aucun périphérique audio. Branchez-en un ou démarrez le serveur de son du bureau.</translation>
+    </message>
 </context>
 <context>
     <name>CZantoliceDlg</name>

@@ -258,6 +258,14 @@
         <source>&amp;Drill the other way: now %s	Ctrl+R</source>
         <translation>C&amp;hiedi al contrario: ora %s	Ctrl+R</translation>
     </message>
+    <message>
+        <source>The words cannot be spoken: the speech server, speech-dispatcher, is installed but does not start. &quot;spd-say hello&quot; in a terminal tells why.</source>
+        <translation>Le parole non possono essere pronunciate: il server vocale, speech-dispatcher, è installato ma non si avvia. «spd-say hello» in un terminale ne indica il motivo.</translation>
+    </message>
+    <message>
+        <source>The words cannot be spoken: there is no sound device. Connect one, or start the desktop&apos;s sound server.</source>
+        <translation>Le parole non possono essere pronunciate: non c&apos;è alcun dispositivo audio. Collegane uno o avvia il server audio del desktop.</translation>
+    </message>
 </context>
 <context>
     <name>CZantoliceDlg</name>

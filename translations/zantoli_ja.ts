@@ -254,6 +254,14 @@
         <source>&amp;Drill the other way: now %s	Ctrl+R</source>
         <translation>逆方向に出題: 現在 %s(&amp;D)	Ctrl+R</translation>
     </message>
+    <message>
+        <source>The words cannot be spoken: the speech server, speech-dispatcher, is installed but does not start. &quot;spd-say hello&quot; in a terminal tells why.</source>
+        <translation>単語を読み上げられません: 音声サーバー speech-dispatcher はインストールされていますが起動しません。端末で「spd-say hello」を実行すると理由がわかります。</translation>
+    </message>
+    <message>
+        <source>The words cannot be spoken: there is no sound device. Connect one, or start the desktop&apos;s sound server.</source>
+        <translation>単語を読み上げられません: サウンドデバイスがありません。接続するか、デスクトップのサウンドサーバーを起動してください。</translation>
+    </message>
 </context>
 <context>
     <name>CZantoliceDlg</name>

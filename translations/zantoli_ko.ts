@@ -254,6 +254,14 @@
         <source>&amp;Drill the other way: now %s	Ctrl+R</source>
         <translation>반대로 묻기: 현재 %s(&amp;D)	Ctrl+R</translation>
     </message>
+    <message>
+        <source>The words cannot be spoken: the speech server, speech-dispatcher, is installed but does not start. &quot;spd-say hello&quot; in a terminal tells why.</source>
+        <translation>단어를 읽어 줄 수 없습니다: 음성 서버 speech-dispatcher가 설치되어 있지만 시작되지 않습니다. 터미널에서 &apos;spd-say hello&apos;를 실행하면 이유를 알 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>The words cannot be spoken: there is no sound device. Connect one, or start the desktop&apos;s sound server.</source>
+        <translation>단어를 읽어 줄 수 없습니다: 소리 장치가 없습니다. 장치를 연결하거나 데스크톱의 소리 서버를 시작하십시오.</translation>
+    </message>
 </context>
 <context>
     <name>CZantoliceDlg</name>

@@ -258,6 +258,14 @@
         <source>&amp;Drill the other way: now %s	Ctrl+R</source>
         <translation>A&amp;ndersom overhoren: nu %s	Ctrl+R</translation>
     </message>
+    <message>
+        <source>The words cannot be spoken: the speech server, speech-dispatcher, is installed but does not start. &quot;spd-say hello&quot; in a terminal tells why.</source>
+        <translation>De woorden kunnen niet worden uitgesproken: de spraakserver speech-dispatcher is geïnstalleerd maar start niet. ‘spd-say hello’ in een terminal vertelt waarom.</translation>
+    </message>
+    <message>
+        <source>The words cannot be spoken: there is no sound device. Connect one, or start the desktop&apos;s sound server.</source>
+        <translation>De woorden kunnen niet worden uitgesproken: er is geen geluidsapparaat. Sluit er een aan of start de geluidsserver van het bureaublad.</translation>
+    </message>
 </context>
 <context>
     <name>CZantoliceDlg</name>

@@ -262,6 +262,14 @@
         <source>&amp;Drill the other way: now %s	Ctrl+R</source>
         <translation>O&amp;dpytuj odwrotnie: teraz %s	Ctrl+R</translation>
     </message>
+    <message>
+        <source>The words cannot be spoken: the speech server, speech-dispatcher, is installed but does not start. &quot;spd-say hello&quot; in a terminal tells why.</source>
+        <translation>Nie można wymówić słów: serwer mowy speech-dispatcher jest zainstalowany, ale się nie uruchamia. Polecenie „spd-say hello” w terminalu pokaże dlaczego.</translation>
+    </message>
+    <message>
+        <source>The words cannot be spoken: there is no sound device. Connect one, or start the desktop&apos;s sound server.</source>
+        <translation>Nie można wymówić słów: brak urządzenia dźwiękowego. Podłącz je lub uruchom serwer dźwięku pulpitu.</translation>
+    </message>
 </context>
 <context>
     <name>CZantoliceDlg</name>

@@ -258,6 +258,14 @@
         <source>&amp;Drill the other way: now %s	Ctrl+R</source>
         <translation>Perg&amp;untar ao contrário: agora %s	Ctrl+R</translation>
     </message>
+    <message>
+        <source>The words cannot be spoken: the speech server, speech-dispatcher, is installed but does not start. &quot;spd-say hello&quot; in a terminal tells why.</source>
+        <translation>As palavras não podem ser faladas: o servidor de voz, speech-dispatcher, está instalado, mas não inicia. “spd-say hello” em um terminal mostra o motivo.</translation>
+    </message>
+    <message>
+        <source>The words cannot be spoken: there is no sound device. Connect one, or start the desktop&apos;s sound server.</source>
+        <translation>As palavras não podem ser faladas: não há dispositivo de som. Conecte um ou inicie o servidor de som da área de trabalho.</translation>
+    </message>
 </context>
 <context>
     <name>CZantoliceDlg</name>

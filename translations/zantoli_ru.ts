@@ -262,6 +262,14 @@
         <source>&amp;Drill the other way: now %s	Ctrl+R</source>
         <translation>&amp;Спрашивать наоборот: сейчас %s	Ctrl+R</translation>
     </message>
+    <message>
+        <source>The words cannot be spoken: the speech server, speech-dispatcher, is installed but does not start. &quot;spd-say hello&quot; in a terminal tells why.</source>
+        <translation>Слова невозможно произнести: речевой сервер speech-dispatcher установлен, но не запускается. Команда «spd-say hello» в терминале покажет причину.</translation>
+    </message>
+    <message>
+        <source>The words cannot be spoken: there is no sound device. Connect one, or start the desktop&apos;s sound server.</source>
+        <translation>Слова невозможно произнести: нет звукового устройства. Подключите его или запустите звуковой сервер рабочего стола.</translation>
+    </message>
 </context>
 <context>
     <name>CZantoliceDlg</name>

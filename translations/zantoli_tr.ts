@@ -254,6 +254,14 @@
         <source>&amp;Drill the other way: now %s	Ctrl+R</source>
         <translation>&amp;Tersinden sor: şu an %s	Ctrl+R</translation>
     </message>
+    <message>
+        <source>The words cannot be spoken: the speech server, speech-dispatcher, is installed but does not start. &quot;spd-say hello&quot; in a terminal tells why.</source>
+        <translation>Sözcükler seslendirilemiyor: konuşma sunucusu speech-dispatcher kurulu ama başlamıyor. Bir uçbirimde “spd-say hello” nedenini gösterir.</translation>
+    </message>
+    <message>
+        <source>The words cannot be spoken: there is no sound device. Connect one, or start the desktop&apos;s sound server.</source>
+        <translation>Sözcükler seslendirilemiyor: ses aygıtı yok. Bir tane bağlayın ya da masaüstünün ses sunucusunu başlatın.</translation>
+    </message>
 </context>
 <context>
     <name>CZantoliceDlg</name>

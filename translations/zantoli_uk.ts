@@ -262,6 +262,14 @@
         <source>&amp;Drill the other way: now %s	Ctrl+R</source>
         <translation>Питати &amp;навпаки: зараз %s	Ctrl+R</translation>
     </message>
+    <message>
+        <source>The words cannot be spoken: the speech server, speech-dispatcher, is installed but does not start. &quot;spd-say hello&quot; in a terminal tells why.</source>
+        <translation>Слова неможливо вимовити: мовний сервер speech-dispatcher встановлено, але він не запускається. Команда «spd-say hello» у терміналі покаже причину.</translation>
+    </message>
+    <message>
+        <source>The words cannot be spoken: there is no sound device. Connect one, or start the desktop&apos;s sound server.</source>
+        <translation>Слова неможливо вимовити: немає звукового пристрою. Під’єднайте його або запустіть звуковий сервер стільниці.</translation>
+    </message>
 </context>
 <context>
     <name>CZantoliceDlg</name>

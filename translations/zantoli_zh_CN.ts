@@ -254,6 +254,14 @@
         <source>&amp;Drill the other way: now %s	Ctrl+R</source>
         <translation>反向出题：当前 %s(&amp;D)	Ctrl+R</translation>
     </message>
+    <message>
+        <source>The words cannot be spoken: the speech server, speech-dispatcher, is installed but does not start. &quot;spd-say hello&quot; in a terminal tells why.</source>
+        <translation>无法朗读单词：语音服务器 speech-dispatcher 已安装，但无法启动。在终端中运行“spd-say hello”可查看原因。</translation>
+    </message>
+    <message>
+        <source>The words cannot be spoken: there is no sound device. Connect one, or start the desktop&apos;s sound server.</source>
+        <translation>无法朗读单词：没有声音设备。请连接一个，或启动桌面的声音服务器。</translation>
+    </message>
 </context>
 <context>
     <name>CZantoliceDlg</name>

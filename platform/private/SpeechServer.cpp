@@ -1,5 +1,7 @@
 #include "SpeechServer.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -65,8 +67,10 @@ bool listVoices(std::vector<std::string>& languages, std::vector<std::string>& m
     SPDConnectionAddress__free(address);
     if (socket < 0)
         return false;
-    const std::string request = "SET SELF CLIENT_NAME zantoli:zantoli:voices\r\n"
-                                "LIST OUTPUT_MODULES\r\nLIST SYNTHESIS_VOICES\r\nQUIT\r\n";
+    const std::string client = QCoreApplication::applicationName().toStdString();
+    const std::string request = "SET SELF CLIENT_NAME " + client + ":" + client +
+                                ":voices\r\nLIST OUTPUT_MODULES\r\nLIST SYNTHESIS_VOICES\r\n"
+                                "QUIT\r\n";
     if (::send(socket, request.data(), request.size(), MSG_NOSIGNAL) !=
         static_cast<ssize_t>(request.size())) {
         ::close(socket);
@@ -131,8 +135,8 @@ void SpeechServer::work(bool start)
     bool started = false;
     for (int autospawn = start ? 1 : 0; !connection; autospawn = 0) {
         char* error = nullptr;
-        connection =
-            spd_open2("zantoli", "main", nullptr, SPD_MODE_SINGLE, nullptr, autospawn, &error);
+        connection = spd_open2(QCoreApplication::applicationName().toUtf8().constData(), "main",
+                               nullptr, SPD_MODE_SINGLE, nullptr, autospawn, &error);
         started = started || (error && std::strstr(error, "successfully autospawned"));
         std::free(error);
         if (connection || !started || std::chrono::steady_clock::now() > deadline)
