@@ -117,16 +117,9 @@ protected:
         seam.messages.clear();
     }
 
-    // Draws questions until `word` is asked; the draw depends on the clock's second alone.
     void drawUntil(const std::u16string& word)
     {
-        for (int second = 0; second < 60; ++second) {
-            clock.set(second);
-            clickButton(*dlg, IDC_START);
-            if (windowText(*dlg, IDC_QUESTION) == word)
-                return;
-        }
-        FAIL() << "no draw asks the word";
+        ASSERT_TRUE(::drawUntil(*dlg, clock, word)) << "no draw asks the word";
     }
 
     // Pixels of `colour`, or near it: JPEG keeps colours only roughly.

@@ -88,16 +88,9 @@ protected:
         seam.messages.clear();
     }
 
-    // Draws questions until `word` is asked; the draw depends on the clock's second alone.
     void drawUntil(const std::u16string& word)
     {
-        for (int second = 0; second < 60; ++second) {
-            clock.set(second);
-            clickButton(*dlg, IDC_START);
-            if (windowText(*dlg, IDC_QUESTION) == word)
-                return;
-        }
-        FAIL() << "no draw asks the word";
+        ASSERT_TRUE(::drawUntil(*dlg, clock, word)) << "no draw asks the word";
     }
 
     void press(Qt::Key key) { QTest::keyClick(dlg->GetHandle(), key); }

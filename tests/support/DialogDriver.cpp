@@ -1,5 +1,8 @@
 #include "DialogDriver.h"
 
+#include "FixedClock.h"
+#include "resource.h"
+
 #include <QAbstractButton>
 #include <QWidget>
 #include <stdexcept>
@@ -34,4 +37,15 @@ void zoomToOwnSize(CWnd& dialog)
         before = dialog.GetHandle()->size();
         sendCommand(dialog, ID_VIEW_ZOOM_OUT);
     }
+}
+
+bool drawUntil(CWnd& dialog, FixedClock& clock, const std::u16string& word)
+{
+    for (int second = 0; second < 60; ++second) {
+        clock.set(second);
+        clickButton(dialog, IDC_START);
+        if (windowText(dialog, IDC_QUESTION) == word)
+            return true;
+    }
+    return false;
 }
