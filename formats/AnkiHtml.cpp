@@ -54,6 +54,7 @@ template <typename Unit> bool breaksLine(Text<Unit> tag)
 template <typename Unit> char32_t referencedCharacter(Text<Unit> name)
 {
     static constexpr struct {
+        // cppcheck-suppress unusedStructMember ; read through `auto` in the search below
         std::string_view name;
         char32_t character = 0;
     } named[] = {{"amp", U'&'},    {"lt", U'<'},        {"gt", U'>'},    {"quot", U'"'},

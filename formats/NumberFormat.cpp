@@ -50,7 +50,8 @@ QString dateText(double serial, const QList<FormatToken>& tokens, bool date1904)
     long long perSecond = 1;
     for (int i = 0; i < fractionDigits; ++i)
         perSecond *= 10;
-    const long long totalUnits = std::llround(serial * kSecondsPerDay * perSecond);
+    const long long totalUnits =
+        std::llround(serial * kSecondsPerDay * static_cast<double>(perSecond));
     // Elapsed times count from the value itself, whatever day it falls on.
     const long long totalSeconds = totalUnits / perSecond;
     const long long secondOfDay = totalSeconds % kSecondsPerDay;
@@ -211,8 +212,10 @@ QString inRoom(const QString& digits, const QString& placeholders, bool beforeSl
 // fraction of `x`: the last convergent within `most`, or the step past it that still is.
 std::pair<long long, long long> nearestFraction(double x, long long most)
 {
-    long long previousNumerator = 0, previousDenominator = 1;
-    long long numerator = 1, denominator = 0;
+    long long previousNumerator = 0;
+    long long previousDenominator = 1;
+    long long numerator = 1;
+    long long denominator = 0;
     double remainder = x;
     for (int term = 0; term < 64; ++term) {
         const auto whole = static_cast<long long>(std::floor(remainder));
@@ -248,7 +251,8 @@ std::optional<QString> fractionText(double value, const QList<FormatToken>& toke
     while (numeratorFrom > 0 && isPlaceholder(tokens[numeratorFrom - 1]))
         --numeratorFrom;
     qsizetype denominatorTo = slash + 1;
-    QString numeratorCode, denominatorCode;
+    QString numeratorCode;
+    QString denominatorCode;
     for (qsizetype i = numeratorFrom; i < slash; ++i)
         numeratorCode += tokens[i].text;
     while (denominatorTo < tokens.size() &&

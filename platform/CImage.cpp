@@ -51,7 +51,7 @@ UINT CImage::Load(const void* pData, DWORD nSize, int nMaxSide)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     reader.setDecideFormatFromContent(false);
-    reader.setAllocationLimit(kAllocationLimitMB);
+    QImageReader::setAllocationLimit(kAllocationLimitMB);
     // The header's size decides before a pixel is decoded.
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())

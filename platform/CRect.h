@@ -15,7 +15,14 @@ using LPCRECT = const RECT*;
 class CRect : public RECT {
 public:
     CRect() : RECT{0, 0, 0, 0} {}
-    CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
+    // Set field by field: clang's analyzer loses a base initialised as an aggregate.
+    CRect(int l, int t, int r, int b) : RECT{0, 0, 0, 0}
+    {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     operator LPRECT() { return this; }

@@ -15,6 +15,7 @@ void CopyMissedWords(CWnd* pOwner, const CString* pWords, const CString* pMeanin
         return;
     }
     std::vector<formats::WordEntry> missed;
+    missed.reserve(entries.size());
     for (int nIndex : entries)
         missed.push_back({std::u16string(pWords[nIndex]), std::u16string(pMeanings[nIndex])});
     const std::u16string text = formats::toTabSeparatedText(missed);

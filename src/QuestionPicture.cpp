@@ -1,10 +1,11 @@
 #include "QuestionPicture.h"
 
 #include "ListLibrary.h"
-#include "ProgressDlg.h"
+#include "StandardText.h"
 #include "resource.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -124,8 +125,8 @@ void CQuestionPicture::Draw(CWnd* pOwner, CDC* pDC) const
     // Scaled to fit, its proportions kept, and centred.
     const double dScale = std::min(static_cast<double>(rectPad.Width()) / m_image.GetWidth(),
                                    static_cast<double>(rectPad.Height()) / m_image.GetHeight());
-    const int nWidth = std::max(1, static_cast<int>(m_image.GetWidth() * dScale + 0.5));
-    const int nHeight = std::max(1, static_cast<int>(m_image.GetHeight() * dScale + 0.5));
+    const int nWidth = std::max(1, static_cast<int>(std::lround(m_image.GetWidth() * dScale)));
+    const int nHeight = std::max(1, static_cast<int>(std::lround(m_image.GetHeight() * dScale)));
     const int x = rectPad.left + (rectPad.Width() - nWidth) / 2;
     const int y = rectPad.top + (rectPad.Height() - nHeight) / 2;
     m_image.Draw(pDC, CRect(x, y, x + nWidth, y + nHeight));

@@ -150,9 +150,10 @@ void FittedLineEdit::fit()
         if (wrapped->lineCount() > lines && !m_room.isNull()) {
             grown = true;
             const int roomHeight = height + m_room.top() + m_room.bottom();
-            for (qreal factor = 1 - kFontStep * kSmallerSteps; factor > kSmallestInRoom - 0.01;
-                 factor -= kFontStep) {
-                m_fittedFont = scaledFont(font(), factor);
+            // Steps of the font below the smallest that fit the field alone.
+            const int steps = qRound((1 - kSmallestInRoom) / kFontStep);
+            for (int step = kSmallerSteps; step <= steps; ++step) {
+                m_fittedFont = scaledFont(font(), 1 - kFontStep * step);
                 wrapped.emplace(marked, m_fittedFont, option, room + m_room.left());
                 lines = qFloor(roomHeight / QFontMetricsF(m_fittedFont).height());
                 if (wrapped->lineCount() <= lines)
@@ -168,7 +169,9 @@ void FittedLineEdit::fit()
                     .elidedText(wrapped->from(lines - 1).trimmed(), Qt::ElideRight,
                                 room + (grown ? m_room.left() : 0));
     }
-    place(home, grown ? QFontMetricsF(m_fittedFont).height() * m_markedLines.size() : 0);
+    place(home,
+          grown ? QFontMetricsF(m_fittedFont).height() * static_cast<qreal>(m_markedLines.size())
+                : 0);
     m_shownLines.clear();
     for (const QString& line : m_markedLines)
         m_shownLines << withoutMarks(line);
