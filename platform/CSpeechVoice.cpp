@@ -30,8 +30,7 @@ UINT ResultOf(SoundEngine::Problem problem)
 
 void CSpeechVoice::Prepare()
 {
-    if (SoundEngine* engine = SoundEngine::instance())
-        engine->prepare();
+    SoundEngine::prepareAside();
 }
 
 UINT CSpeechVoice::Speak(LPCTSTR lpszText, LPCTSTR lpszLanguage)

@@ -3,6 +3,7 @@
 #include "libloaderapi.h"
 
 #include <QCoreApplication>
+#include <QThreadPool>
 
 namespace {
 
@@ -35,4 +36,25 @@ SoundEngine* SoundEngine::instance()
 SoundEngine* SoundEngine::loaded()
 {
     return g_engine;
+}
+
+void SoundEngine::prepareAside()
+{
+    if (g_loadTried) {
+        if (g_engine)
+            g_engine->prepare();
+        return;
+    }
+    QThreadPool::globalInstance()->start([] {
+        // Loaded once more by instance(), the module is then in memory already.
+        LoadLibraryA("zplatform-sound.so");
+        if (QCoreApplication* application = QCoreApplication::instance())
+            QMetaObject::invokeMethod(
+                application,
+                [] {
+                    if (SoundEngine* engine = instance())
+                        engine->prepare();
+                },
+                Qt::QueuedConnection);
+    });
 }

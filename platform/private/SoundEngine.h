@@ -33,6 +33,9 @@ public:
     static SoundEngine* instance();
     // The engine if it has been loaded, without loading it.
     static SoundEngine* loaded();
+    // Loads the module and the libraries it brings on a thread of the pool, then makes the
+    // engine on the application's thread and prepares it: the window goes on meanwhile.
+    static void prepareAside();
 };
 
 // The module's one entry point.
