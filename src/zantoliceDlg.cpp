@@ -2,8 +2,8 @@
 
 #include "ContextMenu.h"
 #include "MissedWords.h"
+#include "PadPicture.h"
 #include "ProgressDlg.h"
-#include "QuestionPicture.h"
 #include "Speaker.h"
 
 #include <algorithm>
@@ -66,7 +66,7 @@ END_MESSAGE_MAP()
 
 CZantoliceDlg::CZantoliceDlg(CWnd* pParent)
     : BDialog(CZantoliceDlg::IDD, pParent), m_memory(*this),
-      m_pSpeaker(std::make_unique<CSpeaker>()), m_pPicture(std::make_unique<CQuestionPicture>()),
+      m_pSpeaker(std::make_unique<CSpeaker>()), m_pPicture(std::make_unique<CPadPicture>()),
       m_thinkFirst(*this, m_strChoiceText)
 {
     for (CString& text : m_strChoiceText)

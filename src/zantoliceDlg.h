@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-class CQuestionPicture;
+class CPadPicture;
 class CSpeaker;
 
 constexpr int MIN_WORDS = 8;         // entries a dictionary needs to be usable
@@ -155,6 +155,6 @@ private:
     CProgressMemory m_memory;
     std::unique_ptr<CSpeaker> m_pSpeaker;
     CListReadAhead m_listReadAhead;
-    std::unique_ptr<CQuestionPicture> m_pPicture;
+    std::unique_ptr<CPadPicture> m_pPicture;
     CThinkFirst m_thinkFirst;
 };

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>CPadPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>today</source>
@@ -169,29 +192,6 @@
     </message>
     <message>
         <source>Saving progress: another program is using the store</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>CQuestionPicture</name>
-    <message>
-        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it is damaged</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Picture</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

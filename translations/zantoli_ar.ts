@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>CPadPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation>ليست صورة PNG أو JPEG أو GIF أو WebP</translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation>أكبر مما يُسمح به للصورة (32 ميغابايت، 64 ميغابكسل)</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>إنها تالفة</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation>لا يمكن عرض الصورة «%s»: %s. يستمر التمرين بدونها.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>صورة</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>today</source>
@@ -191,29 +214,6 @@
     <message>
         <source>Saving progress: another program is using the store</source>
         <translation>جارٍ حفظ التقدم: برنامج آخر يستخدم الملف</translation>
-    </message>
-</context>
-<context>
-    <name>CQuestionPicture</name>
-    <message>
-        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation>ليست صورة PNG أو JPEG أو GIF أو WebP</translation>
-    </message>
-    <message>
-        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation>أكبر مما يُسمح به للصورة (32 ميغابايت، 64 ميغابكسل)</translation>
-    </message>
-    <message>
-        <source>it is damaged</source>
-        <translation>إنها تالفة</translation>
-    </message>
-    <message>
-        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation>لا يمكن عرض الصورة «%s»: %s. يستمر التمرين بدونها.</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>صورة</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CPadPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation>es ist kein PNG-, JPEG-, GIF- oder WebP-Bild</translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation>es ist größer, als ein Bild sein darf (32 MB, 64 Megapixel)</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>es ist beschädigt</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation>Das Bild „%s“ kann nicht angezeigt werden: %s. Die Abfrage geht ohne Bild weiter.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>today</source>
@@ -175,29 +198,6 @@
     <message>
         <source>Saving progress: another program is using the store</source>
         <translation>Speichern: ein anderes Programm nutzt die Datei</translation>
-    </message>
-</context>
-<context>
-    <name>CQuestionPicture</name>
-    <message>
-        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation>es ist kein PNG-, JPEG-, GIF- oder WebP-Bild</translation>
-    </message>
-    <message>
-        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation>es ist größer, als ein Bild sein darf (32 MB, 64 Megapixel)</translation>
-    </message>
-    <message>
-        <source>it is damaged</source>
-        <translation>es ist beschädigt</translation>
-    </message>
-    <message>
-        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation>Das Bild „%s“ kann nicht angezeigt werden: %s. Die Abfrage geht ohne Bild weiter.</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Bild</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CPadPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation>no es una imagen PNG, JPEG, GIF o WebP</translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation>es más grande de lo que puede ser una imagen (32 MB, 64 megapíxeles)</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>está dañada</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation>No se puede mostrar la imagen «%s»: %s. La práctica continúa sin ella.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>today</source>
@@ -175,29 +198,6 @@
     <message>
         <source>Saving progress: another program is using the store</source>
         <translation>Guardando: otro programa usa el archivo</translation>
-    </message>
-</context>
-<context>
-    <name>CQuestionPicture</name>
-    <message>
-        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation>no es una imagen PNG, JPEG, GIF o WebP</translation>
-    </message>
-    <message>
-        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation>es más grande de lo que puede ser una imagen (32 MB, 64 megapíxeles)</translation>
-    </message>
-    <message>
-        <source>it is damaged</source>
-        <translation>está dañada</translation>
-    </message>
-    <message>
-        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation>No se puede mostrar la imagen «%s»: %s. La práctica continúa sin ella.</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Imagen</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CPadPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation>ce n&apos;est pas une image PNG, JPEG, GIF ou WebP</translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation>elle dépasse la taille permise pour une image (32&#xa0;Mo, 64&#xa0;mégapixels)</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>elle est endommagée</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation>L&apos;image «&#xa0;%s&#xa0;» ne peut pas être affichée&#xa0;: %s. L&apos;exercice continue sans elle.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>today</source>
@@ -175,29 +198,6 @@
     <message>
         <source>Saving progress: another program is using the store</source>
         <translation>Sauvegarde : un autre programme tient le fichier</translation>
-    </message>
-</context>
-<context>
-    <name>CQuestionPicture</name>
-    <message>
-        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation>ce n&apos;est pas une image PNG, JPEG, GIF ou WebP</translation>
-    </message>
-    <message>
-        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation>elle dépasse la taille permise pour une image (32&#xa0;Mo, 64&#xa0;mégapixels)</translation>
-    </message>
-    <message>
-        <source>it is damaged</source>
-        <translation>elle est endommagée</translation>
-    </message>
-    <message>
-        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation>L&apos;image «&#xa0;%s&#xa0;» ne peut pas être affichée&#xa0;: %s. L&apos;exercice continue sans elle.</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Image</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>CPadPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation>non è un&apos;immagine PNG, JPEG, GIF o WebP</translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation>è più grande di quanto possa essere un&apos;immagine (32 MB, 64 megapixel)</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>è danneggiata</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation>Impossibile mostrare l&apos;immagine «%s»: %s. L&apos;esercizio prosegue senza.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>today</source>
@@ -175,29 +198,6 @@
     <message>
         <source>Saving progress: another program is using the store</source>
         <translation>Salvataggio: un altro programma usa l&apos;archivio</translation>
-    </message>
-</context>
-<context>
-    <name>CQuestionPicture</name>
-    <message>
-        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation>non è un&apos;immagine PNG, JPEG, GIF o WebP</translation>
-    </message>
-    <message>
-        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation>è più grande di quanto possa essere un&apos;immagine (32 MB, 64 megapixel)</translation>
-    </message>
-    <message>
-        <source>it is damaged</source>
-        <translation>è danneggiata</translation>
-    </message>
-    <message>
-        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation>Impossibile mostrare l&apos;immagine «%s»: %s. L&apos;esercizio prosegue senza.</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Immagine</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>CPadPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation>PNG、JPEG、GIF、WebP のいずれの画像でもありません</translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation>画像の上限 (32 MB、6400 万画素) を超えています</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>破損しています</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation>画像「%s」を表示できません: %s。画像なしで続けます。</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>画像</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>today</source>
@@ -171,29 +194,6 @@
     <message>
         <source>Saving progress: another program is using the store</source>
         <translation>進捗を保存中：別のプログラムが使用中です</translation>
-    </message>
-</context>
-<context>
-    <name>CQuestionPicture</name>
-    <message>
-        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation>PNG、JPEG、GIF、WebP のいずれの画像でもありません</translation>
-    </message>
-    <message>
-        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation>画像の上限 (32 MB、6400 万画素) を超えています</translation>
-    </message>
-    <message>
-        <source>it is damaged</source>
-        <translation>破損しています</translation>
-    </message>
-    <message>
-        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation>画像「%s」を表示できません: %s。画像なしで続けます。</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>画像</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="en">
 <context>
+    <name>CPadPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation>PNG, JPEG, GIF, WebP 그림이 아닙니다</translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation>그림의 허용 크기(32MB, 6400만 화소)보다 큽니다</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>손상되었습니다</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation>그림 &apos;%s&apos;을(를) 표시할 수 없습니다: %s. 그림 없이 계속합니다.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>그림</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>today</source>
@@ -171,29 +194,6 @@
     <message>
         <source>Saving progress: another program is using the store</source>
         <translation>진행 상황 저장 중: 다른 프로그램이 사용 중</translation>
-    </message>
-</context>
-<context>
-    <name>CQuestionPicture</name>
-    <message>
-        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation>PNG, JPEG, GIF, WebP 그림이 아닙니다</translation>
-    </message>
-    <message>
-        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation>그림의 허용 크기(32MB, 6400만 화소)보다 큽니다</translation>
-    </message>
-    <message>
-        <source>it is damaged</source>
-        <translation>손상되었습니다</translation>
-    </message>
-    <message>
-        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation>그림 &apos;%s&apos;을(를) 표시할 수 없습니다: %s. 그림 없이 계속합니다.</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>그림</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>CPadPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation>het is geen PNG-, JPEG-, GIF- of WebP-afbeelding</translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation>ze is groter dan een afbeelding mag zijn (32 MB, 64 megapixel)</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>ze is beschadigd</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation>De afbeelding ‘%s’ kan niet worden getoond: %s. Het overhoren gaat zonder afbeelding verder.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Afbeelding</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>today</source>
@@ -175,29 +198,6 @@
     <message>
         <source>Saving progress: another program is using the store</source>
         <translation>Opslaan: een ander programma gebruikt het bestand</translation>
-    </message>
-</context>
-<context>
-    <name>CQuestionPicture</name>
-    <message>
-        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation>het is geen PNG-, JPEG-, GIF- of WebP-afbeelding</translation>
-    </message>
-    <message>
-        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation>ze is groter dan een afbeelding mag zijn (32 MB, 64 megapixel)</translation>
-    </message>
-    <message>
-        <source>it is damaged</source>
-        <translation>ze is beschadigd</translation>
-    </message>
-    <message>
-        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation>De afbeelding ‘%s’ kan niet worden getoond: %s. Het overhoren gaat zonder afbeelding verder.</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Afbeelding</translation>
     </message>
 </context>
 <context>

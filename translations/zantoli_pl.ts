@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>CPadPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation>to nie jest obraz PNG, JPEG, GIF ani WebP</translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation>jest większy, niż może być obraz (32 MB, 64 megapiksele)</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation>Nie można wyświetlić obrazu „%s”: %s. Ćwiczenie trwa dalej bez niego.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Obraz</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>today</source>
@@ -179,29 +202,6 @@
     <message>
         <source>Saving progress: another program is using the store</source>
         <translation>Zapisywanie: inny program używa pliku</translation>
-    </message>
-</context>
-<context>
-    <name>CQuestionPicture</name>
-    <message>
-        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation>to nie jest obraz PNG, JPEG, GIF ani WebP</translation>
-    </message>
-    <message>
-        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation>jest większy, niż może być obraz (32 MB, 64 megapiksele)</translation>
-    </message>
-    <message>
-        <source>it is damaged</source>
-        <translation>jest uszkodzony</translation>
-    </message>
-    <message>
-        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation>Nie można wyświetlić obrazu „%s”: %s. Ćwiczenie trwa dalej bez niego.</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Obraz</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>CPadPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation>não é uma imagem PNG, JPEG, GIF ou WebP</translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation>é maior do que uma imagem pode ser (32 MB, 64 megapixels)</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>está danificada</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation>A imagem “%s” não pode ser exibida: %s. O treino continua sem ela.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>today</source>
@@ -175,29 +198,6 @@
     <message>
         <source>Saving progress: another program is using the store</source>
         <translation>Salvando: outro programa está usando o arquivo</translation>
-    </message>
-</context>
-<context>
-    <name>CQuestionPicture</name>
-    <message>
-        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation>não é uma imagem PNG, JPEG, GIF ou WebP</translation>
-    </message>
-    <message>
-        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation>é maior do que uma imagem pode ser (32 MB, 64 megapixels)</translation>
-    </message>
-    <message>
-        <source>it is damaged</source>
-        <translation>está danificada</translation>
-    </message>
-    <message>
-        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation>A imagem “%s” não pode ser exibida: %s. O treino continua sem ela.</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Imagem</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>CPadPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation>это не изображение PNG, JPEG, GIF или WebP</translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation>оно больше допустимого для изображения (32 МБ, 64 мегапикселя)</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>оно повреждено</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation>Невозможно показать изображение «%s»: %s. Упражнение продолжается без него.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Изображение</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>today</source>
@@ -179,29 +202,6 @@
     <message>
         <source>Saving progress: another program is using the store</source>
         <translation>Сохранение: файл занят другой программой</translation>
-    </message>
-</context>
-<context>
-    <name>CQuestionPicture</name>
-    <message>
-        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation>это не изображение PNG, JPEG, GIF или WebP</translation>
-    </message>
-    <message>
-        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation>оно больше допустимого для изображения (32 МБ, 64 мегапикселя)</translation>
-    </message>
-    <message>
-        <source>it is damaged</source>
-        <translation>оно повреждено</translation>
-    </message>
-    <message>
-        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation>Невозможно показать изображение «%s»: %s. Упражнение продолжается без него.</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Изображение</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr" sourcelanguage="en">
 <context>
+    <name>CPadPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation>PNG, JPEG, GIF veya WebP resmi değil</translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation>bir resim için izin verilenden büyük (32 MB, 64 megapiksel)</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>bozuk</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation>“%s” resmi gösterilemiyor: %s. Alıştırma resimsiz sürüyor.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Resim</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>today</source>
@@ -171,29 +194,6 @@
     <message>
         <source>Saving progress: another program is using the store</source>
         <translation>Kaydediliyor: dosya başka bir programda açık</translation>
-    </message>
-</context>
-<context>
-    <name>CQuestionPicture</name>
-    <message>
-        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation>PNG, JPEG, GIF veya WebP resmi değil</translation>
-    </message>
-    <message>
-        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation>bir resim için izin verilenden büyük (32 MB, 64 megapiksel)</translation>
-    </message>
-    <message>
-        <source>it is damaged</source>
-        <translation>bozuk</translation>
-    </message>
-    <message>
-        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation>“%s” resmi gösterilemiyor: %s. Alıştırma resimsiz sürüyor.</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Resim</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk" sourcelanguage="en">
 <context>
+    <name>CPadPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation>це не зображення PNG, JPEG, GIF або WebP</translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation>воно більше, ніж дозволено для зображення (32 МБ, 64 мегапікселі)</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>воно пошкоджене</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation>Неможливо показати зображення «%s»: %s. Вправа триває без нього.</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Зображення</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>today</source>
@@ -179,29 +202,6 @@
     <message>
         <source>Saving progress: another program is using the store</source>
         <translation>Збереження: файл зайнятий іншою програмою</translation>
-    </message>
-</context>
-<context>
-    <name>CQuestionPicture</name>
-    <message>
-        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation>це не зображення PNG, JPEG, GIF або WebP</translation>
-    </message>
-    <message>
-        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation>воно більше, ніж дозволено для зображення (32 МБ, 64 мегапікселі)</translation>
-    </message>
-    <message>
-        <source>it is damaged</source>
-        <translation>воно пошкоджене</translation>
-    </message>
-    <message>
-        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation>Неможливо показати зображення «%s»: %s. Вправа триває без нього.</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>Зображення</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>CPadPicture</name>
+    <message>
+        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
+        <translation>不是 PNG、JPEG、GIF 或 WebP 图片</translation>
+    </message>
+    <message>
+        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
+        <translation>超出图片允许的大小（32 MB，6400 万像素）</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>文件已损坏</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
+        <translation>无法显示图片“%s”：%s。练习将在没有图片的情况下继续。</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>图片</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>today</source>
@@ -171,29 +194,6 @@
     <message>
         <source>Saving progress: another program is using the store</source>
         <translation>正在保存进度：另一个程序正在使用存储</translation>
-    </message>
-</context>
-<context>
-    <name>CQuestionPicture</name>
-    <message>
-        <source>it is not a PNG, JPEG, GIF or WebP picture</source>
-        <translation>不是 PNG、JPEG、GIF 或 WebP 图片</translation>
-    </message>
-    <message>
-        <source>it is larger than a picture may be (32 MB, 64 megapixels)</source>
-        <translation>超出图片允许的大小（32 MB，6400 万像素）</translation>
-    </message>
-    <message>
-        <source>it is damaged</source>
-        <translation>文件已损坏</translation>
-    </message>
-    <message>
-        <source>The picture &quot;%s&quot; cannot be shown: %s. The drill goes on without it.</source>
-        <translation>无法显示图片“%s”：%s。练习将在没有图片的情况下继续。</translation>
-    </message>
-    <message>
-        <source>Picture</source>
-        <translation>图片</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,4 @@
-#include "QuestionPicture.h"
+#include "PadPicture.h"
 
 #include "ListLibrary.h"
 #include "StandardText.h"
@@ -38,19 +38,19 @@ CString ImageProblem(UINT nResult)
 {
     switch (nResult) {
     case IMAGEERR_FORMAT:
-        return AfxTranslate("CQuestionPicture", "it is not a PNG, JPEG, GIF or WebP picture");
+        return AfxTranslate("CPadPicture", "it is not a PNG, JPEG, GIF or WebP picture");
     case IMAGEERR_TOO_LARGE:
-        return AfxTranslate("CQuestionPicture",
+        return AfxTranslate("CPadPicture",
                             "it is larger than a picture may be (32 MB, 64 megapixels)");
     default:
-        return AfxTranslate("CQuestionPicture", "it is damaged");
+        return AfxTranslate("CPadPicture", "it is damaged");
     }
 }
 
 } // namespace
 
-void CQuestionPicture::SetList(const CString& strPath, formats::FileKind kind,
-                               std::vector<formats::EntryPictures>&& pictures)
+void CPadPicture::SetList(const CString& strPath, formats::FileKind kind,
+                          std::vector<formats::EntryPictures>&& pictures)
 {
     m_strPath = strPath;
     m_kind = kind;
@@ -58,7 +58,7 @@ void CQuestionPicture::SetList(const CString& strPath, formats::FileKind kind,
     m_bTold = FALSE;
 }
 
-const std::u16string* CQuestionPicture::PictureName(int nEntry, BOOL bMeaning) const
+const std::u16string* CPadPicture::PictureName(int nEntry, BOOL bMeaning) const
 {
     if (nEntry < 0 || static_cast<size_t>(nEntry) >= m_pictures.size())
         return nullptr;
@@ -70,7 +70,7 @@ const std::u16string* CQuestionPicture::PictureName(int nEntry, BOOL bMeaning) c
     return strOther.empty() ? nullptr : &strOther;
 }
 
-CString CQuestionPicture::Load(const std::u16string& strName)
+CString CPadPicture::Load(const std::u16string& strName)
 {
     const ListReaders* pReaders = GetListReaders(m_kind);
     if (!pReaders)
@@ -85,7 +85,7 @@ CString CQuestionPicture::Load(const std::u16string& strName)
     return nResult == IMAGE_OK ? CString() : ImageProblem(nResult);
 }
 
-void CQuestionPicture::QuestionDrawn(CWnd* pOwner, int nEntry, BOOL bMeaning)
+void CPadPicture::QuestionDrawn(CWnd* pOwner, int nEntry, BOOL bMeaning)
 {
     const BOOL bShown = !m_image.IsNull();
     m_image.Destroy();
@@ -94,12 +94,10 @@ void CQuestionPicture::QuestionDrawn(CWnd* pOwner, int nEntry, BOOL bMeaning)
         if (!strProblem.IsEmpty() && !m_bTold) {
             m_bTold = TRUE;
             CString strMessage;
-            strMessage.Format(AfxTranslate("CQuestionPicture",
-                                           "The picture \"%s\" cannot be shown: "
-                                           "%s. The drill goes on without it."),
+            strMessage.Format(AfxTranslate("CPadPicture", "The picture \"%s\" cannot be shown: "
+                                                          "%s. The drill goes on without it."),
                               ToCString(*pName), strProblem);
-            pOwner->MessageBox(strMessage, AfxTranslate("CQuestionPicture", "Picture"),
-                               MB_ICONSTOP);
+            pOwner->MessageBox(strMessage, AfxTranslate("CPadPicture", "Picture"), MB_ICONSTOP);
         }
     }
     // A list without pictures never repaints the pad.
@@ -107,7 +105,7 @@ void CQuestionPicture::QuestionDrawn(CWnd* pOwner, int nEntry, BOOL bMeaning)
         pOwner->RedrawBackground();
 }
 
-void CQuestionPicture::Clear(CWnd* pOwner)
+void CPadPicture::Clear(CWnd* pOwner)
 {
     if (m_image.IsNull())
         return;
@@ -115,7 +113,7 @@ void CQuestionPicture::Clear(CWnd* pOwner)
     pOwner->RedrawBackground();
 }
 
-void CQuestionPicture::Draw(CWnd* pOwner, CDC* pDC) const
+void CPadPicture::Draw(CWnd* pOwner, CDC* pDC) const
 {
     if (m_image.IsNull())
         return;
@@ -132,7 +130,7 @@ void CQuestionPicture::Draw(CWnd* pOwner, CDC* pDC) const
     m_image.Draw(pDC, CRect(x, y, x + nWidth, y + nHeight));
 }
 
-int CQuestionPicture::PicturedEntries() const
+int CPadPicture::PicturedEntries() const
 {
     return static_cast<int>(std::count_if(
         m_pictures.begin(), m_pictures.end(), [](const formats::EntryPictures& pictures) {

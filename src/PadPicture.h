@@ -1,4 +1,4 @@
-// CQuestionPicture: the picture of the question's entry, shown on the scribble pad under the
+// CPadPicture: the picture of the question's entry, shown on the scribble pad under the
 // strokes. It is read from the list and decoded only when its question is drawn, so a list
 // with pictures loads as fast as one without. A picture that cannot be shown is told once a
 // list, and the drill goes on.
@@ -11,7 +11,7 @@
 
 #include <vector>
 
-class CQuestionPicture {
+class CPadPicture {
 public:
     // A list was loaded from `strPath`: its kind, and its entries' pictures (one for each
     // entry, or none).
