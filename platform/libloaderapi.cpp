@@ -43,7 +43,13 @@ HMODULE LoadLibraryA(const char* lpLibFileName)
 {
     const QString name = QString::fromUtf8(lpLibFileName);
     for (const QString& folder : moduleFolders()) {
-        auto module = std::make_unique<QLibrary>(folder + u'/' + name);
+        // A folder without the module is passed over without asking dlopen: a failed dlopen
+        // keeps its message in the calling thread, and a pool thread that ends with the
+        // program leaves that message to the leak checker.
+        const QString path = folder + u'/' + name;
+        if (!QFileInfo::exists(path))
+            continue;
+        auto module = std::make_unique<QLibrary>(path);
         module->setLoadHints(ModuleLoadHints());
         if (!module->load())
             continue;
