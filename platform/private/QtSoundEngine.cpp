@@ -49,9 +49,7 @@ constexpr std::chrono::milliseconds kVoicesWait{500};
 
 class QtSoundEngine final : public SoundEngine {
 public:
-    // Only a running server is looked for: one started now would leave its files behind in
-    // a run that never speaks.
-    void prepare() override { m_server.prepare(false); }
+    void prepare() override { m_server.prepare(); }
 
     Problem speak(const QString& text, const QString& language) override
     {

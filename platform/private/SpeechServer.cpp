@@ -109,23 +109,22 @@ SpeechServer::~SpeechServer()
         spd_close(m_connection);
 }
 
-void SpeechServer::prepare(bool start)
+void SpeechServer::prepare()
 {
     std::lock_guard lock(m_mutex);
-    // A server that did not answer is asked again, and started if it is to be.
+    // A server that did not answer is asked again.
     const bool failed = m_stage == Stage::Ready && !m_connection;
-    if (m_stage != Stage::Idle && !(failed && (start || !m_startTried)))
+    if (m_stage != Stage::Idle && !failed)
         return;
     if (m_thread.joinable())
         m_thread.join();
     m_stage = Stage::Connecting;
-    m_startTried = m_startTried || start;
     m_languages.clear();
     m_modules.clear();
-    m_thread = std::thread([this, start] { work(start); });
+    m_thread = std::thread([this] { work(); });
 }
 
-void SpeechServer::work(bool start)
+void SpeechServer::work()
 {
     // The library starts the server when none runs, but may try to connect before the new
     // server listens: a server it started is asked again until it answers or the wait is
@@ -133,7 +132,7 @@ void SpeechServer::work(bool start)
     const auto deadline = std::chrono::steady_clock::now() + kConnectWait;
     SPDConnection* connection = nullptr;
     bool started = false;
-    for (int autospawn = start ? 1 : 0; !connection; autospawn = 0) {
+    for (int autospawn = 1; !connection; autospawn = 0) {
         char* error = nullptr;
         connection = spd_open2(QCoreApplication::applicationName().toUtf8().constData(), "main",
                                nullptr, SPD_MODE_SINGLE, nullptr, autospawn, &error);
@@ -191,23 +190,15 @@ void SpeechServer::cancel()
 
 std::unique_lock<std::mutex> SpeechServer::connected()
 {
-    prepare(true);
+    prepare();
     std::unique_lock lock(m_mutex);
     waitFor(Stage::Listing, lock);
-    // Only a running server was looked for while the list was read.
-    if (m_stage == Stage::Ready && !m_connection && !m_startTried) {
-        lock.unlock();
-        prepare(true);
-        lock.lock();
-        waitFor(Stage::Listing, lock);
-    }
     return lock;
 }
 
 std::optional<std::vector<std::string>>
 SpeechServer::languagesWithin(std::chrono::milliseconds wait)
 {
-    // Asked for when a word is to be said or a language chosen: a server is started.
     std::unique_lock lock = connected();
     if (!waitFor(Stage::Ready, lock, wait) || !m_connection)
         return std::nullopt;
