@@ -221,8 +221,7 @@ TEST_F(Speech, TellsOnceWhenNoSpeechServerAnswers)
     if (qEnvironmentVariableIsEmpty("SPEECHD_ADDRESS")) {
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("SPEECHD_ADDRESS"),
-                           QStringLiteral("inet_socket:127.0.0.1:1"));
+        environment.insert(QStringLiteral("SPEECHD_ADDRESS"), QString::fromLatin1(kNoSpeechServer));
         child.setProcessEnvironment(environment);
         child.setProcessChannelMode(QProcess::ForwardedChannels);
         child.start(QCoreApplication::applicationFilePath(),

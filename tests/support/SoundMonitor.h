@@ -11,6 +11,10 @@
 #include <optional>
 #include <utility>
 
+// A speech server address where nothing listens: the speech library starts no server for
+// it, and saying a word finds none.
+constexpr char kNoSpeechServer[] = "inet_socket:127.0.0.1:1";
+
 // Samples a second of the recording.
 constexpr int kMonitorRate = 16000;
 

@@ -2,6 +2,7 @@
 // application object that the program's dialogs expect and the chart plugin of the build.
 // Settings and progress go to a folder of the run's own, never to the user's home; only the
 // speech tests reach a speech server.
+#include "SoundMonitor.h"
 #include "afxwin.h"
 
 #include <QApplication>
@@ -20,9 +21,8 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
 #ifndef ZANTOLI_TEST_SPEAKS
-    // Opening a list starts the speech server, which would outlive the run; nothing listens
-    // at this address, and the speech library starts no server for it.
-    qputenv("SPEECHD_ADDRESS", "inet_socket:127.0.0.1:1");
+    // Opening a list starts the speech server, which would outlive the run.
+    qputenv("SPEECHD_ADDRESS", kNoSpeechServer);
 #endif
     QApplication app(argc, argv);
     QCoreApplication::addLibraryPath(QStringLiteral(ZANTOLI_PLUGIN_BUILD_FOLDER));
